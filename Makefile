@@ -1,0 +1,43 @@
+# sorenix: the commands of README. `make run` and `make test` first install what
+# is missing (tools/install-deps.sh), so a fresh Debian 12 clone needs nothing else.
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+# Installed data goes into a prefix inside the build tree unless PREFIX is given
+# (for example `make install PREFIX=/usr/local`).
+PREFIX ?= $(abspath $(BUILD))/prefix
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build install run test test-asan clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+install: build
+	cmake --install $(BUILD)
+
+run: install
+	$(BUILD)/tools/zkcode 漢字かなカナＡａ０、〜
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	$(MAKE) --no-print-directory test-asan
+
+# The engine and post-processing tests again, under AddressSanitizer and UBSan.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSORENIX_SANITIZE=ON \
+	  -DSORENIX_GUI=OFF -DSORENIX_DATA=OFF $(CMAKE_FLAGS)
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L 'engine|seni|tools'
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

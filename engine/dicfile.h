@@ -1,0 +1,85 @@
+// The pattern dictionary container shared by the system and the user dictionary:
+// the in-memory tables, the two loaders and the validation of what they read.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "types.h"
+
+// File layout (all numbers little-endian).
+constexpr uint32_t kDicMagic = 0x02000100;
+constexpr int kDicDirEntries = 65;
+constexpr int kMaxSubDics = 64;
+constexpr size_t kDicDirOffset = 8;
+constexpr size_t kDicBlockArea = 528;   // 8-byte head + 65 x (u32 size, u32 offset)
+constexpr size_t kBlockTypeMaskAt = 64;
+constexpr size_t kBlockFlagsAt = 68;
+constexpr size_t kBlockFieldsEnd = 72;  // the header fields read from every block
+constexpr size_t kUserBlockHeader = 256;
+constexpr size_t kUserNewBlockSize = kUserBlockHeader + kDicGroups * 16;  // 592
+constexpr uint32_t kSubDicExclusive = 0x1;
+
+constexpr uint16_t kDicEnd = 0;     // DicEntry kinds
+constexpr uint16_t kDicSystem = 1;
+constexpr uint16_t kDicUser = 2;
+
+// Results of the loaders and of engine initialisation.
+constexpr int kDicOk = 0;
+constexpr int kDicNoMemory = 100;
+constexpr int kDicNoSystem = 101;
+
+struct DicIndexItem {
+  const uint8_t* pattern;  // the record's code field; null ends a group's list
+  uint16_t length;         // sum of |x1 - x0| + |y1 - y0| over the segments
+};
+
+using DicBytes = std::shared_ptr<std::vector<uint8_t>>;
+
+// One loaded sub-dictionary.
+struct DicEntry {
+  uint16_t kind = kDicEnd;
+  DicBytes base;             // system: the shared block area; user: its own block
+  uint8_t* block = nullptr;  // start of the sub-dictionary block inside base
+  uint32_t typeMask = 0;
+  uint32_t flags = 0;
+  uint32_t size = 0;
+  std::vector<DicIndexItem> index;
+  const DicIndexItem* groupList[kDicGroups] = {};
+};
+
+extern DicEntry ZkRecDic[kDicDirEntries];
+extern DicEntry ZkUsrDic[kDicDirEntries];
+extern DicEntry* ZkRecDicTbl[2 * kDicDirEntries];
+
+// Reads size bytes into a new zero-filled block; *got receives the bytes the file
+// supplied. Null when memory is exhausted.
+DicBytes HiRecReadBlock(std::FILE* file, size_t size, size_t* got);
+
+// Loads the user dictionary into usr (path null: the default path). A missing,
+// unrecognised or corrupt file leaves the table empty and gives 0; 100 = memory.
+int HiRecLoadUsrDic(DicEntry* usr, const char* path = nullptr);
+
+// Loads the user dictionary, then the system dictionary. 0 = loaded, 100 = memory,
+// 101 = the system file is missing, not a dictionary, truncated or corrupt.
+int HiRecLoadRecDic(DicEntry* sys, DicEntry* usr, const char* sysPath = nullptr,
+                    const char* usrPath = nullptr);
+
+// Empties a table and releases its blocks and indexes.
+void ZkReleaseDicTable(DicEntry* table);
+
+// Checks one sub-dictionary block: every group start, count and record lies inside
+// the block and no record has more than kMaxSegments segments. User blocks must also
+// keep the layout the user-dictionary operations rely on (256-byte header, every
+// group present and in order, size a multiple of 16).
+bool ValidateSubDicBlock(const uint8_t* block, size_t size, bool userLayout);
+
+// Little-endian readers for the block bytes.
+inline uint16_t DicU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline uint32_t DicU32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}

@@ -1,0 +1,133 @@
+// Sub-dictionary selection, group iteration and the length index.
+#include "dicindex.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+// Walk state of ZkGetDicPattern, shared by all callers.
+const uint8_t* g_cursor = nullptr;
+unsigned g_count = 0;
+
+// Unpacks the record at p; returns the code (0 read as the full-width space).
+uint16_t UnpackRecord(const uint8_t* p, KusabiPattern* pattern) {
+  uint16_t code = DicU16(p);
+  if (code == 0) code = kEmptyCode;
+  int n = static_cast<int16_t>(DicU16(p + 2));
+  if (n < 0) n = 0;
+  if (n > kMaxSegments) n = kMaxSegments;  // validated on loading; never trust twice
+  pattern->segments = static_cast<int16_t>(n);
+  const int8_t* s = reinterpret_cast<const int8_t*>(p + 4);
+  for (int i = 0; i < n; ++i, s += 4) {
+    pattern->segment[i].x0 = s[0];
+    pattern->segment[i].y0 = s[1];
+    pattern->segment[i].x1 = s[2];
+    pattern->segment[i].y1 = s[3];
+  }
+  return code;
+}
+
+size_t RecordBytes(const uint8_t* p) {
+  const int n = static_cast<int16_t>(DicU16(p + 2));
+  return 4 + 4 * static_cast<size_t>(n < 0 ? 0 : n);
+}
+
+// Appends the entries of one table that take part for `mask`; false when the walk
+// stops at an entry of another kind than the end entry.
+bool SelectFrom(DicEntry* table, uint16_t kind, uint32_t mask, bool honourExclusive,
+                DicEntry** out, int* n) {
+  int i = 0;
+  for (; i < kDicDirEntries && table[i].kind == kind; ++i) {
+    const DicEntry& e = table[i];
+    if ((mask & e.typeMask) == 0) continue;
+    if (honourExclusive && (e.flags & kSubDicExclusive) && mask != e.typeMask) continue;
+    out[(*n)++] = &table[i];
+  }
+  return i < kDicDirEntries && table[i].kind == kDicEnd;
+}
+
+}  // namespace
+
+int ZkSetRequiredRecDic(uint32_t mask, DicEntry* sys, DicEntry* usr, DicEntry** table) {
+  int n = 0;
+  table[0] = nullptr;
+  if (!SelectFrom(usr, kDicUser, mask, false, table, &n)) {
+    table[n] = nullptr;
+    return 0;
+  }
+  if (!SelectFrom(sys, kDicSystem, mask, true, table, &n)) {
+    table[n] = nullptr;
+    return 0;
+  }
+  table[n] = nullptr;
+  return 1;
+}
+
+uint16_t ZkGetDicPattern(const DicEntry* entry, int group, int index, KusabiPattern* pattern,
+                         const uint8_t** record) {
+  if (index == 0) {
+    g_cursor = nullptr;
+    g_count = 0;
+    if (group < 0 || group >= kDicGroups || entry->block == nullptr) return 0;
+    const uint16_t start = DicU16(entry->block + 2 * group);
+    if (start == 0) return 0;
+    g_cursor = entry->block + 16 * static_cast<size_t>(start);
+    g_count = DicU16(g_cursor);
+    g_cursor += 16;
+  }
+  if (g_cursor == nullptr || index < 0 || static_cast<unsigned>(index) >= g_count) return 0;
+  *record = g_cursor;
+  const uint16_t code = UnpackRecord(g_cursor, pattern);
+  g_cursor += RecordBytes(g_cursor);
+  return code;
+}
+
+uint16_t ZkGetDicOnePattern(const uint8_t* record, KusabiPattern* pattern) {
+  if (record == nullptr) return 0;
+  return UnpackRecord(record, pattern);
+}
+
+uint16_t DicRecordLength(const uint8_t* record) {
+  const int n = static_cast<int16_t>(DicU16(record + 2));
+  const int8_t* s = reinterpret_cast<const int8_t*>(record + 4);
+  unsigned length = 0;
+  for (int i = 0; i < n && i < kMaxSegments; ++i, s += 4)
+    length += static_cast<unsigned>(std::abs(s[2] - s[0]) + std::abs(s[3] - s[1]));
+  return static_cast<uint16_t>(length);
+}
+
+int ZkBuildEntryIndex(DicEntry* entry) {
+  // One item per pattern plus one end item per group; counted in size_t because a
+  // large sub-dictionary holds more than 32767 patterns.
+  size_t items = 0;
+  for (int k = 0; k < kDicGroups; ++k) {
+    const uint16_t start = DicU16(entry->block + 2 * k);
+    items += (start ? DicU16(entry->block + 16 * static_cast<size_t>(start)) : 0) + 1;
+  }
+  try {
+    entry->index.assign(items, DicIndexItem{nullptr, 0});
+  } catch (const std::bad_alloc&) {
+    return kDicNoMemory;
+  }
+  size_t next = 0;
+  KusabiPattern pattern;
+  for (int k = 0; k < kDicGroups; ++k) {
+    entry->groupList[k] = &entry->index[next];
+    const uint8_t* record = nullptr;
+    for (int i = 0; ZkGetDicPattern(entry, k, i, &pattern, &record) != 0; ++i)
+      entry->index[next++] = DicIndexItem{record, DicRecordLength(record)};
+    entry->index[next++] = DicIndexItem{nullptr, 0};
+  }
+  return kDicOk;
+}
+
+int ZkBuildDicIndex(DicEntry* sys, DicEntry* usr) {
+  // Every loaded entry is indexed, exclusive ones included, so that any later
+  // selection finds its group lists.
+  for (DicEntry* table : {usr, sys}) {
+    for (int i = 0; i < kMaxSubDics && table[i].kind != kDicEnd; ++i)
+      if (ZkBuildEntryIndex(&table[i]) != kDicOk) return kDicNoMemory;
+  }
+  return kDicOk;
+}

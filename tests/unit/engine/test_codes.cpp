@@ -1,0 +1,156 @@
+// Character classes and code conversions at the corners of their tables.
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <string>
+
+#include "codes.h"
+#include "textconv.h"
+
+TEST(CheckJisyu, RangeCornersAndOrder) {
+  struct Case {
+    uint16_t code;
+    uint32_t cls;
+  } cases[] = {
+      {0x8158, kClassKanji},  // 々 inside the symbol range counts as kanji
+      {0x8157, kClassKanji},  {0x815B, kClassKatakana},  // ー
+      {0x8156, kClassSymbol}, {0x8159, kClassSymbol},    {0x8141, kClassSymbol},
+      {0x81FC, kClassSymbol}, {0x8140, kClassNone},      {0x889E, kClassNone},
+      {0x889F, kClassKanji},  {0x9872, kClassKanji},     {0x9873, kClassNone},
+      {0x989F, kClassKanji},  {0xEAA4, kClassKanji},     {0xEAA5, kClassNone},
+      {0xFA5B, kClassSymbol}, {0xFA5C, kClassKanji},     {0xFC4B, kClassKanji},
+      {0xFC4C, kClassNone},   {0x829F, kClassHiragana},  {0x82F1, kClassHiragana},
+      {0x82F2, kClassNone},   {0x8340, kClassKatakana},  {0x8396, kClassKatakana},
+      {0x8397, kClassNone},   {0x839F, kClassSymbol},    {0x84BE, kClassSymbol},
+      {0x8260, kClassCapital}, {0x8279, kClassCapital},  {0x8281, kClassSmall},
+      {0x829A, kClassSmall},  {0x824F, kClassDigit},     {0x8258, kClassDigit},
+      {0x8259, kClassNone},   {0x8740, kClassSymbol},    {0x879C, kClassSymbol},
+      {0x8051, kClassGesture}, {0x805D, kClassGesture},  {0x8050, kClassNone},
+      {0x805E, kClassNone},   {0x0041, kClassNone},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ZkCheckJisyu(c.code), c.cls) << std::hex << c.code;
+}
+
+TEST(SingleByte, TablesAndFirstHitWins) {
+  EXPECT_EQ(ZkSJisToAscii(0x834B), 0);  // ガ has no half-width form
+  EXPECT_EQ(ZkSJisToAscii(0x8140), 0x20);
+  EXPECT_EQ(ZkSJisToAscii(0x8260), 'A');
+  EXPECT_EQ(ZkSJisToAscii(0x829A), 'z');
+  EXPECT_EQ(ZkSJisToAscii(0x8259), 0);
+  EXPECT_EQ(ZkSJisToAscii(0x838F), 0xDC);  // ワ
+  EXPECT_EQ(ZkSJisToAscii(0x8396), 0);     // ヶ
+  EXPECT_EQ(ZkSJisToAscii(0x8198), 0);
+  EXPECT_EQ(ZkSJisToAscii(0x889F), 0);
+
+  EXPECT_EQ(ZkAsciiToSJis(0x5C), 0x818F);  // yen, not the backslash entry
+  EXPECT_EQ(ZkAsciiToSJis(0x7F), 0);
+  EXPECT_EQ(ZkAsciiToSJis(0xA0), 0);
+  EXPECT_EQ(ZkAsciiToSJis(0x1F), 0);
+  EXPECT_EQ(ZkAsciiToSJis(0xE0), 0);
+  EXPECT_EQ(ZkAsciiToSJis(0x7E), 0x8150);
+  EXPECT_EQ(ZkAsciiToSJis(0x2D), 0x815D);
+  EXPECT_EQ(ZkAsciiToSJis(0xB2), 0x8343);  // イ, not ヰ
+  EXPECT_EQ(ZkAsciiToSJis(0xB4), 0x8347);  // エ, not ヱ
+  EXPECT_EQ(ZkAsciiToSJis(0xDC), 0x838E);  // ヮ, not ワ
+  EXPECT_EQ(ZkAsciiToSJis('0'), 0x824F);
+  EXPECT_EQ(ZkAsciiToSJis('a'), 0x8281);
+  EXPECT_EQ(ZkAsciiToSJis(0xB1), 0x8341);
+
+  // Every byte that has a Shift-JIS form maps back to itself.
+  for (int b = 0x20; b <= 0xDF; ++b) {
+    const uint16_t code = ZkAsciiToSJis(static_cast<uint16_t>(b));
+    if (code != 0) {
+      EXPECT_EQ(ZkSJisToAscii(code), b) << std::hex << b;
+    }
+  }
+}
+
+namespace {
+
+// EUC-JP bytes of a Shift-JIS code through the C library, "" when it has none.
+std::string IconvSjisToEuc(uint16_t code) {
+  iconv_t cd = iconv_open("EUC-JP", "SHIFT_JIS");
+  char in[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+  char out[8];
+  char* src = in;
+  char* dst = out;
+  size_t srcLeft = 2, dstLeft = sizeof out;
+  const size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+  iconv_close(cd);
+  if (r == static_cast<size_t>(-1)) return "";
+  return std::string(out, static_cast<size_t>(dst - out));
+}
+
+}  // namespace
+
+TEST(SjisToEuc, DocumentedValues) {
+  char b[2];
+  SjisToEucBytes(0x82A0, b);
+  EXPECT_EQ(static_cast<uint8_t>(b[0]), 0xA4);
+  EXPECT_EQ(static_cast<uint8_t>(b[1]), 0xA2);
+  SjisToEucBytes(0x889F, b);
+  EXPECT_EQ(static_cast<uint8_t>(b[0]), 0xB0);
+  EXPECT_EQ(static_cast<uint8_t>(b[1]), 0xA1);
+  EXPECT_EQ(SjisToEuc(0x82A0), 0xA2A4);  // lead byte in the low half
+}
+
+TEST(SjisToEuc, AgreesWithIconvOverJisX0208AndInverts) {
+  int checked = 0;
+  for (int lead = 0x81; lead <= 0xEF; ++lead) {
+    if (lead > 0x9F && lead < 0xE0) continue;
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      if (trail == 0x7F) continue;
+      const uint16_t code = static_cast<uint16_t>((lead << 8) | trail);
+      const std::string expected = IconvSjisToEuc(code);
+      if (expected.size() != 2) continue;  // not a JIS X 0208 character
+      char b[2];
+      SjisToEucBytes(code, b);
+      ASSERT_EQ(std::string(b, 2), expected) << std::hex << code;
+      ASSERT_EQ(EucToSjis(static_cast<uint8_t>(b[0]), static_cast<uint8_t>(b[1])), code);
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 6800);
+  EXPECT_EQ(EucToSjis(0x8E, 0xB1), 0);  // half-width katakana is not two-byte JIS
+  EXPECT_EQ(EucToSjis(0xA4, 0x41), 0);
+}
+
+TEST(TextConv, CodesAndStrings) {
+  EXPECT_EQ(SjisCodeToUtf8(0x82A0), "あ");
+  EXPECT_EQ(SjisCodeToUtf8(0x41), "A");
+  EXPECT_EQ(SjisCodeToUtf8(0xB1), "ｱ");
+  EXPECT_EQ(SjisCodeToUtf8(0x8051), "");  // a gesture code is not a character
+  EXPECT_EQ(SjisCodeToUtf8(0), "");
+  EXPECT_EQ(Utf8ToSjisCode("漢字"), 0x8ABF);
+  EXPECT_EQ(Utf8ToSjisCode("A"), 0x41);
+  EXPECT_EQ(Utf8ToSjisCode("ｱ"), 0xB1);
+  EXPECT_EQ(Utf8ToSjisCode("〜"), 0x8160);
+  EXPECT_EQ(Utf8ToSjisCode("①"), 0x8740);
+  EXPECT_EQ(Utf8ToSjisCode("😀"), 0);
+  EXPECT_EQ(Utf8ToSjisCode(""), 0);
+  EXPECT_EQ(Utf8ToSjisCode("\xE6\xBC"), 0);  // truncated sequence
+
+  std::string euc, back;
+  ASSERT_TRUE(Utf8ToEuc("漢字かなカナABC①", &euc));
+  ASSERT_TRUE(EucToUtf8(euc, &back));
+  EXPECT_EQ(back, "漢字かなカナABC①");
+  EXPECT_FALSE(EucToUtf8("\xA4", &back));  // half a character
+  // The EUC bytes of the arithmetic conversion read back as the character.
+  char b[2];
+  SjisToEucBytes(Utf8ToSjisCode("書"), b);
+  ASSERT_TRUE(EucToUtf8(std::string(b, 2), &back));
+  EXPECT_EQ(back, "書");
+}
+
+TEST(CheckDictype, StopsAtTheEndSlot) {
+  KohoSlot list[kKohoSlots] = {};
+  for (auto& s : list) {
+    s.distance = 100;
+    s.dicKind = 1;
+  }
+  list[3].distance = kAbsentDistance;
+  list[5].dicKind = 2;  // after the end slot: not counted
+  EXPECT_EQ(ZkCheckDictype(list), 0);
+  list[2].dicKind = 2;
+  EXPECT_EQ(ZkCheckDictype(list), 1);
+}

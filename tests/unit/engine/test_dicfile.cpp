@@ -1,0 +1,394 @@
+// The dictionary container: writer -> loader round trips, selection, the index,
+// and every kind of corrupt file the loaders must refuse without reading outside
+// their blocks.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "dicfile.h"
+#include "dicindex.h"
+#include "dicwriter.h"
+#include "tempdir.h"
+
+namespace {
+
+DicPatternSpec Pattern(uint16_t code, int segments, int seed) {
+  DicPatternSpec p;
+  p.code = code;
+  for (int s = 0; s < segments; ++s)
+    p.segments.push_back({static_cast<int8_t>(seed + s), static_cast<int8_t>(-seed - s),
+                          static_cast<int8_t>(2 * s - seed), static_cast<int8_t>(127 - s)});
+  return p;
+}
+
+// Three sub-dictionaries: hiragana (groups 0, 2, 20), kanji with an empty middle,
+// and an exclusive digit sub-dictionary.
+std::vector<SubDicSpec> SampleSubs() {
+  std::vector<SubDicSpec> subs(3);
+  subs[0].typeMask = 0x10000;
+  subs[0].groups[0] = {Pattern(0x82A0, 1, 1), Pattern(0x82A2, 2, 2)};
+  subs[0].groups[2] = {Pattern(0x82A4, 5, 3)};
+  subs[0].groups[20] = {Pattern(0x82A6, 90, 4), Pattern(0, 3, 5)};  // code 0 reads as 0x8140
+  subs[1].typeMask = 0x40000;
+  subs[1].groups[1] = {Pattern(0x93F1, 2, 6)};
+  subs[1].groups[9] = {Pattern(0x8ABF, 30, 7)};
+  subs[2].typeMask = 0x4;
+  subs[2].flags = kSubDicExclusive;
+  subs[2].groups[0] = {Pattern(0x8250, 1, 8)};
+  return subs;
+}
+
+std::string WriteSample(const TempDir& dir, const std::string& name, bool keepEmptyGroups) {
+  DicWriteOptions options;
+  options.keepEmptyGroups = keepEmptyGroups;
+  std::string error;
+  const std::string path = dir.File(name);
+  EXPECT_TRUE(WriteDicFile(path, SampleSubs(), options, &error)) << error;
+  return path;
+}
+
+uint16_t ExpectedLength(const DicPatternSpec& p) {
+  int sum = 0;
+  for (const auto& s : p.segments) sum += std::abs(s[2] - s[0]) + std::abs(s[3] - s[1]);
+  return static_cast<uint16_t>(sum);
+}
+
+// Loads `path` as the system dictionary (no user file) and builds the index.
+int LoadSystem(const TempDir& dir, const std::string& path) {
+  const std::string none = dir.File("no-such-user-file");
+  const int r = HiRecLoadRecDic(ZkRecDic, ZkUsrDic, path.c_str(), none.c_str());
+  if (r == kDicOk) {
+    EXPECT_EQ(ZkBuildDicIndex(ZkRecDic, ZkUsrDic), kDicOk);
+  }
+  return r;
+}
+
+int CountEntries(const DicEntry* table) {
+  int n = 0;
+  while (n < kDicDirEntries && table[n].kind != kDicEnd) ++n;
+  return n;
+}
+
+// Reads every pattern of every group of every loaded entry through the index,
+// as the matcher does; returns the number of patterns.
+int WalkAll(const DicEntry* table) {
+  int patterns = 0;
+  KusabiPattern pattern;
+  for (int e = 0; e < kMaxSubDics && table[e].kind != kDicEnd; ++e)
+    for (int k = 0; k < kDicGroups; ++k)
+      for (const DicIndexItem* it = table[e].groupList[k]; it && it->pattern; ++it) {
+        EXPECT_NE(ZkGetDicOnePattern(it->pattern, &pattern), 0);
+        EXPECT_LE(pattern.segments, kMaxSegments);
+        ++patterns;
+      }
+  return patterns;
+}
+
+class DicFileTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    ZkReleaseDicTable(ZkRecDic);
+    ZkReleaseDicTable(ZkUsrDic);
+  }
+  TempDir dir_;
+};
+
+void ExpectMatchesSample(const DicEntry* table, uint16_t kind) {
+  const auto subs = SampleSubs();
+  ASSERT_EQ(CountEntries(table), 3);
+  for (int e = 0; e < 3; ++e) {
+    const DicEntry& entry = table[e];
+    EXPECT_EQ(entry.kind, kind);
+    EXPECT_EQ(entry.typeMask, subs[e].typeMask);
+    EXPECT_EQ(entry.flags, subs[e].flags);
+    for (int k = 0; k < kDicGroups; ++k) {
+      const auto& expected = subs[e].groups[k];
+      const DicIndexItem* item = entry.groupList[k];
+      ASSERT_NE(item, nullptr);
+      KusabiPattern pattern;
+      const uint8_t* record = nullptr;
+      for (size_t i = 0; i < expected.size(); ++i, ++item) {
+        const uint16_t code = ZkGetDicPattern(&entry, k, static_cast<int>(i), &pattern, &record);
+        EXPECT_EQ(code, expected[i].code ? expected[i].code : 0x8140);
+        EXPECT_EQ(record, item->pattern);
+        EXPECT_EQ(item->length, ExpectedLength(expected[i]));
+        ASSERT_EQ(pattern.segments, static_cast<int>(expected[i].segments.size()));
+        for (int s = 0; s < pattern.segments; ++s) {
+          EXPECT_EQ(pattern.segment[s].x0, expected[i].segments[s][0]);
+          EXPECT_EQ(pattern.segment[s].y1, expected[i].segments[s][3]);
+        }
+      }
+      EXPECT_EQ(item->pattern, nullptr);  // end item
+      EXPECT_EQ(ZkGetDicPattern(&entry, k, static_cast<int>(expected.size()), &pattern, &record), 0);
+    }
+  }
+}
+
+}  // namespace
+
+TEST_F(DicFileTest, RoundTripAsSystemDictionary) {
+  for (bool keep : {true, false}) {
+    const std::string path = WriteSample(dir_, keep ? "full.ptn" : "sparse.ptn", keep);
+    ASSERT_EQ(LoadSystem(dir_, path), kDicOk);
+    ExpectMatchesSample(ZkRecDic, kDicSystem);
+    EXPECT_EQ(CountEntries(ZkUsrDic), 0);
+    EXPECT_EQ(ZkRecDic[0].base, ZkRecDic[2].base);  // one block area for all
+  }
+}
+
+TEST_F(DicFileTest, RoundTripAsUserDictionary) {
+  const std::string path = WriteSample(dir_, "Crecs.upt", true);
+  ASSERT_EQ(HiRecLoadUsrDic(ZkUsrDic, path.c_str()), kDicOk);
+  ASSERT_EQ(ZkBuildDicIndex(ZkRecDic, ZkUsrDic), kDicOk);
+  ExpectMatchesSample(ZkUsrDic, kDicUser);
+  EXPECT_NE(ZkUsrDic[0].base, ZkUsrDic[1].base);  // a block each
+  EXPECT_EQ(ZkUsrDic[0].size % 16, 0u);
+}
+
+TEST_F(DicFileTest, UserFileWithoutEmptyGroupHeadersIsRefused) {
+  // The user-dictionary operations need every group present.
+  const std::string path = WriteSample(dir_, "sparse.upt", false);
+  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, path.c_str()), kDicOk);
+  EXPECT_EQ(CountEntries(ZkUsrDic), 0);
+}
+
+TEST_F(DicFileTest, NewUserBlockIs592Bytes) {
+  std::vector<SubDicSpec> subs(1);
+  subs[0].typeMask = 0x10000;
+  EXPECT_EQ(SubDicBlockSize(subs[0], true), kUserNewBlockSize);
+  std::string error;
+  const std::string path = dir_.File("empty.upt");
+  ASSERT_TRUE(WriteDicFile(path, subs, DicWriteOptions(), &error));
+  ASSERT_EQ(HiRecLoadUsrDic(ZkUsrDic, path.c_str()), kDicOk);
+  ASSERT_EQ(CountEntries(ZkUsrDic), 1);
+  for (int k = 0; k < kDicGroups; ++k) EXPECT_EQ(DicU16(ZkUsrDic[0].block + 2 * k), 16 + k);
+}
+
+TEST_F(DicFileTest, EmptyGroupHasOnlyTheEndItem) {
+  ASSERT_EQ(LoadSystem(dir_, WriteSample(dir_, "s.ptn", false)), kDicOk);
+  EXPECT_EQ(DicU16(ZkRecDic[1].block + 2 * 5), 0);  // group start 0
+  EXPECT_EQ(ZkRecDic[1].groupList[5]->pattern, nullptr);
+}
+
+TEST_F(DicFileTest, SelectionByMaskUserFirstAndExclusive) {
+  const std::string sys = WriteSample(dir_, "s.ptn", false);
+  std::vector<SubDicSpec> user(1);
+  user[0].typeMask = 0x10000;
+  std::string error;
+  const std::string usr = dir_.File("u.upt");
+  ASSERT_TRUE(WriteDicFile(usr, user, DicWriteOptions(), &error));
+  ASSERT_EQ(HiRecLoadRecDic(ZkRecDic, ZkUsrDic, sys.c_str(), usr.c_str()), kDicOk);
+
+  EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 1);
+  EXPECT_EQ(ZkRecDicTbl[0], &ZkUsrDic[0]);
+  EXPECT_EQ(ZkRecDicTbl[1], &ZkRecDic[0]);
+  EXPECT_EQ(ZkRecDicTbl[2], &ZkRecDic[1]);
+  EXPECT_EQ(ZkRecDicTbl[3], nullptr);  // the exclusive digits are left out
+
+  EXPECT_EQ(ZkSetRequiredRecDic(0x4, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 1);
+  EXPECT_EQ(ZkRecDicTbl[0], &ZkRecDic[2]);
+  EXPECT_EQ(ZkRecDicTbl[1], nullptr);
+
+  EXPECT_EQ(ZkSetRequiredRecDic(0x6, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 1);
+  EXPECT_EQ(ZkRecDicTbl[0], nullptr);  // empty selection is not an error
+
+  ZkRecDic[1].kind = kDicUser;  // a wrong kind before the end entry
+  EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 0);
+  ZkRecDic[1].kind = kDicSystem;
+  ZkUsrDic[1].kind = kDicSystem;
+  EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 0);
+  ZkUsrDic[1].kind = kDicEnd;
+}
+
+TEST_F(DicFileTest, ExclusiveEntriesAreIndexedToo) {
+  ASSERT_EQ(LoadSystem(dir_, WriteSample(dir_, "s.ptn", true)), kDicOk);
+  ASSERT_NE(ZkRecDic[2].groupList[0], nullptr);
+  EXPECT_NE(ZkRecDic[2].groupList[0]->pattern, nullptr);
+}
+
+TEST_F(DicFileTest, SixtyFourSubDictionariesAndTheSixtyFifthSize) {
+  std::vector<SubDicSpec> subs(64);
+  for (int i = 0; i < 64; ++i) {
+    subs[i].typeMask = 0x40000;
+    subs[i].groups[0] = {Pattern(static_cast<uint16_t>(0x889F + i), 1, i)};
+  }
+  std::vector<uint8_t> image;
+  std::string error;
+  DicWriteOptions options;
+  ASSERT_TRUE(BuildDicImage(subs, options, &image, &error)) << error;
+  // A 65th directory entry is never a sub-dictionary, but its size is part of the area.
+  const uint32_t extra = 48;
+  for (int b = 0; b < 4; ++b) image[kDicDirOffset + 8 * 64 + b] = static_cast<uint8_t>(extra >> (8 * b));
+  image.resize(image.size() + extra, 0);
+  const std::string path = dir_.File("64.ptn");
+  WriteFileBytes(path, image);
+  ASSERT_EQ(LoadSystem(dir_, path), kDicOk);
+  EXPECT_EQ(CountEntries(ZkRecDic), 64);
+  EXPECT_EQ(WalkAll(ZkRecDic), 64);
+
+  image.resize(image.size() - 1);  // the 65th size no longer fits in the file
+  WriteFileBytes(path, image);
+  EXPECT_EQ(LoadSystem(dir_, path), kDicNoSystem);
+
+  subs.resize(65);
+  EXPECT_FALSE(BuildDicImage(subs, options, &image, &error));
+}
+
+TEST_F(DicFileTest, MoreThan32767PatternsInOneSubDictionary) {
+  std::vector<SubDicSpec> subs(1);
+  subs[0].typeMask = 0x40000;
+  for (int i = 0; i < 40000; ++i) subs[0].groups[i % 2].push_back(Pattern(0x889F, 1, i % 50));
+  std::string error;
+  const std::string path = dir_.File("big.ptn");
+  ASSERT_TRUE(WriteDicFile(path, subs, DicWriteOptions(), &error)) << error;
+  ASSERT_EQ(LoadSystem(dir_, path), kDicOk);
+  EXPECT_EQ(ZkRecDic[0].index.size(), 40000u + kDicGroups);
+  EXPECT_EQ(WalkAll(ZkRecDic), 40000);
+}
+
+TEST_F(DicFileTest, WriterRefusesWhatTheFormatCannotHold) {
+  std::vector<SubDicSpec> subs(1);
+  std::string error;
+  std::vector<uint8_t> image;
+  subs[0].groups[0] = {Pattern(0x889F, 91, 0)};
+  EXPECT_FALSE(BuildDicImage(subs, DicWriteOptions(), &image, &error));
+  EXPECT_NE(error.find("90 segments"), std::string::npos);
+
+  // Group 1 would start beyond 65535 units of 16 bytes.
+  subs[0].groups[0].assign(13000, Pattern(0x889F, 20, 0));  // 84 bytes each, 1.09 MB
+  EXPECT_FALSE(SubDicFits(subs[0], true));
+  EXPECT_FALSE(BuildDicImage(subs, DicWriteOptions(), &image, &error));
+  subs[0].groups[0].resize(12000);  // 1.01 MB
+  EXPECT_TRUE(SubDicFits(subs[0], true));
+}
+
+TEST_F(DicFileTest, MissingOrForeignFiles) {
+  EXPECT_EQ(LoadSystem(dir_, dir_.File("missing.ptn")), kDicNoSystem);
+  const std::string foreign = dir_.File("foreign.ptn");
+  std::vector<uint8_t> bytes(600, 0);
+  WriteFileBytes(foreign, bytes);
+  EXPECT_EQ(LoadSystem(dir_, foreign), kDicNoSystem);
+  WriteFileBytes(foreign, {0x00, 0x01, 0x00, 0x02});  // magic only
+  EXPECT_EQ(LoadSystem(dir_, foreign), kDicNoSystem);
+  EXPECT_EQ(LoadSystem(dir_, dir_.path()), kDicNoSystem);  // a directory
+
+  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, dir_.File("missing.upt").c_str()), kDicOk);
+  EXPECT_EQ(CountEntries(ZkUsrDic), 0);
+  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, foreign.c_str()), kDicOk);
+  EXPECT_EQ(CountEntries(ZkUsrDic), 0);
+}
+
+TEST_F(DicFileTest, UserFileWhoseFirstEntryIsEmpty) {
+  std::vector<uint8_t> image;
+  std::string error;
+  ASSERT_TRUE(BuildDicImage({}, DicWriteOptions(), &image, &error));
+  const std::string path = dir_.File("none.upt");
+  WriteFileBytes(path, image);
+  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, path.c_str()), kDicOk);
+  EXPECT_EQ(CountEntries(ZkUsrDic), 0);
+}
+
+namespace {
+
+void PutU16(std::vector<uint8_t>* b, size_t at, uint16_t v) {
+  (*b)[at] = static_cast<uint8_t>(v);
+  (*b)[at + 1] = static_cast<uint8_t>(v >> 8);
+}
+void PutU32(std::vector<uint8_t>* b, size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) (*b)[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+struct Corruption {
+  const char* what;
+  void (*apply)(std::vector<uint8_t>* image);
+  bool systemOnly = false;  // damages a field the user loader does not read
+};
+
+// Offsets in the sample image (empty groups kept): block 0 starts at 528; its
+// group 0 at 528 + 256.
+constexpr size_t kBlock0 = kDicBlockArea;
+constexpr size_t kGroup0 = kBlock0 + 256;
+
+const Corruption kCorruptions[] = {
+    {"truncated inside the blocks", [](std::vector<uint8_t>* b) { b->resize(b->size() - 40); }},
+    {"truncated after the directory", [](std::vector<uint8_t>* b) { b->resize(kDicBlockArea); }},
+    {"block size beyond the file", [](std::vector<uint8_t>* b) { PutU32(b, kDicDirOffset, 0x7FFFFFF0); }},
+    {"huge size in the unused 65th entry", [](std::vector<uint8_t>* b) { PutU32(b, kDicDirOffset + 8 * 64, 0xFFFFFFFF); }, true},
+    {"offset beyond the block area", [](std::vector<uint8_t>* b) { PutU32(b, kDicDirOffset + 12, 0x100000); }, true},
+    {"block too small for its header", [](std::vector<uint8_t>* b) { PutU32(b, kDicDirOffset, 40); }},
+    {"group start beyond the block", [](std::vector<uint8_t>* b) { PutU16(b, kBlock0, 0xFFF0); }},
+    {"group start inside the header", [](std::vector<uint8_t>* b) { PutU16(b, kBlock0, 2); }},
+    {"group count running past the block", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0, 5000); }},
+    {"91 segments", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0 + 16 + 2, 91); }},
+    {"negative segment count", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0 + 16 + 2, 0xFFFF); }},
+};
+
+}  // namespace
+
+TEST_F(DicFileTest, CorruptSystemFilesGive101) {
+  const std::string good = WriteSample(dir_, "good.ptn", true);
+  const std::vector<uint8_t> image = ReadFileBytes(good);
+  for (const auto& c : kCorruptions) {
+    std::vector<uint8_t> bad = image;
+    c.apply(&bad);
+    const std::string path = dir_.File("bad.ptn");
+    WriteFileBytes(path, bad);
+    EXPECT_EQ(LoadSystem(dir_, path), kDicNoSystem) << c.what;
+    EXPECT_EQ(CountEntries(ZkRecDic), 0) << c.what;
+  }
+}
+
+TEST_F(DicFileTest, CorruptUserFilesGiveAnEmptyUserTable) {
+  const std::string good = WriteSample(dir_, "good.upt", true);
+  const std::vector<uint8_t> image = ReadFileBytes(good);
+  std::vector<Corruption> cases(std::begin(kCorruptions), std::end(kCorruptions));
+  cases.push_back({"size not a multiple of 16", [](std::vector<uint8_t>* b) {
+                     PutU32(b, kDicDirOffset, DicU32(b->data() + kDicDirOffset) - 8);
+                   }});
+  cases.push_back({"groups out of order", [](std::vector<uint8_t>* b) {
+                     const uint16_t g1 = DicU16(b->data() + kBlock0 + 2);
+                     PutU16(b, kBlock0 + 2, DicU16(b->data() + kBlock0));
+                     PutU16(b, kBlock0, g1);
+                   }});
+  cases.push_back({"a group running into the next", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0, 6); }});
+  cases.push_back({"a missing group", [](std::vector<uint8_t>* b) { PutU16(b, kBlock0 + 2 * 7, 0); }});
+  const std::string sys = WriteSample(dir_, "sys.ptn", false);
+  for (const auto& c : cases) {
+    if (c.systemOnly) continue;
+    std::vector<uint8_t> bad = image;
+    c.apply(&bad);
+    const std::string path = dir_.File("bad.upt");
+    WriteFileBytes(path, bad);
+    // Recognition goes on with the system dictionary alone.
+    EXPECT_EQ(HiRecLoadRecDic(ZkRecDic, ZkUsrDic, sys.c_str(), path.c_str()), kDicOk) << c.what;
+    EXPECT_EQ(CountEntries(ZkUsrDic), 0) << c.what;
+    EXPECT_EQ(CountEntries(ZkRecDic), 3) << c.what;
+  }
+}
+
+TEST_F(DicFileTest, RandomDamageNeverReadsOutsideTheBlocks) {
+  // Under the sanitizers any read past a block fails this test.
+  const std::vector<uint8_t> image = ReadFileBytes(WriteSample(dir_, "good.ptn", true));
+  std::mt19937 rng(12345);
+  const std::string path = dir_.File("damaged");
+  int loaded = 0;
+  for (int round = 0; round < 1500; ++round) {
+    std::vector<uint8_t> bad = image;
+    const int flips = 1 + static_cast<int>(rng() % 8);
+    for (int f = 0; f < flips; ++f) {
+      // Aim at the directory and the block headers most of the time.
+      const size_t span = (rng() % 4 == 0) ? bad.size() : std::min<size_t>(bad.size(), 1200);
+      bad[rng() % span] = static_cast<uint8_t>(rng());
+    }
+    if (rng() % 5 == 0) bad.resize(rng() % bad.size());
+    WriteFileBytes(path, bad);
+    if (LoadSystem(dir_, path) == kDicOk) {
+      ++loaded;
+      WalkAll(ZkRecDic);
+    }
+    HiRecLoadUsrDic(ZkUsrDic, path.c_str());
+    ZkBuildDicIndex(ZkRecDic, ZkUsrDic);
+    WalkAll(ZkUsrDic);
+  }
+  EXPECT_GT(loaded, 0);
+}

@@ -1,0 +1,32 @@
+#!/bin/sh
+# Installs the Debian packages the build, the tests and the program need, skipping
+# quickly when all of them are there. Runs apt-get as root (or through sudo).
+set -eu
+
+PACKAGES="
+  cmake make g++ pkg-config gettext
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  nlohmann-json3-dev libpugixml-dev
+  libgtk2.0-dev libxtst-dev fonts-ipafont-gothic
+  xvfb xdotool xclip x11-utils imagemagick
+  manpages-ja manpages-ja-dev debian-reference-ja developers-reference-ja
+  debian-faq-ja maint-guide-ja debian-policy-ja mecab-ipadic
+"
+
+missing=""
+for p in $PACKAGES; do
+  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null || true)
+  case "$status" in
+    ii*) ;;
+    *) missing="$missing $p" ;;
+  esac
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+# shellcheck disable=SC2086
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,54 @@
+// zkcode: shows the engine's view of characters: Shift-JIS code, class, EUC-JP
+// bytes and single-byte equivalent. Usage: zkcode TEXT...
+#include <cstdio>
+#include <string>
+
+#include "codes.h"
+#include "textconv.h"
+
+namespace {
+
+const char* ClassName(uint32_t cls) {
+  switch (cls) {
+    case kClassKanji: return "kanji";
+    case kClassHiragana: return "hiragana";
+    case kClassKatakana: return "katakana";
+    case kClassCapital: return "capital";
+    case kClassSmall: return "small";
+    case kClassDigit: return "digit";
+    case kClassSymbol: return "symbol";
+    case kClassGesture: return "gesture";
+    default: return "none";
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: zkcode TEXT...\n");
+    return 2;
+  }
+  for (int a = 1; a < argc; ++a) {
+    const std::string text = argv[a];
+    for (size_t pos = 0; pos < text.size();) {
+      const size_t len = Utf8CharLength(text, pos);
+      if (len == 0) {
+        std::fprintf(stderr, "zkcode: not UTF-8: %s\n", argv[a]);
+        return 1;
+      }
+      const std::string ch = text.substr(pos, len);
+      pos += len;
+      const uint16_t code = Utf8ToSjisCode(ch);
+      if (code == 0) {
+        std::printf("%s  no Shift-JIS code\n", ch.c_str());
+        continue;
+      }
+      const uint16_t euc = SjisToEuc(code);
+      const uint16_t single = code > 0xFF ? ZkSJisToAscii(code) : code;
+      std::printf("%s  sjis %04X  class %-8s (%07X)  euc %02X %02X  single %02X\n", ch.c_str(), code,
+                  ClassName(ZkCheckJisyu(code)), ZkCheckJisyu(code), euc & 0xFF, euc >> 8, single);
+    }
+  }
+  return 0;
+}
