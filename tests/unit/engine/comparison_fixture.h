@@ -80,3 +80,17 @@ struct Comparison {
     return *this;
   }
 };
+
+// Makes input first..last one group with pattern segment p (n:1), its distance by
+// ChainDistance, as the refinement passes leave it.
+inline void Group(Comparison& c, int first, int last, int p) {
+  ChainResult r;
+  ChainDistance(&c.input.segment[first], last - first + 1, &c.pattern.segment[p], 1, &r);
+  for (int i = first; i <= last; ++i) c.corr.inFirst[i] = c.corr.inLast[i] = static_cast<uint8_t>(p);
+  c.corr.patFirst[p] = static_cast<uint8_t>(first);
+  c.corr.patLast[p] = static_cast<uint8_t>(last);
+  c.corr.groupPos[p] = static_cast<uint16_t>(r.pos);
+  c.corr.groupShape[p] = static_cast<uint16_t>(r.shape);
+  c.score.posSum = static_cast<int16_t>(c.score.posSum + r.pos);
+  c.score.shapeSum = static_cast<int16_t>(c.score.shapeSum + r.shape);
+}

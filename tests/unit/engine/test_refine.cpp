@@ -48,6 +48,23 @@ TEST(MergeLonePatternSegments, TwoPatternSegmentsWrittenAsOne) {
   EXPECT_EQ(c.score.total, 4);
 }
 
+TEST(MergeLonePatternSegments, MiddleSegmentJoinsBothNeighbours) {
+  // Pattern: three 20-unit pieces of one line; input: two 30-unit halves paired with
+  // the outer pieces (14 + 10 each). Next or previous alone cost 24 each; both groups
+  // with the middle piece re-divided cost 8 (2 + 2 at the ends, twice 2 at the joint).
+  Comparison c(Shape({{{-30, 2}, {0, 2}, {30, 2}}}), Shape({{{-30, 0}, {-10, 0}, {10, 0}, {30, 0}}}));
+  c.Pair(0, 0).Pair(1, 2).Omissions();
+  ASSERT_EQ(c.score.total, 48 + 40);
+  c.Run(MergeLonePatternSegments);
+  ExpectGroup(c, 0, 8, 0);
+  ExpectGroup(c, 2, kNoGroup, kNoGroup);
+  for (int p = 0; p < 3; ++p) ExpectPattern(c, p, 0, 1);
+  ExpectInput(c, 0, 0, 2);
+  ExpectInput(c, 1, 0, 2);
+  EXPECT_EQ(c.score.patternOmission, 0);
+  EXPECT_EQ(c.score.total, 8);
+}
+
 TEST(MergeLonePatternSegments, MergeThatFitsWorseIsNotTaken) {
   // The first piece climbs steeply: the merged chain (91) is worse than the pair (44).
   Comparison c(Shape({{{-30, 2}, {30, 2}}}), Shape({{{-30, -30}, {-10, 0}, {30, 0}}}));
