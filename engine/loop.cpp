@@ -309,7 +309,7 @@ void LoopPass(const KusabiPattern* pattern, const KusabiPattern* input, ChainRes
     if (sense == 0) continue;
     int q = p + 1;
     while (q < patCount && result[q] != LastMark(sense)) ++q;
-    if (q >= patCount) break;
+    if (q >= patCount) continue;  // no last mark: not a run
 
     int a = corr->patFirst[p];
     if (!IsIndex(a, inCount)) a = corr->patFirst[p + 1];
@@ -334,7 +334,7 @@ void LoopPass(const KusabiPattern* pattern, const KusabiPattern* input, ChainRes
         oldPos += corr->groupPos[h];
         oldShape += corr->groupShape[h] < kLoopGroup ? corr->groupShape[h] : 0;
       }
-      if (d.total < oldPos + oldShape) {
+      if (d.total < kAbsentDistance && d.total < oldPos + oldShape) {
         total += d.total - (oldPos + oldShape);
         pos += d.pos - oldPos;
         shape += d.shape - oldShape;
