@@ -185,11 +185,17 @@ TEST(GreedyPass, FastScanAndBoundAgreeWithTheReference) {
   int accepted = 0, boundRejected = 0;
   for (int trial = 0; trial < 4000; ++trial) {
     const int nIn = 1 + static_cast<int>(rng() % 20), nPat = 1 + static_cast<int>(rng() % 20);
-    const auto in = RandomChain(rng, nIn, 60);
+    auto in = RandomChain(rng, nIn, 60);
     auto pat = in;  // a distorted copy, sometimes with segments dropped or added
     for (auto& s : pat) s.x0 += static_cast<int16_t>(rng() % 21) - 10, s.y1 += static_cast<int16_t>(rng() % 21) - 10;
     if (trial % 3 == 0) pat = RandomChain(rng, nPat, 100);
     if (trial % 5 == 1 && pat.size() > 1) pat.pop_back();
+    const bool wide = trial % 7 == 3;
+    if (wide) {  // coordinates beyond the narrow 16-bit scan
+      for (auto* chain : {&in, &pat})
+        for (auto& g : *chain) g = {static_cast<int16_t>(g.x0 * 60), static_cast<int16_t>(g.y0 * 60),
+                                    static_cast<int16_t>(g.x1 * 60), static_cast<int16_t>(g.y1 * 60)};
+    }
     const int strokes = 1 + static_cast<int>(rng() % 21);
 
     Comparison ref(in, pat, strokes), fast(in, pat, strokes);
@@ -199,7 +205,9 @@ TEST(GreedyPass, FastScanAndBoundAgreeWithTheReference) {
       ASSERT_TRUE(SameOutcome(ref, fast)) << trial;
       ++accepted;
     }
-    // With a bound: accepted exactly when the reference total stays below it.
+    // With a bound: accepted exactly when the reference total stays below it. (Wide
+    // shapes can wrap the 16-bit total, which the bound rightly does not follow.)
+    if (wide) continue;
     const int bound = static_cast<int>(rng() % 600);
     Comparison bounded(in, pat, strokes);
     const int r = GreedySegmentMatchBelow(&bounded.input, &bounded.pattern, &bounded.score, bounded.inLen,
