@@ -82,8 +82,11 @@ void Shrink(GtkWidget* window, int stripWidth) {
         others += req.width;
       }
       g_list_free(keys);
-      gtk_widget_set_size_request(Icon_save.strip, stripWidth > others ? stripWidth - others : 0,
-                                  Icon_save.stripHeight);
+      // A requested width of 0 counts as none: a strip with no room is hidden.
+      if (stripWidth > others)
+        gtk_widget_set_size_request(Icon_save.strip, stripWidth - others, Icon_save.stripHeight);
+      else
+        gtk_widget_hide(Icon_save.strip);
     }
   }
   if (Fram_wid[0]) gtk_widget_hide(Fram_wid[0]);  // shown flags stay set
@@ -94,8 +97,10 @@ void Shrink(GtkWidget* window, int stripWidth) {
 }
 
 void Restore(GtkWidget* window) {
-  if (Icon_save.strip)
+  if (Icon_save.strip) {
     gtk_widget_set_size_request(Icon_save.strip, Icon_save.stripWidth, Icon_save.stripHeight);
+    gtk_widget_show(Icon_save.strip);
+  }
   for (GtkWidget* row : Icon_save.hidden) gtk_widget_show(row);
   Icon_save.shrunk = false;
   MoveWindowTo(window, Icon_save.x, Icon_save.y);
