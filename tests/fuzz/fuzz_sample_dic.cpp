@@ -1,9 +1,12 @@
 // Builds the fuzz targets' sample dictionary with the engine's own extraction.
 #include "fuzz_sample_dic.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "dicwriter.h"
@@ -79,8 +82,25 @@ std::vector<uint8_t> SampleDictionaryImage() {
   return image;
 }
 
+namespace {
+
+std::vector<std::string> g_scratchFiles;
+
+void RemoveScratchFiles() {
+  for (const auto& path : g_scratchFiles) unlink(path.c_str());
+}
+
+}  // namespace
+
 std::string WriteScratchFile(const std::string& name, const uint8_t* data, size_t size) {
-  const std::string path = "/tmp/sorenix-fuzz-" + std::to_string(getpid()) + "-" + name;
+  // A file rewritten on every run: memory-backed when the system has /dev/shm.
+  struct stat st;
+  const bool shm = stat("/dev/shm", &st) == 0 && S_ISDIR(st.st_mode) && access("/dev/shm", W_OK) == 0;
+  const std::string path =
+      std::string(shm ? "/dev/shm" : "/tmp") + "/sorenix-fuzz-" + std::to_string(getpid()) + "-" + name;
+  if (g_scratchFiles.empty()) std::atexit(RemoveScratchFiles);
+  if (std::find(g_scratchFiles.begin(), g_scratchFiles.end(), path) == g_scratchFiles.end())
+    g_scratchFiles.push_back(path);
   if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
     if (size) std::fwrite(data, 1, size, f);
     std::fclose(f);

@@ -9,5 +9,5 @@
 // The container bytes of the sample dictionary.
 std::vector<uint8_t> SampleDictionaryImage();
 
-// Writes bytes to a file of this process under /tmp and returns its path.
+// Writes bytes to a scratch file of this process and returns its path.
 std::string WriteScratchFile(const std::string& name, const uint8_t* data, size_t size);
