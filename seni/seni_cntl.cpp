@@ -20,14 +20,8 @@ bool EndsSentence(const SeniCharRecord& r) {
   return false;
 }
 
-}  // namespace
-
-int SeniCntl(int dataType, int count, SeniCharRecord* records) {
-  if (dataType < 0 || dataType >= SNnomng) return kSeniBadType;
-  if (records == nullptr || count < 1) return kSeniDone;
-  SNdatatype = dataType;
-  SNmojiretusuu = count;
-  SNmojiretu_koho = records;
+// Rescores the row in place; the caller's records are only borrowed for the call.
+int RescoreRow(int count, SeniCharRecord* records) {
   SeniInit();
   SeniPunc();
   SeniSelect();
@@ -49,4 +43,18 @@ int SeniCntl(int dataType, int count, SeniCharRecord* records) {
     SeniChng(sentences[s].start, sentences[s].length);
   }
   return kSeniDone;
+}
+
+}  // namespace
+
+int SeniCntl(int dataType, int count, SeniCharRecord* records) {
+  if (dataType < 0 || dataType >= SNnomng) return kSeniBadType;
+  if (records == nullptr || count < 1) return kSeniDone;
+  SNdatatype = dataType;
+  SNmojiretusuu = count;
+  SNmojiretu_koho = records;
+  const int result = RescoreRow(count, records);
+  SNmojiretu_koho = nullptr;
+  SNmojiretusuu = 0;
+  return result;
 }

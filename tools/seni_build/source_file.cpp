@@ -35,7 +35,7 @@ std::vector<std::string> ListSourceFiles(const std::string& path, const std::str
     return files;
   }
   for (fs::recursive_directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
-    if (it->is_regular_file(ec) && EndsWith(it->path().filename().string(), suffix))
+    if (!it->is_symlink(ec) && it->is_regular_file(ec) && EndsWith(it->path().filename().string(), suffix))
       files.push_back(it->path().string());
   std::sort(files.begin(), files.end());
   return files;

@@ -9,6 +9,7 @@
 // cannot be read.
 bool ReadSourceFile(const std::string& path, std::string* text);
 
-// Regular files (or links to them) under `path` whose names end in `suffix`,
-// sorted; `path` itself when it is such a file.
+// Regular files under `path` whose names end in `suffix`, sorted; `path` itself
+// when it is such a file. Links inside a directory are left out: they only give
+// other names to files already listed.
 std::vector<std::string> ListSourceFiles(const std::string& path, const std::string& suffix);
