@@ -17,3 +17,8 @@ add_custom_command(
   VERBATIM)
 add_custom_target(crecs_dic ALL DEPENDS ${SORENIX_SYSTEM_DIC})
 install(FILES ${SORENIX_SYSTEM_DIC} DESTINATION ZkCrec/dic)
+# CC BY-SA 3.0 asks for the licence with every copy: KanjiVG's own text, when the
+# source tree has it (its COPYING lies beside the kanji directory).
+if(EXISTS "${KANJIVG_DIR}/../COPYING")
+  install(FILES "${KANJIVG_DIR}/../COPYING" DESTINATION ZkCrec/dic RENAME KanjiVG-COPYING)
+endif()
