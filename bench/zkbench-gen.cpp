@@ -2,10 +2,11 @@
 // JSON Lines for zkrecog ({"strokes": ..., "width": W, "height": H, "char": "..."}).
 //
 //   zkbench-gen [--kanjivg DIR] [--strokes DIR] [--seed N] [--classes kanji,hiragana,...]
-//               [--samples N] [--kanji-samples N] [--kanji-stride K]
+//               [--samples N] [--kanji-samples N] [--kanji-stride K] [--class-mask]
 //
 // Each character gets --samples samples (kanji --kanji-samples), cycling through its
-// forms, standard form first; --kanji-stride K keeps every K-th kanji.
+// forms, standard form first; --kanji-stride K keeps every K-th kanji. --class-mask
+// gives each sample the class mask of its group's input mode (default: all classes).
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -38,6 +39,7 @@ struct Args {
   int samples = 5;
   int kanjiSamples = 1;
   int kanjiStride = 1;
+  bool classMask = false;
 };
 
 bool ParseCount(const char* text, int* value) {
@@ -51,6 +53,10 @@ bool ParseCount(const char* text, int* value) {
 bool ParseArgs(int argc, char** argv, Args* a) {
   for (int i = 1; i < argc; ++i) {
     const std::string opt = argv[i];
+    if (opt == "--class-mask") {
+      a->classMask = true;
+      continue;
+    }
     if (i + 1 >= argc) return false;
     const char* v = argv[++i];
     if (opt == "--kanjivg") a->kanjivg = v;
@@ -86,7 +92,7 @@ int main(int argc, char** argv) {
   if (!ParseArgs(argc, argv, &args)) {
     std::fprintf(stderr,
                  "usage: zkbench-gen [--kanjivg DIR] [--strokes DIR] [--seed N] [--classes kanji,hiragana,...]\n"
-                 "                   [--samples N] [--kanji-samples N] [--kanji-stride K]\n");
+                 "                   [--samples N] [--kanji-samples N] [--kanji-stride K] [--class-mask]\n");
     return 2;
   }
   std::vector<ReferenceForm> forms;
@@ -126,8 +132,9 @@ int main(int argc, char** argv) {
         for (const PixelPoint& p : s) points.push_back({p.x, p.y});
         strokes.push_back(std::move(points));
       }
-      const nlohmann::json line = {{"strokes", strokes}, {"width", sample.width}, {"height", sample.height},
-                                   {"char", text},       {"class", cls},        {"form", form.source}};
+      nlohmann::json line = {{"strokes", strokes}, {"width", sample.width}, {"height", sample.height},
+                             {"char", text},       {"class", cls},        {"form", form.source}};
+      if (args.classMask) line["mask"] = BenchClassMask(cls);
       std::printf("%s\n", line.dump().c_str());
       ++written[cls];
     }

@@ -2,8 +2,11 @@
 // project's stroke-text files, with the engine's own feature extraction.
 //
 //   zkdic-build --kanjivg DIR --strokes DIR_OR_FILE ... --out Crecs.ptn
-//               [--box PIXELS] [--spacing PIXELS] [--no-variants] [--allow-incomplete]
+//               [--box PIXELS] [--spacing PIXELS] [--no-variants] [--with-small-forms]
+//               [--allow-incomplete]
 //
+// Small kana and small letters get no patterns of their own unless asked: the
+// engine adds them after their large form, ordered by the size of the writing.
 // Prints the coverage table. Exit status 0 when written, 1 when a required
 // character is missing (nothing is written then), 2 on bad input or a write error.
 #include <chrono>
@@ -20,6 +23,7 @@
 #include "dicwriter.h"
 #include "pattern_maker.h"
 #include "reference_set.h"
+#include "rule_forms.h"
 
 namespace {
 
@@ -29,13 +33,15 @@ struct Args {
   std::string out;
   PatternMakerOptions maker;
   bool variants = true;
+  bool smallForms = false;
   bool allowIncomplete = false;
 };
 
 void Usage() {
   std::fprintf(stderr,
                "usage: zkdic-build --kanjivg DIR [--strokes DIR_OR_FILE]... --out FILE\n"
-               "                   [--box PIXELS] [--spacing PIXELS] [--no-variants] [--allow-incomplete]\n");
+               "                   [--box PIXELS] [--spacing PIXELS] [--no-variants] [--with-small-forms]\n"
+               "                   [--allow-incomplete]\n");
 }
 
 bool ParsePositive(const char* text, double* value) {
@@ -60,6 +66,8 @@ bool ParseArgs(int argc, char** argv, Args* args) {
       if (!ParsePositive(argv[++i], &args->maker.spacing)) return false;
     } else if (a == "--no-variants") {
       args->variants = false;
+    } else if (a == "--with-small-forms") {
+      args->smallForms = true;
     } else if (a == "--allow-incomplete") {
       args->allowIncomplete = true;
     } else {
@@ -90,8 +98,12 @@ int main(int argc, char** argv) {
 
   std::vector<BuiltPattern> patterns;
   std::map<uint16_t, size_t> perCode;
-  size_t empty = 0;
+  size_t empty = 0, smallSkipped = 0;
   for (const ReferenceForm& form : forms) {
+    if (!args.smallForms && RuleLargeFormOf(form.code) != 0) {
+      ++smallSkipped;
+      continue;
+    }
     BuiltPattern built;
     if (!MakePattern(form, args.maker, &built)) {
       // A form whose strokes all shrink to taps has no segment to compare.
@@ -112,11 +124,12 @@ int main(int argc, char** argv) {
     for (const auto& group : sub.groups)
       for (const DicPatternSpec& p : group) ++perCode[p.code];
 
-  const CoverageReport report = CheckCoverage(perCode, DictionaryTargets());
+  const CoverageReport report = CheckCoverage(perCode, DictionaryTargets(), RuleReachableForms(perCode));
   std::printf("KanjiVG: %d files, %d forms used, %d without a JIS X 0208 code%s\n", stats.files, stats.used,
               stats.notJis, args.variants ? "" : ", variants left out");
-  std::printf("forms: %zu, patterns stored: %zu (identical duplicates dropped: %zu, empty: %zu)\n",
-              forms.size(), patterns.size() - duplicates, duplicates, empty);
+  std::printf("forms: %zu, patterns stored: %zu (identical duplicates dropped: %zu, empty: %zu, "
+              "small forms left to the engine: %zu)\n",
+              forms.size(), patterns.size() - duplicates, duplicates, empty, smallSkipped);
   std::printf("%s", FormatCoverage(report).c_str());
   if (!report.complete && !args.allowIncomplete) {
     std::remove(args.out.c_str());

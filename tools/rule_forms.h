@@ -1,0 +1,19 @@
+// Small kana and small letters that the engine derives from their large form after
+// matching (before it when the writing is small, after it otherwise). Their shapes
+// are the large ones scaled down, so stored patterns of them would only compete
+// with the large forms by chance; the dictionary leaves them to that rule.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <set>
+
+// The large form the engine's small-form rule turns into `code`, or 0 when the rule
+// never produces it or the small form has a shape of its own (ｐ). ｏ comes from
+// both ０ and Ｏ; the first in code order is returned.
+uint16_t RuleLargeFormOf(uint16_t code);
+
+// The codes the small-form rule makes reachable: those whose large form has a
+// pattern in patternsPerCode.
+std::set<uint16_t> RuleReachableForms(const std::map<uint16_t, size_t>& patternsPerCode);
