@@ -8,11 +8,16 @@
 #include <cstdint>
 #include <map>
 #include <set>
+#include <vector>
 
-// The large form the engine's small-form rule turns into `code`, or 0 when the rule
-// never produces it or the small form has a shape of its own (ｐ). ｏ comes from
-// both ０ and Ｏ; the first in code order is returned.
+// The large form the engine's small-form rule turns into `code`, for the small kana
+// and small letters that are scaled-down copies of their large form; 0 for any
+// other code, and for such a small form the engine's table does not produce (it
+// then keeps its patterns). ｏ comes from both ０ and Ｏ; the first is returned.
 uint16_t RuleLargeFormOf(uint16_t code);
+
+// The small kana and small letters that are scaled-down copies of their large form.
+std::vector<uint16_t> ScaledSmallForms();
 
 // The codes the small-form rule makes reachable: those whose large form has a
 // pattern in patternsPerCode.

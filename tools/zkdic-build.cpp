@@ -24,6 +24,7 @@
 #include "pattern_maker.h"
 #include "reference_set.h"
 #include "rule_forms.h"
+#include "textconv.h"
 
 namespace {
 
@@ -94,6 +95,13 @@ int main(int argc, char** argv) {
       !LoadStrokeTextForms(args.strokes, &forms, &error)) {
     std::fprintf(stderr, "zkdic-build: %s\n", error.c_str());
     return 2;
+  }
+
+  if (!args.smallForms) {
+    for (uint16_t small : ScaledSmallForms())
+      if (RuleLargeFormOf(small) == 0)
+        std::fprintf(stderr, "zkdic-build: warning: the engine's small-form table does not produce %s; its "
+                     "patterns are kept\n", SjisCodeToUtf8(small).c_str());
   }
 
   std::vector<BuiltPattern> patterns;
