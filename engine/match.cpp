@@ -132,13 +132,14 @@ int16_t KusabiMatch(const KusabiPattern* input, const KusabiPattern* pattern, in
     corr->groupPos[j] = corr->groupShape[j] = kNoGroup;
   }
   for (int i = 0; i < nIn; ++i) corr->inFirst[i] = corr->inLast[i] = kUnpaired;
-  uint8_t patStrokeMap[kMaxSegments];
-  BuildStrokeMap(*pattern, patStrokeMap);
 
+  // Charges reaching the threshold reject the pattern already during the pass.
   MatchScore score{};
-  if (!GreedySegmentMatch(input, pattern, &score, inLen, patLen, corr, inTotal, patTotal) ||
+  if (!GreedySegmentMatchBelow(input, pattern, &score, inLen, patLen, corr, inTotal, patTotal, threshold) ||
       score.total >= threshold)
     return kAbsentDistance;
+  uint8_t patStrokeMap[kMaxSegments];
+  BuildStrokeMap(*pattern, patStrokeMap);
 
   RefineCorrespondence(input, pattern, &score, corr, inLen, patLen);
   if (input->strokes < 5 && input->segments < 11) {
