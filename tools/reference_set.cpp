@@ -93,6 +93,7 @@ bool LoadStrokeTextForms(const std::vector<std::string>& paths, std::vector<Refe
       form.variant = std::find(seen.begin(), seen.end(), ch.code) != seen.end();
       seen.push_back(ch.code);
       form.box = kStrokeTextBox;
+      form.handMade = true;
       form.strokes = std::move(ch.strokes);
       forms->push_back(std::move(form));
     }

@@ -12,6 +12,7 @@ struct ReferenceForm {
   uint16_t code = 0;
   std::string source;   // file name (and line for stroke text), for messages
   bool variant = false; // a form besides the character's standard one
+  bool handMade = false; // from the project's stroke-text files
   double box = 100;     // strokes lie in a box * box square
   StrokeList strokes;
 };
