@@ -4,8 +4,9 @@
 //   zkbench-gen [--kanjivg DIR] [--strokes DIR] [--seed N] [--classes kanji,hiragana,...]
 //               [--samples N] [--kanji-samples N] [--kanji-stride K] [--class-mask]
 //
-// Each character gets --samples samples (kanji --kanji-samples), cycling through its
-// forms, standard form first; --kanji-stride K keeps every K-th kanji. --class-mask
+// Each character gets --samples samples (kanji --kanji-samples): every other one in
+// its standard form, the others cycling through its other forms (variants, and kana
+// with neighbouring strokes joined); --kanji-stride K keeps every K-th kanji. --class-mask
 // gives each sample the class mask of its group's input mode (default: all classes).
 #include <cstdio>
 #include <cstdlib>
@@ -103,6 +104,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zkbench-gen: %s\n", error.c_str());
     return 2;
   }
+  // Kana are also written with neighbouring strokes joined.
+  const size_t loaded = forms.size();
+  for (size_t i = 0; i < loaded; ++i) {
+    if (forms[i].variant || forms[i].handMade) continue;
+    const std::vector<ReferenceForm> joined = JoinedStrokeForms(forms[i]);
+    forms.insert(forms.end(), joined.begin(), joined.end());
+  }
   // Forms per code, standard forms first.
   std::map<uint16_t, std::vector<const ReferenceForm*>> byCode;
   for (const ReferenceForm& f : forms)
@@ -123,7 +131,11 @@ int main(int argc, char** argv) {
     }
     const std::string text = SjisCodeToUtf8(code);
     for (int i = 0; i < count; ++i) {
-      const ReferenceForm& form = *codeForms[static_cast<size_t>(i) % codeForms.size()];
+      // Every other sample is written in the standard form, the rest cycle through
+      // the other forms.
+      const size_t others = codeForms.size() - 1;
+      const size_t which = (i % 2 == 0 || others == 0) ? 0 : 1 + static_cast<size_t>(i / 2) % others;
+      const ReferenceForm& form = *codeForms[which];
       BenchRng rng(MixSeed(MixSeed(args.seed, code), static_cast<uint64_t>(i)));
       const Sample sample = DistortSample(form.strokes, form.box, options, &rng);
       nlohmann::json strokes = nlohmann::json::array();

@@ -30,6 +30,12 @@ struct KanjiVgStats {
 bool LoadKanjiVgForms(const std::string& dir, bool withVariants, std::vector<ReferenceForm>* forms,
                       KanjiVgStats* stats, std::string* error);
 
+// Forms of a kana written with two neighbouring strokes joined, as people do when
+// the pen runs on from one stroke to the next: one form for each pair whose end
+// and start lie within maxGap (a fraction of the box). Small kana get none (the
+// engine derives them from the large ones).
+std::vector<ReferenceForm> JoinedStrokeForms(const ReferenceForm& form, double maxGap = 0.35);
+
 // Reads stroke-text files (a directory stands for its *.txt files, sorted).
 bool LoadStrokeTextForms(const std::vector<std::string>& paths, std::vector<ReferenceForm>* forms,
                          std::string* error);

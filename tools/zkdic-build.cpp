@@ -5,9 +5,10 @@
 //               [--box PIXELS] [--spacing PIXELS] [--no-variants | --all-variants]
 //               [--variant-margin M] [--with-small-forms] [--allow-incomplete]
 //
-// KanjiVG's variant forms are judged against the dictionary of the other forms: a
-// variant that dictionary already recognises first by a normalised margin of M or
-// more (default 300) adds nothing but search time and is left out. Small kana and
+// KanjiVG's variant forms, and kana written with two neighbouring strokes joined,
+// are judged against the dictionary of the standard forms: a variant that
+// dictionary already recognises first by a normalised margin of M or more (default
+// 300) adds nothing but search time and is left out. Small kana and
 // small letters get no patterns of their own unless asked: the engine adds them
 // after their large form, ordered by the size of the writing.
 //
@@ -99,6 +100,7 @@ struct Tally {
   size_t smallSkipped = 0;
   size_t variantsJudged = 0;
   size_t variantsKept = 0;
+  size_t joinedForms = 0;
 };
 
 // Patterns of the forms; small forms left to the engine are skipped.
@@ -169,6 +171,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zkdic-build: %s\n", error.c_str());
     return 2;
   }
+  Tally tally;
   if (!args.smallForms) {
     for (uint16_t small : ScaledSmallForms())
       if (RuleLargeFormOf(small) == 0)
@@ -176,13 +179,23 @@ int main(int argc, char** argv) {
                      "patterns are kept\n", SjisCodeToUtf8(small).c_str());
   }
 
-  // Standard and hand-made forms always go in; KanjiVG's variants as judged.
+  // Kana with neighbouring strokes joined are variants too.
+  if (args.variants != Variants::kNone) {
+    const size_t standard = forms.size();
+    for (size_t i = 0; i < standard; ++i) {
+      if (forms[i].variant || forms[i].handMade) continue;
+      std::vector<ReferenceForm> joined = JoinedStrokeForms(forms[i]);
+      tally.joinedForms += joined.size();
+      forms.insert(forms.end(), joined.begin(), joined.end());
+    }
+  }
+
+  // Standard and hand-made forms always go in; the other variants as judged.
   std::vector<const ReferenceForm*> base, candidates;
   for (const ReferenceForm& form : forms) {
     const bool judged = form.variant && !form.handMade && args.variants == Variants::kJudged;
     (judged ? candidates : base).push_back(&form);
   }
-  Tally tally;
   std::vector<BuiltPattern> patterns = MakePatterns(base, args, &tally);
   if (!candidates.empty()) {
     std::vector<const ReferenceForm*> kept;
@@ -209,8 +222,9 @@ int main(int argc, char** argv) {
   std::printf("KanjiVG: %d files, %d forms read, %d without a JIS X 0208 code\n", stats.files, stats.used,
               stats.notJis);
   if (args.variants == Variants::kJudged)
-    std::printf("KanjiVG variants: %zu judged, %zu kept (not recognised first by a margin of %d)\n",
-                tally.variantsJudged, tally.variantsKept, args.variantMargin);
+    std::printf("variants (KanjiVG's and %zu kana with strokes joined): %zu judged, %zu kept (not recognised "
+                "first by a margin of %d)\n",
+                tally.joinedForms, tally.variantsJudged, tally.variantsKept, args.variantMargin);
   std::printf("forms: %zu, patterns stored: %zu (identical duplicates dropped: %zu, empty: %zu, "
               "small forms left to the engine: %zu)\n",
               forms.size(), patterns.size() - duplicates, duplicates, tally.empty, tally.smallSkipped);
