@@ -13,6 +13,7 @@ struct ReferenceForm {
   std::string source;   // file name (and line for stroke text), for messages
   bool variant = false; // a form besides the character's standard one
   bool handMade = false; // from the project's stroke-text files
+  bool joined = false;   // a kana with two neighbouring strokes joined
   double box = 100;     // strokes lie in a box * box square
   StrokeList strokes;
 };
