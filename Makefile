@@ -31,7 +31,8 @@ install: build
 	cmake --install $(BUILD)
 
 run: install
-	$(BUILD)/tools/zkcode 漢字かなカナＡａ０、〜
+	@test -n "$$DISPLAY" || { echo "make run: no X display (DISPLAY is not set)" >&2; exit 1; }
+	$(PREFIX)/bin/sorenix
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)

@@ -1,0 +1,44 @@
+// Start-up state shared by every window: scratch and commit buffers, shown flags,
+// timer slots, the screen size and the flags of the command line.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// A rectangle of four 16-bit values; x, y signed, width, height unsigned.
+struct Rect16 {
+  int16_t x;
+  int16_t y;
+  uint16_t width;
+  uint16_t height;
+};
+
+constexpr int kBuffTextSize = 256;
+constexpr int kOverTextSize = 2048;
+constexpr int kDicWorkSize = 126980;
+
+// Indexes of wind_dsp.
+constexpr int kShownMain = 0;
+constexpr int kShownTenKey = 1;
+constexpr int kShownKeyboard0 = 2;  // keyboards 0..4 at 2..6
+constexpr int kShownFrame = 7;
+
+// Slots of Timer_id.
+constexpr int kTimerRecog = 0;   // recognition, or the delayed pen grab
+constexpr int kTimerPaste = 1;   // 1000 ms paste of symbol-key text
+constexpr int kTimerTenKey = 2;  // ten-key redraw
+constexpr int kTimerRaise = 3;   // 500 ms periodic raise
+
+extern char Buff_text[kBuffTextSize];    // scratch for paths and face texts
+extern char Over_text[kOverTextSize];    // text waiting to be committed
+extern std::vector<uint8_t> DicWorkArea; // work area of the user-dictionary dialogs
+extern int screen_w, screen_h;           // read once at start-up
+extern int16_t Soft_old[2];              // last full keyboard (0..2), last kana keyboard (3..4)
+extern int Rais_paus;                    // 1 while raising windows is allowed
+extern uint8_t wind_dsp[8];              // which windows are shown
+extern unsigned int Timer_id[4];         // timer handles, 0 when not armed
+extern int Boot_soft;                    // started with "-s"
+extern Rect16 Main_rct;                  // (0, 0, width, height) of the main window
+
+// Step 3 of the start-up: every table, flag and timer slot back to its first state.
+void ResetStartupState(int screenWidth, int screenHeight);

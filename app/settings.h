@@ -1,0 +1,53 @@
+// The settings record Ap_table and its file "Sorenix.dat" in the user directory:
+// defaults, reading with clamping, and the exact text format written back.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+
+struct ApTableRec {
+  int32_t win_x, win_y;          // main window
+  int32_t small_x, small_y;      // the two small keyboards
+  int32_t lframe_x, lframe_y;    // fixed-frame window
+  int32_t tenk_x, tenk_y;        // ten-key window (computed, not stored)
+  int32_t dsleep;                // ink replay pause of the dictionary dialogs
+  int16_t imode;                 // input window: 1-2 pad, 3-12 keyboards
+  int16_t pmode;                 // 0 mouse, 1 pen, 2 fixed frame
+  int16_t tenk_page;             // ten-key page (not stored)
+  int16_t dbl_mode;              // 1 half-width, 2 full-width results
+  int16_t alc_mode;              // character-type restriction 0..6
+  int16_t lframe_size;           // 1..3
+  int16_t top_ex;                // keep windows raised
+  int16_t past_type;             // 1 Alt+V, else Ctrl+V
+  uint32_t back_color;           // 0xRRGGBB
+  uint32_t head_color;           // 0xRRGGBB
+  int16_t pen_bold;              // 1..5
+  int16_t pen_color;             // 0..5
+  int16_t vframe_margin;         // 0..60
+  int32_t recog_timer;           // 200..5000 ms
+  uint32_t seni_exec;            // 0 or 1
+};
+
+extern ApTableRec Ap_table;
+
+// Longest word of the settings file that is kept; the rest of a longer word is dropped.
+constexpr int kSettingsWordSize = 128;
+
+ApTableRec ApTableDefaults(int screenWidth, int screenHeight);
+
+// Applies the sections read from `in` to `table`, clamping every value to its range
+// for a screen of the given size. Sections may repeat and come in any order.
+void ApTableRead(std::istream& in, int screenWidth, int screenHeight, ApTableRec* table);
+
+// The file's text: one section line, one values line and an empty line per section.
+std::string ApTableText(const ApTableRec& table);
+
+// File forms: reading returns false when the file does not open (table untouched);
+// writing replaces the file as a whole and returns false when it cannot.
+bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApTableRec* table);
+bool ApTableSave(const std::string& path, const ApTableRec& table);
+
+// Mode 0 loads the user's settings file into Ap_table (screen size from the start-up
+// state); any other mode writes Ap_table to it.
+void ApTableEx(int mode);

@@ -1,0 +1,19 @@
+// Machine-readable progress lines on standard output for end-to-end tests, printed
+// only when the environment variable SORENIX_TRACE is set to something other than "0".
+#pragma once
+
+// Lines so far (values as name=value):
+//   KEY k x y width height      a main-window key, relative to the window (before READY)
+//   READY xid x y width height unknown_glyphs   main window mapped
+//   SETTINGS saved x y imode | SETTINGS unwritable
+//   DRAG start x y | DRAG end x y               window drag (new top-left)
+//   ICON shrunk ... | ICON restored ...
+//   GRAB on status | GRAB off                   pen-input pointer grab
+//   MSGBOX shown xid x y ok=X,Y cancel=X,Y      key centres in root coordinates (0,0 hidden)
+//   MSGBOX answer n
+//   CLICK k                                     Main_Click ran action k
+//   EXIT
+bool TraceOn();
+
+// One line ("READY ...", "SETTINGS saved ...") followed by a flush.
+void Trace(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,0 +1,9 @@
+// The main window's dispatcher and the switching of input windows.
+#pragma once
+
+// Key k clicked (1..41), pressed (100 + k) or released (200 + k).
+void Main_Click(int code);
+
+// 1 ten-key window on/off, 2 show the handwriting pad, 3 ten-key window off; the
+// keyboard modes 4..12 come with the keyboards. Ends by saving the settings.
+void Imode_chng(int mode);

@@ -1,0 +1,26 @@
+#!/bin/bash
+# A key without its command yet answers with the message box; OK closes the box and
+# the program goes on; SIGTERM ends it like the close key.
+. "$(dirname "$0")/lib.sh"
+
+start_pad
+click_key 1
+wait_for '^MSGBOX shown'
+box=$(grep '^MSGBOX shown' "$LOG")
+[ "$(field cancel "$box")" = "0,0" ] || fail "Cancel shown on an OK box: $box"
+ok=$(field ok "$box")
+click_at "${ok%,*}" "${ok#*,}"
+wait_for '^MSGBOX answer 1'
+wait_for '^CLICK 1'
+kill -0 "$PAD_PID" || fail "program ended with the box"
+
+# The pad's keys work again after the box (the modal grab is gone).
+click_key 40
+wait_geometry "$XID" "2 $((SCREEN_H - 22)) 43 20"
+
+kill -TERM "$PAD_PID"
+wait_exit "$PAD_PID"
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after SIGTERM"
+[ -e "$PIDFILE" ] && fail "pid file left behind after SIGTERM"
+[ -s "$SETTINGS" ] || fail "settings not saved after SIGTERM"
+echo PASS

@@ -1,0 +1,31 @@
+#!/bin/bash
+# A first start with a fresh HOME: the user directory and pid file appear, the main
+# window stands at the default position with its size; a second start is refused;
+# the close key saves the settings and removes the pid file.
+. "$(dirname "$0")/lib.sh"
+
+[ -e "$HOME/.ZkCrec" ] && fail "fresh HOME already has .ZkCrec"
+start_pad
+[ -d "$HOME/.ZkCrec" ] || fail "user directory not created"
+[ "$(cat "$PIDFILE")" = "$PAD_PID" ] || fail "pid file holds '$(cat "$PIDFILE")', not $PAD_PID"
+[ "$(field unknown_glyphs "$READY")" = 0 ] || fail "face texts drawn with missing glyphs: $READY"
+wait_geometry "$XID" "0 $((SCREEN_H - 93)) 772 92"
+[ -s "$ERR" ] && fail "unexpected messages: $(cat "$ERR")"
+
+# A second copy for the same user refuses to start.
+"$SORENIX" >"$WORK/second.out" 2>"$WORK/second.err"
+status=$?
+[ $status = 1 ] || fail "second start exited with $status"
+grep -q '起動しています' "$WORK/second.err" || fail "second start said: $(cat "$WORK/second.err")"
+kill -0 "$PAD_PID" || fail "first instance ended"
+[ "$(cat "$PIDFILE")" = "$PAD_PID" ] || fail "pid file changed by the second start"
+
+# The close key ends the program cleanly.
+click_key 41
+wait_exit "$PAD_PID"
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+[ -e "$PIDFILE" ] && fail "pid file left behind"
+grep -qx 'X=0,Y='"$((SCREEN_H - 93))" "$SETTINGS" || fail "settings: $(cat "$SETTINGS")"
+grep -qx 'BACK=0xA0A0A0,HEAD=0x606060' "$SETTINGS" || fail "settings: $(cat "$SETTINGS")"
+grep -q '^EXIT' "$LOG" || fail "no EXIT trace"
+echo PASS

@@ -1,0 +1,102 @@
+// The generated key pictures: sizes, XPM well-formedness, pressed faces sunken.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "ui/colors.h"
+#include "ui/keypics.h"
+
+namespace {
+
+struct Xpm {
+  int width = 0, height = 0, colors = 0, cpp = 0;
+  std::map<char, std::string> palette;
+  std::vector<std::string> rows;
+};
+
+Xpm Decode(int index) {
+  const std::vector<std::string>& lines = ButtonXpmLines(index);
+  Xpm x;
+  EXPECT_EQ(std::sscanf(lines.at(0).c_str(), "%d %d %d %d", &x.width, &x.height, &x.colors, &x.cpp), 4);
+  for (int i = 1; i <= x.colors; ++i) {
+    const std::string& line = lines.at(static_cast<size_t>(i));
+    EXPECT_EQ(line.substr(1, 3), " c ") << line;
+    x.palette[line[0]] = line.substr(4);
+  }
+  x.rows.assign(lines.begin() + 1 + x.colors, lines.end());
+  return x;
+}
+
+// Mean brightness (0..765) of the face inside its bevel.
+int FaceBrightness(const Xpm& x) {
+  long sum = 0, n = 0;
+  for (size_t y = 4; y + 4 < static_cast<size_t>(x.height); ++y)
+    for (size_t c = 4; c + 4 < static_cast<size_t>(x.width); ++c) {
+      unsigned rgb = 0;
+      std::sscanf(x.palette.at(x.rows[y][c]).c_str(), "#%x", &rgb);
+      sum += (rgb >> 16) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF);
+      ++n;
+    }
+  return static_cast<int>(sum / n);
+}
+
+TEST(KeyPictures, SizesFollowTheTable) {
+  const struct {
+    int index, width, height;
+  } kSpots[] = {{0, 35, 35},  {4, 35, 35},   {11, 277, 35}, {27, 85, 98}, {32, 30, 23},
+                {33, 152, 23}, {48, 60, 35},  {50, 26, 30},  {52, 26, 30}, {53, 30, 30},
+                {57, 40, 35},  {59, 60, 25},  {65, 24, 25},  {67, 60, 25}, {81, 23, 20},
+                {87, 20, 23},  {96, 42, 47},  {98, 152, 23}};
+  for (const auto& s : kSpots) {
+    EXPECT_EQ(KeyPictureSize(s.index).width, s.width) << s.index;
+    EXPECT_EQ(KeyPictureSize(s.index).height, s.height) << s.index;
+  }
+  EXPECT_EQ(KeyPictureSize(99).width, 0);
+  EXPECT_EQ(KeyPictureSize(-1).width, 0);
+}
+
+TEST(KeyPictures, EveryPictureIsWellFormedXpm) {
+  for (int i = 0; i < kFaceCount; ++i) {
+    const Xpm x = Decode(i);
+    EXPECT_EQ(x.width, KeyPictureSize(i).width) << i;
+    EXPECT_EQ(x.height, KeyPictureSize(i).height) << i;
+    EXPECT_EQ(x.cpp, 1);
+    ASSERT_EQ(static_cast<int>(x.rows.size()), x.height) << i;
+    for (const std::string& row : x.rows) {
+      ASSERT_EQ(static_cast<int>(row.size()), x.width) << i;
+      for (char c : row) ASSERT_TRUE(x.palette.count(c)) << i << " key " << c;
+    }
+    EXPECT_EQ(x.palette.at(x.rows[0][0]), "None") << "corners are cut";
+    EXPECT_NE(x.palette.at(x.rows[x.height / 2][x.width / 2]), "None");
+    // The C-array form the toolkit reads holds the same lines.
+    EXPECT_STREQ(ButtonXpm(i)[0], ButtonXpmLines(i)[0].c_str());
+  }
+  EXPECT_EQ(ButtonXpm(kFaceCount), nullptr);
+}
+
+TEST(KeyPictures, PressedFacesAreSunkenAndDarker) {
+  const int pairs[][2] = {{48, 49}, {50, 51}, {52, 51}, {53, 54}, {57, 58}, {81, 82},
+                          {59, 60}, {61, 62}, {63, 64}, {0, 1},   {98, 33}, {32, 91}};
+  for (const auto& p : pairs) {
+    EXPECT_FALSE(IsSunkenFace(p[0])) << p[0];
+    EXPECT_TRUE(IsSunkenFace(p[1])) << p[1];
+    EXPECT_LT(FaceBrightness(Decode(p[1])) + 300, FaceBrightness(Decode(p[0]))) << p[0];
+  }
+}
+
+TEST(KeyPictures, FaceTextColoursStandOut) {
+  // Text colour against the face: normal text on a light face, pressed text on a dark one.
+  const int normalText = static_cast<int>((ColorRgb(kColorNormalText) >> 8) & 0xFF);
+  const int pressedText = static_cast<int>((ColorRgb(kColorPressedText) >> 8) & 0xFF);
+  EXPECT_GT(FaceBrightness(Decode(50)) / 3 - normalText, 120);
+  EXPECT_GT(pressedText - FaceBrightness(Decode(51)) / 3, 60);
+}
+
+TEST(KeyPictures, NamesCountFromOne) {
+  EXPECT_EQ(ButtonXpmName(0), "btn01");
+  EXPECT_EQ(ButtonXpmName(98), "btn99");
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+// Styles, graphics contexts and fonts.
+#include "ui/resources.h"
+
+#include "ui/colors.h"
+#include "ui/faces.h"
+
+GtkStyle* WinStyle[2];
+GdkGC* Pens_gc;
+GdkGC* Vfrm_gc;
+GdkGC* Clea_gc;
+GdkGC* Butn_gc[4];
+PangoFontDescription* Fonts[3];
+
+namespace {
+
+// Fixed-pitch Japanese font first: half-width characters are exactly half as wide as
+// full-width ones, which the text positions of the faces assume.
+constexpr const char* kFaceFontFamily = "IPAGothic,Monospace";
+constexpr int kNormalFontPixels = 14;
+constexpr int kSmallFontPixels = 9;
+constexpr int kEntryFontPixels = 12;
+
+PangoFontDescription* FaceFont(int pixels) {
+  PangoFontDescription* font = pango_font_description_from_string(kFaceFontFamily);
+  pango_font_description_set_absolute_size(font, pixels * PANGO_SCALE);
+  return font;
+}
+
+GdkGC* RootGc() { return gdk_gc_new(gdk_get_default_root_window()); }
+
+void SetForeground(GdkGC* gc, int colorIndex) {
+  GdkColor color;
+  Color_Aloc(colorIndex, &color);
+  gdk_gc_set_foreground(gc, &color);
+}
+
+}  // namespace
+
+void MakeWinStyles() {
+  for (GtkStyle*& style : WinStyle) style = gtk_style_copy(gtk_widget_get_default_style());
+}
+
+void SetStyleColor(int which, uint32_t rgb) {
+  GdkColor color;
+  color.pixel = 0;
+  color.red = static_cast<guint16>(((rgb >> 16) & 0xFF) * 256);
+  color.green = static_cast<guint16>(((rgb >> 8) & 0xFF) * 256);
+  color.blue = static_cast<guint16>((rgb & 0xFF) * 256);
+  gdk_colormap_alloc_color(gdk_colormap_get_system(), &color, FALSE, TRUE);
+  WinStyle[which]->bg[GTK_STATE_NORMAL] = color;
+}
+
+void CreateDrawingResources(int penColor, int penBold) {
+  Pens_gc = RootGc();
+  SetForeground(Pens_gc, penColor);
+  gdk_gc_set_line_attributes(Pens_gc, penBold, GDK_LINE_SOLID, GDK_CAP_ROUND, GDK_JOIN_ROUND);
+  gdk_gc_set_subwindow(Pens_gc, GDK_INCLUDE_INFERIORS);
+
+  Vfrm_gc = RootGc();
+  gdk_gc_set_function(Vfrm_gc, GDK_INVERT);
+  gdk_gc_set_subwindow(Vfrm_gc, GDK_INCLUDE_INFERIORS);
+
+  Clea_gc = RootGc();
+  gdk_gc_set_subwindow(Clea_gc, GDK_INCLUDE_INFERIORS);
+
+  const int faceColors[4] = {kColorPressedText, kColorPressedShadow, kColorNormalText,
+                             kColorNormalShadow};
+  for (int i = 0; i < 4; ++i) {
+    Butn_gc[i] = RootGc();
+    SetForeground(Butn_gc[i], faceColors[i]);
+  }
+  Fonts[0] = FaceFont(kNormalFontPixels);
+  Fonts[1] = FaceFont(kSmallFontPixels);
+  Fonts[2] = FaceFont(kEntryFontPixels);
+}

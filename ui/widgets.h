@@ -1,0 +1,29 @@
+// The widget tables: handles of every window's widgets, filled by the window builders.
+// In the main window and the ten-key pad the slot number is the key's code.
+#pragma once
+
+#include <gtk/gtk.h>
+
+extern GtkWidget* Main_wid[46];  // 0 the main window, 1-41 keys, 42-45 see pad/keyfaces.h
+extern GtkWidget* Comb_wid[16];  // 0/2 selector windows, 1/3 their lists, 4.. entry pairs
+extern GtkWidget* Mbox_wid[4];   // 0 Message, 1 label Mbox, 2 Mok, 3 Mcancel
+extern GtkWidget* Kbox_wid[2];   // 0 Kbox, 1 Ktxt
+// The keyboards, the ten-key pad and the dialogs fill these when they are built.
+extern GtkWidget* Tenk_wid[23];  // 0 the TenKey window
+extern GtkWidget* Soft_wid[45];  // 0-4 the keyboard windows
+extern GtkWidget* Fram_wid[7];   // 0 the Frame window
+extern GtkWidget* Optn_wid[21];
+extern GtkWidget* Udic_wid[29];
+extern GtkWidget* Help_wid[2];
+
+// Slots of Mbox_wid and Comb_wid.
+constexpr int kMboxWindow = 0;
+constexpr int kMboxLabel = 1;
+constexpr int kMboxOk = 2;
+constexpr int kMboxCancel = 3;
+constexpr int kCombSelectWindow = 0;
+constexpr int kCombSelectList = 1;
+constexpr int kCombAkeysWindow = 2;
+constexpr int kCombAkeysList = 3;
+constexpr int kCombMainImod = 4;
+constexpr int kCombMainAkeys = 5;
