@@ -8,11 +8,13 @@ if(NOT IS_DIRECTORY "${KANJIVG_DIR}")
                       "and configure with -DKANJIVG_DIR=/path/to/kanjivg/kanji, or build without "
                       "dictionaries (-DSORENIX_DATA=OFF).")
 endif()
+# Pointing the build at another KanjiVG directory rebuilds the dictionary.
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/kanjivg-dir.txt CONTENT "${KANJIVG_DIR}\n")
 add_custom_command(
   OUTPUT ${SORENIX_SYSTEM_DIC}
   COMMAND zkdic-build --kanjivg ${KANJIVG_DIR} --strokes ${CMAKE_CURRENT_LIST_DIR}/strokes
           --out ${SORENIX_SYSTEM_DIC}
-  DEPENDS zkdic-build ${SORENIX_STROKE_FILES}
+  DEPENDS zkdic-build ${SORENIX_STROKE_FILES} ${CMAKE_CURRENT_BINARY_DIR}/kanjivg-dir.txt
   COMMENT "Building the pattern dictionary Crecs.ptn from KanjiVG and data/strokes"
   VERBATIM)
 add_custom_target(crecs_dic ALL DEPENDS ${SORENIX_SYSTEM_DIC})
