@@ -7,12 +7,14 @@ JOBS ?= $(shell nproc)
 # (for example `make install PREFIX=/usr/local`).
 PREFIX ?= $(abspath $(BUILD))/prefix
 CMAKE_FLAGS ?=
+# Options of the sample generator for `make bench` (for example --classes kanji --kanji-stride 4).
+BENCH_ARGS ?=
 FUZZ_BUILD ?= build-fuzz
 # Runs per fuzz target in `make test`, and seconds per target in `make fuzz`.
 FUZZ_RUNS ?= 20000
 FUZZ_TIME ?= 300
 
-.PHONY: all deps configure build install run test test-asan clean
+.PHONY: all deps configure build install run test test-asan bench clean
 
 all: build
 
@@ -44,6 +46,10 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L 'engine|seni|tools'
+
+# Accuracy and speed of recognition on distorted samples (not part of `make test`).
+bench: build
+	bench/accuracy.sh $(BUILD) $(BENCH_ARGS)
 
 # The libFuzzer targets (clang, AddressSanitizer and UBSan): pen data through
 # recognition and dictionary bytes through the loaders. Corpora stay in $(FUZZ_BUILD).
