@@ -1,16 +1,6 @@
-// Placeholder loop comparison: no loops are marked and no delta is returned.
-// Replaced by loop.cpp.
+// Placeholder run pairing and comparison: no runs are paired and no delta is returned.
+// Replaced by the rest of loop.cpp.
 #include "loop.h"
-
-#include "direction.h"
-
-int16_t TurnAngle(const KusabiSegment& a, const KusabiSegment& b) {
-  return TurnBetween(a.x1 - a.x0, a.y1 - a.y0, b.x1 - b.x0, b.y1 - b.y0);
-}
-
-void ZkGetLoop(const KusabiPattern* shape, const uint8_t*, uint8_t* marks) {
-  for (int i = 0; i < shape->segments && i < kMaxSegments; ++i) marks[i] = kLoopNone;
-}
 
 void PairLoops(const uint8_t*, const uint8_t*, int patCount, const SegmentCorrespondence*, uint8_t* result) {
   for (int i = 0; i <= patCount && i < kMaxSegments; ++i) result[i] = 0;

@@ -1,0 +1,130 @@
+// Chain distances: single segments, proportional pieces and the re-division case.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "segdist.h"
+
+namespace {
+
+ChainResult Chain(const std::vector<KusabiSegment>& a, const std::vector<KusabiSegment>& b) {
+  ChainResult r = {-1, -1, -1};
+  ChainDistance(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), &r);
+  return r;
+}
+
+void ExpectResult(const ChainResult& r, int pos, int shape) {
+  EXPECT_EQ(r.pos, pos);
+  EXPECT_EQ(r.shape, shape);
+  EXPECT_EQ(r.total, pos + shape);
+}
+
+}  // namespace
+
+TEST(ChainDistance, SingleSegments) {
+  ExpectResult(Chain({{1, 2, 30, -4}}, {{1, 2, 30, -4}}), 0, 0);
+  // Same vector, shifted by (3, -1): only the position differs.
+  ExpectResult(Chain({{0, 0, 10, 0}}, {{3, -1, 13, -1}}), 8, 0);
+  ExpectResult(Chain({{0, 0, 10, 0}}, {{0, 0, 0, 10}}), 20, 20);
+}
+
+TEST(ChainDistance, EmptyChainIsAbsent) {
+  const KusabiSegment s = {0, 0, 5, 5};
+  ChainResult r;
+  ChainDistance(&s, 0, &s, 1, &r);
+  ExpectResult(r, 32767, 0);
+  ChainDistance(&s, 1, &s, 0, &r);
+  ExpectResult(r, 32767, 0);
+}
+
+TEST(ChainDistance, OneSegmentCutInProportionalPieces) {
+  const std::vector<KusabiSegment> along = {{0, 0, 4, 4}, {4, 4, 10, 10}};
+  ExpectResult(Chain({{0, 0, 10, 10}}, along), 0, 0);
+  ExpectResult(Chain(along, {{0, 0, 10, 10}}), 0, 0);  // the mirror case
+  // Pieces truncate: (10, 1) * 5/11 = (4, 0) and * 6/11 = (5, 0).
+  ExpectResult(Chain({{0, 0, 10, 1}}, {{0, 0, 5, 0}, {5, 0, 10, 1}}), 0, 2);
+  // The end-point terms use the chain's first start and last end: (2,0) and (0,3) off;
+  // (8, 13) halves into pieces (4, 6), each 2 off (5, 5).
+  ExpectResult(Chain({{2, 0, 10, 13}}, {{0, 0, 5, 5}, {5, 5, 10, 10}}), 5, 4);
+}
+
+TEST(ChainDistance, ZeroLengthChainsNeverDivide) {
+  // Every piece is (0, 0) against a chain of points.
+  ExpectResult(Chain({{0, 0, 5, 5}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}), 10, 0);
+  ExpectResult(Chain({{0, 0, 0, 0}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}), 0, 0);
+  // Both chains of zero-length segments: each length counts as 1 in the re-division.
+  ExpectResult(Chain({{1, 1, 1, 1}, {1, 1, 1, 1}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}), 8, 0);
+}
+
+TEST(ChainDistance, PiecesNarrowToSignedBytes) {
+  // A piece of 150 wraps to -106 and is 256 off the chain segment it stands for.
+  ExpectResult(Chain({{0, 0, 300, 0}}, {{0, 0, 150, 0}, {150, 0, 300, 0}}), 0, 512);
+}
+
+TEST(ChainRedivide, WorkedExampleIsNotSymmetric) {
+  // A: right 4, up 4 (LA 8); B: right 6, up 2, up 4 (LB 12).
+  // B' = (0,0) (6,0) (6,0) (6,2) (6,6); A' = (0,0) (4,0)* (4,0) (4,1)* (4,4), * inserted.
+  // pos = 0 + |(4,4)-(6,6)| + 2|(4,0)-(6,0)| = 8; shape = 2 + 0 + 1 + 1 = 4.
+  const std::vector<KusabiSegment> a = {{0, 0, 4, 0}, {4, 0, 4, 4}};
+  const std::vector<KusabiSegment> b = {{0, 0, 6, 0}, {6, 0, 6, 2}, {6, 2, 6, 6}};
+  ExpectResult(Chain(a, b), 8, 4);
+  // Reversed roles: A' keeps B's two interior vertices, each charged twice by 2.
+  ExpectResult(Chain(b, a), 12, 4);
+}
+
+TEST(ChainRedivide, EqualChainsAreZeroUpTo179SubSegments) {
+  std::mt19937 rng(7);
+  std::uniform_int_distribution<int> step(-12, 12);
+  for (int n : {2, 3, 17, 90}) {
+    std::vector<KusabiSegment> chain;
+    int16_t x = 0, y = 0;
+    for (int k = 0; k < n; ++k) {
+      const int16_t nx = static_cast<int16_t>(x + step(rng)), ny = static_cast<int16_t>(y + step(rng));
+      chain.push_back({x, y, nx, ny});
+      x = nx;
+      y = ny;
+    }
+    ExpectResult(Chain(chain, chain), 0, 0);
+  }
+}
+
+TEST(ChainRedivide, LongestChainsStayInBounds) {
+  // Two 90-segment chains of unrelated lengths (zero lengths included) re-divide
+  // into 179 sub-segments; ASan catches any write past the working arrays.
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<int> coord(-100, 100), step(-6, 6);
+  for (int round = 0; round < 50; ++round) {
+    std::vector<KusabiSegment> a(kMaxSegments), b(kMaxSegments);
+    for (auto* chain : {&a, &b}) {
+      int16_t x = static_cast<int16_t>(coord(rng)), y = static_cast<int16_t>(coord(rng));
+      for (auto& s : *chain) {
+        const bool point = round % 3 == 0;  // every third round: zero-length segments only
+        s = {x, y, static_cast<int16_t>(point ? x : x + step(rng)), static_cast<int16_t>(point ? y : y + step(rng))};
+        x = s.x1;
+        y = s.y1;
+      }
+    }
+    const ChainResult r = Chain(a, b);
+    EXPECT_GE(r.pos, 0);
+    EXPECT_GE(r.shape, 0);
+    EXPECT_EQ(r.total, std::min(32767, r.pos + r.shape));
+  }
+}
+
+TEST(ChainDistance, FarApartChainsSaturateInsteadOfWrapping) {
+  // 80 segments stepping right at y = 120 against the same at y = -120: 80 vertex
+  // pairs 240 apart, 2 * 79 * 240 + 2 * 240 = 38400, beyond what 16 bits hold.
+  std::vector<KusabiSegment> upper, lower;
+  for (int k = 0; k < 80; ++k) {
+    upper.push_back({static_cast<int16_t>(k), 120, static_cast<int16_t>(k + 1), 120});
+    lower.push_back({static_cast<int16_t>(k), -120, static_cast<int16_t>(k + 1), -120});
+  }
+  const ChainResult r = Chain(upper, lower);
+  EXPECT_EQ(r.pos, 32767);
+  EXPECT_EQ(r.shape, 0);
+  EXPECT_EQ(r.total, 32767);
+  const ChainResult single = Chain({{-32768, -32768, 32767, 32767}}, {{32767, 32767, -32768, -32768}});
+  EXPECT_EQ(single.total, 32767);
+}
