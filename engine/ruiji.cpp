@@ -6,14 +6,6 @@
 #include "ruiji_context.h"
 #include "ruiji_table.h"
 
-const RuijiGroup* RuijiFindGroup(uint16_t code) {
-  for (const RuijiGroup* g = ZkRuijiTable; g->count != kRuijiTableEnd; ++g) {
-    if (g->count < 2 || g->count > kRuijiEntriesPerGroup) continue;
-    if (g->entry[0].code == code) return g;
-  }
-  return nullptr;
-}
-
 namespace {
 
 // The member entry for code, or null. Every member is looked at: the members are kept
