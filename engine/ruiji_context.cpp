@@ -106,6 +106,9 @@ int RuijiContext::RankOf(uint16_t code) const {
 }
 
 int RuijiContext::StrokeSegments(int rank, int stroke, uint8_t* out) {
+  // Strokes beyond the candidate's own stroke count have no segments, whatever its
+  // stored segments would give.
+  if (stroke >= list_[rank].patternStrokes) return 0;
   return Kakup(SlotPattern(rank), stroke, out);
 }
 

@@ -53,7 +53,8 @@ class RuijiContext {
   // True when slot rank ends the list (empty or the end slot).
   bool IsEnd(int rank) const;
 
-  // Dictionary segments of stroke `stroke` of the slot's pattern (Kakup).
+  // Dictionary segments of stroke `stroke` of the slot's pattern (Kakup); none for a
+  // stroke number at or beyond the slot's pattern stroke count.
   int StrokeSegments(int rank, int stroke, uint8_t* out);
   // Input segments matched to that stroke (BouToBou), ascending.
   int StrokeInput(int rank, int stroke, uint8_t* out);
