@@ -30,11 +30,13 @@ int16_t TurnAngle(const KusabiSegment& a, const KusabiSegment& b);
 void ZkGetLoop(const KusabiPattern* shape, const uint8_t* strokeMap, uint8_t* marks);
 
 // Result marks per pattern segment (count + 1 entries) for the runs whose partners
-// are loop segments of the same sense in the input.
+// are loop segments of the same sense in the input. inMarks and patMarks hold
+// kMaxSegments entries.
 void PairLoops(const uint8_t* inMarks, const uint8_t* patMarks, int patCount,
                const SegmentCorrespondence* corr, uint8_t* result);
 
-// Reduces the vectors first..last to axis steps; sense +1 or -1. Returns the count.
+// Reduces the vectors first..last to axis steps; sense +1 or -1. Returns the count,
+// at most kMaxLoopSteps.
 int LoopSteps(const LoopVector* vectors, int first, int last, int sense, LoopStep* steps);
 
 // Compares pattern steps from pattern start point pa with input steps from pb.

@@ -48,12 +48,17 @@ inline void BuildStrokeMap(const KusabiPattern& shape, uint8_t* map) {
 }
 
 // Chain distance of the run A[0..nA) against the run B[0..nB) (the input chain is
-// passed first by the refinement passes). An empty chain gives total 32767.
+// passed first by the refinement passes). An empty chain, or one longer than 90
+// segments, gives total 32767; distances beyond 16 bits stay at 32767.
 void ChainDistance(const KusabiSegment* A, int nA, const KusabiSegment* B, int nB, ChainResult* out);
 
 // The general case (nA > 1 and nB > 1): both chains re-divided at each other's
 // relative vertex positions; writes out->pos and out->shape.
 void ChainRedivide(const KusabiSegment* A, int nA, const KusabiSegment* B, int nB, ChainResult* out);
+
+// Greedy pass limit on posSum + shapeSum after the third pairing, by the pattern's
+// stroke count (1 and 2 strokes: no limit).
+extern const int16_t ZkMatchEarlyLimit[31];
 
 // Pairs input segments, longest first, with their nearest free pattern segments.
 // Fills the correspondence and the score; 1 = go on, 0 = reject the pattern.

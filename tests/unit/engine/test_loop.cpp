@@ -1,30 +1,13 @@
 // Loop marks, run pairing, axis steps and the loop pass of one comparison.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <utility>
+#include <cstring>
 #include <vector>
 
+#include "comparison_fixture.h"
 #include "loop.h"
 
 namespace {
-
-// A shape from polylines, one per stroke, each point list in order.
-KusabiPattern Polylines(std::initializer_list<std::initializer_list<std::pair<int, int>>> strokes) {
-  KusabiPattern p = {};
-  for (const auto& stroke : strokes) {
-    const std::pair<int, int>* prev = nullptr;
-    for (const auto& point : stroke) {
-      if (prev != nullptr) {
-        p.segment[p.segments++] = {static_cast<int16_t>(prev->first), static_cast<int16_t>(prev->second),
-                                   static_cast<int16_t>(point.first), static_cast<int16_t>(point.second)};
-      }
-      prev = &point;
-    }
-    ++p.strokes;
-  }
-  return p;
-}
 
 std::vector<int> Marks(const KusabiPattern& p) {
   uint8_t map[kMaxSegments];
@@ -45,28 +28,181 @@ TEST(TurnAngle, ReversalCountsAsZero) {
 
 TEST(ZkGetLoop, MarksTurningRuns) {
   // Three straight segments: turns of 0 make a positive run.
-  EXPECT_EQ(Marks(Polylines({{{0, 0}, {10, 0}, {20, 0}, {30, 0}}})), (std::vector<int>{2, 1, 3}));
+  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {20, 0}, {30, 0}}})), (std::vector<int>{2, 1, 3}));
   // Counter-clockwise square and a clockwise one.
-  EXPECT_EQ(Marks(Polylines({{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}}})), (std::vector<int>{2, 1, 1, 3}));
-  EXPECT_EQ(Marks(Polylines({{{0, 0}, {0, 10}, {10, 10}, {10, 0}}})), (std::vector<int>{254, 255, 253}));
+  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}}})), (std::vector<int>{2, 1, 1, 3}));
+  EXPECT_EQ(Marks(Shape({{{0, 0}, {0, 10}, {10, 10}, {10, 0}}})), (std::vector<int>{254, 255, 253}));
   // A reversal (180 degrees) counts as a turn of 0, so a zigzag back and forth is a run.
-  EXPECT_EQ(Marks(Polylines({{{0, 0}, {10, 0}, {0, 0}, {10, 0}}})), (std::vector<int>{2, 1, 3}));
+  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {0, 0}, {10, 0}}})), (std::vector<int>{2, 1, 3}));
   // Turns of opposite signs mark nothing.
-  EXPECT_EQ(Marks(Polylines({{{0, 0}, {10, 0}, {10, 10}, {20, 10}}})), (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}, {20, 10}}})), (std::vector<int>{0, 0, 0}));
 }
 
 TEST(ZkGetLoop, NoMarksAcrossStrokesOrForShortShapes) {
-  EXPECT_EQ(Marks(Polylines({{{0, 0}, {10, 0}, {10, 10}}})), (std::vector<int>{0, 0}));
+  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}}})), (std::vector<int>{0, 0}));
   // The same square cut by a pen-up before its last segment: no triple lies in one stroke.
-  EXPECT_EQ(Marks(Polylines({{{0, 0}, {10, 0}, {10, 10}}, {{0, 10}, {0, 0}}})), (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}}, {{0, 10}, {0, 0}}})), (std::vector<int>{0, 0, 0}));
   KusabiPattern empty = {};
   EXPECT_TRUE(Marks(empty).empty());
 }
 
 TEST(ZkGetLoop, RunsOfOppositeSenseDoNotChain) {
   // Left, left, then right: the run ends where the turns change sign.
-  EXPECT_EQ(Marks(Polylines({{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 20}}})), (std::vector<int>{2, 1, 3, 0}));
+  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 20}}})), (std::vector<int>{2, 1, 3, 0}));
   // Left, straight, right: the straight turn counts both ways, and a negative triple
   // that follows a positive run clears the segments it would have taken.
-  EXPECT_EQ(Marks(Polylines({{{0, 0}, {10, 0}, {10, 10}, {10, 20}, {20, 20}}})), (std::vector<int>{2, 1, 0, 0}));
+  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}, {10, 20}, {20, 20}}})), (std::vector<int>{2, 1, 0, 0}));
+}
+
+namespace {
+
+std::vector<LoopStep> Steps(std::initializer_list<LoopVector> vectors, int sense) {
+  std::vector<LoopVector> v(vectors);
+  LoopStep steps[kMaxLoopSteps];
+  const int n = LoopSteps(v.data(), 0, static_cast<int>(v.size()) - 1, sense, steps);
+  return std::vector<LoopStep>(steps, steps + n);
+}
+
+std::vector<std::pair<int, int>> Pairs(const std::vector<LoopStep>& steps) {
+  std::vector<std::pair<int, int>> out;
+  for (const auto& s : steps) out.emplace_back(s.dx, s.dy);
+  return out;
+}
+
+using Steps2 = std::vector<std::pair<int, int>>;
+
+// Counter-clockwise square through (20,0), (0,20), (-20,0), (0,-20), and a six-segment
+// circle of radius 20 through the points at 15, 75, ..., 315 degrees.
+KusabiPattern StoredCircle() { return Shape({{{20, 0}, {0, 20}, {-20, 0}, {0, -20}, {20, 0}}}); }
+KusabiPattern WrittenCircle() {
+  return Shape({{{19, 5}, {5, 19}, {-14, 14}, {-19, -5}, {-5, -19}, {14, -14}, {19, 5}}});
+}
+
+// The circle as the refinement leaves it: 1, 2, 1, 2 input segments per side.
+Comparison CircleComparison() {
+  Comparison c(WrittenCircle(), StoredCircle());
+  Group(c, 0, 0, 0);
+  Group(c, 1, 2, 1);
+  Group(c, 3, 3, 2);
+  Group(c, 4, 5, 3);
+  c.Omissions();
+  return c;
+}
+
+ChainResult RunLoopPass(Comparison& c) {
+  uint8_t inMap[kMaxSegments], patMap[kMaxSegments];
+  BuildStrokeMap(c.input, inMap);
+  BuildStrokeMap(c.pattern, patMap);
+  ChainResult delta = {1, 1, 1};
+  LoopPass(&c.pattern, &c.input, &delta, c.inLen, c.patLen, inMap, patMap, &c.corr);
+  return delta;
+}
+
+}  // namespace
+
+TEST(LoopSteps, AxisStepsAtEachSignChange) {
+  // The stored square: steps at each flip of x or y, the rest flushed x first
+  // (last vector (20,20) is not in the second or fourth quadrant).
+  EXPECT_EQ(Pairs(Steps({{-20, 20}, {-20, -20}, {20, -20}, {20, 20}}, 1)),
+            (Steps2{{0, 20}, {-40, 0}, {0, -40}, {40, 0}, {0, 20}}));
+  // Turning the other way reverses the order of the flushed pair.
+  EXPECT_EQ(Pairs(Steps({{-20, 20}, {-20, -20}}, -1)), (Steps2{{0, 20}, {0, -20}, {-40, 0}}));
+  // Both components flip at once: the accumulated vector is flushed as two steps.
+  EXPECT_EQ(Pairs(Steps({{10, 10}, {-10, -10}}, 1)), (Steps2{{10, 0}, {0, 10}, {-10, 0}, {0, -10}}));
+  EXPECT_EQ(Pairs(Steps({{10, -10}, {-10, 10}}, 1)), (Steps2{{0, -10}, {10, 0}, {0, 10}, {-10, 0}}));
+  EXPECT_EQ(Pairs(Steps({{10, -10}, {-10, 10}}, -1)), (Steps2{{10, 0}, {0, -10}, {-10, 0}, {0, 10}}));
+}
+
+TEST(LoopSteps, StepListStopsAtNinety) {
+  std::vector<LoopVector> zigzag;
+  for (int k = 0; k < kMaxSegments; ++k) zigzag.push_back(k % 2 == 0 ? LoopVector{10, 10} : LoopVector{-10, -10});
+  LoopStep steps[kMaxLoopSteps];
+  EXPECT_EQ(LoopSteps(zigzag.data(), 0, kMaxSegments - 1, 1, steps), kMaxLoopSteps);
+  EXPECT_EQ(LoopSteps(zigzag.data(), 5, 4, 1, steps), 0);
+  EXPECT_EQ(LoopSteps(zigzag.data(), 0, kMaxSegments, 1, steps), 0);
+}
+
+TEST(LoopStepDistance, CirclesStepByStep) {
+  const Steps2 pattern = {{0, 20}, {-40, 0}, {0, -40}, {40, 0}, {0, 20}};
+  const Steps2 input = {{0, 14}, {-38, 0}, {0, -38}, {38, 0}, {0, 24}};
+  std::vector<LoopStep> a, b;
+  for (auto s : pattern) a.push_back({static_cast<int16_t>(s.first), static_cast<int16_t>(s.second)});
+  for (auto s : input) b.push_back({static_cast<int16_t>(s.first), static_cast<int16_t>(s.second)});
+  ChainResult r;
+  LoopStepDistance({20, 0}, a.data(), 5, {19, 5}, b.data(), 5, &r);
+  // Start points 6 apart (counted before and after the alignment), then the walk
+  // ends 2, 2, 2, 2, 6 apart; the steps differ by 6, 2, 2, 2, 4.
+  EXPECT_EQ(r.pos, 26);
+  EXPECT_EQ(r.shape, 16);
+  EXPECT_EQ(r.total, 42);
+}
+
+TEST(LoopStepDistance, AlignsOppositeFirstStepsAndChargesOneLeftover) {
+  const LoopStep a[] = {{0, 20}, {-40, 0}, {0, -20}};
+  const LoopStep b[] = {{-40, 0}, {0, -20}, {40, 0}};
+  ChainResult r;
+  LoopStepDistance({0, 0}, a, 3, {0, 0}, b, 3, &r);
+  // The pattern's first step up is skipped (20); the input's last step is left (40).
+  EXPECT_EQ(r.shape, 60);
+  EXPECT_EQ(r.pos, 20 + 20 + 20 + 60);
+  LoopStepDistance({0, 0}, a, 1, {0, 0}, b, 3, &r);
+  EXPECT_EQ(r.total, 32767);
+}
+
+TEST(PairLoops, RunsMustMatchInSenseAndLength) {
+  Comparison c = CircleComparison();
+  uint8_t inMarks[kMaxSegments] = {2, 1, 1, 1, 1, 3}, patMarks[kMaxSegments] = {2, 1, 1, 3};
+  uint8_t result[kMaxSegments + 1];
+  PairLoops(inMarks, patMarks, 4, &c.corr, result);
+  EXPECT_EQ(std::vector<int>(result, result + 5), (std::vector<int>{2, 1, 1, 3, 0}));
+
+  // The input turning the other way pairs nothing.
+  uint8_t negative[kMaxSegments] = {254, 255, 255, 255, 255, 253};
+  PairLoops(negative, patMarks, 4, &c.corr, result);
+  EXPECT_EQ(std::vector<int>(result, result + 4), (std::vector<int>{0, 0, 0, 0}));
+
+  // With the third side unpaired only two sides pair up at first: dropped.
+  c.corr.patFirst[2] = c.corr.patLast[2] = kUnpaired;
+  PairLoops(inMarks, patMarks, 4, &c.corr, result);
+  EXPECT_EQ(std::vector<int>(result, result + 4), (std::vector<int>{0, 0, 0, 0}));
+}
+
+TEST(LoopPass, CircleOfSixAgainstCircleOfFour) {
+  Comparison c = CircleComparison();
+  EXPECT_EQ(Marks(c.input), (std::vector<int>{2, 1, 1, 1, 1, 3}));
+  EXPECT_EQ(Marks(c.pattern), (std::vector<int>{2, 1, 1, 3}));
+  ASSERT_EQ(c.score.posSum, 48);
+  ASSERT_EQ(c.score.shapeSum, 80);
+  const ChainResult delta = RunLoopPass(c);
+  // The whole run compared by steps (26 + 16) replaces the four groups (48 + 80).
+  EXPECT_EQ(delta.total, 42 - 128);
+  EXPECT_EQ(delta.pos, 26 - 48);
+  EXPECT_EQ(delta.shape, 16 - 80);
+  EXPECT_EQ(c.corr.groupPos[0], 26);
+  EXPECT_EQ(c.corr.groupShape[0], 16);
+  for (int p = 1; p < 4; ++p) {
+    EXPECT_EQ(c.corr.groupPos[p], kLoopGroup);
+    EXPECT_EQ(c.corr.groupShape[p], kLoopGroup);
+  }
+}
+
+TEST(LoopPass, KeepsGroupsThatAreAlreadyBetter) {
+  Comparison c = CircleComparison();
+  for (int p = 0; p < 4; ++p) c.corr.groupPos[p] = c.corr.groupShape[p] = 5;  // 40 in all, below 42
+  const SegmentCorrespondence before = c.corr;
+  const ChainResult delta = RunLoopPass(c);
+  EXPECT_EQ(delta.total, 0);
+  EXPECT_EQ(delta.pos, 0);
+  EXPECT_EQ(delta.shape, 0);
+  EXPECT_EQ(0, std::memcmp(&before, &c.corr, sizeof before));
+}
+
+TEST(LoopPass, NoRunsNoChange) {
+  // Straight bars: runs of 0-degree turns need three segments in one stroke.
+  Comparison c(Shape({{{-30, 10}, {30, 10}}, {{-30, -10}, {30, -10}}}),
+               Shape({{{-30, 10}, {30, 10}}, {{-30, -10}, {30, -10}}}));
+  c.Pair(0, 0).Pair(1, 1).Omissions();
+  const ChainResult delta = RunLoopPass(c);
+  EXPECT_EQ(delta.total, 0);
+  EXPECT_EQ(c.corr.groupPos[1], 0);
 }
