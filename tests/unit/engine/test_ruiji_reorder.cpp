@@ -124,6 +124,21 @@ TEST(RuijiReorder, EveryMemberIsFoundEvenOutOfCodeOrder) {
   EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kNe, kWa, kRe}));
 }
 
+TEST(RuijiReorder, KuStaysFirstWhenWrittenWithASharpCorner) {
+  // く 70(0,4,22); （ 69(0,4,16): both look at stroke 0, the only stroke they have.
+  constexpr uint16_t kKu = 0x82AD, kParen = 0x8169;
+  RuijiFixture f;
+  f.SetInput({{{30, 50}, {-30, 0}, {30, -50}}});
+  f.AddLikeInput(kKu);
+  f.AddLikeInput(kParen);
+  const auto sharp = PenWords({PenPath({{130, 35}, {65, 100}, {130, 165}})});
+  ZkRuiji(&f.input, sharp.data(), 1, f.list);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kKu, kParen}));
+  const auto round = PenWords({PenArc(140, 100, 70, 240, 120, 40)});
+  ZkRuiji(&f.input, round.data(), 1, f.list);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kParen, kKu}));
+}
+
 // Garbage correspondences, absent or short patterns and empty inputs: every group's
 // leader and members are run; the list must stay a permutation of itself.
 TEST(RuijiReorder, SurvivesDegenerateCorrespondencesInEveryGroup) {

@@ -91,8 +91,10 @@ TEST(RuijiTable, SpotChecksOfCodesAndParameters) {
   // Ｆ ...; 〒 21(1,2); た 20(0,1) 50(3,た): the named code in p1, p2.
   EXPECT_EQ(Entry(9, 1).code, 0x81A7);
   ExpectCheck(Entry(9, 2).check[1], 50, 3, static_cast<int8_t>(0x82), static_cast<int8_t>(0xBD));
-  // く 70(1,4,22); （ 69(1,4,16)
+  // く 70(0,4,22); （ 69(0,4,16): stroke 0, the only stroke of both.
   EXPECT_EQ(Entry(18, 1).code, 0x8169);
+  ExpectCheck(Entry(18, 0).check[0], 70, 0, 4, 22);
+  ExpectCheck(Entry(18, 1).check[0], 69, 0, 4, 16);
   // ざ —; ず —; ぢ —; で —; ビ —: no checks at all.
   EXPECT_EQ(ZkRuijiTable[19].count, 5);
   for (int e = 0; e < 5; ++e) EXPECT_EQ(Entry(19, e).check[0].number, kRuijiNoCheck);
