@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr uint8_t kFirstMarker = 128;  // correspondence values from here on are markers
 constexpr uint16_t kNeverRanked = 0xFFFF;
 
 int ClampSegments(int n) { return n < 0 ? 0 : (n > kMaxSegments ? kMaxSegments : n); }
@@ -37,15 +36,21 @@ int PatternPartner(const KohoSlot& slot, int patSegment, int inputSegments) {
   return f < kFirstMarker && f < inputSegments ? f : -1;
 }
 
+int PatternLastPartner(const KohoSlot& slot, int patSegment, int inputSegments) {
+  const int f = PatternPartner(slot, patSegment, inputSegments);
+  if (f < 0) return -1;
+  int l = slot.corr.patLast[patSegment];
+  if (l >= kFirstMarker || l < f) l = f;
+  return l < inputSegments ? l : inputSegments - 1;
+}
+
 int BouToBou(uint8_t* out, int count, const uint8_t* segments, const KohoSlot& slot, int inputSegments) {
   inputSegments = ClampSegments(inputSegments);
   bool matched[kMaxSegments] = {};
   for (int i = 0; i < count; ++i) {
     const int f = PatternPartner(slot, segments[i], inputSegments);
     if (f < 0) continue;
-    int l = slot.corr.patLast[segments[i]];
-    if (l >= kFirstMarker || l < f) l = f;
-    if (l >= inputSegments) l = inputSegments - 1;
+    const int l = PatternLastPartner(slot, segments[i], inputSegments);
     for (int k = f; k <= l; ++k) matched[k] = true;
   }
   int n = 0;

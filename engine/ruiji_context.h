@@ -10,6 +10,7 @@
 
 constexpr int kRuijiRanks = 10;  // ranks 0..9 are candidates
 constexpr int kRuijiUnranked = 11;
+constexpr uint8_t kFirstMarker = 128;  // correspondence values from here on are markers
 
 // The segment numbers of dictionary stroke `stroke` of pattern (strokes counted from 0
 // where a segment does not start at the end of the one before); at most kMaxSegments.
@@ -22,6 +23,9 @@ int BouToBou(uint8_t* out, int count, const uint8_t* segments, const KohoSlot& s
 
 // A dictionary segment's first input partner, or -1 when it has none.
 int PatternPartner(const KohoSlot& slot, int patSegment, int inputSegments);
+// Its last input partner, bounded like the first (the first one when the last is a
+// marker or lies before it); -1 when it has none.
+int PatternLastPartner(const KohoSlot& slot, int patSegment, int inputSegments);
 
 class RuijiContext {
  public:

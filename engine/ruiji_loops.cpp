@@ -9,21 +9,10 @@
 
 namespace {
 
-constexpr uint8_t kPenUpPartner = 254;  // inFirst of a segment compared with a pen-up
-
 bool Unpaired(uint8_t inFirst) { return inFirst == kPenUpPaired || inFirst == kUnpaired; }
 
 int Turn(const KusabiSegment& u, const KusabiSegment& w) {
   return TurnBetween(u.x1 - u.x0, u.y1 - u.y0, w.x1 - w.x0, w.y1 - w.y0);
-}
-
-// A dictionary segment's last input partner, bounded like its first; -1 when unmatched.
-int PatternLastPartner(const KohoSlot& slot, int patSegment, int inputSegments) {
-  const int f = PatternPartner(slot, patSegment, inputSegments);
-  if (f < 0) return -1;
-  int l = slot.corr.patLast[patSegment];
-  if (l >= 128 || l < f) l = f;
-  return std::min(l, inputSegments - 1);
 }
 
 }  // namespace
@@ -33,7 +22,7 @@ bool InputChainContinuous(RuijiContext& ctx, int rank, const InputRun& run) {
     const int a = run.seg[i], b = run.seg[i + 1];
     if (b != a + 1) {
       bool onlyPenUps = true;
-      for (int k = a + 1; k < b; ++k) onlyPenUps = onlyPenUps && ctx.InputPartner(rank, k) == kPenUpPartner;
+      for (int k = a + 1; k < b; ++k) onlyPenUps = onlyPenUps && ctx.InputPartner(rank, k) == kPenUpPaired;
       if (onlyPenUps) continue;
     }
     const KusabiSegment& sa = ctx.InputSegment(a);
@@ -65,11 +54,11 @@ bool LastStrokeLoopTest(RuijiContext& ctx, int rank) {
   int lo = n, hi = -1;
   for (int i = 0; i < count; ++i) {
     const uint8_t f = slot.corr.patFirst[segs[i]], l = slot.corr.patLast[segs[i]];
-    if (f < 128 && f < n) {
+    if (f < kFirstMarker && f < n) {
       lo = std::min<int>(lo, f);
       hi = std::max<int>(hi, f);
     }
-    if (l < 128 && l != f && l < n) {
+    if (l < kFirstMarker && l != f && l < n) {
       lo = std::min<int>(lo, l);
       hi = std::max<int>(hi, l);
     }
