@@ -1,0 +1,41 @@
+// The look-alike stage: when the first candidate fails the checks of its look-alike
+// group, the best-ranked member of the group that passes its own checks goes first.
+#include "ruiji.h"
+
+#include "ruiji_checks.h"
+#include "ruiji_context.h"
+#include "ruiji_table.h"
+
+namespace {
+
+// The member entry for code, or null. Every member is looked at: the members are kept
+// in ascending order except in one group, whose later member would otherwise be lost.
+const RuijiEntry* FindMember(const RuijiGroup& group, uint16_t code) {
+  for (int i = 1; i < group.count; ++i)
+    if (group.entry[i].code == code) return &group.entry[i];
+  return nullptr;
+}
+
+// Moves slot `from` to rank 0; ranks 0 .. from - 1 move down by one.
+void MoveToFront(KohoSlot* list, int from) {
+  const KohoSlot moved = list[from];
+  for (int r = from; r > 0; --r) list[r] = list[r - 1];
+  list[0] = moved;
+}
+
+}  // namespace
+
+void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoSlot* list) {
+  if (input == nullptr || list == nullptr) return;
+  const RuijiGroup* group = RuijiFindGroup(list[0].code);
+  if (group == nullptr) return;
+  RuijiContext ctx(input, pen, strokes, list);
+  if (ctx.IsEnd(0) || RuijiEntryPasses(ctx, 0, group->entry[0])) return;
+  for (int r = 1; r < kRuijiRanks && !ctx.IsEnd(r); ++r) {
+    const RuijiEntry* member = FindMember(*group, list[r].code);
+    if (member != nullptr && RuijiEntryPasses(ctx, r, *member)) {
+      MoveToFront(list, r);
+      return;
+    }
+  }
+}

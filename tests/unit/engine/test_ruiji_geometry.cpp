@@ -1,0 +1,137 @@
+// The look-alike checks' geometric primitives at their class boundaries.
+#include <gtest/gtest.h>
+
+#include "ruiji_geometry.h"
+
+namespace {
+
+KusabiSegment Seg(int x0, int y0, int x1, int y1) {
+  return KusabiSegment{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
+                       static_cast<int16_t>(y1)};
+}
+
+int TX(RuijiPoint a0, RuijiPoint a1, RuijiPoint b0, RuijiPoint b1, RuijiPoint* p = nullptr) {
+  RuijiPoint scratch{-999, -999};
+  return ZkCheckConnectTX(a0, a1, b0, b1, p ? p : &scratch);
+}
+
+TEST(RuijiConnectL, ToleranceIsEightUnitsInEachCoordinate) {
+  const KusabiSegment a = Seg(0, 0, 50, 0);
+  EXPECT_EQ(ZkCheckConnectL(a, Seg(7, 7, 7, 60)), kJointStarts);
+  EXPECT_EQ(ZkCheckConnectL(a, Seg(-7, -7, 7, 60)), kJointStarts);
+  EXPECT_EQ(ZkCheckConnectL(a, Seg(8, 0, 8, 60)), kJointNone);
+  EXPECT_EQ(ZkCheckConnectL(a, Seg(0, 8, 8, 60)), kJointNone);
+  EXPECT_EQ(ZkCheckConnectL(a, Seg(0, -8, 8, 60)), kJointNone);
+}
+
+TEST(RuijiConnectL, ClassesAreTriedInOrder) {
+  const KusabiSegment a = Seg(0, 0, 50, 0);
+  EXPECT_EQ(ZkCheckConnectL(a, Seg(90, 50, 53, 3)), kJointEnds);
+  EXPECT_EQ(ZkCheckConnectL(a, Seg(0, 60, 3, -3)), kJointStartEnd);
+  EXPECT_EQ(ZkCheckConnectL(a, Seg(50, 7, 50, 60)), kJointEndStart);
+  // Both starts and both ends meet (a doubled stroke): starts come first.
+  EXPECT_EQ(ZkCheckConnectL(a, Seg(1, 1, 49, 1)), kJointStarts);
+  // Ends and start-to-end both hold: ends come first.
+  EXPECT_EQ(ZkCheckConnectL(Seg(0, 0, 4, 0), Seg(30, 30, 0, 2)), kJointEnds);
+}
+
+TEST(RuijiConnectTX, HorizontalAndVerticalLinesMeetExactly) {
+  RuijiPoint p;
+  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, -20}, {20, 20}, &p), kCrossBoth);
+  EXPECT_EQ(p.x, 20);
+  EXPECT_EQ(p.y, 0);
+  EXPECT_EQ(TX({20, -20}, {20, 20}, {0, 0}, {40, 0}, &p), kCrossBoth);
+  EXPECT_EQ(p.x, 20);
+  EXPECT_EQ(p.y, 0);
+}
+
+TEST(RuijiConnectTX, ParallelLinesGive29) {
+  EXPECT_EQ(TX({0, 0}, {40, 0}, {0, 5}, {40, 5}), kCrossNone);
+  EXPECT_EQ(TX({0, 0}, {0, 40}, {5, 0}, {5, 40}), kCrossNone);
+  EXPECT_EQ(TX({0, 0}, {10, 10}, {0, 5}, {20, 25}), kCrossNone);
+  EXPECT_EQ(TX({0, 0}, {10, 10}, {0, 0}, {20, 20}), kCrossNone);  // even on one line
+}
+
+TEST(RuijiConnectTX, ToleranceSevenWhenThePointLiesInBothSegments) {
+  // P = (20, 0) lies in both boxes: B's start counts as on A up to 7 units away.
+  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, -7}, {20, 40}), kCrossBStartsOnA);
+  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, -8}, {20, 40}), kCrossBoth);
+  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 40}, {20, -7}), kCrossBEndsOnA);
+  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 40}, {20, -8}), kCrossBoth);
+}
+
+TEST(RuijiConnectTX, ToleranceFourteenWhenThePointLiesOutsideOne) {
+  // P = (20, 0) is outside B's box: B's start may stop 14 units short of A.
+  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 14}, {20, 40}), kCrossBStartsOnA);
+  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 15}, {20, 40}), kCrossNone);
+  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 40}, {20, 14}), kCrossBEndsOnA);
+  // P = (20, 0) outside A's box, inside B's: A's start or end near B.
+  EXPECT_EQ(TX({34, 0}, {60, 0}, {20, -20}, {20, 20}), kCrossAStartsOnB);
+  EXPECT_EQ(TX({35, 0}, {60, 0}, {20, -20}, {20, 20}), kCrossNone);
+  EXPECT_EQ(TX({60, 0}, {34, 0}, {20, -20}, {20, 20}), kCrossAEndsOnB);
+  // Outside both boxes nothing meets, however near.
+  EXPECT_EQ(TX({21, 0}, {60, 0}, {20, 1}, {20, 20}), kCrossNone);
+}
+
+TEST(RuijiConnectTX, SlantedIntersectionRoundsHalfAwayFromZero) {
+  RuijiPoint p;
+  // y = 2x meets y = 5 at x = 2.5.
+  EXPECT_EQ(TX({-10, 5}, {10, 5}, {0, 0}, {4, 8}, &p), kCrossBEndsOnA);
+  EXPECT_EQ(p.x, 3);
+  EXPECT_EQ(p.y, 5);
+  // ... and y = -5 at x = -2.5.
+  TX({-10, -5}, {10, -5}, {0, 0}, {-4, -8}, &p);
+  EXPECT_EQ(p.x, -3);
+  EXPECT_EQ(p.y, -5);
+  // Two slanted lines: y = x and y = -x + 5 meet at (2.5, 2.5).
+  EXPECT_EQ(TX({-10, -10}, {10, 10}, {-5, 10}, {15, -10}, &p), kCrossBoth);
+  EXPECT_EQ(p.x, 3);
+  EXPECT_EQ(p.y, 3);
+}
+
+TEST(RuijiPointIti, StrictlyOppositeSides) {
+  // Horizontal line y = 0.
+  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 0}, {3, 1}, {50, -1}), 1);
+  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 0}, {3, 0}, {50, -1}), 0);  // on the line
+  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 0}, {3, 2}, {50, 1}), 0);
+  // Vertical line x = 5.
+  EXPECT_EQ(ZkCheckPointIti({5, 0}, {5, 10}, {4, 100}, {6, -100}), 1);
+  EXPECT_EQ(ZkCheckPointIti({5, 0}, {5, 10}, {5, 100}, {6, -100}), 0);
+  // Slanted: y = x.
+  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 10}, {0, 5}, {5, 0}), 1);
+  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 10}, {0, 5}, {-5, 0}), 0);
+}
+
+TEST(RuijiPointIti, LineHeightIsRoundedHalfAwayFromZero) {
+  // y = x/2 at x = 1 is 0.5 -> 1: the point (1, 1) lies on the line, not above it.
+  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 5}, {1, 1}, {4, -5}), 0);
+  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 5}, {1, 2}, {4, -5}), 1);
+  // At x = -1 it is -0.5 -> -1.
+  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 5}, {-1, -1}, {4, 5}), 0);
+}
+
+TEST(RuijiPointUe, AboveTheLine) {
+  // Not above the lower end: never above.
+  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 20}, {100, 0}), 0);
+  // Horizontal line.
+  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 0}, {50, 1}), 1);
+  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 0}, {50, 0}), 0);
+  // Vertical line: never.
+  EXPECT_EQ(ZkCheckPointUe({0, 0}, {0, 10}, {-5, 50}), 0);
+  // Slanted y = x: (2, 3) above, (5, 4) below, (5, 5) on it.
+  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 10}, {2, 3}), 1);
+  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 10}, {5, 4}), 0);
+  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 10}, {5, 5}), 0);
+  // y = x/2 at x = 1 rounds to 1, so (1, 1) is not above.
+  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 5}, {1, 1}), 0);
+}
+
+TEST(RuijiRoundDivide, HalvesGoAwayFromZero) {
+  EXPECT_EQ(RoundDivide(5, 2), 3);
+  EXPECT_EQ(RoundDivide(-5, 2), -3);
+  EXPECT_EQ(RoundDivide(5, -2), -3);
+  EXPECT_EQ(RoundDivide(4, 3), 1);
+  EXPECT_EQ(RoundDivide(-4, 3), -1);
+}
+
+}  // namespace

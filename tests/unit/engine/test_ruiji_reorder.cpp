@@ -1,0 +1,178 @@
+// ZkRuiji's reordering rule on groups of the real table, and its robustness against
+// correspondences and patterns that no matcher would produce.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "penbuild.h"
+#include "ruiji.h"
+#include "ruiji_fixture.h"
+#include "ruiji_table.h"
+
+namespace {
+
+constexpr uint16_t kGo = 0x8254;     // ５
+constexpr uint16_t kChi = 0x82BF;    // ち
+constexpr uint16_t kRa = 0x82E7;     // ら
+constexpr uint16_t kA = 0x889F;      // 亜, in no group
+constexpr uint16_t kModo = 0x96DF;   // 戻
+constexpr uint16_t kShiri = 0x904B;  // 尻
+constexpr uint16_t kE = 0x82A6;      // え
+constexpr uint16_t kMoto = 0x8CB3;   // 元
+constexpr uint16_t kWa = 0x82ED;     // わ
+constexpr uint16_t kRe = 0x82EA;     // れ
+constexpr uint16_t kNe = 0x82CB;     // ね
+
+std::vector<uint16_t> Codes(const RuijiFixture& f) {
+  std::vector<uint16_t> codes;
+  for (int r = 0; r < 10 && f.list[r].code != kEmptyCode; ++r) codes.push_back(f.list[r].code);
+  return codes;
+}
+
+void Reorder(RuijiFixture& f) { ZkRuiji(&f.input, nullptr, 0, f.list); }
+
+// Two vertical strokes far apart: ５ fails (they do not start together), ち fails
+// (they are not joined), ら passes (they do not touch).
+RuijiFixture GoChiRa(std::initializer_list<uint16_t> codes) {
+  RuijiFixture f;
+  f.SetInput({{{-50, 50}, {-50, 0}}, {{0, 50}, {0, -50}}});
+  for (uint16_t c : codes) f.AddLikeInput(c);
+  return f;
+}
+
+TEST(RuijiReorder, AFirstCandidateInNoGroupIsNeverMoved) {
+  RuijiFixture f = GoChiRa({kA, kRa});
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kA, kRa}));
+  RuijiFixture never = GoChiRa({0xFFFF, kRa});  // the closing group's code
+  Reorder(never);
+  EXPECT_EQ(Codes(never), (std::vector<uint16_t>{0xFFFF, kRa}));
+}
+
+TEST(RuijiReorder, AMemberThatPassesMovesToTheFrontAndTheOthersShiftDown) {
+  RuijiFixture f = GoChiRa({kGo, kChi, kRa, kA});
+  const int16_t raDistance = f.list[2].distance;
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kRa, kGo, kChi, kA}));
+  EXPECT_EQ(f.list[0].distance, raDistance);  // whole slots move
+  // Codes outside the group between the members do not matter.
+  RuijiFixture g = GoChiRa({kGo, kA, kRa});
+  Reorder(g);
+  EXPECT_EQ(Codes(g), (std::vector<uint16_t>{kRa, kGo, kA}));
+}
+
+TEST(RuijiReorder, APassingLeaderStays) {
+  RuijiFixture f;
+  f.SetInput({{{-50, 50}, {-50, 0}}, {{-45, 47}, {0, -50}}});  // strokes start together
+  f.AddLikeInput(kGo);
+  f.AddLikeInput(kShiri);  // not in ５'s group
+  f.AddLikeInput(kRa);
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kGo, kShiri, kRa}));
+}
+
+TEST(RuijiReorder, NoPassingMemberLeavesTheList) {
+  RuijiFixture f = GoChiRa({kGo, kChi});
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kGo, kChi}));
+}
+
+TEST(RuijiReorder, TheSearchEndsAtTheFirstEmptySlot) {
+  RuijiFixture f = GoChiRa({kGo, kChi, kRa});
+  f.list[1] = EmptySlot();
+  Reorder(f);
+  EXPECT_EQ(f.list[0].code, kGo);
+  EXPECT_EQ(f.list[2].code, kRa);
+}
+
+TEST(RuijiReorder, AMemberWhoseFirstCheckIsZeroWinsWheneverTheLeaderFails) {
+  // 戻 passes when each of its strokes 0..2 is matched in full.
+  const Drawing modo = {{{0, 40}, {30, 40}}, {{0, 20}, {30, 20}}, {{0, 0}, {30, 0}}};
+  RuijiFixture f;
+  f.SetInput(modo);
+  f.AddLikeInput(kModo);
+  f.Add(kShiri, {{{0, 0}, {1, 1}}}, false);  // nothing of it matched
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kModo, kShiri}));
+  f.list[0].corr.patFirst[1] = kUnpaired;  // stroke 1 of 戻 not written
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kShiri, kModo}));
+}
+
+TEST(RuijiReorder, ALeaderWithCheck1AlwaysGivesWay) {
+  // え 1; 元 52(3): 元 needs an input of at most three strokes.
+  RuijiFixture f;
+  f.SetInput({{{0, 40}, {30, 40}}, {{0, 0}, {30, 0}}});
+  f.AddLikeInput(kE);
+  f.AddLikeInput(kMoto);
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kMoto, kE}));
+}
+
+TEST(RuijiReorder, EveryMemberIsFoundEvenOutOfCodeOrder) {
+  // Group わ lists れ before ね. Input: a vertical, then a clockwise curl whose last
+  // segment heads 297 degrees and closes a turning run: わ fails (the direction ね
+  // gives it is outside 88..268), れ fails (its stroke does end a run), ね passes.
+  RuijiFixture f;
+  f.SetInput({{{0, 40}, {0, -40}}, {{30, 0}, {30, 20}, {50, 30}, {70, 20}, {80, 0}}});
+  f.AddLikeInput(kWa);
+  f.AddLikeInput(kRe);
+  f.AddLikeInput(kNe);
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kNe, kWa, kRe}));
+}
+
+TEST(RuijiReorder, KuStaysFirstWhenWrittenWithASharpCorner) {
+  // く 70(0,4,22); （ 69(0,4,16): both look at stroke 0, the only stroke they have.
+  constexpr uint16_t kKu = 0x82AD, kParen = 0x8169;
+  RuijiFixture f;
+  f.SetInput({{{30, 50}, {-30, 0}, {30, -50}}});
+  f.AddLikeInput(kKu);
+  f.AddLikeInput(kParen);
+  const auto sharp = PenWords({PenPath({{130, 35}, {65, 100}, {130, 165}})});
+  ZkRuiji(&f.input, sharp.data(), 1, f.list);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kKu, kParen}));
+  const auto round = PenWords({PenArc(140, 100, 70, 240, 120, 40)});
+  ZkRuiji(&f.input, round.data(), 1, f.list);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kParen, kKu}));
+}
+
+// Garbage correspondences, absent or short patterns and empty inputs: every group's
+// leader and members are run; the list must stay a permutation of itself.
+TEST(RuijiReorder, SurvivesDegenerateCorrespondencesInEveryGroup) {
+  std::mt19937 rng(7);
+  const std::vector<uint16_t> pen = PenWords({PenPath({{10, 10}, {10, 90}, {80, 90}}), PenLine(50, 10, 60, 50)});
+  const uint8_t values[] = {0, 1, 2, 3, 5, 60, 89, 127, 128, 200, 253, 254, 255};
+  auto pick = [&rng, &values]() { return values[rng() % sizeof(values)]; };
+  for (int g = 0; ZkRuijiTable[g].count != kRuijiTableEnd; ++g) {
+    const RuijiGroup& group = ZkRuijiTable[g];
+    if (group.count > kRuijiEntriesPerGroup) continue;
+    for (int round = 0; round < 6; ++round) {
+      RuijiFixture f;
+      if (round % 3 != 0) f.SetInput({{{0, 0}, {10, 30}, {20, 0}}, {{-5, 10}, {25, 10}}, {{40, 40}, {40, -40}}});
+      for (int e = 0; e < group.count; ++e) {
+        KohoSlot& s = f.Add(group.entry[e].code, {{{0, 0}, {10, 30}, {20, 0}}, {{-5, 10}, {25, 10}}}, round == 1);
+        for (int k = 0; k < kMaxSegments; ++k) {
+          s.corr.patFirst[k] = pick();
+          s.corr.patLast[k] = pick();
+          s.corr.inFirst[k] = pick();
+        }
+        if (round == 2) s.pattern = nullptr;
+        if (round == 4) s.patternStrokes = 40;
+        if (round == 5) s.patternStrokes = 0;
+      }
+      if (round == 3) f.input.segments = -4;
+      if (round == 4) f.input.segments = 200;  // more than the arrays hold
+      std::vector<uint16_t> before = Codes(f);
+      ZkRuiji(&f.input, round % 2 ? pen.data() : nullptr, 2, f.list);
+      std::vector<uint16_t> after = Codes(f);
+      std::sort(before.begin(), before.end());
+      std::sort(after.begin(), after.end());
+      EXPECT_EQ(before, after) << "group " << g << " round " << round;
+    }
+  }
+}
+
+}  // namespace
