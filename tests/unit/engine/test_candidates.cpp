@@ -7,6 +7,7 @@
 #include "candlist.h"
 #include "candrules.h"
 #include "codes.h"
+#include "textconv.h"
 
 namespace {
 
@@ -223,6 +224,24 @@ TEST(SmallForms, AfterWhenLargeBeforeWhenSmall) {
   EXPECT_EQ(letters.Codes(), Codes({0x8262, 0x8283, Zero, 0x828F}));
   EXPECT_EQ(SmallFormOf(0x8396), 0);
   EXPECT_EQ(SmallFormOf(0x8350), 0x8396);  // ケ -> ヶ
+}
+
+TEST(SmallForms, TableHoldsExactlyTheListedPairs) {
+  // The pairs as people read them; a slip of one code in the table shows here.
+  const char* pairs[][2] = {
+      {"あ", "ぁ"}, {"い", "ぃ"}, {"う", "ぅ"}, {"え", "ぇ"}, {"お", "ぉ"}, {"つ", "っ"}, {"や", "ゃ"},
+      {"ゆ", "ゅ"}, {"よ", "ょ"}, {"わ", "ゎ"}, {"ア", "ァ"}, {"イ", "ィ"}, {"ウ", "ゥ"}, {"エ", "ェ"},
+      {"オ", "ォ"}, {"ツ", "ッ"}, {"ヤ", "ャ"}, {"ユ", "ュ"}, {"ヨ", "ョ"}, {"ワ", "ヮ"}, {"カ", "ヵ"},
+      {"ケ", "ヶ"}, {"Ｃ", "ｃ"}, {"Ｏ", "ｏ"}, {"Ｐ", "ｐ"}, {"Ｓ", "ｓ"}, {"Ｖ", "ｖ"}, {"Ｗ", "ｗ"},
+      {"Ｘ", "ｘ"}, {"Ｚ", "ｚ"}, {"０", "ｏ"}, {"２", "ｚ"},
+  };
+  int withSmallForm = 0;
+  for (const auto& p : pairs) {
+    EXPECT_EQ(SmallFormOf(Utf8ToSjisCode(p[0])), Utf8ToSjisCode(p[1])) << p[0];
+  }
+  for (uint32_t code = 0x824F; code <= 0x8396; ++code)
+    if (SmallFormOf(static_cast<uint16_t>(code)) != 0) ++withSmallForm;
+  EXPECT_EQ(withSmallForm, static_cast<int>(sizeof pairs / sizeof pairs[0]));
 }
 
 TEST(SizeClasses, ThresholdsAndUpperHalf) {
