@@ -5,6 +5,8 @@
 # each group in its own input mode (漢字, ひら, カナ, 英字, 数字, 記号).
 # Usage: bench/accuracy.sh BUILD_DIR [zkbench-gen options]
 # For example `bench/accuracy.sh build --classes hiragana,katakana --kanji-stride 4`.
+# ZKRECOG_ARGS passes options to zkrecog (ZKRECOG_ARGS=--no-ruiji measures without the
+# look-alike checks).
 set -eu
 build=${1:?usage: bench/accuracy.sh BUILD_DIR [zkbench-gen options]}
 shift
@@ -23,7 +25,8 @@ for mode in all class; do
     "$build/bench/zkbench-gen" --class-mask "$@" > "$out/samples-$mode.jsonl" 2>/dev/null
   fi
   # No user dictionary: the figures are the system dictionary's own.
-  "$build/tools/zkrecog" --dic "$dic" --user-dic "$out/none.upt" \
+  # shellcheck disable=SC2086
+  "$build/tools/zkrecog" --dic "$dic" --user-dic "$out/none.upt" ${ZKRECOG_ARGS:-} \
     < "$out/samples-$mode.jsonl" > "$out/answers-$mode.jsonl" || status=1
   "$build/bench/zkbench-score" < "$out/answers-$mode.jsonl" || status=1
 done

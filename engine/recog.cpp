@@ -39,7 +39,7 @@ void ZkCRecEnd() {
 void ZkChar(const uint16_t* pen, DicEntry* const* selection, KohoSlot* list, NormState* norm, int strokes) {
   ZkRNKinji(pen, &ZkIMDType, norm, strokes);
   ZkMatch(&ZkIMDType, selection, list);
-  ZkRuiji(&ZkIMDType, pen, strokes, list);
+  if (ZkRuijiEnabled) ZkRuiji(&ZkIMDType, pen, strokes, list);
   ZkNormDist(strokes, list);
   list[kEndSlot].distance = kAbsentDistance;
   list[kEndSlot].code = kEmptyCode;

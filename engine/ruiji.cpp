@@ -25,6 +25,8 @@ void MoveToFront(KohoSlot* list, int from) {
 
 }  // namespace
 
+bool ZkRuijiEnabled = true;
+
 void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoSlot* list) {
   if (input == nullptr || list == nullptr) return;
   const RuijiGroup* group = RuijiFindGroup(list[0].code);

@@ -9,3 +9,6 @@
 // Reorders the candidate list (kKohoSlots slots) in place. input is the pattern the
 // list was matched with; pen the engine's copy of the pen data with its stroke count.
 void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoSlot* list);
+
+// On unless a tool switches the stage off to measure what it does.
+extern bool ZkRuijiEnabled;

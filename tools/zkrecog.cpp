@@ -9,6 +9,7 @@
 #include "dicfile.h"
 #include "paths.h"
 #include "recog.h"
+#include "ruiji.h"
 #include "seni.h"
 #include "zkrecog_line.h"
 #include "zkrecog_seq_line.h"
@@ -27,6 +28,7 @@ const char kUsage[] =
     "  --seq            each line is a row {\"chars\": [writing, ...], ...}; the answer gives the\n"
     "                   first candidates before and after transition rescoring (\"plain\", \"rescored\")\n"
     "  --seni PATH      transition table of --seq (default: the installed one)\n"
+    "  --no-ruiji       look-alike checks off (to measure what they change)\n"
     "Exit status: 0 all lines recognised, 1 some line failed, 2 usage or dictionary error.\n";
 
 struct Options {
@@ -57,6 +59,8 @@ bool ParseArguments(int argc, char** argv, Options* options, bool* help) {
       options->defaults.flags = kHalfWidthFlag;
     } else if (arg == "--seq") {
       options->sequence = true;
+    } else if (arg == "--no-ruiji") {
+      ZkRuijiEnabled = false;
     } else if (arg == "--seni" && hasValue) {
       options->transitionDic = argv[++a];
     } else {
