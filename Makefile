@@ -7,8 +7,10 @@ JOBS ?= $(shell nproc)
 # (for example `make install PREFIX=/usr/local`).
 PREFIX ?= $(abspath $(BUILD))/prefix
 CMAKE_FLAGS ?=
+# Options of the sample generator for `make bench` (for example --classes kanji --kanji-stride 4).
+BENCH_ARGS ?=
 
-.PHONY: all deps configure build install run test test-asan clean
+.PHONY: all deps configure build install run test test-asan bench clean
 
 all: build
 
@@ -39,6 +41,10 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L 'engine|seni|tools'
+
+# Accuracy and speed of recognition on distorted samples (not part of `make test`).
+bench: build
+	bench/accuracy.sh $(BUILD) $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -56,6 +56,10 @@ void ChainDistance(const KusabiSegment* A, int nA, const KusabiSegment* B, int n
 // relative vertex positions; writes out->pos and out->shape.
 void ChainRedivide(const KusabiSegment* A, int nA, const KusabiSegment* B, int nB, ChainResult* out);
 
+// Greedy pass limit on posSum + shapeSum after the third pairing, by the pattern's
+// stroke count (1 and 2 strokes: no limit).
+extern const int16_t ZkMatchEarlyLimit[31];
+
 // Pairs input segments, longest first, with their nearest free pattern segments.
 // Fills the correspondence and the score; 1 = go on, 0 = reject the pattern.
 int GreedySegmentMatch(const KusabiPattern* input, const KusabiPattern* pattern, MatchScore* score,

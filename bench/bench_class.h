@@ -1,0 +1,27 @@
+// The character groups the accuracy benchmark reports: kanji, hiragana, katakana,
+// letters (capitals and small), digits, symbols.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "codes.h"
+
+inline std::string BenchClassOf(uint16_t code) {
+  switch (ZkCheckJisyu(code)) {
+    case kClassKanji: return "kanji";
+    case kClassHiragana: return "hiragana";
+    case kClassKatakana: return "katakana";
+    case kClassCapital:
+    case kClassSmall: return "letters";
+    case kClassDigit: return "digits";
+    case kClassSymbol: return "symbols";
+    default: return "other";
+  }
+}
+
+inline const std::vector<std::string>& BenchClasses() {
+  static const std::vector<std::string> classes = {"kanji", "hiragana", "katakana", "letters", "digits", "symbols"};
+  return classes;
+}

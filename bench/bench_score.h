@@ -1,0 +1,37 @@
+// Scoring zkrecog's answers to benchmark samples: top-1/5/10 accuracy and the
+// median and 95th-percentile recognition time per character group.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct GroupTally {
+  size_t samples = 0;
+  size_t top1 = 0, top5 = 0, top10 = 0;
+  std::vector<double> micros;
+};
+
+class BenchScorer {
+ public:
+  // One output line of zkrecog. Lines that report an error or lack "char",
+  // "cands" or "us" are counted as failed and false is returned.
+  bool Add(const std::string& line);
+
+  const std::map<std::string, GroupTally>& groups() const { return groups_; }
+  size_t failed() const { return failed_; }
+
+  // The table, groups in the benchmark's order, then all groups together, then the
+  // most frequent confusions (expected -> best candidate).
+  std::string Report(size_t confusions = 20) const;
+
+ private:
+  std::map<std::string, GroupTally> groups_;
+  std::map<std::pair<std::string, std::string>, size_t> confusions_;
+  size_t failed_ = 0;
+};
+
+// Nearest-rank percentile (p in 0..100) of the values; 0 for none.
+double Percentile(std::vector<double> values, double p);

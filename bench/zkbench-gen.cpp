@@ -1,0 +1,137 @@
+// zkbench-gen: writes distorted handwriting-like samples of the reference forms as
+// JSON Lines for zkrecog ({"strokes": ..., "width": W, "height": H, "char": "..."}).
+//
+//   zkbench-gen [--kanjivg DIR] [--strokes DIR] [--seed N] [--classes kanji,hiragana,...]
+//               [--samples N] [--kanji-samples N] [--kanji-stride K]
+//
+// Each character gets --samples samples (kanji --kanji-samples), cycling through its
+// forms, standard form first; --kanji-stride K keeps every K-th kanji.
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "bench_class.h"
+#include "reference_set.h"
+#include "sample_distort.h"
+#include "textconv.h"
+
+#ifndef SORENIX_KANJIVG_DIR
+#define SORENIX_KANJIVG_DIR "../shared/kanjivg/kanji"
+#endif
+#ifndef SORENIX_STROKES_DIR
+#define SORENIX_STROKES_DIR "data/strokes"
+#endif
+
+namespace {
+
+struct Args {
+  std::string kanjivg = SORENIX_KANJIVG_DIR;
+  std::string strokes = SORENIX_STROKES_DIR;
+  uint64_t seed = 20240607;
+  std::set<std::string> classes;
+  int samples = 5;
+  int kanjiSamples = 1;
+  int kanjiStride = 1;
+};
+
+bool ParseCount(const char* text, int* value) {
+  char* end = nullptr;
+  const long v = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || v < 1 || v > 100000) return false;
+  *value = static_cast<int>(v);
+  return true;
+}
+
+bool ParseArgs(int argc, char** argv, Args* a) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string opt = argv[i];
+    if (i + 1 >= argc) return false;
+    const char* v = argv[++i];
+    if (opt == "--kanjivg") a->kanjivg = v;
+    else if (opt == "--strokes") a->strokes = v;
+    else if (opt == "--seed") a->seed = std::strtoull(v, nullptr, 10);
+    else if (opt == "--samples") { if (!ParseCount(v, &a->samples)) return false; }
+    else if (opt == "--kanji-samples") { if (!ParseCount(v, &a->kanjiSamples)) return false; }
+    else if (opt == "--kanji-stride") { if (!ParseCount(v, &a->kanjiStride)) return false; }
+    else if (opt == "--classes") {
+      std::stringstream list(v);
+      std::string name;
+      while (std::getline(list, name, ',')) {
+        bool known = false;
+        for (const auto& c : BenchClasses()) known |= c == name;
+        if (!known) {
+          std::fprintf(stderr, "zkbench-gen: unknown class %s\n", name.c_str());
+          return false;
+        }
+        a->classes.insert(name);
+      }
+    } else {
+      return false;
+    }
+  }
+  if (a->classes.empty()) a->classes.insert(BenchClasses().begin(), BenchClasses().end());
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Args args;
+  if (!ParseArgs(argc, argv, &args)) {
+    std::fprintf(stderr,
+                 "usage: zkbench-gen [--kanjivg DIR] [--strokes DIR] [--seed N] [--classes kanji,hiragana,...]\n"
+                 "                   [--samples N] [--kanji-samples N] [--kanji-stride K]\n");
+    return 2;
+  }
+  std::vector<ReferenceForm> forms;
+  KanjiVgStats stats;
+  std::string error;
+  if (!LoadKanjiVgForms(args.kanjivg, true, &forms, &stats, &error) ||
+      !LoadStrokeTextForms({args.strokes}, &forms, &error)) {
+    std::fprintf(stderr, "zkbench-gen: %s\n", error.c_str());
+    return 2;
+  }
+  // Forms per code, standard forms first.
+  std::map<uint16_t, std::vector<const ReferenceForm*>> byCode;
+  for (const ReferenceForm& f : forms)
+    if (!f.variant) byCode[f.code].push_back(&f);
+  for (const ReferenceForm& f : forms)
+    if (f.variant) byCode[f.code].push_back(&f);
+
+  const DistortOptions options;
+  std::map<std::string, int> written;
+  int kanjiIndex = 0;
+  for (const auto& [code, codeForms] : byCode) {
+    const std::string cls = BenchClassOf(code);
+    if (!args.classes.count(cls)) continue;
+    int count = args.samples;
+    if (cls == "kanji") {
+      if (kanjiIndex++ % args.kanjiStride != 0) continue;
+      count = args.kanjiSamples;
+    }
+    const std::string text = SjisCodeToUtf8(code);
+    for (int i = 0; i < count; ++i) {
+      const ReferenceForm& form = *codeForms[static_cast<size_t>(i) % codeForms.size()];
+      BenchRng rng(MixSeed(MixSeed(args.seed, code), static_cast<uint64_t>(i)));
+      const Sample sample = DistortSample(form.strokes, form.box, options, &rng);
+      nlohmann::json strokes = nlohmann::json::array();
+      for (const PixelStroke& s : sample.strokes) {
+        nlohmann::json points = nlohmann::json::array();
+        for (const PixelPoint& p : s) points.push_back({p.x, p.y});
+        strokes.push_back(std::move(points));
+      }
+      const nlohmann::json line = {{"strokes", strokes}, {"width", sample.width}, {"height", sample.height},
+                                   {"char", text},       {"class", cls},        {"form", form.source}};
+      std::printf("%s\n", line.dump().c_str());
+      ++written[cls];
+    }
+  }
+  for (const auto& [cls, n] : written) std::fprintf(stderr, "zkbench-gen: %d %s samples\n", n, cls.c_str());
+  return 0;
+}

@@ -1,0 +1,217 @@
+// The candidate search: stroke-count range, length and segment-count windows, one
+// comparison per admitted pattern, and the eleven-slot list that knows its worst.
+#include "match.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "dicindex.h"
+#include "loop.h"
+#include "refine.h"
+#include "segdist.h"
+
+const int16_t ZkHighWayMAXDIST[31] = {32767, 306,  342,  404,  536,  633,  723,  788,  811,  848,  895,
+                                      936,   949,  973,  997,  1067, 1066, 1104, 1127, 1135, 1149, 1253,
+                                      1317,  1209, 1321, 1321, 1321, 1321, 1321, 1321, 1321};
+
+namespace {
+
+// Arithmetic shift right (rounds toward minus infinity, also for negative values).
+int Shr(int v, int bits) { return v >= 0 ? v >> bits : -((-v + (1 << bits) - 1) >> bits); }
+
+int SegmentsOf(const KusabiPattern* p) { return std::clamp<int>(p->segments, 0, kMaxSegments); }
+
+// Segment lengths of a shape and their 16-bit total.
+int16_t Lengths(const KusabiPattern* shape, int16_t* lengths) {
+  int16_t total = 0;
+  for (int i = 0; i < SegmentsOf(shape); ++i) {
+    lengths[i] = SegmentLength(shape->segment[i]);
+    total = static_cast<int16_t>(total + lengths[i]);
+  }
+  return total;
+}
+
+void EmptySlot(KohoSlot* slot) {
+  slot->distance = kAbsentDistance;
+  slot->code = kEmptyCode;
+}
+
+// The slot with the largest distance; among equal ones the highest-numbered.
+int WorstSlot(const KohoSlot* list) {
+  int worst = kMatchSlots - 1;
+  for (int i = kMatchSlots - 2; i >= 0; --i)
+    if (list[i].distance > list[worst].distance) worst = i;
+  return worst;
+}
+
+// Segment count of a stored record, as the reader will unpack it.
+int RecordSegments(const uint8_t* record) {
+  return std::clamp<int>(static_cast<int16_t>(DicU16(record + 2)), 0, kMaxSegments);
+}
+
+}  // namespace
+
+int FirstSearchGroup(int inputStrokes) {
+  int s = inputStrokes - 2;
+  if (s < 0) s = 0;
+  else if (s > 20) s = 20;
+  else if (s > 15) s = s - 1;
+  return s;
+}
+
+MatchWindow LengthWindow(int16_t inTotal, int k, int inputStrokes) {
+  // For patterns of more strokes the input length is scaled down toward L(k + n)/2k.
+  const int32_t scaled = (static_cast<int32_t>(inTotal) * (k - inputStrokes)) / k;
+  const int16_t e = static_cast<int16_t>(inTotal - scaled / 2);
+  return MatchWindow{e - Shr(e, 2) - Shr(e, 4), e + Shr(e, 2) + Shr(e, 4)};
+}
+
+MatchWindow SegmentCountWindow(int inputSegments, int k, int inputStrokes) {
+  const int d = Shr(inputStrokes <= 21 ? k - inputStrokes : k - 21, 1);
+  return MatchWindow{inputSegments - d - 4, inputSegments - Shr(d, 1) + 4};
+}
+
+void Get_Order_len_i(const int16_t* lengths, uint16_t* order, int count) {
+  count = std::clamp(count, 0, kMaxSegments);
+  bool taken[kMaxSegments] = {};
+  int r = 0;
+  for (; r < count; ++r) {
+    int best = -1, bestLength = 0;
+    for (int i = 0; i < count; ++i)
+      if (!taken[i] && lengths[i] > bestLength) {
+        best = i;
+        bestLength = lengths[i];
+      }
+    if (best < 0) break;  // only zero lengths are left
+    order[r] = static_cast<uint16_t>(best);
+    taken[best] = true;
+  }
+  for (int i = 0; i < count; ++i)
+    if (!taken[i]) order[r++] = static_cast<uint16_t>(i);
+}
+
+void ZkBubbleSort(int count, KohoSlot* list) {
+  int limit = count - 1;
+  while (limit > 0) {
+    int lastSwap = 0;
+    for (int j = 1; j <= limit; ++j)
+      if (list[j - 1].distance > list[j].distance) {
+        std::swap(list[j - 1], list[j]);
+        lastSwap = j - 1;
+      }
+    limit = lastSwap;
+  }
+}
+
+void RemoveDuplicateCandidates(KohoSlot* list) {
+  for (int i = 0; i < kMatchSlots - 1; ++i) {
+    if (list[i].code == kEmptyCode) continue;
+    for (int j = i + 1; j < kMatchSlots; ++j)
+      if (list[j].code == list[i].code) EmptySlot(&list[j]);
+  }
+  for (int i = 0; i < kMatchSlots - 1; ++i) {
+    if (list[i].code != kEmptyCode) continue;
+    int j = i + 1;
+    while (j < kMatchSlots && list[j].code == kEmptyCode) ++j;
+    if (j == kMatchSlots) break;
+    list[i] = list[j];
+    EmptySlot(&list[j]);
+  }
+}
+
+int16_t KusabiMatch(const KusabiPattern* input, const KusabiPattern* pattern, int16_t threshold,
+                    const int16_t* inLen, int16_t inTotal, const uint8_t* inStrokeMap,
+                    SegmentCorrespondence* corr) {
+  // Both shapes hold at most kMaxSegments segments, so every chain the passes build
+  // from them stays within the sizes ChainDistance works with.
+  const int nIn = SegmentsOf(input), nPat = SegmentsOf(pattern);
+  int16_t patLen[kMaxSegments];
+  const int16_t patTotal = Lengths(pattern, patLen);
+  for (int j = 0; j < nPat; ++j) {
+    corr->patFirst[j] = corr->patLast[j] = kUnpaired;
+    corr->groupPos[j] = corr->groupShape[j] = kNoGroup;
+  }
+  for (int i = 0; i < nIn; ++i) corr->inFirst[i] = corr->inLast[i] = kUnpaired;
+  uint8_t patStrokeMap[kMaxSegments];
+  BuildStrokeMap(*pattern, patStrokeMap);
+
+  MatchScore score{};
+  if (!GreedySegmentMatch(input, pattern, &score, inLen, patLen, corr, inTotal, patTotal) ||
+      score.total >= threshold)
+    return kAbsentDistance;
+
+  RefineCorrespondence(input, pattern, &score, corr, inLen, patLen);
+  if (input->strokes < 5 && input->segments < 11) {
+    ChainResult delta{0, 0, 0};
+    LoopPass(pattern, input, &delta, inLen, patLen, inStrokeMap, patStrokeMap, corr);
+    score.total = static_cast<int16_t>(score.total + delta.total);
+    score.posSum = static_cast<int16_t>(score.posSum + delta.pos);
+    score.shapeSum = static_cast<int16_t>(score.shapeSum + delta.shape);
+  }
+  corr->inputOmission = static_cast<uint16_t>(score.inputOmission);
+  corr->patternOmission = static_cast<uint16_t>(score.patternOmission);
+  corr->extra = static_cast<uint16_t>(score.extra);
+  return score.total;
+}
+
+void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* list, int16_t inTotal,
+                     const int16_t* inLen, const uint8_t* inStrokeMap) {
+  const int n = input->strokes;
+  const int nInSegments = SegmentsOf(input);
+  int worst = WorstSlot(list);
+  KusabiPattern pattern{};
+  for (int i = 0; i < kMaxSegments; ++i) pattern.order[i] = pattern.index[i] = static_cast<uint16_t>(i);
+  SegmentCorrespondence corr{};
+
+  for (int group = FirstSearchGroup(n); group < kDicGroups; ++group) {
+    const DicIndexItem* item = dic->groupList[group];
+    if (item == nullptr) continue;
+    const int k = group + 1;
+    const MatchWindow lengths = LengthWindow(inTotal, k, n);
+    const MatchWindow segments = SegmentCountWindow(nInSegments, k, n);
+    uint16_t ordinal = 0;
+    for (; item->pattern != nullptr; ++item) {
+      const int stored = static_cast<int16_t>(item->length);
+      if (stored < lengths.lo || stored > lengths.hi) continue;
+      ++ordinal;
+      // The segment count is read before the record is unpacked; it is the count
+      // the reader delivers.
+      const int patSegments = RecordSegments(item->pattern);
+      if (patSegments < segments.lo || patSegments > segments.hi) continue;
+      const uint16_t code = ZkGetDicOnePattern(item->pattern, &pattern);
+      pattern.strokes = static_cast<uint16_t>(k);
+
+      const int16_t threshold = std::min(list[worst].distance, ZkHighWayMAXDIST[k]);
+      const int16_t dist = KusabiMatch(input, &pattern, threshold, inLen, inTotal, inStrokeMap, &corr);
+      if (dist >= list[worst].distance) continue;  // equal distances keep the earlier pattern
+      KohoSlot& slot = list[worst];
+      slot.distance = dist;
+      slot.code = code;
+      slot.patternStrokes = static_cast<uint16_t>(k);
+      slot.patternSegments = static_cast<uint16_t>(pattern.segments);
+      slot.dicKind = dic->kind;
+      slot.typeMask = dic->typeMask;
+      slot.flags = dic->flags;
+      slot.ordinal = ordinal;
+      slot.pattern = item->pattern;
+      slot.corr = corr;
+      worst = WorstSlot(list);
+    }
+  }
+  ZkBubbleSort(kMatchSlots, list);
+  RemoveDuplicateCandidates(list);
+}
+
+void ZkMatch(KusabiPattern* input, DicEntry* const* dics, KohoSlot* list) {
+  for (int i = 0; i < kMatchSlots; ++i) {
+    list[i] = KohoSlot{};
+    EmptySlot(&list[i]);
+  }
+  int16_t inLen[kMaxSegments] = {};
+  const int16_t inTotal = Lengths(input, inLen);
+  Get_Order_len_i(inLen, input->order, SegmentsOf(input));
+  uint8_t inStrokeMap[kMaxSegments] = {};
+  BuildStrokeMap(*input, inStrokeMap);
+  for (int d = 0; d < 2 * kDicDirEntries && dics[d] != nullptr; ++d)
+    CandidateSearch(input, dics[d], list, inTotal, inLen, inStrokeMap);
+}

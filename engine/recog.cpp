@@ -1,0 +1,72 @@
+// The engine API: initialisation and shutdown, and the recognition of one
+// character from pen data through the stages to the result record.
+#include "recog.h"
+
+#include "candlist.h"
+#include "candrules.h"
+#include "dicfile.h"
+#include "dicindex.h"
+#include "match.h"
+#include "preprocess.h"
+#include "recogstages.h"
+#include "ruiji.h"
+
+KohoSlot ZkKoho[kKohoSlots];
+KusabiPattern ZkIMDType;
+ZkOptionRec ZkOption = {kClassAll, 0, 0, 0, 0, 0};
+uint16_t ZkIHPen[kPenCopyWords];
+NormState ZkNormResult;
+
+int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
+  ZkCRecEnd();
+  const int loaded = HiRecLoadRecDic(ZkRecDic, ZkUsrDic, systemDicPath, userDicPath);
+  if (loaded != kDicOk) return loaded;
+  if (ZkBuildDicIndex(ZkRecDic, ZkUsrDic) != kDicOk) {
+    ZkCRecEnd();
+    return kDicNoMemory;
+  }
+  return kDicOk;
+}
+
+int ZkCRecInitializes() { return ZkCRecInitializesFrom(nullptr, nullptr); }
+
+void ZkCRecEnd() {
+  ZkReleaseDicTable(ZkRecDic);
+  ZkReleaseDicTable(ZkUsrDic);
+  ZkRecDicTbl[0] = nullptr;
+}
+
+void ZkChar(const uint16_t* pen, DicEntry* const* selection, KohoSlot* list, NormState* norm, int strokes) {
+  ZkRNKinji(pen, &ZkIMDType, norm, strokes);
+  ZkMatch(&ZkIMDType, selection, list);
+  ZkRuiji(&ZkIMDType, pen, strokes, list);
+  ZkNormDist(strokes, list);
+  list[kEndSlot].distance = kAbsentDistance;
+  list[kEndSlot].code = kEmptyCode;
+}
+
+int ZkCharcterRecognize(const ZkOptionRec* option, const uint16_t* pen, int strokes, KohoSlot* list) {
+  if (!ZkSetRequiredRecDic(option->mask, ZkRecDic, ZkUsrDic, ZkRecDicTbl)) return 1;
+  ZkChar(pen, ZkRecDicTbl, list, &ZkNormResult, strokes);
+  ZkSizeClasses(*option, static_cast<int16_t>(pen[3]), &ZkNormResult);
+
+  const RuleContext ctx{option->mask,           option->flags,           ZkNormResult.upperHalf,
+                        ZkNormResult.widthClass, ZkNormResult.heightClass, strokes};
+  ApplyLookAlikeGroups(list, ctx);
+  ApplyMarkRules(list, ctx);
+  ApplyVoicedMarkRules(list, ctx);
+  ApplySymbolToLetterRules(list, ctx);
+  AddSmallForms(list, ctx);
+  if (option->flags != 0 && (option->flags & option->mask) != 0) MovePreferredClasses(list, option->flags);
+  return 0;
+}
+
+int ZkCRecognize(const ZkOptionRec* option, const uint16_t* pen, size_t penWords, ZkResult* result) {
+  const int strokes = CopyPenData(pen, penWords, ZkIHPen, kPenCopyWords);
+  if (strokes == 0) return 2;
+  const ZkOptionRec opt = option ? *option : ZkOption;
+  const int r = ZkCharcterRecognize(&opt, ZkIHPen, strokes, ZkKoho);
+  if (r != 0) return r;
+  if (result) ZkBuildResult(opt, ZkIHPen, ZkKoho, result);
+  return 0;
+}

@@ -1,0 +1,218 @@
+// The candidate search: stroke ranges, the length and segment-count windows, the
+// eleven-slot list (ties, duplicates across dictionaries, empty slots), ordering.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "dicfile.h"
+#include "dicindex.h"
+#include "match.h"
+#include "segdist.h"
+#include "testdic.h"
+
+namespace {
+
+KusabiPattern Shape(const std::vector<KusabiSegment>& segs, int strokes) {
+  KusabiPattern p{};
+  p.strokes = static_cast<uint16_t>(strokes);
+  p.segments = static_cast<int16_t>(segs.size());
+  for (size_t i = 0; i < segs.size(); ++i) p.segment[i] = segs[i];
+  return p;
+}
+
+// Runs ZkMatch of input over the whole system dictionary of the engine.
+void MatchAll(KusabiPattern* input, KohoSlot* list) {
+  ASSERT_EQ(ZkSetRequiredRecDic(kClassAll, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 1);
+  ZkMatch(input, ZkRecDicTbl, list);
+}
+
+const KohoSlot* Find(const KohoSlot* list, uint16_t code) {
+  for (int i = 0; i < kMatchSlots; ++i)
+    if (list[i].code == code) return &list[i];
+  return nullptr;
+}
+
+class SearchTest : public ::testing::Test {
+ protected:
+  void TearDown() override { ZkCRecEnd(); }
+  TempDir dir_;
+  KohoSlot list_[kKohoSlots];
+};
+
+}  // namespace
+
+TEST(SearchWindows, StrokeRanges) {
+  EXPECT_EQ(FirstSearchGroup(0), 0);
+  EXPECT_EQ(FirstSearchGroup(1), 0);   // 1 and 2 strokes: patterns of 1..21
+  EXPECT_EQ(FirstSearchGroup(2), 0);
+  EXPECT_EQ(FirstSearchGroup(3), 1);   // 2..21
+  EXPECT_EQ(FirstSearchGroup(17), 15); // n - 1
+  EXPECT_EQ(FirstSearchGroup(18), 15); // n - 2 from 18 strokes
+  EXPECT_EQ(FirstSearchGroup(20), 17); // 18..21
+  EXPECT_EQ(FirstSearchGroup(22), 19);
+  EXPECT_EQ(FirstSearchGroup(23), 20); // only 21
+  EXPECT_EQ(FirstSearchGroup(30), 20);
+}
+
+TEST(SearchWindows, LengthWindowScalesForMoreStrokes) {
+  MatchWindow w = LengthWindow(100, 1, 1);
+  EXPECT_EQ(w.lo, 69);
+  EXPECT_EQ(w.hi, 131);
+  w = LengthWindow(100, 2, 1);  // E = 100 - (100 / 2) / 2 = 75
+  EXPECT_EQ(w.lo, 53);
+  EXPECT_EQ(w.hi, 97);
+  w = LengthWindow(100, 1, 3);  // fewer pattern strokes: E = 100 + 100 = 200
+  EXPECT_EQ(w.lo, 138);
+  EXPECT_EQ(w.hi, 262);
+  w = LengthWindow(-100, 1, 1);  // a wrapped total: arithmetic shifts, an empty window
+  EXPECT_GT(w.lo, w.hi);
+}
+
+TEST(SearchWindows, SegmentCountWindow) {
+  MatchWindow w = SegmentCountWindow(10, 6, 5);
+  EXPECT_EQ(w.lo, 6);
+  EXPECT_EQ(w.hi, 14);
+  w = SegmentCountWindow(10, 9, 5);  // d = 2
+  EXPECT_EQ(w.lo, 4);
+  EXPECT_EQ(w.hi, 13);
+  w = SegmentCountWindow(10, 3, 5);  // d = -2 >> 1 = -1
+  EXPECT_EQ(w.lo, 7);
+  EXPECT_EQ(w.hi, 15);
+  w = SegmentCountWindow(30, 21, 25);  // beyond 21 strokes d comes from k - 21
+  EXPECT_EQ(w.lo, 26);
+  EXPECT_EQ(w.hi, 34);
+}
+
+TEST(MatchList, OrderByLengthTiesAndZeros) {
+  const int16_t lengths[] = {5, 9, 0, 9, 3, 0};
+  uint16_t order[6];
+  Get_Order_len_i(lengths, order, 6);
+  EXPECT_EQ(std::vector<uint16_t>(order, order + 6), std::vector<uint16_t>({1, 3, 0, 4, 2, 5}));
+}
+
+TEST(MatchList, BubbleSortIsStable) {
+  KohoSlot list[kKohoSlots] = {};
+  const int16_t d[] = {5, 3, 5, 1, 3};
+  for (int i = 0; i < 5; ++i) {
+    list[i].distance = d[i];
+    list[i].code = static_cast<uint16_t>(0x8250 + i);
+  }
+  ZkBubbleSort(5, list);
+  const uint16_t expected[] = {0x8253, 0x8251, 0x8254, 0x8250, 0x8252};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(list[i].code, expected[i]) << i;
+}
+
+TEST(MatchList, DuplicatesKeepTheFirstAndCloseUp) {
+  KohoSlot list[kKohoSlots] = {};
+  const uint16_t codes[] = {0x82A0, 0x82A2, 0x82A0, 0x8140, 0x82A4, 0x82A2, 0x82A6};
+  for (int i = 0; i < kMatchSlots; ++i) {
+    list[i].distance = i < 7 ? static_cast<int16_t>(10 * i) : kAbsentDistance;
+    list[i].code = i < 7 ? codes[i] : kEmptyCode;
+  }
+  RemoveDuplicateCandidates(list);
+  const uint16_t expected[] = {0x82A0, 0x82A2, 0x82A4, 0x82A6, 0x8140};
+  const int16_t dist[] = {0, 10, 40, 60, kAbsentDistance};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(list[i].code, expected[i]) << i;
+    EXPECT_EQ(list[i].distance, dist[i]) << i;
+  }
+  for (int i = 4; i < kMatchSlots; ++i) EXPECT_EQ(list[i].code, kEmptyCode);
+}
+
+TEST(MatchList, ThresholdIsExclusive) {
+  KusabiPattern input = Shape({{0, 0, 100, 0}}, 1);
+  KusabiPattern pattern = Shape({{0, 10, 100, 10}}, 1);
+  int16_t inLen[kMaxSegments] = {100};
+  uint8_t map[kMaxSegments] = {};
+  SegmentCorrespondence corr{};
+  EXPECT_EQ(KusabiMatch(&input, &pattern, 21, inLen, 100, map, &corr), 20);
+  EXPECT_EQ(corr.inFirst[0], 0);
+  EXPECT_EQ(corr.groupPos[0], 20);
+  EXPECT_EQ(KusabiMatch(&input, &pattern, 20, inLen, 100, map, &corr), kAbsentDistance);
+}
+
+TEST_F(SearchTest, LengthWindowEdgesAreInclusive) {
+  // Input of length 100: patterns of 1 stroke are compared from 69 to 131.
+  std::vector<SubDicSpec> subs(1);
+  subs[0].typeMask = kClassHiragana;
+  subs[0].groups[0] = {SegmentsPattern(0x82A0, {{{0, 0, 68, 0}}}), SegmentsPattern(0x82A2, {{{0, 0, 69, 0}}}),
+                       SegmentsPattern(0x82A4, {{{-15, 0, 116, 0}}}), SegmentsPattern(0x82A6, {{{-16, 0, 116, 0}}}),
+                       SegmentsPattern(0x82A8, {{{0, 0, 100, 0}}})};
+  ASSERT_EQ(InitEngineWith(dir_, subs), 0);
+  KusabiPattern input = Shape({{0, 0, 100, 0}}, 1);
+  MatchAll(&input, list_);
+  EXPECT_EQ(Find(list_, 0x82A0), nullptr);  // 68: one below
+  EXPECT_NE(Find(list_, 0x82A2), nullptr);  // 69 = lo
+  EXPECT_NE(Find(list_, 0x82A4), nullptr);  // 131 = hi
+  EXPECT_EQ(Find(list_, 0x82A6), nullptr);  // 132: one above
+  const KohoSlot* exact = Find(list_, 0x82A8);
+  ASSERT_NE(exact, nullptr);
+  EXPECT_EQ(list_[0].code, 0x82A8);
+  EXPECT_EQ(exact->distance, 0);
+  EXPECT_EQ(exact->ordinal, 3);  // counted among the patterns inside the window
+  EXPECT_EQ(exact->patternStrokes, 1);
+  EXPECT_EQ(exact->dicKind, kDicSystem);
+  EXPECT_EQ(exact->typeMask, kClassHiragana);
+  EXPECT_EQ(list_[3].code, kEmptyCode);  // fewer than eleven: empty slots follow
+  EXPECT_EQ(list_[10].distance, kAbsentDistance);
+}
+
+TEST_F(SearchTest, StrokeRangeAndSegmentCountWindow) {
+  // The same three bars stored as 1-, 2-, 3- and 4-stroke patterns; a 3-stroke input
+  // is compared from 2 strokes on.
+  const std::vector<std::array<int8_t, 4>> bars = {{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}};
+  std::vector<SubDicSpec> subs(1);
+  subs[0].typeMask = kClassKanji;
+  for (int g = 0; g < 4; ++g) subs[0].groups[g] = {SegmentsPattern(static_cast<uint16_t>(0x88A0 + g), bars)};
+  // One stroke, one segment plus four or five zero-length segments.
+  auto padded = [](int zeros) {
+    std::vector<std::array<int8_t, 4>> s = {{-50, 0, 50, 0}};
+    for (int i = 0; i < zeros; ++i) s.push_back({50, 0, 50, 0});
+    return s;
+  };
+  subs[0].groups[0].push_back(SegmentsPattern(0x88B0, padded(4)));
+  subs[0].groups[0].push_back(SegmentsPattern(0x88B1, padded(5)));
+  ASSERT_EQ(InitEngineWith(dir_, subs), 0);
+
+  KusabiPattern three = Shape({{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}}, 3);
+  MatchAll(&three, list_);
+  EXPECT_EQ(Find(list_, 0x88A0), nullptr);
+  for (uint16_t c : {0x88A1, 0x88A2, 0x88A3}) {
+    ASSERT_NE(Find(list_, c), nullptr) << std::hex << c;
+    EXPECT_EQ(Find(list_, c)->distance, 0);
+  }
+  EXPECT_EQ(Find(list_, 0x88A3)->patternStrokes, 4);
+
+  KusabiPattern one = Shape({{-50, 0, 50, 0}}, 1);
+  MatchAll(&one, list_);
+  EXPECT_NE(Find(list_, 0x88B0), nullptr);  // 5 segments: inside 1 - 4 .. 1 + 4
+  EXPECT_EQ(Find(list_, 0x88B1), nullptr);  // 6 segments: outside
+}
+
+TEST_F(SearchTest, EqualDistanceDoesNotReplaceTheWorstSlot) {
+  std::vector<SubDicSpec> subs(1);
+  subs[0].typeMask = kClassKanji;
+  for (int i = 0; i < 12; ++i) subs[0].groups[0].push_back(SegmentsPattern(static_cast<uint16_t>(0x88A0 + i), {{{0, 0, 100, 0}}}));
+  ASSERT_EQ(InitEngineWith(dir_, subs), 0);
+  KusabiPattern input = Shape({{0, 0, 100, 0}}, 1);
+  MatchAll(&input, list_);
+  for (int i = 0; i < 11; ++i) EXPECT_NE(Find(list_, static_cast<uint16_t>(0x88A0 + i)), nullptr) << i;
+  EXPECT_EQ(Find(list_, 0x88AB), nullptr);  // the twelfth, at the same distance
+}
+
+TEST_F(SearchTest, SameCodeFromUserAndSystemKeepsTheCloser) {
+  std::vector<SubDicSpec> sys(1), usr(1);
+  sys[0].typeMask = usr[0].typeMask = kClassHiragana;
+  sys[0].groups[0] = {SegmentsPattern(0x82A0, {{{0, 0, 100, 0}}}), SegmentsPattern(0x82A2, {{{0, 30, 100, 30}}})};
+  usr[0].groups[0] = {SegmentsPattern(0x82A0, {{{0, 10, 100, 10}}}), SegmentsPattern(0x82A2, {{{0, 5, 100, 5}}})};
+  ASSERT_EQ(InitEngineWith(dir_, sys, usr), 0);
+  KusabiPattern input = Shape({{0, 0, 100, 0}}, 1);
+  MatchAll(&input, list_);
+  EXPECT_EQ(list_[0].code, 0x82A0);
+  EXPECT_EQ(list_[0].distance, 0);
+  EXPECT_EQ(list_[0].dicKind, kDicSystem);
+  EXPECT_EQ(list_[1].code, 0x82A2);
+  EXPECT_EQ(list_[1].distance, 10);
+  EXPECT_EQ(list_[1].dicKind, kDicUser);
+  EXPECT_EQ(list_[2].code, kEmptyCode);
+}

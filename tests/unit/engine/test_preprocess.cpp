@@ -1,0 +1,370 @@
+// Resampling, normalisation and feature extraction: spacing and interpolation,
+// centroid and scale, the feature passes, and degenerate or extreme pen data.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "featurepoints.h"
+#include "penbuild.h"
+#include "preprocess.h"
+
+namespace {
+
+// A parsed point stream: per stroke its points.
+PenStrokes ParseStream(const uint16_t* words) {
+  PenStrokes strokes;
+  size_t pos = 0;
+  while (words[pos] == kStrokeMark) {
+    const int n = static_cast<int16_t>(words[pos + 1]);
+    PenStroke s;
+    for (int i = 0; i < n; ++i)
+      s.push_back({static_cast<int16_t>(words[pos + 2 + 2 * i]), static_cast<int16_t>(words[pos + 3 + 2 * i])});
+    strokes.push_back(s);
+    pos += 2 + 2 * static_cast<size_t>(n);
+  }
+  EXPECT_EQ(words[pos], kPenEnd);
+  return strokes;
+}
+
+PenStrokes Resample(const PenStrokes& in, int strokes = -1) {
+  const auto pen = PenWords(in);
+  std::vector<uint16_t> out(kPenStreamWords);
+  ZkRsmp(pen.data(), out.data(), out.size(), 4, strokes < 0 ? static_cast<int>(in.size()) : strokes);
+  return ParseStream(out.data());
+}
+
+PenStrokes Normalise(const PenStrokes& in, NormState* norm) {
+  const auto pen = PenWords(in);
+  std::vector<uint16_t> out(pen.size());
+  ZkNorm(pen.data(), out.data(), norm);
+  return ParseStream(out.data());
+}
+
+KusabiPattern Extract(const PenStrokes& in, NormState* norm = nullptr) {
+  const auto pen = PenWords(in);
+  KusabiPattern p;
+  NormState unused{};
+  ZkRNKinji(pen.data(), &p, norm ? norm : &unused, static_cast<int>(in.size()));
+  return p;
+}
+
+}  // namespace
+
+TEST(Resample, DenseLineKeepsAPointEveryHalfStep) {
+  // 100 one-pixel steps: ink 99, step 4, so points at least 2 units apart are kept.
+  PenStroke line;
+  for (int x = 0; x < 100; ++x) line.push_back({x, 7});
+  const auto out = Resample({line});
+  ASSERT_EQ(out.size(), 1u);
+  ASSERT_EQ(out[0].size(), 50u);
+  for (size_t i = 0; i < out[0].size(); ++i) EXPECT_EQ(out[0][i], PenPoint(2 * static_cast<int>(i), 7));
+}
+
+TEST(Resample, LongJumpIsFilledTruncatingTowardZero) {
+  // 100 units with step 4: 26 parts, points at i * 100 / 26.
+  auto out = Resample({{{0, 0}, {100, 0}}});
+  ASSERT_EQ(out[0].size(), 27u);
+  EXPECT_EQ(out[0][1], PenPoint(3, 0));
+  EXPECT_EQ(out[0][13], PenPoint(50, 0));
+  EXPECT_EQ(out[0][26], PenPoint(100, 0));
+  out = Resample({{{0, 0}, {-100, 0}}});
+  EXPECT_EQ(out[0][1], PenPoint(-3, 0));
+}
+
+TEST(Resample, StepGrowsWithTheInk) {
+  // Two strokes of 7680 units each: step 15360 / (1536 / 2) = 20, so 385 parts.
+  const auto out = Resample({{{0, 0}, {7680, 0}}, {{0, 100}, {0, 7780}}});
+  ASSERT_EQ(out.size(), 2u);
+  EXPECT_EQ(out[0].size(), 386u);
+  EXPECT_EQ(out[0][1], PenPoint(19, 0));  // 7680 / 385
+  EXPECT_EQ(out[0][192], PenPoint(3830, 0));
+  int total = 0;
+  for (const auto& s : out) total += static_cast<int>(s.size());
+  EXPECT_LE(total, kResampleBudget + 2);
+}
+
+TEST(Resample, TapsEmptyStrokesAndStrokeLimit) {
+  auto out = Resample({{{5, 5}}, {{1, 1}, {1, 2}}});
+  ASSERT_EQ(out.size(), 2u);
+  EXPECT_EQ(out[0], PenStroke({{5, 5}}));
+  EXPECT_EQ(out[1], PenStroke({{1, 1}}));  // moved less than half a step
+
+  out = Resample({{}, PenLine(0, 0, 40, 0)});
+  ASSERT_EQ(out.size(), 2u);
+  EXPECT_TRUE(out[0].empty());
+  EXPECT_FALSE(out[1].empty());
+
+  out = Resample({PenLine(0, 0, 40, 0), PenLine(0, 9, 40, 9), PenLine(0, 20, 40, 20)}, 2);
+  EXPECT_EQ(out.size(), 2u);
+
+  std::vector<uint16_t> pen = {kStrokeMark, static_cast<uint16_t>(-3), 1, 2, kPenEnd};
+  std::vector<uint16_t> buf(64);
+  EXPECT_EQ(ZkRsmp(pen.data(), buf.data(), buf.size(), 4, 1), 1u);  // a negative count ends the data
+  EXPECT_EQ(buf[0], kPenEnd);
+}
+
+TEST(Resample, SmallOutputBufferCutsTheLastStroke) {
+  const auto pen = PenWords({PenLine(0, 0, 400, 0, 1), PenLine(0, 50, 400, 50, 1)});
+  std::vector<uint16_t> out(41, 0x1234);
+  const size_t used = ZkRsmp(pen.data(), out.data(), out.size() - 1, 4, 2);
+  EXPECT_LE(used, out.size() - 1);
+  EXPECT_EQ(out.back(), 0x1234);  // nothing written past the buffer
+  const auto strokes = ParseStream(out.data());
+  ASSERT_EQ(strokes.size(), 1u);
+  EXPECT_EQ(strokes[0].size(), 18u);  // (40 - 2 - 1) / 2 points fit
+}
+
+TEST(Normalise, CentroidSpreadAndUpwardY) {
+  NormState n{};
+  auto out = Normalise({{{0, 0}, {10, 0}}, {{5, -10}, {5, 10}}}, &n);
+  EXPECT_EQ(n.cx, 5);
+  EXPECT_EQ(n.cy, 0);
+  EXPECT_EQ(n.spread, 7);  // (5 + 5 + 10 + 10) / 4
+  EXPECT_EQ(n.minX, 0);
+  EXPECT_EQ(n.maxX, 10);
+  EXPECT_EQ(n.minY, -10);
+  EXPECT_EQ(n.maxY, 10);
+  EXPECT_EQ(out[0], PenStroke({{-21, 0}, {21, 0}}));  // -5 * 30 / 7 truncates to -21
+  EXPECT_EQ(out[1], PenStroke({{0, 42}, {0, -42}}));  // y points up
+
+  out = Normalise({{{-1, 3}, {-2, 3}}}, &n);
+  EXPECT_EQ(n.cx, -1);  // -3 / 2 truncates toward zero
+}
+
+TEST(Normalise, SinglePointAndNoPoints) {
+  NormState n{};
+  auto out = Normalise({{{1234, -77}}}, &n);
+  EXPECT_EQ(out[0], PenStroke({{0, 0}}));
+  EXPECT_EQ(n.spread, 1);
+  out = Normalise({{}}, &n);
+  EXPECT_EQ(n.cx, 0);
+  EXPECT_EQ(n.spread, 1);
+  EXPECT_TRUE(out[0].empty());
+}
+
+TEST(Normalise, EndsOfTheSixteenBitRange) {
+  NormState n{};
+  const auto out = Normalise({{{-32768, -32768}, {32767, 32767}}, {{-32768, 32767}}}, &n);
+  EXPECT_GT(n.spread, 0);
+  for (const auto& s : out)
+    for (const auto& p : s) {
+      EXPECT_LE(std::abs(p.first), kNormLimit);
+      EXPECT_LE(std::abs(p.second), kNormLimit);
+    }
+  // One far point among many coincident ones is held at the limit.
+  PenStrokes many(1);
+  for (int i = 0; i < 1000; ++i) many[0].push_back({0, 0});
+  many[0].push_back({30000, 0});
+  const auto far = Normalise(many, &n);
+  EXPECT_EQ(far[0].back().first, kNormLimit);
+}
+
+// Feature passes on hand-made normalised streams.
+class FeaturePasses : public ::testing::Test {
+ protected:
+  void SetStream(const PenStrokes& s) { stream_ = PenWords(s); }
+  std::vector<PenStroke> Points(const FeatureList& list) const {
+    std::vector<PenStroke> out;
+    for (int s = 0; s < list.strokes; ++s) {
+      PenStroke st;
+      for (int j = FeatureStrokeBegin(list, s); j < list.end[s]; ++j)
+        st.push_back({static_cast<int16_t>(stream_[list.point[j]]), static_cast<int16_t>(stream_[list.point[j] + 1])});
+      out.push_back(st);
+    }
+    return out;
+  }
+  FeatureList List(const PenStrokes& strokes) {
+    // A list holding every point of the stream.
+    FeatureList l{};
+    size_t pos = 0;
+    int count = 0;
+    for (const auto& s : strokes) {
+      for (size_t i = 0; i < s.size(); ++i) l.point[count++] = static_cast<uint16_t>(pos + 2 + 2 * i);
+      l.end[l.strokes++] = static_cast<int16_t>(count);
+      pos += 2 + 2 * s.size();
+    }
+    return l;
+  }
+  std::vector<uint16_t> stream_;
+};
+
+TEST_F(FeaturePasses, TurnPointsAtReversalsOnly) {
+  // Right, right, left (x reverses at (20,0)), a pause in y keeps the previous sign,
+  // then up (y reverses at (10,-5)); a tap is dropped and is no stroke.
+  SetStream({{{0, 0}, {10, 0}, {20, 0}, {10, -5}, {5, -5}, {5, 5}}, {{50, 50}}, {{0, 0}, {3, 4}}});
+  FeatureList out;
+  ExtractTurnPoints(stream_.data(), &out);
+  ASSERT_EQ(out.strokes, 2);
+  const auto pts = Points(out);
+  EXPECT_EQ(pts[0], PenStroke({{0, 0}, {20, 0}, {5, -5}, {5, 5}}));
+  EXPECT_EQ(pts[1], PenStroke({{0, 0}, {3, 4}}));
+}
+
+TEST_F(FeaturePasses, TurnPointsStopAt88AndAtThirtyStrokes) {
+  PenStroke zigzag;
+  for (int i = 0; i < 200; ++i) zigzag.push_back({i % 2 ? 10 : 0, i});
+  SetStream({zigzag, {{0, 0}, {5, 5}}});
+  FeatureList out;
+  ExtractTurnPoints(stream_.data(), &out);
+  EXPECT_EQ(out.strokes, 1);
+  EXPECT_EQ(FeatureCount(out), 89);  // 88 and the stroke's last point
+
+  PenStrokes many(35, PenStroke{{0, 0}, {1, 1}});
+  SetStream(many);
+  ExtractTurnPoints(stream_.data(), &out);
+  EXPECT_EQ(out.strokes, kMaxStrokes);
+}
+
+TEST_F(FeaturePasses, ThinningDropsClosePointsAndSwitchesToSmallThreshold) {
+  // A long stroke keeps the large threshold 52: the point 5 units on (25 < 52) goes.
+  PenStrokes strokes = {{{0, 0}, {5, 0}, {40, 0}}};
+  SetStream(strokes);
+  FeatureList out;
+  ThinFeaturePoints(stream_.data(), List(strokes), &out, 20, 52);
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {40, 0}}));
+
+  // A short first stroke (25 + 36 < 104) switches to 20 for the rest: 5 units
+  // (25 > 20) now stay in the second stroke.
+  strokes = {{{0, 0}, {5, 0}, {11, 0}}, {{0, 10}, {5, 10}, {40, 10}}};
+  SetStream(strokes);
+  ThinFeaturePoints(stream_.data(), List(strokes), &out, 20, 52);
+  const auto pts = Points(out);
+  EXPECT_EQ(pts[0], PenStroke({{0, 0}, {5, 0}, {11, 0}}));
+  EXPECT_EQ(pts[1], PenStroke({{0, 10}, {5, 10}, {40, 10}}));
+
+  // A stroke whose points all lie within the small threshold keeps its two ends.
+  strokes = {{{0, 0}, {1, 0}, {2, 1}}};
+  SetStream(strokes);
+  ThinFeaturePoints(stream_.data(), List(strokes), &out, 20, 52);
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {2, 1}}));
+}
+
+TEST_F(FeaturePasses, ThinningKeepsASharpHook) {
+  // A long stroke (large threshold 52) ending in a tight hook of 6-unit steps. At
+  // (62,-4) the two turns are 135 degrees each the same way (sum > 200), so the
+  // skipped point before it, (66,0), comes back and both stay.
+  const PenStrokes strokes = {{{0, 0}, {60, 0}, {66, 0}, {62, -4}, {62, 2}, {62, 40}}};
+  SetStream(strokes);
+  FeatureList out;
+  ThinFeaturePoints(stream_.data(), List(strokes), &out, 20, 52);
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {60, 0}, {66, 0}, {62, -4}, {62, 40}}));
+
+  // The same distances without the reversal: the close points go.
+  const PenStrokes straight = {{{0, 0}, {60, 0}, {66, 0}, {70, 4}, {70, 10}, {70, 48}}};
+  SetStream(straight);
+  ThinFeaturePoints(stream_.data(), List(straight), &out, 20, 52);
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {60, 0}, {70, 4}, {70, 48}}));
+}
+
+TEST_F(FeaturePasses, StraightRunsMergeUpToTheAngle) {
+  // Direction 0 then 48 degrees (90, 100) merges at 48; 49 degrees (87, 100) does not.
+  PenStrokes strokes = {{{0, 0}, {100, 0}, {190, 100}}};
+  SetStream(strokes);
+  FeatureList out;
+  MergeStraightRuns(stream_.data(), List(strokes), &out, 48);
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {190, 100}}));
+  strokes = {{{0, 0}, {100, 0}, {187, 100}}};
+  SetStream(strokes);
+  MergeStraightRuns(stream_.data(), List(strokes), &out, 48);
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {100, 0}, {187, 100}}));
+}
+
+TEST_F(FeaturePasses, MergedRunTakesItsNewDirection) {
+  // After (0,0)-(100,0)-(200,60) merges, v is (200,60) at 17 degrees, so a step at
+  // 60 degrees (a turn of 43) merges as well although it turns 60 from the first.
+  const PenStrokes strokes = {{{0, 0}, {100, 0}, {200, 60}, {258, 160}}};
+  SetStream(strokes);
+  FeatureList out;
+  MergeStraightRuns(stream_.data(), List(strokes), &out, 48);
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {258, 160}}));
+}
+
+TEST_F(FeaturePasses, SameQuadrantNeedsBothComponentsNonZero) {
+  PenStrokes strokes = {{{0, 0}, {10, 10}, {30, 12}, {40, 12}, {50, 20}}};
+  SetStream(strokes);
+  FeatureList out;
+  MergeSameQuadrant(stream_.data(), List(strokes), &out);
+  // (20,2) follows (10,10): merged; (10,0) has a zero component: kept; (10,8)
+  // follows v = (10,0): kept.
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {30, 12}, {40, 12}, {50, 20}}));
+}
+
+TEST_F(FeaturePasses, HighPointIsTheFarthestAboveThreshold) {
+  // Stream points of an arch between two feature points.
+  const PenStrokes strokes = {{{0, 0}, {10, 10}, {20, 20}, {30, 20}, {40, 10}, {50, 0}}};
+  SetStream(strokes);
+  FeatureList in = List(strokes);
+  in.point[1] = in.point[5];  // only the two ends are feature points
+  in.end[0] = 2;
+  FeatureList out;
+  KSBGetHighPoint(stream_.data(), in, &out, 210);
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {20, 20}, {50, 0}}));  // h = 400, first of the tie
+  KSBGetHighPoint(stream_.data(), in, &out, 400);
+  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {50, 0}}));  // not above the threshold
+}
+
+TEST(Kusabi, StraightStrokeIsOneSegment) {
+  const auto p = Extract({PenLine(10, 50, 200, 60)});
+  EXPECT_EQ(p.strokes, 1);
+  ASSERT_EQ(p.segments, 1);
+  EXPECT_LT(p.segment[0].x0, 0);
+  EXPECT_GT(p.segment[0].x1, 0);
+}
+
+TEST(Kusabi, VStrokeKeepsItsLowestPoint) {
+  const auto p = Extract({PenPath({{0, 0}, {50, 120}, {100, 0}})});
+  ASSERT_EQ(p.segments, 2);
+  EXPECT_EQ(p.segment[0].x1, p.segment[1].x0);
+  EXPECT_EQ(p.segment[0].y1, p.segment[1].y0);
+  EXPECT_LT(p.segment[0].y1, p.segment[0].y0);  // y up: the bottom is the lowest value
+  EXPECT_LT(p.segment[0].y1, p.segment[1].y1);
+}
+
+TEST(Kusabi, AllTapsGiveNothing) {
+  const auto p = Extract({{{5, 5}}, {{40, 40}}, {{80, 10}}});
+  EXPECT_EQ(p.strokes, 0);
+  EXPECT_EQ(p.segments, 0);
+}
+
+TEST(Kusabi, TapsAmongStrokesAreDropped) {
+  NormState n{};
+  const auto p = Extract({{{5, 5}}, PenLine(0, 50, 100, 50), PenLine(50, 0, 50, 100)}, &n);
+  EXPECT_EQ(p.strokes, 2);
+  EXPECT_EQ(p.segments, 2);
+  EXPECT_EQ(n.minX, 0);
+  EXPECT_EQ(n.maxY, 100);
+}
+
+TEST(Kusabi, ArcGetsInnerPointsAndFinerParametersKeepMore) {
+  const PenStrokes arc = {PenArc(100, 100, 80, 180, 360)};
+  const auto pen = PenWords(arc);
+  KusabiPattern normal, fine;
+  NormState n{};
+  ZkRNKinji(pen.data(), &normal, &n, 1);
+  ZkKusabi_Saikinji(pen.data(), &fine, 1);
+  EXPECT_GE(normal.segments, 2);
+  EXPECT_GE(fine.segments, normal.segments);
+}
+
+TEST(Kusabi, RandomScribblesStayWithinTheArrays) {
+  std::mt19937 rng(7);
+  for (int trial = 0; trial < 300; ++trial) {
+    PenStrokes strokes(1 + rng() % 34);
+    for (auto& s : strokes) {
+      s.resize(rng() % 120);
+      for (auto& p : s) {
+        const int range = trial % 3 == 0 ? 65536 : 300;
+        p = {static_cast<int>(rng() % range) - (range == 65536 ? 32768 : 0),
+             static_cast<int>(rng() % range) - (range == 65536 ? 32768 : 0)};
+      }
+    }
+    const auto p = Extract(strokes);
+    ASSERT_LE(p.strokes, kMaxStrokes);
+    ASSERT_GE(p.segments, 0);
+    ASSERT_LE(p.segments, kMaxSegments);
+    for (int i = 0; i < p.segments; ++i) {
+      ASSERT_LE(std::abs(p.segment[i].x0), kNormLimit);
+      ASSERT_LE(std::abs(p.segment[i].y1), kNormLimit);
+    }
+  }
+}

@@ -1,0 +1,228 @@
+// The engine API: the pen copy and its limits, distance normalisation, the result
+// record with and without gestures, and recognition of bad or extreme pen data.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "candlist.h"
+#include "codes.h"
+#include "recog.h"
+#include "recogstages.h"
+#include "testdic.h"
+
+namespace {
+
+KohoSlot Slot(uint16_t code, int16_t distance) {
+  KohoSlot s{};
+  s.code = code;
+  s.distance = distance;
+  s.typeMask = ZkCheckJisyu(code);
+  return s;
+}
+
+void EmptyList(KohoSlot* list) {
+  for (int i = 0; i < kKohoSlots; ++i) list[i] = Slot(kEmptyCode, kAbsentDistance);
+}
+
+int CopiedPoints(const uint16_t* copy) {
+  int points = 0;
+  for (size_t pos = 0; copy[pos] == kStrokeMark; pos += 2 + 2 * static_cast<size_t>(copy[pos + 1])) points += copy[pos + 1];
+  return points;
+}
+
+}  // namespace
+
+TEST(PenCopy, LimitsOfStrokesAndPoints) {
+  std::vector<uint16_t> out(kPenCopyWords);
+  // 31 strokes: the first 30 are kept.
+  PenStrokes many(31, PenStroke{{0, 0}, {10, 10}});
+  auto pen = PenWords(many);
+  EXPECT_EQ(CopyPenData(pen.data(), pen.size(), out.data(), out.size()), 30);
+
+  // A first stroke of 2000 points is cut to 1536 and nothing after it is used.
+  PenStrokes longFirst = {PenLine(0, 0, 1999, 0, 1), PenLine(0, 50, 100, 50)};
+  ASSERT_EQ(longFirst[0].size(), 2000u);
+  pen = PenWords(longFirst);
+  EXPECT_EQ(CopyPenData(pen.data(), pen.size(), out.data(), out.size()), 1);
+  EXPECT_EQ(out[1], kPenCopyPoints);
+  EXPECT_EQ(out[2 + 2 * kPenCopyPoints], kPenEnd);
+
+  // 1000 + 1000 points: the second stroke keeps the 536 that fit.
+  pen = PenWords({PenLine(0, 0, 999, 0, 1), PenLine(0, 9, 999, 9, 1), PenLine(0, 20, 50, 20)});
+  EXPECT_EQ(CopyPenData(pen.data(), pen.size(), out.data(), out.size()), 2);
+  EXPECT_EQ(CopiedPoints(out.data()), kPenCopyPoints);
+}
+
+TEST(PenCopy, MalformedCountsAndShortBuffers) {
+  std::vector<uint16_t> out(kPenCopyWords);
+  const std::vector<uint16_t> endFirst = {kPenEnd, kStrokeMark, 1, 5, 5};
+  EXPECT_EQ(CopyPenData(endFirst.data(), endFirst.size(), out.data(), out.size()), 0);
+
+  // An empty stroke is passed over; a negative count ends the data.
+  const std::vector<uint16_t> counts = {kStrokeMark, 0, kStrokeMark, 1, 7, 8, kStrokeMark, 0xFFFF, 1, 2, kPenEnd};
+  EXPECT_EQ(CopyPenData(counts.data(), counts.size(), out.data(), out.size()), 1);
+  EXPECT_EQ(out[0], kStrokeMark);
+  EXPECT_EQ(out[1], 1);
+  EXPECT_EQ(out[2], 7);
+  EXPECT_EQ(out[4], kPenEnd);
+
+  // The buffer ends inside a stroke claiming 500 points: only whole points present
+  // in the buffer are copied, and nothing past it is read.
+  std::vector<uint16_t> cut = {kStrokeMark, 500, 1, 2, 3, 4, 5};
+  EXPECT_EQ(CopyPenData(cut.data(), cut.size(), out.data(), out.size()), 1);
+  EXPECT_EQ(out[1], 2);
+  EXPECT_EQ(CopyPenData(cut.data(), 1, out.data(), out.size()), 0);  // no count word
+  EXPECT_EQ(CopyPenData(nullptr, 0, out.data(), out.size()), 0);
+}
+
+TEST(NormDist, MeanAndDeviationByStrokeCount) {
+  KohoSlot list[kKohoSlots];
+  EmptyList(list);
+  list[0] = Slot(0x82A0, 98);
+  list[1] = Slot(0x82A2, 97);     // -269 / 52 truncates to -5
+  list[2] = Slot(0x82A4, -32768); // far below: held at the bottom of the range
+  list[3] = Slot(0x82A6, 32000);  // far above: reads as empty
+  ZkNormDist(1, list);
+  EXPECT_EQ(list[0].distance, 1200);
+  EXPECT_EQ(list[1].distance, 1195);
+  EXPECT_EQ(list[2].distance, -32768);
+  EXPECT_EQ(list[3].distance, 32767);
+  EXPECT_EQ(list[4].distance, 32767);
+  list[0].distance = 183;
+  ZkNormDist(2, list);
+  EXPECT_EQ(list[0].distance, 1469);  // (183 - 130) * 269 / 53 + 1200
+}
+
+TEST(ResultRecord, CharactersFullAndHalfWidth) {
+  KohoSlot list[kKohoSlots];
+  EmptyList(list);
+  list[0] = Slot(0x8260, 700);  // Ａ
+  list[1] = Slot(0x88EA, 800);  // 一
+  list[2] = Slot(0x8051, 900);  // a gesture below a character is dropped
+  list[3] = Slot(0x8341, 950);  // ア
+  ZkOptionRec opt{kClassAll, 0, 0, 0, 0, 0};
+  ZkResult r;
+  ZkBuildResult(opt, nullptr, list, &r);
+  EXPECT_EQ(r.kind, kResultChars);
+  ASSERT_EQ(r.count, 3);
+  EXPECT_EQ(r.entry[0].code, 0x8260);
+  EXPECT_EQ(r.entry[0].type, kCodeDoubleByte);
+  EXPECT_EQ(r.entry[0].distance, 700);
+  EXPECT_EQ(r.entry[2].code, 0x8341);
+  EXPECT_EQ(r.gesturePointCount, 0);
+
+  opt.flags = kHalfWidthFlag;
+  ZkBuildResult(opt, nullptr, list, &r);
+  EXPECT_EQ(r.entry[0].code, 'A');
+  EXPECT_EQ(r.entry[0].type, kCodeSingleByte);
+  EXPECT_EQ(r.entry[1].type, kCodeDoubleByte);
+  EXPECT_EQ(r.entry[2].code, 0xB1);  // half-width katakana
+  EXPECT_EQ(r.entry[2].distance, 950);
+
+  EmptyList(list);
+  ZkBuildResult(opt, nullptr, list, &r);
+  EXPECT_EQ(r.kind, kResultNothing);
+  EXPECT_EQ(r.count, 0);
+}
+
+TEST(ResultRecord, GestureAloneWithItsHotPoints) {
+  // First stroke: (10,50) (40,20) (70,20) (90,80) (60,80): box x 10..90, y 20..80.
+  const auto pen = PenWords({{{10, 50}, {40, 20}, {70, 20}, {90, 80}, {60, 80}}, {{0, 0}, {1, 1}}});
+  struct Case {
+    uint16_t code;
+    std::vector<int> points;
+  };
+  const Case cases[] = {
+      {0x8051, {50, 50}},           {0x805A, {50, 50}},        {0x805D, {90, 50, 10, 50}},
+      {0x8055, {10, 50, 90, 50}},   {0x8052, {40, 35}},        {0x805B, {90, 80}},
+      {0x8053, {10, 50}},           {0x8059, {10, 50}},        {0x805C, {}},
+  };
+  for (const Case& c : cases) {
+    KohoSlot list[kKohoSlots];
+    EmptyList(list);
+    list[0] = Slot(c.code, 600);
+    list[1] = Slot(0x82A0, 700);
+    ZkResult r;
+    ZkBuildResult(ZkOptionRec{kClassAll, 0, 0, 0, 0, 0}, pen.data(), list, &r);
+    EXPECT_EQ(r.kind, kResultGesture);
+    ASSERT_EQ(r.count, 1);
+    EXPECT_EQ(r.entry[0].code, c.code);
+    EXPECT_EQ(r.entry[0].type, kCodeGesture);
+    EXPECT_EQ(r.entry[0].distance, 600);
+    ASSERT_EQ(r.gesturePointCount, c.points.size() / 2) << std::hex << c.code;
+    for (size_t i = 0; i < c.points.size(); ++i) EXPECT_EQ(r.gesturePoints[i], c.points[i]) << std::hex << c.code;
+  }
+}
+
+class RecognizeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::vector<SubDicSpec> subs(1);
+    subs[0].typeMask = kClassKanji;
+    AddWriting(&subs[0], 0x88EA, {PenLine(40, 100, 160, 100)});                              // 一
+    AddWriting(&subs[0], 0x8F5C, {PenLine(40, 100, 160, 100), PenLine(100, 40, 100, 160)});  // 十
+    ASSERT_EQ(InitEngineWith(dir_, subs), 0);
+  }
+  void TearDown() override { ZkCRecEnd(); }
+  int Recognize(const std::vector<uint16_t>& pen, ZkResult* r, size_t words = 0) {
+    const ZkOptionRec opt{kClassAll, 0, 0, 0, 200, 200};
+    return ZkCRecognize(&opt, pen.data(), words ? words : pen.size(), r);
+  }
+  TempDir dir_;
+};
+
+TEST_F(RecognizeTest, NoStrokeLeavesTheResultAlone) {
+  ZkResult r{};
+  r.count = 7;
+  EXPECT_EQ(Recognize({kPenEnd}, &r), 2);
+  EXPECT_EQ(Recognize({kStrokeMark, 0, kPenEnd}, &r), 2);
+  EXPECT_EQ(Recognize({kStrokeMark, static_cast<uint16_t>(-1), kPenEnd}, &r), 2);
+  EXPECT_EQ(r.count, 7);
+}
+
+TEST_F(RecognizeTest, ThirtyOneStrokesAndLongStrokes) {
+  ZkResult r{};
+  PenStrokes many;
+  for (int i = 0; i < 31; ++i) many.push_back(PenLine(10, 5 * i, 190, 5 * i, 10));  // 19 points each
+  EXPECT_EQ(Recognize(PenWords(many), &r), 0);
+  EXPECT_EQ(ZkIMDType.strokes, 30);
+
+  const auto longPen = PenWords({PenLine(40, 100, 2039, 100, 1), PenLine(100, 40, 100, 160)});
+  EXPECT_EQ(Recognize(longPen, &r), 0);
+  EXPECT_EQ(ZkIHPen[1], kPenCopyPoints);
+  EXPECT_EQ(ZkIMDType.strokes, 1);
+  EXPECT_EQ(r.kind, kResultChars);
+  EXPECT_EQ(r.entry[0].code, 0x88EA);
+}
+
+TEST_F(RecognizeTest, ExtremeCoordinatesAndTaps) {
+  ZkResult r{};
+  const PenStrokes extreme = {{{-32768, -32768}, {32767, 32767}}, {{32767, -32768}, {-32768, 32767}},
+                              {{-32768, 0}, {32767, 0}, {-32768, 0}}};
+  EXPECT_EQ(Recognize(PenWords(extreme), &r), 0);
+  EXPECT_LE(r.count, kResultEntries);
+
+  // Taps only: an empty pattern matches nothing stored here.
+  EXPECT_EQ(Recognize(PenWords({{{5, 5}}, {{50, 50}}}), &r), 0);
+  EXPECT_EQ(ZkIMDType.segments, 0);
+  EXPECT_EQ(r.kind, kResultNothing);
+}
+
+TEST_F(RecognizeTest, StopsAtTheEndOfTheCallersBuffer) {
+  // The pen words claim a second stroke that lies beyond the words handed over.
+  auto pen = PenWords({PenLine(40, 100, 160, 100), PenLine(100, 40, 100, 160)});
+  const size_t firstStroke = 2 + 2 * PenLine(40, 100, 160, 100).size();
+  ZkResult r{};
+  ASSERT_EQ(Recognize(pen, &r, firstStroke + 1), 0);  // the mark of stroke 2 but no count
+  EXPECT_EQ(r.entry[0].code, 0x88EA);
+  ASSERT_EQ(Recognize(pen, &r), 0);
+  EXPECT_EQ(r.entry[0].code, 0x8F5C);
+}
+
+TEST(RecognizeInit, MissingOrInvalidSystemDictionary) {
+  TempDir dir;
+  EXPECT_EQ(ZkCRecInitializesFrom(dir.File("none.ptn").c_str(), dir.File("none.upt").c_str()), 101);
+  WriteFileBytes(dir.File("bad.ptn"), std::vector<uint8_t>(600, 0x55));
+  EXPECT_EQ(ZkCRecInitializesFrom(dir.File("bad.ptn").c_str(), nullptr), 101);
+  ZkCRecEnd();
+}

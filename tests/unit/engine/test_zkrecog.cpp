@@ -1,0 +1,167 @@
+// zkrecog as scripts use it: good and bad lines, copied fields, per-line errors
+// and the exit statuses 0, 1 and 2.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "testdic.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct CommandRun {
+  int status = -1;
+  std::vector<Json> lines;
+  std::string raw;
+};
+
+std::string Quote(const std::string& s) { return "'" + s + "'"; }
+
+class ZkrecogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+#ifndef ZKRECOG_COMMAND
+    GTEST_SKIP() << "zkrecog is not part of this build";
+#else
+    std::vector<SubDicSpec> subs(3);
+    subs[0].typeMask = kClassKanji;
+    AddWriting(&subs[0], 0x88EA, {PenLine(40, 100, 160, 100)});                              // 一
+    AddWriting(&subs[0], 0x8F5C, {PenLine(40, 100, 160, 100), PenLine(100, 40, 100, 160)});  // 十
+    subs[1].typeMask = kClassGesture;
+    AddWriting(&subs[1], 0x8051, {PenPath({{30, 90}, {80, 170}, {175, 20}})});
+    subs[2].typeMask = kClassDigit;
+    AddWriting(&subs[2], 0x8250, {PenLine(100, 30, 100, 170)});  // １
+    std::string error;
+    DicWriteOptions options;
+    options.keepEmptyGroups = false;
+    ASSERT_TRUE(WriteDicFile(dir_.File("Crecs.ptn"), subs, options, &error)) << error;
+#endif
+  }
+
+  CommandRun Zkrecog(const std::string& input, const std::string& args = "") {
+    CommandRun run;
+#ifdef ZKRECOG_COMMAND
+    const std::string in = dir_.File("in.jsonl");
+    WriteFileBytes(in, std::vector<uint8_t>(input.begin(), input.end()));
+    const std::string cmd = Quote(ZKRECOG_COMMAND) + " " + args + " < " + Quote(in) + " 2>" + Quote(dir_.File("err"));
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return run;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) run.raw.append(buf, n);
+    const int status = pclose(p);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream lines(run.raw);
+    std::string line;
+    while (std::getline(lines, line)) run.lines.push_back(Json::parse(line));
+#endif
+    (void)input;
+    (void)args;
+    return run;
+  }
+  std::string DicArgs() const { return "--dic " + Quote(dir_.File("Crecs.ptn")); }
+  std::string Stderr() const {
+    const auto bytes = ReadFileBytes(dir_.File("err"));
+    return std::string(bytes.begin(), bytes.end());
+  }
+  TempDir dir_;
+};
+
+const char kIchi[] = R"({"id": 7, "strokes": [[[40,100],[100,100],[160,100]]], "width": 200, "height": 200, "char": "一"})";
+
+}  // namespace
+
+TEST_F(ZkrecogTest, GoodLinesKeepTheirFieldsAndAddTheAnswer) {
+  const std::string input = std::string(kIchi) + "\n\n" +
+                            R"({"strokes": [[[40,100],[160,100]],[[100,40],[100,160]]], "char": "十"})" + "\n";
+  const CommandRun run = Zkrecog(input, DicArgs());
+  EXPECT_EQ(run.status, 0) << run.raw;
+  ASSERT_EQ(run.lines.size(), 2u);
+  const Json& first = run.lines[0];
+  std::vector<std::string> keys;
+  for (const auto& item : first.items()) keys.push_back(item.key());
+  EXPECT_EQ(keys, std::vector<std::string>({"id", "char", "kind", "cands", "dist", "us"}));
+  EXPECT_EQ(first["id"], 7);
+  EXPECT_EQ(first["kind"], 0);
+  ASSERT_FALSE(first["cands"].empty());
+  EXPECT_EQ(first["cands"][0], "一");
+  EXPECT_EQ(first["cands"].size(), first["dist"].size());
+  EXPECT_TRUE(first["dist"][0].is_number_integer());
+  EXPECT_GE(first["us"].get<long long>(), 0);
+  EXPECT_EQ(run.lines[1]["cands"][0], "十");
+}
+
+TEST_F(ZkrecogTest, GestureAndOptions) {
+  const std::string gesture = R"({"strokes": [[[35,95],[85,165],[170,25]]], "width": 200, "height": 200})";
+  CommandRun run = Zkrecog(gesture + "\n", DicArgs());
+  ASSERT_EQ(run.lines.size(), 1u);
+  EXPECT_EQ(run.lines[0]["kind"], 2);
+  EXPECT_EQ(run.lines[0]["cands"], Json::array({"#8051"}));
+
+  // Gestures only take part when the mask includes them; the two kanji are too far
+  // from a check mark, so nothing is recognised.
+  for (const std::string& line :
+       {gesture, std::string(R"({"strokes": [[[35,95],[85,165],[170,25]]], "mask": "40000"})"),
+        std::string(R"({"strokes": [[[35,95],[85,165],[170,25]]], "mask": 262144})")}) {
+    run = Zkrecog(line + "\n", DicArgs() + (line == gesture ? " --mask 0x40000" : ""));
+    ASSERT_EQ(run.lines.size(), 1u);
+    EXPECT_EQ(run.lines[0]["kind"], 4) << line;
+    EXPECT_EQ(run.lines[0]["cands"], Json::array());
+  }
+  run = Zkrecog(std::string(kIchi) + "\n", DicArgs() + " --mask 40000");
+  EXPECT_EQ(run.lines[0]["cands"][0], "一");
+}
+
+TEST_F(ZkrecogTest, HalfWidthOutput) {
+  const std::string one = R"({"strokes": [[[100,30],[100,170]]], "width": 200, "height": 200)";
+  CommandRun run = Zkrecog(one + "}\n" + one + R"(, "half": true})" + "\n", DicArgs());
+  ASSERT_EQ(run.lines.size(), 2u);
+  EXPECT_EQ(run.lines[0]["cands"][0], "１");
+  EXPECT_EQ(run.lines[1]["cands"][0], "1");
+  run = Zkrecog(one + "}\n" + one + R"(, "half": false})" + "\n", DicArgs() + " --half");
+  EXPECT_EQ(run.lines[0]["cands"][0], "1");
+  EXPECT_EQ(run.lines[1]["cands"][0], "１");
+}
+
+TEST_F(ZkrecogTest, BadLinesGiveNumberedErrorsAndTheRunGoesOn) {
+  const std::string input = std::string("not json\n") +                         // 1
+                            R"({"id": 1})" + "\n" +                              // 2
+                            R"({"strokes": [[[40,100],[40000,100]]]})" + "\n" +  // 3
+                            R"({"strokes": [[[40.5,100],[160,100]]]})" + "\n" +  // 4
+                            R"({"strokes": [[[40,100,3]]]})" + "\n" +            // 5
+                            R"({"strokes": [], "width": 200})" + "\n" +          // 6
+                            R"({"strokes": [[[1,2]]], "half": "yes"})" + "\n" +  // 7
+                            R"({"strokes": [[[1,2]]], "width": -5})" + "\n" +    // 8
+                            R"({"strokes": [[[1,2]]], "mask": "0xZZ"})" + "\n" + // 9
+                            R"([1, 2])" + "\n" +                                 // 10
+                            kIchi + "\n";                                        // 11
+  const CommandRun run = Zkrecog(input, DicArgs());
+  EXPECT_EQ(run.status, 1);
+  ASSERT_EQ(run.lines.size(), 11u) << run.raw;
+  for (int i = 0; i < 10; ++i) {
+    ASSERT_TRUE(run.lines[i].contains("error")) << i;
+    const std::string error = run.lines[i]["error"];
+    EXPECT_EQ(error.rfind("line " + std::to_string(i + 1) + ": ", 0), 0u) << error;
+  }
+  EXPECT_NE(run.lines[2]["error"].get<std::string>().find("-32768 to 32767"), std::string::npos);
+  EXPECT_EQ(run.lines[10]["cands"][0], "一");
+}
+
+TEST_F(ZkrecogTest, DictionaryProblemsStopWithStatusTwo) {
+  CommandRun run = Zkrecog(std::string(kIchi) + "\n", "--dic " + Quote(dir_.File("missing.ptn")));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.lines.empty());
+  EXPECT_NE(Stderr().find("missing.ptn"), std::string::npos);
+
+  WriteFileBytes(dir_.File("bad.ptn"), std::vector<uint8_t>(700, 0x41));
+  run = Zkrecog(std::string(kIchi) + "\n", "--dic " + Quote(dir_.File("bad.ptn")));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(Stderr().find("not a valid pattern dictionary"), std::string::npos);
+
+  run = Zkrecog("", DicArgs() + " --mask nothex");
+  EXPECT_EQ(run.status, 2);
+}

@@ -1,0 +1,94 @@
+// The benchmark's sample generator: repeatable for a seed, different from the
+// reference and from other seeds, inside its frame, every stroke kept.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "sample_distort.h"
+
+namespace {
+
+const StrokeList kPlus = {{{15, 50}, {85, 50}}, {{50, 15}, {50, 85}}};
+const StrokeList kDot = {{{50, 50}, {51, 51}}};
+
+Sample Make(uint64_t seed, const StrokeList& strokes = kPlus) {
+  BenchRng rng(seed);
+  return DistortSample(strokes, 100, DistortOptions(), &rng);
+}
+
+bool Same(const Sample& a, const Sample& b) {
+  if (a.width != b.width || a.strokes.size() != b.strokes.size()) return false;
+  for (size_t s = 0; s < a.strokes.size(); ++s) {
+    if (a.strokes[s].size() != b.strokes[s].size()) return false;
+    for (size_t i = 0; i < a.strokes[s].size(); ++i)
+      if (a.strokes[s][i].x != b.strokes[s][i].x || a.strokes[s][i].y != b.strokes[s][i].y) return false;
+  }
+  return true;
+}
+
+TEST(BenchSamples, SameSeedSameSampleOtherSeedOtherSample) {
+  EXPECT_TRUE(Same(Make(7), Make(7)));
+  EXPECT_FALSE(Same(Make(7), Make(8)));
+  EXPECT_NE(MixSeed(1, 2), MixSeed(2, 1));
+}
+
+TEST(BenchSamples, StrokesKeptAndInsideTheFrame) {
+  for (uint64_t seed = 0; seed < 200; ++seed) {
+    const Sample s = Make(seed);
+    ASSERT_EQ(s.strokes.size(), 2u);
+    EXPECT_GE(s.width, 80);
+    EXPECT_LE(s.width, 200);
+    EXPECT_EQ(s.width, s.height);
+    for (const auto& stroke : s.strokes) {
+      EXPECT_GE(stroke.size(), 2u);
+      for (const auto& p : stroke) {
+        // Slant, rotation and wobble may carry a point a little past the frame.
+        EXPECT_GT(p.x, -s.width / 4);
+        EXPECT_LT(p.x, s.width + s.width / 4);
+        EXPECT_GT(p.y, -s.height / 4);
+        EXPECT_LT(p.y, s.height + s.height / 4);
+      }
+    }
+  }
+}
+
+TEST(BenchSamples, DistortedAndUnevenlySampled) {
+  const Sample s = Make(3);
+  // The horizontal stroke no longer lies on one row, and the steps between mouse
+  // events vary.
+  const auto& bar = s.strokes[0];
+  int minY = bar[0].y, maxY = bar[0].y, minStep = 1000, maxStep = 0;
+  for (size_t i = 1; i < bar.size(); ++i) {
+    minY = std::min(minY, bar[i].y);
+    maxY = std::max(maxY, bar[i].y);
+    const int step = std::abs(bar[i].x - bar[i - 1].x) + std::abs(bar[i].y - bar[i - 1].y);
+    minStep = std::min(minStep, step);
+    maxStep = std::max(maxStep, step);
+  }
+  EXPECT_GT(maxY - minY, 0);
+  EXPECT_GE(maxStep, 2 * std::max(1, minStep));
+}
+
+TEST(BenchSamples, TinyStrokeStaysAStroke) {
+  for (uint64_t seed = 0; seed < 50; ++seed) {
+    const Sample s = Make(seed, kDot);
+    ASSERT_EQ(s.strokes.size(), 1u);
+    EXPECT_GE(s.strokes[0].size(), 2u);
+  }
+}
+
+TEST(BenchRng, UniformAndNormalStayInRange) {
+  BenchRng rng(1);
+  double sum = 0;
+  for (int i = 0; i < 10000; ++i) {
+    const double u = rng.Unit();
+    ASSERT_GE(u, 0);
+    ASSERT_LT(u, 1);
+    const double n = rng.Normal();
+    ASSERT_LE(std::abs(n), 3);
+    sum += n;
+  }
+  EXPECT_NEAR(sum / 10000, 0, 0.05);
+}
+
+}  // namespace

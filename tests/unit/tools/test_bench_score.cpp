@@ -1,0 +1,48 @@
+// The benchmark scorer: ranks counted per group, failed lines, percentiles.
+#include <gtest/gtest.h>
+
+#include "bench_score.h"
+
+namespace {
+
+TEST(BenchScore, CountsTopRanksPerGroup) {
+  BenchScorer s;
+  EXPECT_TRUE(s.Add(R"({"char":"あ","class":"hiragana","cands":["あ","お"],"dist":[1,2],"us":100})"));
+  EXPECT_TRUE(s.Add(R"({"char":"あ","class":"hiragana","cands":["お","め","ぬ","の","あ"],"us":300})"));
+  EXPECT_TRUE(s.Add(R"({"char":"あ","class":"hiragana","cands":["1","2","3","4","5","6","7","8","9","あ"],"us":200})"));
+  EXPECT_TRUE(s.Add(R"({"char":"あ","class":"hiragana","cands":[],"us":400})"));
+  // Without a class field the group comes from the code.
+  EXPECT_TRUE(s.Add(R"({"char":"Ａ","cands":["Ａ"],"us":50})"));
+  const GroupTally& h = s.groups().at("hiragana");
+  EXPECT_EQ(h.samples, 4u);
+  EXPECT_EQ(h.top1, 1u);
+  EXPECT_EQ(h.top5, 2u);
+  EXPECT_EQ(h.top10, 3u);
+  EXPECT_EQ(s.groups().at("letters").top1, 1u);
+  const std::string report = s.Report();
+  EXPECT_NE(report.find("hiragana          4   25.0%   50.0%   75.0%"), std::string::npos) << report;
+  EXPECT_NE(report.find("あ->お 1"), std::string::npos) << report;
+  EXPECT_NE(report.find("あ->(none) 1"), std::string::npos) << report;
+}
+
+TEST(BenchScore, FailedLines) {
+  BenchScorer s;
+  EXPECT_FALSE(s.Add(R"({"error": "line 3: bad"})"));
+  EXPECT_FALSE(s.Add("not json"));
+  EXPECT_FALSE(s.Add(R"({"char":"あ","us":1})"));
+  EXPECT_FALSE(s.Add(R"({"char":"あ","cands":"あ","us":1})"));
+  EXPECT_EQ(s.failed(), 4u);
+  EXPECT_NE(s.Report().find("failed lines: 4"), std::string::npos);
+}
+
+TEST(BenchScore, NearestRankPercentiles) {
+  EXPECT_EQ(Percentile({}, 50), 0);
+  EXPECT_EQ(Percentile({5}, 95), 5);
+  EXPECT_EQ(Percentile({4, 1, 3, 2}, 50), 2);
+  std::vector<double> v;
+  for (int i = 1; i <= 100; ++i) v.push_back(i);
+  EXPECT_EQ(Percentile(v, 95), 95);
+  EXPECT_EQ(Percentile(v, 100), 100);
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// KanjiVG files: stroke order from nested groups, the stroke-number group ignored,
+// file names and variants, code mapping, and broken files refused.
+#include <gtest/gtest.h>
+
+#include "char_map.h"
+#include "kanjivg_reader.h"
+#include "reference_set.h"
+#include "tempdir.h"
+
+namespace {
+
+// The shape of a real file: DOCTYPE with an internal subset, nested element groups,
+// a number group with its own text.
+const char* const kTwoStrokes = R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE svg PUBLIC "-//W3C//DTD SVG 1.0//EN" "http://www.w3.org/TR/2001/REC-SVG-20010904/DTD/svg10.dtd" [
+<!ATTLIST g
+xmlns:kvg CDATA #FIXED "http://kanjivg.tagaini.net"
+kvg:element CDATA #IMPLIED >
+]>
+<svg xmlns="http://www.w3.org/2000/svg" width="109" height="109" viewBox="0 0 109 109">
+<g id="kvg:StrokePaths_04e8c" style="fill:none;stroke:#000000;">
+<g id="kvg:04e8c" kvg:element="二">
+  <g id="kvg:04e8c-g1">
+    <path id="kvg:04e8c-s1" d="M24,30c5,1 55,-1 60,0"/>
+  </g>
+  <path id="kvg:04e8c-s2" d="M12,80L97,80"/>
+</g>
+</g>
+<g id="kvg:StrokeNumbers_04e8c" style="font-size:8;fill:#808080">
+  <text transform="matrix(1 0 0 1 4 30)">1</text>
+  <path d="M0,0 L1,1"/>
+</g>
+</svg>
+)svg";
+
+void WriteText(const std::string& path, const std::string& text) {
+  WriteFileBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+TEST(KanjiVgReader, StrokesInDocumentOrder) {
+  StrokeList strokes;
+  std::string error;
+  ASSERT_TRUE(ReadKanjiVgText(kTwoStrokes, "04e8c.svg", &strokes, &error)) << error;
+  ASSERT_EQ(strokes.size(), 2u);
+  EXPECT_DOUBLE_EQ(strokes[0].front().x, 24);
+  EXPECT_NEAR(strokes[0].back().x, 84, 1e-9);
+  EXPECT_DOUBLE_EQ(strokes[1].front().x, 12);
+  EXPECT_DOUBLE_EQ(strokes[1].back().x, 97);
+}
+
+TEST(KanjiVgReader, BrokenFilesAreRefusedWithTheirName) {
+  StrokeList strokes;
+  std::string error;
+  EXPECT_FALSE(ReadKanjiVgText("<svg><g id=\"kvg:StrokePaths_1\"><path d=\"M0,0", "a.svg", &strokes, &error));
+  EXPECT_EQ(error.rfind("a.svg: not XML", 0), 0u) << error;
+  EXPECT_FALSE(ReadKanjiVgText("<svg><g id=\"other\"><path d=\"M0,0 L1,1\"/></g></svg>", "b.svg", &strokes, &error));
+  EXPECT_EQ(error, "b.svg: no StrokePaths group");
+  EXPECT_FALSE(ReadKanjiVgText("<svg><g id=\"kvg:StrokePaths_1\"></g></svg>", "c.svg", &strokes, &error));
+  EXPECT_EQ(error, "c.svg: no stroke");
+  EXPECT_FALSE(ReadKanjiVgText(
+      "<svg><g id=\"kvg:StrokePaths_1\"><path d=\"M0,0 L1,1\"/><path d=\"M0,0 A1,1 0 0 1 2,2\"/></g></svg>", "d.svg",
+      &strokes, &error));
+  EXPECT_EQ(error.rfind("d.svg: stroke 2: unsupported path command 'A'", 0), 0u) << error;
+  EXPECT_TRUE(strokes.empty());
+  EXPECT_FALSE(ReadKanjiVgText("<svg><g id=\"kvg:StrokePaths_1\"><path d=\"\"/></g></svg>", "e.svg", &strokes, &error));
+  EXPECT_EQ(error, "e.svg: stroke 1 has no path data");
+  EXPECT_FALSE(ReadKanjiVgFile("/no/such/dir/x.svg", &strokes, &error));
+  EXPECT_EQ(error, "/no/such/dir/x.svg: cannot open");
+}
+
+TEST(KanjiVgReader, FileNames) {
+  KanjiVgName name;
+  ASSERT_TRUE(ParseKanjiVgName("04e00.svg", &name));
+  EXPECT_EQ(name.codePoint, 0x4E00u);
+  EXPECT_EQ(name.variant, "");
+  ASSERT_TRUE(ParseKanjiVgName("05b57-Kaisho.svg", &name));
+  EXPECT_EQ(name.codePoint, 0x5B57u);
+  EXPECT_EQ(name.variant, "Kaisho");
+  EXPECT_FALSE(ParseKanjiVgName("04e00-.svg", &name));
+  EXPECT_FALSE(ParseKanjiVgName("04e00.txt", &name));
+  EXPECT_FALSE(ParseKanjiVgName("zz.svg", &name));
+  EXPECT_FALSE(ParseKanjiVgName(".svg", &name));
+  EXPECT_FALSE(ParseKanjiVgName("1100000.svg", &name));
+}
+
+TEST(CharMap, DictionaryCodes) {
+  EXPECT_EQ(DictionaryCodeOf('A'), 0x8260);   // ASCII letters become full-width
+  EXPECT_EQ(DictionaryCodeOf('z'), 0x829A);
+  EXPECT_EQ(DictionaryCodeOf('7'), 0x8256);
+  EXPECT_EQ(DictionaryCodeOf('?'), 0x8148);
+  EXPECT_EQ(DictionaryCodeOf(','), 0x8143);
+  EXPECT_EQ(DictionaryCodeOf(0xFF01), 0x8149);  // full-width ! too
+  EXPECT_EQ(DictionaryCodeOf(0x3042), 0x82A0);  // あ
+  EXPECT_EQ(DictionaryCodeOf(0x30F6), 0x8396);  // ヶ
+  EXPECT_EQ(DictionaryCodeOf(0x4E9C), 0x889F);  // 亜, first level-1 kanji
+  EXPECT_EQ(DictionaryCodeOf(0x7199), 0xEAA4);  // 熙, last level-2 kanji
+  EXPECT_EQ(DictionaryCodeOf(0x3005), 0x8158);  // 々
+  EXPECT_EQ(DictionaryCodeOf(0x2460), 0);       // ① is a vendor code
+  EXPECT_EQ(DictionaryCodeOf(0x9AD9), 0);       // 髙 is an IBM extension
+  EXPECT_EQ(DictionaryCodeOf(0x3400), 0);       // not in Shift-JIS at all
+  EXPECT_EQ(DictionaryCodeOf(0x20), 0);
+  EXPECT_EQ(DictionaryCodeOf(0xD800), 0);
+}
+
+TEST(CharMap, JisRows) {
+  EXPECT_TRUE(IsJisX0208Code(0x8140));
+  EXPECT_TRUE(IsJisX0208Code(0x9872));
+  EXPECT_FALSE(IsJisX0208Code(0x9873));  // gap at the end of level 1
+  EXPECT_TRUE(IsJisX0208Code(0x989F));
+  EXPECT_TRUE(IsJisX0208Code(0xEAA4));
+  EXPECT_FALSE(IsJisX0208Code(0xEAA5));
+  EXPECT_FALSE(IsJisX0208Code(0x8740));  // row 13
+  EXPECT_FALSE(IsJisX0208Code(0x877F));
+  EXPECT_FALSE(IsJisX0208Code(0xFA40));
+  EXPECT_FALSE(IsJisX0208Code(0x41));
+}
+
+TEST(ReferenceSet, LoadsADirectoryWithAndWithoutVariants) {
+  TempDir dir;
+  WriteText(dir.File("04e8c.svg"), kTwoStrokes);
+  WriteText(dir.File("04e8c-Kaisho.svg"), kTwoStrokes);
+  WriteText(dir.File("03400.svg"), kTwoStrokes);  // no JIS code: skipped
+  WriteText(dir.File("readme.txt"), "not a stroke file");
+  std::vector<ReferenceForm> forms;
+  KanjiVgStats stats;
+  std::string error;
+  ASSERT_TRUE(LoadKanjiVgForms(dir.path(), true, &forms, &stats, &error)) << error;
+  ASSERT_EQ(forms.size(), 2u);
+  EXPECT_EQ(forms[0].code, 0x93F1);
+  EXPECT_EQ(stats.files, 3);
+  EXPECT_EQ(stats.notJis, 1);
+  EXPECT_EQ(forms[0].variant + forms[1].variant, 1);
+  EXPECT_DOUBLE_EQ(forms[0].box, 109.0);
+
+  forms.clear();
+  stats = {};
+  ASSERT_TRUE(LoadKanjiVgForms(dir.path(), false, &forms, &stats, &error)) << error;
+  EXPECT_EQ(forms.size(), 1u);
+  EXPECT_EQ(stats.variantsSkipped, 1);
+
+  WriteText(dir.File("04e00.svg"), "<svg>");
+  forms.clear();
+  EXPECT_FALSE(LoadKanjiVgForms(dir.path(), true, &forms, &stats, &error));
+  EXPECT_NE(error.find("04e00.svg: not XML"), std::string::npos) << error;
+
+  TempDir empty;
+  stats = {};
+  EXPECT_FALSE(LoadKanjiVgForms(empty.path(), true, &forms, &stats, &error));
+  EXPECT_EQ(error, empty.path() + ": no KanjiVG files (*.svg) found");
+}
+
+TEST(ReferenceSet, StrokeTextDirectoriesAndVariants) {
+  TempDir dir;
+  WriteText(dir.File("b.txt"), "char 8181 ＝\n15,36 85,36\n15,64 85,64\nchar 8181 ＝\n15,36 85,64\n");
+  WriteText(dir.File("a.txt"), "char 817B ＋\n15,50 85,50\n50,15 50,85\n");
+  WriteText(dir.File("notes.md"), "ignored");
+  std::vector<ReferenceForm> forms;
+  std::string error;
+  ASSERT_TRUE(LoadStrokeTextForms({dir.path()}, &forms, &error)) << error;
+  ASSERT_EQ(forms.size(), 3u);
+  EXPECT_EQ(forms[0].code, 0x817B);  // files in name order
+  EXPECT_EQ(forms[0].source, "a.txt:1");
+  EXPECT_FALSE(forms[1].variant);
+  EXPECT_TRUE(forms[2].variant);
+  EXPECT_EQ(forms[2].source, "b.txt:4");
+  EXPECT_FALSE(LoadStrokeTextForms({dir.File("missing.txt")}, &forms, &error));
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+// Tracing strokes into pen data: spacing, ends, taps and the pad's limits.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "pen_trace.h"
+#include "types.h"
+
+namespace {
+
+TEST(PenTrace, EvenSpacingWithBothEnds) {
+  TraceOptions o;
+  o.box = 100;
+  o.size = 200;  // 2 pixels per unit
+  o.spacing = 4;
+  const auto strokes = TraceStrokes({{{0, 0}, {10, 0}, {10, 10}}}, o);
+  ASSERT_EQ(strokes.size(), 1u);
+  const PixelStroke& s = strokes[0];
+  EXPECT_EQ(s.front().x, 0);
+  EXPECT_EQ(s.back().x, 20);
+  EXPECT_EQ(s.back().y, 20);
+  ASSERT_EQ(s.size(), 11u);  // 40 pixels of path, every 4 pixels
+  for (size_t i = 1; i < s.size(); ++i)
+    EXPECT_EQ(std::abs(s[i].x - s[i - 1].x) + std::abs(s[i].y - s[i - 1].y), 4);
+}
+
+TEST(PenTrace, OffsetAndRepeatedPixels) {
+  TraceOptions o;
+  o.box = 10;
+  o.size = 10;
+  o.left = 100;
+  o.top = 50;
+  o.spacing = 0.25;  // finer than a pixel: repeats are dropped
+  const auto strokes = TraceStrokes({{{0, 0}, {2, 0}}}, o);
+  ASSERT_EQ(strokes[0].size(), 3u);
+  EXPECT_EQ(strokes[0][0].x, 100);
+  EXPECT_EQ(strokes[0][0].y, 50);
+  EXPECT_EQ(strokes[0][2].x, 102);
+}
+
+TEST(PenTrace, TapIsTwoEqualPoints) {
+  TraceOptions o;
+  const auto strokes = TraceStrokes({{{50, 50}}, {{20, 20}, {20.1, 20.1}}}, o);
+  ASSERT_EQ(strokes.size(), 2u);
+  for (const auto& s : strokes) {
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[0].x, s[1].x);
+  }
+}
+
+TEST(PenTrace, EncodingFollowsTheStrokeFormat) {
+  int count = 0;
+  const auto pen = EncodePenData({{{1, 2}, {3, 4}}, {{-5, 6}}}, &count);
+  const std::vector<uint16_t> expected = {kStrokeMark, 2, 1, 2, 3, 4, kStrokeMark, 1, static_cast<uint16_t>(-5), 6, kPenEnd};
+  EXPECT_EQ(pen, expected);
+  EXPECT_EQ(count, 2);
+}
+
+TEST(PenTrace, EncodingKeepsThePadsLimits) {
+  std::vector<PixelStroke> strokes(31, PixelStroke{{0, 0}, {1, 1}});
+  strokes[0].assign(2000, PixelPoint{70000, -70000});
+  int count = 0;
+  const auto pen = EncodePenData(strokes, &count);
+  EXPECT_EQ(count, 30);
+  EXPECT_EQ(pen[1], 1024);
+  EXPECT_EQ(static_cast<int16_t>(pen[2]), 32767);
+  EXPECT_EQ(static_cast<int16_t>(pen[3]), -32768);
+  EXPECT_EQ(pen.size(), 2 + 2 * 1024 + 29 * 6 + 1u);
+  EXPECT_EQ(pen.back(), kPenEnd);
+  EXPECT_EQ(EncodePenData({}, &count), std::vector<uint16_t>{kPenEnd});
+  EXPECT_EQ(count, 0);
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+// The built system dictionary: it loads with the engine's loader, every required
+// character is there, and each sub-dictionary holds only codes of its own class.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "codes.h"
+#include "coverage.h"
+#include "dicfile.h"
+#include "dicindex.h"
+
+namespace {
+
+class SystemDic : public ::testing::Test {
+ protected:
+  void SetUp() override {
+#ifdef SORENIX_SYSTEM_DIC
+    path_ = SORENIX_SYSTEM_DIC;
+#endif
+    struct stat st;
+    if (path_.empty() || stat(path_.c_str(), &st) != 0) GTEST_SKIP() << "no built Crecs.ptn in this build";
+    ASSERT_EQ(HiRecLoadRecDic(ZkRecDic, ZkUsrDic, path_.c_str(), "/nonexistent/Crecs.upt"), kDicOk);
+    ASSERT_EQ(ZkBuildDicIndex(ZkRecDic, ZkUsrDic), 0);
+  }
+  void TearDown() override {
+    ZkReleaseDicTable(ZkRecDic);
+    ZkReleaseDicTable(ZkUsrDic);
+  }
+  std::string path_;
+};
+
+TEST_F(SystemDic, HoldsEveryRequiredCharacterInItsOwnClass) {
+  std::map<uint16_t, size_t> perCode;
+  std::set<uint32_t> classes;
+  int entries = 0;
+  for (const DicEntry* e = ZkRecDic; e->kind == kDicSystem; ++e, ++entries) {
+    EXPECT_EQ(e->flags, 0u);
+    classes.insert(e->typeMask);
+    for (int k = 0; k < kDicGroups; ++k) {
+      for (const DicIndexItem* item = e->groupList[k]; item && item->pattern; ++item) {
+        KusabiPattern pattern{};
+        const uint16_t code = ZkGetDicOnePattern(item->pattern, &pattern);
+        ++perCode[code];
+        EXPECT_EQ(ZkCheckJisyu(code), e->typeMask) << std::hex << code;
+        EXPECT_GE(pattern.segments, 1) << std::hex << code;
+        EXPECT_LE(pattern.segments, kMaxSegments);
+      }
+    }
+  }
+  EXPECT_LE(entries, kMaxSubDics);
+  EXPECT_EQ(classes, (std::set<uint32_t>{kClassKanji, kClassHiragana, kClassKatakana, kClassCapital, kClassSmall,
+                                         kClassDigit, kClassSymbol}));
+  const CoverageReport report = CheckCoverage(perCode, DictionaryTargets());
+  EXPECT_TRUE(report.complete) << FormatCoverage(report);
+  for (const auto& line : report.lines) EXPECT_TRUE(line.missing.empty()) << line.name;
+  // Nothing outside the classes, no gesture codes.
+  for (const auto& [code, n] : perCode) EXPECT_NE(ZkCheckJisyu(code), kClassGesture) << std::hex << code;
+}
+
+}  // namespace

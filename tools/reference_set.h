@@ -1,0 +1,34 @@
+// The reference forms the dictionary is made from: KanjiVG files and the project's
+// stroke-text files, each form tagged with its dictionary code and its source.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "geometry.h"
+
+struct ReferenceForm {
+  uint16_t code = 0;
+  std::string source;   // file name (and line for stroke text), for messages
+  bool variant = false; // a form besides the character's standard one
+  double box = 100;     // strokes lie in a box * box square
+  StrokeList strokes;
+};
+
+struct KanjiVgStats {
+  int files = 0;        // .svg files seen
+  int used = 0;         // forms taken
+  int notJis = 0;       // characters without a JIS X 0208 code
+  int variantsSkipped = 0;
+};
+
+// Reads every KanjiVG file of dir whose character has a JIS X 0208 code; variant
+// files too unless withVariants is false. False with a message on the first file
+// that cannot be read.
+bool LoadKanjiVgForms(const std::string& dir, bool withVariants, std::vector<ReferenceForm>* forms,
+                      KanjiVgStats* stats, std::string* error);
+
+// Reads stroke-text files (a directory stands for its *.txt files, sorted).
+bool LoadStrokeTextForms(const std::vector<std::string>& paths, std::vector<ReferenceForm>* forms,
+                         std::string* error);

@@ -1,0 +1,128 @@
+// zkrecog: recognises handwritten characters given as JSON Lines on standard input
+// and writes one JSON answer per line. For scripts, tests and benchmarks.
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "dicfile.h"
+#include "paths.h"
+#include "recog.h"
+#include "zkrecog_line.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: zkrecog [--dic PATH] [--user-dic PATH] [--mask HEX] [--half] < writings.jsonl\n"
+    "Each input line: {\"strokes\": [[[x,y],...],...], \"width\": W, \"height\": H, ...}\n"
+    "  optional \"mask\" (class mask) and \"half\" (true: half-width output); other fields are copied.\n"
+    "Each output line: the copied fields, \"kind\", \"cands\", \"dist\" and \"us\", or {\"error\": ...}.\n"
+    "  --dic PATH       system pattern dictionary (default: the installed one)\n"
+    "  --user-dic PATH  user pattern dictionary (default: none)\n"
+    "  --mask HEX       class mask of lines without \"mask\" (default 0x0FFF407F)\n"
+    "  --half           half-width output for lines without \"half\"\n"
+    "Exit status: 0 all lines recognised, 1 some line failed, 2 usage or dictionary error.\n";
+
+struct Options {
+  std::string dic = ZkDefaultSystemDicPath();
+  std::string userDic;  // empty: no user dictionary
+  ZkOptionRec defaults{kClassAll, 0, 0, 0, 0, 0};
+};
+
+// False (after a message) when the command line is not understood.
+bool ParseArguments(int argc, char** argv, Options* options, bool* help) {
+  for (int a = 1; a < argc; ++a) {
+    const std::string arg = argv[a];
+    const bool hasValue = a + 1 < argc;
+    if (arg == "--help" || arg == "-h") {
+      *help = true;
+    } else if (arg == "--dic" && hasValue) {
+      options->dic = argv[++a];
+    } else if (arg == "--user-dic" && hasValue) {
+      options->userDic = argv[++a];
+    } else if (arg == "--mask" && hasValue) {
+      if (!ParseMask(argv[++a], &options->defaults.mask)) {
+        std::fprintf(stderr, "zkrecog: --mask wants a hexadecimal class mask, not \"%s\"\n", argv[a]);
+        return false;
+      }
+    } else if (arg == "--half") {
+      options->defaults.flags = kHalfWidthFlag;
+    } else {
+      std::fprintf(stderr, "zkrecog: unknown or incomplete option \"%s\"\n%s", arg.c_str(), kUsage);
+      return false;
+    }
+  }
+  return true;
+}
+
+void PrintLine(const Json& json) {
+  std::cout << json.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+// Recognises one input line; false after writing its error line.
+bool RecognizeLine(const std::string& text, long lineNumber, const ZkOptionRec& defaults) {
+  const std::string where = "line " + std::to_string(lineNumber) + ": ";
+  Json line;
+  try {
+    line = Json::parse(text);
+  } catch (const Json::parse_error& e) {
+    PrintLine(Json{{"error", where + "not JSON (" + e.what() + ")"}});
+    return false;
+  }
+  Writing writing;
+  std::string error;
+  if (!ParseWriting(line, defaults, &writing, &error)) {
+    PrintLine(Json{{"error", where + error}});
+    return false;
+  }
+  ZkResult result{};
+  const auto start = std::chrono::steady_clock::now();
+  const int status = ZkCRecognize(&writing.option, writing.pen.data(), writing.pen.size(), &result);
+  const auto micros =
+      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+  if (status == 2) {
+    PrintLine(Json{{"error", where + "the writing holds no stroke with points"}});
+    return false;
+  }
+  if (status != 0) {
+    PrintLine(Json{{"error", where + "the dictionary tables are inconsistent"}});
+    return false;
+  }
+  PrintLine(AnswerJson(writing, result, static_cast<long long>(micros)));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  bool help = false;
+  if (!ParseArguments(argc, argv, &options, &help)) return 2;
+  if (help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  // A user dictionary path that cannot be opened leaves the user table empty.
+  const int init = ZkCRecInitializesFrom(options.dic.c_str(), options.userDic.c_str());
+  if (init == kDicNoSystem) {
+    std::fprintf(stderr, "zkrecog: %s: missing or not a valid pattern dictionary\n", options.dic.c_str());
+    return 2;
+  }
+  if (init != kDicOk) {
+    std::fprintf(stderr, "zkrecog: out of memory loading the dictionaries\n");
+    return 2;
+  }
+  std::ios::sync_with_stdio(false);
+  bool allGood = true;
+  long lineNumber = 0;
+  std::string text;
+  while (std::getline(std::cin, text)) {
+    ++lineNumber;
+    if (text.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines
+    if (!RecognizeLine(text, lineNumber, options.defaults)) allGood = false;
+  }
+  std::cout.flush();
+  ZkCRecEnd();
+  return allGood ? 0 : 1;
+}
