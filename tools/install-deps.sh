@@ -11,7 +11,7 @@ PACKAGES="
   libgtk2.0-dev libxtst-dev fonts-ipafont-gothic
   xvfb xdotool xclip x11-utils imagemagick
   manpages-ja manpages-ja-dev debian-reference-ja developers-reference-ja
-  debian-faq-ja maint-guide-ja debian-policy-ja mecab-ipadic
+  debian-faq-ja maint-guide-ja debian-policy-ja mecab-ipadic zlib1g-dev
 "
 
 missing=""

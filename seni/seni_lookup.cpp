@@ -1,0 +1,56 @@
+// Looking up a character pair in the loaded table: bisection over the sorted
+// indexes of a data type's from-entries, then over the entry's transitions.
+#include "seni_state.h"
+
+namespace {
+
+constexpr int kMaxRounds = 9999;
+
+bool DataTypeLoaded(int dataType) { return dataType >= 0 && dataType < SNnomng; }
+
+}  // namespace
+
+int SeniBSearch(int low, int high, const int16_t* array, int size, int key, int* found) {
+  *found = -1;
+  if (low > high) return kSeniDone;  // an empty range holds nothing
+  if (low < 0 || high < 0 || high >= size || array == nullptr) return kSeniBadType;
+  for (int round = 0; low <= high && round < kMaxRounds; ++round) {
+    const int mid = (low + high) / 2;
+    if (array[mid] == key) {
+      *found = mid;
+      break;
+    }
+    if (key < array[mid])
+      high = mid - 1;
+    else
+      low = mid + 1;
+  }
+  return kSeniDone;
+}
+
+int SeniGetPrbl(uint16_t from, uint16_t to, int32_t* occurrences, int32_t* pairCount) {
+  // The data type is checked before its largest count is read as the default.
+  if (!DataTypeLoaded(SNdatatype)) return kSeniBadType;
+  *pairCount = SNdef_prbl;
+  *occurrences = SNmax_kaisuu[SNdatatype];
+  const int fromIndex = SeniCodeIndex(from);
+  const int toIndex = SeniCodeIndex(to);
+  if (fromIndex < 0 || toIndex < 0) return kSeniDone;
+
+  const int firstFrom = SNp_from[SNdatatype];
+  int entry;
+  int r = SeniBSearch(firstFrom, firstFrom + SNn_from[SNdatatype] - 1, SNmjfrom.data(), SNnobmoji, fromIndex,
+                      &entry);
+  if (r != kSeniDone || entry < 0) return r;
+  *occurrences = SNkaisuu[entry];
+
+  const int firstTo = SNp_prbl[entry];
+  int transition;
+  r = SeniBSearch(firstTo, firstTo + SNn_prbl[entry] - 1, SNmjto.data(), SNnoprbl, toIndex, &transition);
+  if (r != kSeniDone) return r;
+  if (transition >= 0)
+    *pairCount = SNmjprbl[transition];
+  else
+    *occurrences = SNmax_kaisuu[SNdatatype];
+  return kSeniDone;
+}

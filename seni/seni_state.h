@@ -1,0 +1,56 @@
+// The post-processing module's global state: the loaded transition table and the
+// working state of one rescoring run.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "seni.h"
+
+// Capacities of the loaded table.
+constexpr int SNmamng = 200;      // data types
+constexpr int SNmabmoji = 5000;   // from-entries
+constexpr int SNmaprbl = 87000;   // transition entries
+constexpr int kSeniIndexCount = 4555;  // character indexes 0..4554
+
+// Rescoring limits.
+constexpr int SNmapunc = 30;      // sentence-ending codes
+constexpr int SNmapath = 11;      // paths of one sentence
+constexpr int kSeniPathChars = 30;  // characters one path records
+constexpr int kSeniMaxSentences = 10;
+constexpr int kSeniThreshold = 250;
+
+// Data types: first from-entry and number of from-entries of each.
+extern int16_t SNp_from[SNmamng];
+extern int16_t SNn_from[SNmamng];
+extern int32_t SNmax_kaisuu[SNmamng];  // largest occurrence count of the type
+extern int SNnomng;
+
+// From-entries.
+extern std::vector<int16_t> SNmjfrom;   // from-character index
+extern std::vector<int32_t> SNkaisuu;   // occurrence count of the character
+extern std::vector<int32_t> SNp_prbl;   // first transition entry
+extern std::vector<int16_t> SNn_prbl;   // number of transition entries
+extern int SNnobmoji;
+
+// Transition entries.
+extern std::vector<int16_t> SNmjto;     // to-character index
+extern std::vector<int16_t> SNmjprbl;   // count of the pair
+extern int SNnoprbl;
+
+// Rescoring state.
+extern int SNdatatype;
+extern int SNmojiretusuu;
+extern SeniCharRecord* SNmojiretu_koho;
+extern int SNthres_dist;
+extern int32_t SNdef_prbl;
+extern uint16_t SNpunc[SNmapunc];
+extern int SNnopunc;
+
+// Paths of the sentence being scored; SNpath_pcode[k][p] is the candidate number
+// path p chose for character k of the sentence.
+extern double SNpath_prbl[SNmapath];   // score
+extern double SNpath_syutu[SNmapath];  // occurrence count behind the last step
+extern int16_t SNpath_dist[SNmapath];  // distance of the candidate at the path's end
+extern int16_t SNpath_pcode[kSeniPathChars][SNmapath];
+extern int SNnopath;

@@ -1,0 +1,212 @@
+// Loading the transition table: a written table reads back field for field, and
+// every kind of damaged file is refused with 3 and leaves nothing loaded.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "seni_fixture.h"
+#include "seni_format.h"
+#include "seni_state.h"
+
+namespace {
+
+// Two data types over three from-entries and five transitions.
+const char kValid[] =
+    "SENI     2\n"
+    "    0      2\n"
+    "    2      1\n"
+    "    3\n"
+    "  119         40          0     2\n"
+    "  351        900          2     2\n"
+    "  120          7          4     1\n"
+    "         5\n"
+    "  120    30\n"
+    " 4403     5\n"
+    "  352   800\n"
+    " 4505     1\n"
+    "  119     7\n";
+
+int LoadText(const TempDir& dir, const std::string& text, std::string* why = nullptr) {
+  const std::string path = dir.File("table.dat");
+  std::ofstream(path, std::ios::binary) << text;
+  return SeniJishoFrom(path, why);
+}
+
+// kValid with the line `line` (0-based) replaced; npos-safe for tests.
+std::string Replace(int line, const std::string& with) {
+  std::string text = kValid;
+  size_t start = 0;
+  for (int i = 0; i < line; ++i) start = text.find('\n', start) + 1;
+  const size_t end = text.find('\n', start);
+  return text.replace(start, end - start, with);
+}
+
+std::string Truncate(int lines) {
+  std::string text = kValid;
+  size_t end = 0;
+  for (int i = 0; i < lines; ++i) end = text.find('\n', end) + 1;
+  return text.substr(0, end);
+}
+
+void ExpectNothingLoaded() {
+  EXPECT_EQ(SNnomng, 0);
+  EXPECT_EQ(SNnobmoji, 0);
+  EXPECT_EQ(SNnoprbl, 0);
+  EXPECT_EQ(SNmjfrom.capacity(), 0u);
+  EXPECT_EQ(SNmjto.capacity(), 0u);
+  EXPECT_EQ(SNmjprbl.capacity(), 0u);
+  SeniCharRecord r{};
+  EXPECT_EQ(SeniCntl(0, 1, &r), kSeniBadType);
+}
+
+class SeniLoad : public LoadedTable {};
+
+}  // namespace
+
+TEST_F(SeniLoad, ReadsEveryFieldAndTheLargestOccurrencePerType) {
+  ASSERT_EQ(LoadText(dir_, kValid), kSeniLoaded);
+  EXPECT_EQ(SNnomng, 2);
+  EXPECT_EQ(SNp_from[1], 2);
+  EXPECT_EQ(SNn_from[1], 1);
+  EXPECT_EQ(SNnobmoji, 3);
+  EXPECT_EQ(SNmjfrom[1], 351);
+  EXPECT_EQ(SNkaisuu[1], 900);
+  EXPECT_EQ(SNp_prbl[2], 4);
+  EXPECT_EQ(SNn_prbl[2], 1);
+  EXPECT_EQ(SNnoprbl, 5);
+  EXPECT_EQ(SNmjto[3], 4505);
+  EXPECT_EQ(SNmjprbl[2], 800);
+  EXPECT_EQ(SNmax_kaisuu[0], 900);
+  EXPECT_EQ(SNmax_kaisuu[1], 7);
+  SeniClose();
+  ExpectNothingLoaded();
+}
+
+TEST_F(SeniLoad, WriterOutputReadsBackAndToleratesCrLf) {
+  const SeniTable table = TableOf({{"日", "本", 120}, {"日", "曜", 30}, {"本", "日", 9}});
+  ASSERT_EQ(LoadTable(dir_, table), kSeniLoaded);
+  EXPECT_EQ(SNnobmoji, 2);
+  EXPECT_EQ(SNnoprbl, 3);
+  EXPECT_EQ(SNmax_kaisuu[0], 150);
+
+  std::string crlf;
+  for (char c : std::string(kValid)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(LoadText(dir_, crlf), kSeniLoaded);
+  EXPECT_EQ(LoadText(dir_, std::string(kValid) + "\n  \n"), kSeniLoaded);
+}
+
+TEST_F(SeniLoad, MissingFileGivesOne) {
+  EXPECT_EQ(SeniJishoFrom(dir_.File("none.dat")), kSeniNoFile);
+  ExpectNothingLoaded();
+}
+
+TEST_F(SeniLoad, TruncationAnywhereGivesThree) {
+  // 0 lines: no header; 3: no from-count line; 5: inside the from-entries;
+  // 7: no transition count; 10: inside the transitions.
+  for (int lines : {0, 1, 2, 3, 5, 7, 10, 12}) {
+    std::string why;
+    EXPECT_EQ(LoadText(dir_, Truncate(lines), &why), kSeniBadFile) << lines << " lines";
+    EXPECT_FALSE(why.empty());
+    ExpectNothingLoaded();
+  }
+}
+
+TEST_F(SeniLoad, CountsBeyondTheCapacitiesGiveThree) {
+  EXPECT_EQ(LoadText(dir_, Replace(0, "SENI   201")), kSeniBadFile);
+  EXPECT_EQ(LoadText(dir_, Replace(3, " 5001")), kSeniBadFile);
+  EXPECT_EQ(LoadText(dir_, Replace(7, "     87001")), kSeniBadFile);
+  EXPECT_EQ(LoadText(dir_, Replace(0, "SENI    -1")), kSeniBadFile);
+  ExpectNothingLoaded();
+}
+
+TEST_F(SeniLoad, RangesRunningPastTheirTablesGiveThree) {
+  EXPECT_EQ(LoadText(dir_, Replace(2, "    2      2")), kSeniBadFile);  // type past the from-entries
+  EXPECT_EQ(LoadText(dir_, Replace(2, "   -1      1")), kSeniBadFile);
+  EXPECT_EQ(LoadText(dir_, Replace(6, "  120          7          4     2")), kSeniBadFile);  // past T
+  EXPECT_EQ(LoadText(dir_, Replace(6, "  120          7         -1     1")), kSeniBadFile);
+  ExpectNothingLoaded();
+}
+
+TEST_F(SeniLoad, OutOfRangeOrNonNumericFieldsGiveThree) {
+  const std::pair<int, const char*> cases[] = {
+      {4, " 4555         40          0     2"},  // from index beyond the index table
+      {4, "   -3         40          0     2"},
+      {4, "  119          0          0     2"},  // never-seen character: would divide by 0
+      {4, "  119 9999999999          0     2"},  // beyond 32 bits
+      {8, " 4555    30"},                        // to index
+      {8, "  120 40000"},                        // pair count beyond 16 bits
+      {8, "  120    -5"},
+      {8, "  1x0    30"},
+      {0, "SENI    2x"},
+      {0, "SENI"},
+      {1, "    0"},  // count column missing
+      {4, "  119         4O          0     2"},
+      {9, ""},
+  };
+  for (const auto& [line, text] : cases) {
+    std::string why;
+    EXPECT_EQ(LoadText(dir_, Replace(line, text), &why), kSeniBadFile) << text;
+    EXPECT_NE(why.find("line"), std::string::npos) << why;
+  }
+  ExpectNothingLoaded();
+}
+
+TEST_F(SeniLoad, UnsortedIndexesLongLinesAndTrailingTextGiveThree) {
+  EXPECT_EQ(LoadText(dir_, Replace(5, "  100        900          2     2")), kSeniBadFile);  // from order
+  EXPECT_EQ(LoadText(dir_, Replace(9, "  100     5")), kSeniBadFile);  // to order within entry 0
+  EXPECT_EQ(LoadText(dir_, Replace(4, "  119         40          0     2" + std::string(50, ' '))),
+            kSeniBadFile);
+  EXPECT_EQ(LoadText(dir_, std::string(kValid) + "  119     7\n"), kSeniBadFile);
+  ExpectNothingLoaded();
+}
+
+TEST_F(SeniLoad, FailedLoadReleasesTheTableLoadedBefore) {
+  ASSERT_EQ(LoadText(dir_, kValid), kSeniLoaded);
+  EXPECT_EQ(LoadText(dir_, Truncate(6)), kSeniBadFile);
+  ExpectNothingLoaded();
+}
+
+TEST_F(SeniLoad, RandomDamageIsLoadedOrRefusedNeverReadOutside) {
+  // Under the sanitizers this shows that no damaged file writes or reads past a table.
+  std::mt19937 random(8);
+  const std::string digitsAndJunk = "0123456789 -x\n";
+  int refused = 0;
+  for (int round = 0; round < 400; ++round) {
+    std::string text = kValid;
+    for (int change = 0; change < 3; ++change) {
+      const size_t at = random() % text.size();
+      switch (random() % 3) {
+        case 0: text[at] = digitsAndJunk[random() % digitsAndJunk.size()]; break;
+        case 1: text.erase(at, 1 + random() % 12); break;
+        default: text.insert(at, 1, digitsAndJunk[random() % digitsAndJunk.size()]); break;
+      }
+    }
+    const int r = LoadText(dir_, text);
+    ASSERT_TRUE(r == kSeniLoaded || r == kSeniBadFile) << r;
+    if (r == kSeniBadFile) {
+      ++refused;
+      continue;
+    }
+    // Whatever loaded can be rescored.
+    std::vector<SeniCharRecord> row = {Record({"あ", "い", "う"}, 1000, 1), Record({"い", "あ"}, 1000, 1)};
+    for (int type = 0; type < SNnomng; ++type) EXPECT_EQ(SeniCntl(type, 2, row.data()), kSeniDone);
+  }
+  EXPECT_GT(refused, 300);
+}
+
+TEST(SeniFormat, FieldsSitInTheirColumns) {
+  long long v = 0;
+  EXPECT_TRUE(SeniReadField("SENI   12", kSeniHeaderTypes, &v));
+  EXPECT_EQ(v, 12);
+  // Columns outside the field are not read, whatever they hold.
+  EXPECT_TRUE(SeniReadField("xxxxx    7yyy", kSeniHeaderTypes, &v));
+  EXPECT_EQ(v, 7);
+  EXPECT_FALSE(SeniReadField("SENI  1 2", kSeniHeaderTypes, &v));
+  EXPECT_FALSE(SeniReadField("SENI      ", kSeniHeaderTypes, &v));
+  EXPECT_FALSE(SeniReadField("SENI -", kSeniHeaderTypes, &v));
+  EXPECT_TRUE(SeniReadField("  120    30", kSeniPairCount, &v));
+  EXPECT_EQ(v, 30);
+  EXPECT_TRUE(SeniReadField("  120 99999", kSeniPairCount, &v));
+  EXPECT_EQ(v, 99999);
+}

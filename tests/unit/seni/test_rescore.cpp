@@ -1,0 +1,216 @@
+// Rescoring rows of candidates with small hand-made tables: sentences, the
+// distance threshold, unknown pairs, the limits of a row, and the lookups.
+#include <gtest/gtest.h>
+
+#include "seni_fixture.h"
+#include "seni_state.h"
+
+namespace {
+
+class SeniRescore : public LoadedTable {
+ protected:
+  void SetUp() override {
+    // 目 is the recogniser's usual first guess for a hastily written 日.
+    ASSERT_EQ(LoadTable(dir_, TableOf({{"日", "本", 500},
+                                       {"本", "日", 40},
+                                       {"本", "語", 300},
+                                       {"本", "誌", 5},
+                                       {"今", "日", 200},
+                                       {"今", "本", 200},
+                                       {"本", "は", 200},
+                                       {"日", "は", 300},
+                                       {"は", "、", 100},
+                                       {"、", "晴", 30000},
+                                       {"晴", "れ", 400}},
+                                      {{"本", 1000}, {"日", 2000}})),
+              kSeniLoaded);
+  }
+  int Run(std::vector<SeniCharRecord>* row) {
+    return SeniCntl(0, static_cast<int>(row->size()), row->data());
+  }
+};
+
+}  // namespace
+
+TEST_F(SeniRescore, OneCharacterIsLeftUnchanged) {
+  std::vector<SeniCharRecord> row = {Record({"目", "日"})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "目");
+  EXPECT_EQ(row[0].selected, 2);
+}
+
+TEST_F(SeniRescore, TransitionsChooseTheSecondCandidate) {
+  std::vector<SeniCharRecord> row = {Record({"目", "日", "白"}), Record({"本", "木"}), Record({"誌", "語"})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "日本語");
+  // Only the codes move; the distances stay with their ranks.
+  EXPECT_EQ(row[0].cand[1].code, Sj("目"));
+  EXPECT_EQ(row[0].cand[0].distance, 1000);
+  EXPECT_EQ(row[0].cand[1].distance, 1010);
+  EXPECT_EQ(row[2].cand[1].code, Sj("誌"));
+}
+
+TEST_F(SeniRescore, LaterStepsDivideByTheOccurrenceOfTheCharacterBefore) {
+  // 日→は is counted 300 times of 2000, 本→は 200 of 1000: the rarer pair is the
+  // likelier continuation.
+  std::vector<SeniCharRecord> row = {Record({"今"}), Record({"日", "本"}), Record({"は"})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "今本は");
+}
+
+TEST_F(SeniRescore, AllPairsUnknownKeepEveryFirstCandidate) {
+  std::vector<SeniCharRecord> row = {Record({"犬", "大", "太"}), Record({"猫", "描"}), Record({"鳥", "島", "烏"}),
+                                     Record({"ア", "マ"})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "犬猫鳥ア");
+}
+
+TEST_F(SeniRescore, UnknownCodesTakeTheDefaults) {
+  // A gesture code and a level-2 kanji have no index; the known pair still wins.
+  std::vector<SeniCharRecord> row = {Record({"目", "日"}), Record({"本"}), Record({"日"})};
+  row[2].cand[0].code = 0x8051;
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(row[0].cand[0].code, Sj("日"));
+  EXPECT_EQ(row[2].cand[0].code, 0x8051);
+}
+
+TEST_F(SeniRescore, CandidateMoreThan250AboveTheFirstIsNeverChosen) {
+  std::vector<SeniCharRecord> row = {Record({"目", "日"}, 1000, 251), Record({"本"})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "目本");
+  EXPECT_EQ(row[0].selected, 1);
+
+  row = {Record({"目", "日"}, 1000, 250), Record({"本"})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "日本");
+  EXPECT_EQ(row[0].selected, 2);
+}
+
+TEST_F(SeniRescore, SelectionStopsAtTheFirstCandidateBeyondTheThreshold) {
+  std::vector<SeniCharRecord> row = {Record({"目", "白", "日", "田"})};
+  row[0].cand[1].distance = 1100;
+  row[0].cand[2].distance = 1400;  // stops the count although 田 is close again
+  row[0].cand[3].distance = 1050;
+  SNmojiretu_koho = row.data();
+  SNmojiretusuu = 1;
+  SeniSelect();
+  EXPECT_EQ(row[0].selected, 2);
+  EXPECT_EQ(SNthres_dist, 250);
+}
+
+TEST_F(SeniRescore, SentenceEndsAtTheCommaAndNoTransitionCrossesIt) {
+  // 、→晴 is the table's strongest pair, but 晴 starts a new sentence.
+  std::vector<SeniCharRecord> row = {Record({"目", "日"}), Record({"、", "，"}), Record({"暗", "晴"})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "目、暗");
+
+  // The comma belongs to the sentence before it: は→、 is looked up.
+  row = {Record({"日"}), Record({"は"}), Record({"，", "、"}), Record({"暗", "晴"})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "日は、暗");
+}
+
+TEST_F(SeniRescore, HalfWidthPunctuationEndsASentenceToo) {
+  // A new sentence scores its first pair by the pair count alone (日→は 300 over
+  // 本→は 200); inside a sentence 本 would win by its conditional count.
+  std::vector<SeniCharRecord> row = {Record({"目"}), Record({"、"}), Record({"本", "日"}), Record({"は"})};
+  row[1].cand[0].code = 0xA4;  // half-width 、
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(row[2].cand[0].code, Sj("日"));
+
+  row = {Record({"目"}), Record({"あ"}), Record({"本", "日"}), Record({"は"})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(row[2].cand[0].code, Sj("本"));
+}
+
+TEST_F(SeniRescore, TenSentencesAreRescoredElevenAreRefusedUnchanged) {
+  std::vector<SeniCharRecord> row;
+  for (int i = 0; i < 9; ++i) row.push_back(Record({"。"}));
+  row.push_back(Record({"目", "日"}));
+  row.push_back(Record({"本"}));
+  EXPECT_EQ(Run(&row), kSeniDone);  // nine one-character sentences and 日本
+  EXPECT_EQ(row[9].cand[0].code, Sj("日"));
+
+  row.assign(10, Record({"。"}));
+  row.push_back(Record({"目", "日"}));
+  row.push_back(Record({"本"}));
+  EXPECT_EQ(Run(&row), kSeniOverflow);
+  EXPECT_EQ(row[10].cand[0].code, Sj("目"));
+}
+
+TEST_F(SeniRescore, FullRowOfTenCandidatesStaysWithinItsRecords) {
+  const std::vector<const char*> ten = {"目", "日", "白", "田", "旧", "甲", "申", "由", "曰", "百"};
+  std::vector<SeniCharRecord> row(12, Record(ten, 1000, 1));
+  for (auto& r : row) r.padWord0 = r.padWord1 = r.padTail[0] = r.padTail[1] = 0xBEEF;
+  EXPECT_EQ(Run(&row), kSeniDone);
+  for (const auto& r : row) {
+    EXPECT_EQ(r.selected, 10);
+    EXPECT_EQ(r.padWord0, 0xBEEF);
+    EXPECT_EQ(r.padWord1, 0xBEEF);
+    EXPECT_EQ(r.padTail[1], 0xBEEF);
+  }
+  // Counts outside 0..10 are read as what the record can hold.
+  row.assign(3, Record(ten));
+  row[0].count = 25;
+  row[1].count = -4;
+  row[2].count = 11;
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(row[0].selected, 10);
+  EXPECT_EQ(row[1].selected, 0);
+  EXPECT_EQ(FirstChoices(row), "目目目");
+}
+
+TEST_F(SeniRescore, CharacterWithoutCandidatesLeavesItsSentenceAlone) {
+  std::vector<SeniCharRecord> row = {Record({"目", "日"}), Record({"本"}), Record({})};
+  EXPECT_EQ(Run(&row), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "目本");
+  EXPECT_EQ(row[2].selected, 0);
+}
+
+TEST_F(SeniRescore, DataTypeMustBeLoaded) {
+  std::vector<SeniCharRecord> row = {Record({"目", "日"}), Record({"本"})};
+  EXPECT_EQ(SeniCntl(1, 2, row.data()), kSeniBadType);
+  EXPECT_EQ(SeniCntl(-1, 2, row.data()), kSeniBadType);
+  EXPECT_EQ(SeniCntl(0, 0, row.data()), kSeniDone);
+  EXPECT_EQ(SeniCntl(0, 2, nullptr), kSeniDone);
+  EXPECT_EQ(FirstChoices(row), "目本");
+}
+
+TEST_F(SeniRescore, PairLookupGivesCountsOrDefaults) {
+  SNdatatype = 0;
+  int32_t c = -1, p = -1;
+  EXPECT_EQ(SeniGetPrbl(Sj("日"), Sj("本"), &c, &p), kSeniDone);
+  EXPECT_EQ(c, 2000);
+  EXPECT_EQ(p, 500);
+  EXPECT_EQ(SeniGetPrbl(Sj("日"), Sj("猫"), &c, &p), kSeniDone);  // known from, unknown pair
+  EXPECT_EQ(c, SNmax_kaisuu[0]);
+  EXPECT_EQ(p, 0);
+  EXPECT_EQ(SeniGetPrbl(Sj("猫"), Sj("日"), &c, &p), kSeniDone);  // unknown from
+  EXPECT_EQ(c, SNmax_kaisuu[0]);
+  EXPECT_EQ(SeniGetPrbl(0x8051, Sj("日"), &c, &p), kSeniDone);  // no index
+  EXPECT_EQ(p, 0);
+  EXPECT_EQ(SNmax_kaisuu[0], 30000);
+  SNdatatype = 5;
+  EXPECT_EQ(SeniGetPrbl(Sj("日"), Sj("本"), &c, &p), kSeniBadType);
+  SNdatatype = 0;
+}
+
+TEST(SeniBSearch, FindsKeysAndRefusesBoundsOutsideTheArray) {
+  const int16_t array[] = {3, 8, 15, 40, 41, 900};
+  int found = 0;
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(SeniBSearch(0, 5, array, 6, array[i], &found), kSeniDone);
+    EXPECT_EQ(found, i);
+  }
+  for (int key : {0, 9, 42, 901}) {
+    EXPECT_EQ(SeniBSearch(0, 5, array, 6, key, &found), kSeniDone);
+    EXPECT_EQ(found, -1);
+  }
+  EXPECT_EQ(SeniBSearch(2, 3, array, 6, 3, &found), kSeniDone);  // outside the sub-range
+  EXPECT_EQ(found, -1);
+  EXPECT_EQ(SeniBSearch(0, -1, array, 6, 3, &found), kSeniDone);  // empty range
+  EXPECT_EQ(found, -1);
+  EXPECT_EQ(SeniBSearch(-1, 5, array, 6, 3, &found), kSeniBadType);
+  EXPECT_EQ(SeniBSearch(0, 6, array, 6, 3, &found), kSeniBadType);
+  EXPECT_EQ(found, -1);
+}

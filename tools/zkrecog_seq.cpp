@@ -1,0 +1,58 @@
+// Building the pad's records from engine results and reading a row both ways.
+#include "zkrecog_seq.h"
+
+#include <algorithm>
+
+#include "textconv.h"
+
+namespace {
+
+constexpr int kPadRow = 12;  // characters the pad recognises in one go
+const char kNoCandidate[] = "？";
+
+std::string TextOf(uint16_t code) {
+  const std::string text = SjisCodeToUtf8(code);
+  return text.empty() ? kNoCandidate : text;
+}
+
+}  // namespace
+
+SeniCharRecord SeqRecordOf(const ZkResult& result) {
+  SeniCharRecord record{};
+  const int count = std::clamp<int>(result.count, 0, kSeniCandidates);
+  record.count = static_cast<int16_t>(count);
+  for (int i = 0; i < count; ++i) {
+    record.cand[i].code = result.entry[i].code;
+    record.cand[i].distance = static_cast<int16_t>(result.entry[i].distance);
+  }
+  return record;
+}
+
+SeqReading ReadRow(const std::vector<ZkResult>& results) {
+  SeqReading reading;
+  std::vector<SeniCharRecord> records;
+  std::vector<int> position;  // index in `results` of each record
+  for (size_t i = 0; i < results.size(); ++i) {
+    if (results[i].count < 1) continue;
+    records.push_back(SeqRecordOf(results[i]));
+    position.push_back(static_cast<int>(i));
+  }
+  std::vector<SeniCharRecord> rescored = records;
+  for (size_t start = 0; start < rescored.size(); start += kPadRow) {
+    const int length = static_cast<int>(std::min<size_t>(kPadRow, rescored.size() - start));
+    const int r = SeniCntl(0, length, rescored.data() + start);
+    if (r != kSeniDone) reading.result = r;
+  }
+  size_t next = 0;
+  for (size_t i = 0; i < results.size(); ++i) {
+    if (next < position.size() && position[next] == static_cast<int>(i)) {
+      reading.plain += TextOf(records[next].cand[0].code);
+      reading.rescored += TextOf(rescored[next].cand[0].code);
+      ++next;
+    } else {
+      reading.plain += kNoCandidate;
+      reading.rescored += kNoCandidate;
+    }
+  }
+  return reading;
+}
