@@ -121,11 +121,13 @@ settings() {
   done
 }
 
-# start_target: the application to type into, focused; sets TARGET_XID, TARGET_LOG.
+# start_target: the application to type into, focused; sets TARGET_XID, TARGET_PID,
+# TARGET_LOG.
 start_target() {
   TARGET_LOG=$WORK/target.log
   : >"$TARGET_LOG"
   "$E2E_TARGET" >"$TARGET_LOG" 2>&1 &
+  TARGET_PID=$!
   wait_for '^READY ' "$TARGET_LOG"
   TARGET_XID=$(field xid "$(grep '^READY ' "$TARGET_LOG")")
   xdotool windowfocus --sync "$((TARGET_XID))"

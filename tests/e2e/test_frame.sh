@@ -39,6 +39,12 @@ close=$(geometry "$frame_xid")
 read -r fx fy fw _ <<<"$close"
 click_at $((fx + fw - 10)) $((fy + 10))
 wait_for '^PMODE 0'
+
+# Mouse input writes nothing.
+strokes=$(grep -c '^STROKE ' "$LOG")
+write_char 中 300 200 100
+sleep 0.3
+[ "$(grep -c '^STROKE ' "$LOG")" = "$strokes" ] || fail "mouse input recorded strokes"
 kill -TERM "$PAD_PID"
 wait_exit "$PAD_PID"
 grep -A1 '^\[PMODE\]' "$SETTINGS" | grep -qx 'MODE=0' || fail "pen mode not saved"

@@ -25,10 +25,29 @@ click_key 22
 wait_for '^PICKED entry=0'
 wait_pending 本山
 
+# Under the grab the pad works its keys itself: pressed and let go elsewhere, the
+# enter key shows its faces and commits nothing.
+xdotool mousemove $(key_centre 35) mousedown 1
+wait_shade 35 dark
+xdotool mousemove 500 300 mouseup 1
+wait_shade 35 light
+grep -q '^CLICK 35' "$LOG" && fail "key 35 ran although released outside"
+
 click_key 35
 wait_target 本山
 grep -q '^PASTE focus=.* text=本山$' "$LOG" || fail "paste: $(grep '^PASTE' "$LOG")"
 [ "$(xclip -o -selection clipboard)" = 本山 ] || fail "clipboard: $(xclip -o -selection clipboard)"
+
+# When the focused application goes away the focus falls to the root window: the
+# enter key then keeps the line instead of pasting it nowhere.
+write_char 大 100 200 120
+wait_pending 大
+kill "$TARGET_PID"
+sleep 0.3
+click_key 35
+wait_for '^NOFOCUS '
+[ "$(pending_text)" = 大 ] || fail "the line was lost: $(pending_text)"
+[ "$(grep -c '^PASTE ' "$LOG")" = 1 ] || fail "pasted without a focus window"
 kill -TERM "$PAD_PID"
 wait_exit "$PAD_PID"
 echo PASS
