@@ -16,10 +16,14 @@ namespace {
 
 constexpr unsigned long kPointerRoot = 1;
 
-// Puts Over_text on the clipboard, empties it and sends the paste key.
-void PasteOverText() {
+// Puts Over_text on the clipboard, empties it and sends the paste key; false (with a
+// beep, Over_text kept) when the clipboard did not take it.
+bool PasteOverText() {
   const std::string text(Over_text, strnlen(Over_text, sizeof Over_text));
-  PadClipboard().Put(text);
+  if (!PadClipboard().Put(text)) {
+    PadScreen().Beep();
+    return false;
+  }
   std::memset(Over_text, 0, sizeof Over_text);
   SendModifiedKey(Ap_table.past_type == 1 ? kKeysymAltL : kKeysymControlL, kKeysymV);
   if (TraceOn()) {
@@ -27,6 +31,7 @@ void PasteOverText() {
     EucToUtf8(text, &utf8);
     Trace("PASTE focus=0x%lx text=%s", Focus_win, utf8.c_str());
   }
+  return true;
 }
 
 }  // namespace
@@ -43,13 +48,16 @@ void EnterClick() {
       Trace("NOFOCUS focus=0x%lx", Focus_win);
       return;
     }
+    const size_t waiting = strnlen(Over_text, sizeof Over_text);
     if (!OverTextAppend(Tbuff, std::strlen(Tbuff))) {
       // What waits in Over_text fills it: that goes first, the line on the next press.
-      PasteOverText();
-      PadScreen().Beep();
+      if (PasteOverText()) PadScreen().Beep();
       return;
     }
-    PasteOverText();
+    if (!PasteOverText()) {
+      Over_text[waiting] = '\0';  // the line stays pending, not twice in Over_text
+      return;
+    }
     BuffCleaEx();
   } else if (FocusWindow()) {
     SendKey(kKeysymReturn);

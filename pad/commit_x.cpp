@@ -34,17 +34,18 @@ class XFocus : public FocusProbe {
 
 class EntryClipboard : public PasteBoard {
  public:
-  void Put(const std::string& euc) override {
+  bool Put(const std::string& euc) override {
     GtkWidget* entry = Main_wid[kSlotPasteEntry];
-    if (!entry) return;
+    if (!entry) return false;
     std::string utf8;
     if (!EucToUtf8(euc, &utf8)) {
       std::fprintf(stderr, "sorenix: the pending text does not convert to UTF-8\n");
-      return;
+      return false;
     }
     gtk_entry_set_text(GTK_ENTRY(entry), utf8.c_str());
     gtk_editable_select_region(GTK_EDITABLE(entry), 0, -1);
     gtk_editable_copy_clipboard(GTK_EDITABLE(entry));
+    return true;
   }
 };
 

@@ -81,7 +81,7 @@ void AfterMainDrag() {
 bool MainPress(int rootX, int rootY) {
   int x, y;
   if (!PointOn(MainWindow(), rootX, rootY, &x, &y)) return false;
-  if (y < kPendingBottom && OnPendingText(x, y, -1)) {
+  if (OnPendingText(x, y, -1)) {
     PendingPlaceCursor(PendingIndexAt(x));
     return true;
   }

@@ -26,8 +26,9 @@ void ClearEntry(int i) {
   BFpen[i].shrink_to_fit();
 }
 
-// Makes `text` the pending line (cut to whole characters that fit).
-void SetTbuff(const std::string& text) {
+}  // namespace
+
+void PendingSetText(const std::string& text) {
   std::memset(Tbuff, 0, sizeof Tbuff);
   size_t n = 0;
   while (n < text.size()) {
@@ -37,8 +38,6 @@ void SetTbuff(const std::string& text) {
   }
   std::memcpy(Tbuff, text.data(), n);
 }
-
-}  // namespace
 
 size_t EucCharBytes(const char* s) {
   if (*s == '\0') return 0;
@@ -87,7 +86,7 @@ int BuffTextDel() {
   const size_t after = EucCharOffset(Tbuff, t);
   std::string text(Buff_text, write);
   text += Tbuff + after;
-  SetTbuff(text);
+  PendingSetText(text);
   Ink_data.pending = static_cast<int16_t>(count - (t - s));
   Rang.end = static_cast<int16_t>(s);
 
@@ -133,7 +132,7 @@ void KohoSwaping(int i) {
   std::string text(Buff_text, write);
   text.append(cell, bytes);
   text += Tbuff + tail + EucCharBytes(Tbuff + tail);
-  SetTbuff(text);
+  PendingSetText(text);
   std::swap(Result[e][0][0], cell[0]);
   std::swap(Result[e][0][1], cell[1]);
   PadScreen().CandidateKeys(i + 1);

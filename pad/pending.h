@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "pad/inkdata.h"
 
@@ -35,6 +36,9 @@ size_t EucCharBytes(const char* s);
 int EucCharCount(const char* s);
 // Byte offset of character n (the text's length when it has fewer characters).
 size_t EucCharOffset(const char* s, int n);
+// Makes EUC-JP text the pending text (cut after the last whole character that fits).
+void PendingSetText(const std::string& text);
+
 // Bytes of a candidate cell's character: 0 for an empty or malformed cell.
 size_t CellBytes(const char cell[2]);
 

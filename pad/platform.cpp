@@ -9,7 +9,7 @@ struct NoFocus : FocusProbe {
 };
 
 struct NoClipboard : PasteBoard {
-  void Put(const std::string&) override {}
+  bool Put(const std::string&) override { return false; }
 };
 
 PadDisplay noDisplay;

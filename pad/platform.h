@@ -24,11 +24,12 @@ class FocusProbe {
   virtual unsigned long RootWindowId() = 0;
 };
 
-// Puts EUC-JP text on the clipboard (through the hidden entry Text151).
+// Puts EUC-JP text on the clipboard (through the hidden entry Text151); false when
+// the text could not be put there.
 class PasteBoard {
  public:
   virtual ~PasteBoard() = default;
-  virtual void Put(const std::string& eucText) = 0;
+  virtual bool Put(const std::string& eucText) = 0;
 };
 
 // The installed implementations; without one, drawing does nothing, the focus is

@@ -9,7 +9,6 @@
 
 #include "app/i18n.h"
 #include "app/settings.h"
-#include "app/trace.h"
 #include "codes.h"
 #include "pad/commit.h"
 #include "pad/platform.h"
@@ -159,9 +158,7 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
   std::fflush(stdout);
   if (refused) PadScreen().Beep();  // Over_text is full: nothing more can wait there
 
-  work += rest;
-  std::memset(Tbuff, 0, sizeof Tbuff);
-  std::memcpy(Tbuff, work.data(), std::min(work.size(), sizeof Tbuff - 1));
+  PendingSetText(work + rest);
   Rang = RangRec{static_cast<int16_t>(p), static_cast<int16_t>(p), static_cast<int16_t>(p)};
   PadScreen().PendingText();
   if (Over_text[0] != '\0') CommitOverText();

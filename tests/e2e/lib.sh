@@ -12,7 +12,12 @@ LOG=$WORK/trace.log
 ERR=$WORK/stderr.log
 PAD_PID=
 
-fail() { echo "FAIL: $*" >&2; [ -f "$LOG" ] && sed 's/^/  trace: /' "$LOG" | grep -v ' KEY ' >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$LOG" ] && sed 's/^/  trace: /' "$LOG" | grep -v ' KEY ' >&2
+  [ -s "$ERR" ] && sed 's/^/  stderr: /' "$ERR" >&2
+  exit 1
+}
 
 # wait_for PATTERN [FILE] [SECONDS]: polls every 50 ms.
 wait_for() {

@@ -37,8 +37,13 @@ struct FixedFocus : FocusProbe {
 };
 
 struct RecordingClipboard : PasteBoard {
-  void Put(const std::string& euc) override { texts.push_back(euc); }
+  bool Put(const std::string& euc) override {
+    if (refuse) return false;
+    texts.push_back(euc);
+    return true;
+  }
   std::vector<std::string> texts;
+  bool refuse = false;
 };
 
 // EUC-JP of UTF-8 test text.

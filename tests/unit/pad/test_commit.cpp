@@ -54,6 +54,17 @@ TEST_F(Commit, EnterWithAFullCommitBufferSendsItAndKeepsTheLine) {
   EXPECT_EQ(Utf8(clipboard.texts[1]), "あいう");
 }
 
+TEST_F(Commit, NoPasteKeyWhenTheClipboardRefusesTheText) {
+  SetPending("あい");
+  std::strcpy(Over_text, Euc("か").c_str());
+  clipboard.refuse = true;
+  EnterClick();
+  EXPECT_TRUE(keys.events.empty());
+  EXPECT_EQ(PendingUtf8(), "あい");
+  EXPECT_EQ(Utf8(Over_text), "か");
+  EXPECT_EQ(display.beeps, 1);
+}
+
 TEST_F(Commit, EmptyLineSendsReturnAndBackSpace) {
   EnterClick();
   BakspClick();
