@@ -9,6 +9,10 @@ PREFIX ?= $(abspath $(BUILD))/prefix
 CMAKE_FLAGS ?=
 # Options of the sample generator for `make bench` (for example --classes kanji --kanji-stride 4).
 BENCH_ARGS ?=
+FUZZ_BUILD ?= build-fuzz
+# Runs per fuzz target in `make test`, and seconds per target in `make fuzz`.
+FUZZ_RUNS ?= 20000
+FUZZ_TIME ?= 300
 
 .PHONY: all deps configure build install run test test-asan bench clean
 
@@ -33,6 +37,7 @@ run: install
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory test-fuzz
 
 # The engine and post-processing tests again, under AddressSanitizer and UBSan.
 test-asan: deps
@@ -46,5 +51,38 @@ test-asan: deps
 bench: build
 	bench/accuracy.sh $(BUILD) $(BENCH_ARGS)
 
+# The libFuzzer targets (clang, AddressSanitizer and UBSan): pen data through
+# recognition and dictionary bytes through the loaders. Corpora stay in $(FUZZ_BUILD).
+.PHONY: fuzz-build test-fuzz fuzz bench-speed
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORENIX_FUZZ=ON -DSORENIX_TESTS=OFF -DSORENIX_GUI=OFF \
+	  -DSORENIX_DATA=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_recognize fuzz_dictionary
+	mkdir -p $(FUZZ_BUILD)/corpus/recognize $(FUZZ_BUILD)/corpus/dictionary $(FUZZ_BUILD)/artifacts
+
+FUZZ_RECOGNIZE = $(FUZZ_BUILD)/tests/fuzz/fuzz_recognize $(FUZZ_BUILD)/corpus/recognize \
+  -max_len=12000 -len_control=0 -artifact_prefix=$(FUZZ_BUILD)/artifacts/
+FUZZ_DICTIONARY = $(FUZZ_BUILD)/tests/fuzz/fuzz_dictionary $(FUZZ_BUILD)/corpus/dictionary \
+  -max_len=4096 -len_control=0 -artifact_prefix=$(FUZZ_BUILD)/artifacts/
+
+test-fuzz: fuzz-build
+	$(FUZZ_RECOGNIZE) -runs=$(FUZZ_RUNS) > $(FUZZ_BUILD)/recognize.log 2>&1 || \
+	  { tail -n 60 $(FUZZ_BUILD)/recognize.log; exit 1; }
+	@echo "fuzz_recognize: $$(grep -E '^Done' $(FUZZ_BUILD)/recognize.log)"
+	$(FUZZ_DICTIONARY) -runs=$(FUZZ_RUNS) > $(FUZZ_BUILD)/dictionary.log 2>&1 || \
+	  { tail -n 60 $(FUZZ_BUILD)/dictionary.log; exit 1; }
+	@echo "fuzz_dictionary: $$(grep -E '^Done' $(FUZZ_BUILD)/dictionary.log)"
+
+fuzz: fuzz-build
+	$(FUZZ_RECOGNIZE) -max_total_time=$(FUZZ_TIME)
+	$(FUZZ_DICTIONARY) -max_total_time=$(FUZZ_TIME)
+
+# Time of ZkCRecognize per character against a synthetic dictionary of 6000
+# patterns (not part of `make test`); SPEED_ARGS="--dic PATH" uses another one.
+SPEED_ARGS ?=
+bench-speed: build
+	$(BUILD)/bench/recog_speed $(SPEED_ARGS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

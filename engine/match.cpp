@@ -3,6 +3,8 @@
 #include "match.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <utility>
 
 #include "dicindex.h"
@@ -122,23 +124,21 @@ void RemoveDuplicateCandidates(KohoSlot* list) {
 int16_t KusabiMatch(const KusabiPattern* input, const KusabiPattern* pattern, int16_t threshold,
                     const int16_t* inLen, int16_t inTotal, const uint8_t* inStrokeMap,
                     SegmentCorrespondence* corr) {
-  // Both shapes hold at most kMaxSegments segments, so every chain the passes build
-  // from them stays within the sizes ChainDistance works with.
-  const int nIn = SegmentsOf(input), nPat = SegmentsOf(pattern);
+  // Both shapes hold at most kMaxSegments segments (SegmentsOf), so every chain the
+  // passes build from them stays within the sizes ChainDistance works with.
   int16_t patLen[kMaxSegments];
   const int16_t patTotal = Lengths(pattern, patLen);
-  for (int j = 0; j < nPat; ++j) {
-    corr->patFirst[j] = corr->patLast[j] = kUnpaired;
-    corr->groupPos[j] = corr->groupShape[j] = kNoGroup;
-  }
-  for (int i = 0; i < nIn; ++i) corr->inFirst[i] = corr->inLast[i] = kUnpaired;
-  uint8_t patStrokeMap[kMaxSegments];
-  BuildStrokeMap(*pattern, patStrokeMap);
+  // Every segment unpaired and no group: all bytes of the per-segment arrays 0xFF.
+  static_assert(kUnpaired == 0xFF && kNoGroup == 0xFFFF, "the reset relies on all-ones markers");
+  std::memset(corr, 0xFF, offsetof(SegmentCorrespondence, inputOmission));
 
+  // Charges reaching the threshold reject the pattern already during the pass.
   MatchScore score{};
-  if (!GreedySegmentMatch(input, pattern, &score, inLen, patLen, corr, inTotal, patTotal) ||
+  if (!GreedySegmentMatchBelow(input, pattern, &score, inLen, patLen, corr, inTotal, patTotal, threshold) ||
       score.total >= threshold)
     return kAbsentDistance;
+  uint8_t patStrokeMap[kMaxSegments];
+  BuildStrokeMap(*pattern, patStrokeMap);
 
   RefineCorrespondence(input, pattern, &score, corr, inLen, patLen);
   if (input->strokes < 5 && input->segments < 11) {

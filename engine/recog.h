@@ -19,7 +19,8 @@ extern uint16_t ZkIHPen[kPenCopyWords];
 // builds their indexes. 0 = ready, 100 = memory, 101 = no valid system dictionary.
 int ZkCRecInitializes();
 
-// The same with explicit paths (null: the default path).
+// The same with explicit paths (null: the default path; a user path that cannot be
+// opened, such as "", leaves the user dictionary empty).
 int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath);
 
 // Releases the dictionaries and indexes.

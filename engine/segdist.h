@@ -65,3 +65,9 @@ extern const int16_t ZkMatchEarlyLimit[31];
 int GreedySegmentMatch(const KusabiPattern* input, const KusabiPattern* pattern, MatchScore* score,
                        const int16_t* inLen, const int16_t* patLen, SegmentCorrespondence* corr,
                        int16_t inTotal, int16_t patTotal);
+
+// The same, also giving up (0) once the charges made so far reach `bound`: they
+// only grow, so the pattern's total could not end below the bound.
+int GreedySegmentMatchBelow(const KusabiPattern* input, const KusabiPattern* pattern, MatchScore* score,
+                            const int16_t* inLen, const int16_t* patLen, SegmentCorrespondence* corr,
+                            int16_t inTotal, int16_t patTotal, int bound);

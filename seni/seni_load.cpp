@@ -149,7 +149,10 @@ void ResetCounts() {
   SNnomng = 0;
   SNnobmoji = 0;
   SNnoprbl = 0;
-  for (int m = 0; m < SNmamng; ++m) SNp_from[m] = SNn_from[m] = 0, SNmax_kaisuu[m] = 0;
+  for (int m = 0; m < SNmamng; ++m) {
+    SNp_from[m] = SNn_from[m] = 0;
+    SNmax_kaisuu[m] = 0;
+  }
 }
 
 template <typename T>

@@ -9,12 +9,14 @@
 #include "dicfile.h"
 #include "paths.h"
 #include "recog.h"
+#include "seni.h"
 #include "zkrecog_line.h"
+#include "zkrecog_seq_line.h"
 
 namespace {
 
 const char kUsage[] =
-    "usage: zkrecog [--dic PATH] [--user-dic PATH] [--mask HEX] [--half] < writings.jsonl\n"
+    "usage: zkrecog [--dic PATH] [--user-dic PATH] [--mask HEX] [--half] [--seq [--seni PATH]] < writings.jsonl\n"
     "Each input line: {\"strokes\": [[[x,y],...],...], \"width\": W, \"height\": H, ...}\n"
     "  optional \"mask\" (class mask) and \"half\" (true: half-width output); other fields are copied.\n"
     "Each output line: the copied fields, \"kind\", \"cands\", \"dist\" and \"us\", or {\"error\": ...}.\n"
@@ -22,12 +24,17 @@ const char kUsage[] =
     "  --user-dic PATH  user pattern dictionary (default: none)\n"
     "  --mask HEX       class mask of lines without \"mask\" (default 0x0FFF407F)\n"
     "  --half           half-width output for lines without \"half\"\n"
+    "  --seq            each line is a row {\"chars\": [writing, ...], ...}; the answer gives the\n"
+    "                   first candidates before and after transition rescoring (\"plain\", \"rescored\")\n"
+    "  --seni PATH      transition table of --seq (default: the installed one)\n"
     "Exit status: 0 all lines recognised, 1 some line failed, 2 usage or dictionary error.\n";
 
 struct Options {
   std::string dic = ZkDefaultSystemDicPath();
   std::string userDic;  // empty: no user dictionary
   ZkOptionRec defaults{kClassAll, 0, 0, 0, 0, 0};
+  bool sequence = false;
+  std::string transitionDic = ZkDefaultTransitionDicPath();
 };
 
 // False (after a message) when the command line is not understood.
@@ -48,6 +55,10 @@ bool ParseArguments(int argc, char** argv, Options* options, bool* help) {
       }
     } else if (arg == "--half") {
       options->defaults.flags = kHalfWidthFlag;
+    } else if (arg == "--seq") {
+      options->sequence = true;
+    } else if (arg == "--seni" && hasValue) {
+      options->transitionDic = argv[++a];
     } else {
       std::fprintf(stderr, "zkrecog: unknown or incomplete option \"%s\"\n%s", arg.c_str(), kUsage);
       return false;
@@ -61,7 +72,7 @@ void PrintLine(const Json& json) {
 }
 
 // Recognises one input line; false after writing its error line.
-bool RecognizeLine(const std::string& text, long lineNumber, const ZkOptionRec& defaults) {
+bool RecognizeLine(const std::string& text, long lineNumber, const ZkOptionRec& defaults, bool sequence) {
   const std::string where = "line " + std::to_string(lineNumber) + ": ";
   Json line;
   try {
@@ -70,8 +81,14 @@ bool RecognizeLine(const std::string& text, long lineNumber, const ZkOptionRec& 
     PrintLine(Json{{"error", where + "not JSON (" + e.what() + ")"}});
     return false;
   }
-  Writing writing;
   std::string error;
+  if (sequence) {
+    Json answer;
+    const bool read = RecognizeSequence(line, defaults, &answer, &error);
+    PrintLine(read ? answer : Json{{"error", where + error}});
+    return read;
+  }
+  Writing writing;
   if (!ParseWriting(line, defaults, &writing, &error)) {
     PrintLine(Json{{"error", where + error}});
     return false;
@@ -113,6 +130,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zkrecog: out of memory loading the dictionaries\n");
     return 2;
   }
+  std::string why;
+  if (options.sequence && SeniJishoFrom(options.transitionDic, &why) != kSeniLoaded) {
+    std::fprintf(stderr, "zkrecog: %s: not a usable transition table (%s)\n", options.transitionDic.c_str(),
+                 why.c_str());
+    ZkCRecEnd();
+    return 2;
+  }
   std::ios::sync_with_stdio(false);
   bool allGood = true;
   long lineNumber = 0;
@@ -120,9 +144,10 @@ int main(int argc, char** argv) {
   while (std::getline(std::cin, text)) {
     ++lineNumber;
     if (text.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines
-    if (!RecognizeLine(text, lineNumber, options.defaults)) allGood = false;
+    if (!RecognizeLine(text, lineNumber, options.defaults, options.sequence)) allGood = false;
   }
   std::cout.flush();
   ZkCRecEnd();
+  SeniClose();
   return allGood ? 0 : 1;
 }

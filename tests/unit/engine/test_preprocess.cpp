@@ -326,15 +326,6 @@ TEST(Kusabi, AllTapsGiveNothing) {
   EXPECT_EQ(p.segments, 0);
 }
 
-TEST(Kusabi, TapsAmongStrokesAreDropped) {
-  NormState n{};
-  const auto p = Extract({{{5, 5}}, PenLine(0, 50, 100, 50), PenLine(50, 0, 50, 100)}, &n);
-  EXPECT_EQ(p.strokes, 2);
-  EXPECT_EQ(p.segments, 2);
-  EXPECT_EQ(n.minX, 0);
-  EXPECT_EQ(n.maxY, 100);
-}
-
 TEST(Kusabi, ArcGetsInnerPointsAndFinerParametersKeepMore) {
   const PenStrokes arc = {PenArc(100, 100, 80, 180, 360)};
   const auto pen = PenWords(arc);

@@ -218,11 +218,3 @@ TEST_F(RecognizeTest, StopsAtTheEndOfTheCallersBuffer) {
   ASSERT_EQ(Recognize(pen, &r), 0);
   EXPECT_EQ(r.entry[0].code, 0x8F5C);
 }
-
-TEST(RecognizeInit, MissingOrInvalidSystemDictionary) {
-  TempDir dir;
-  EXPECT_EQ(ZkCRecInitializesFrom(dir.File("none.ptn").c_str(), dir.File("none.upt").c_str()), 101);
-  WriteFileBytes(dir.File("bad.ptn"), std::vector<uint8_t>(600, 0x55));
-  EXPECT_EQ(ZkCRecInitializesFrom(dir.File("bad.ptn").c_str(), nullptr), 101);
-  ZkCRecEnd();
-}

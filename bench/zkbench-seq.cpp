@@ -1,0 +1,161 @@
+// zkbench-seq: writes sentences as rows of distorted handwriting for `zkrecog --seq`,
+// one JSON line per row ({"text": "...", "chars": [{"strokes", "width", "height"}, ...]}).
+// Rows hold at most twelve characters, as the pad recognises them, and end after
+// 、 or 。 where one falls near the limit.
+//
+//   zkbench-seq SENTENCES [--kanjivg DIR] [--strokes DIR] [--seed N] [--samples N]
+//
+// Each sentence is written --samples times with different distortions; a row with
+// a character that has no reference form is left out (and counted on stderr).
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "reference_set.h"
+#include "sample_distort.h"
+#include "textconv.h"
+
+#ifndef SORENIX_KANJIVG_DIR
+#define SORENIX_KANJIVG_DIR "../shared/kanjivg/kanji"
+#endif
+#ifndef SORENIX_STROKES_DIR
+#define SORENIX_STROKES_DIR "data/strokes"
+#endif
+
+namespace {
+
+constexpr size_t kRowLimit = 12;
+
+struct Args {
+  std::string sentences;
+  std::string kanjivg = SORENIX_KANJIVG_DIR;
+  std::string strokes = SORENIX_STROKES_DIR;
+  uint64_t seed = 20240801;
+  int samples = 1;
+};
+
+bool ParseArgs(int argc, char** argv, Args* a) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string opt = argv[i];
+    if (opt.rfind("--", 0) != 0) {
+      a->sentences = opt;
+      continue;
+    }
+    if (i + 1 >= argc) return false;
+    const char* v = argv[++i];
+    if (opt == "--kanjivg") a->kanjivg = v;
+    else if (opt == "--strokes") a->strokes = v;
+    else if (opt == "--seed") a->seed = std::strtoull(v, nullptr, 10);
+    else if (opt == "--samples") a->samples = std::atoi(v);
+    else return false;
+  }
+  return !a->sentences.empty() && a->samples >= 1 && a->samples <= 1000;
+}
+
+std::vector<std::string> Characters(const std::string& text) {
+  std::vector<std::string> chars;
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t length = Utf8CharLength(text, pos);
+    if (length == 0) break;
+    chars.push_back(text.substr(pos, length));
+    pos += length;
+  }
+  return chars;
+}
+
+// Cuts a sentence into rows of at most twelve characters, after the last 、 or 。
+// of a full row when there is one.
+std::vector<std::vector<std::string>> Rows(const std::vector<std::string>& chars) {
+  std::vector<std::vector<std::string>> rows;
+  size_t start = 0;
+  while (start < chars.size()) {
+    size_t end = std::min(chars.size(), start + kRowLimit);
+    if (end < chars.size())
+      for (size_t i = end; i > start + 1; --i)
+        if (chars[i - 1] == "、" || chars[i - 1] == "。") {
+          end = i;
+          break;
+        }
+    rows.emplace_back(chars.begin() + static_cast<long>(start), chars.begin() + static_cast<long>(end));
+    start = end;
+  }
+  return rows;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Args args;
+  if (!ParseArgs(argc, argv, &args)) {
+    std::fprintf(stderr, "usage: zkbench-seq SENTENCES [--kanjivg DIR] [--strokes DIR] [--seed N] [--samples N]\n");
+    return 2;
+  }
+  std::vector<ReferenceForm> forms;
+  KanjiVgStats stats;
+  std::string error;
+  if (!LoadKanjiVgForms(args.kanjivg, false, &forms, &stats, &error) ||
+      !LoadStrokeTextForms({args.strokes}, &forms, &error)) {
+    std::fprintf(stderr, "zkbench-seq: %s\n", error.c_str());
+    return 2;
+  }
+  std::map<uint16_t, const ReferenceForm*> standard;  // the first standard form of each code
+  for (const ReferenceForm& f : forms)
+    if (!f.variant && !standard.count(f.code)) standard[f.code] = &f;
+
+  std::ifstream in(args.sentences);
+  if (!in) {
+    std::fprintf(stderr, "zkbench-seq: cannot read %s\n", args.sentences.c_str());
+    return 2;
+  }
+  const DistortOptions options;
+  int rowsWritten = 0, charsWritten = 0, rowsSkipped = 0;
+  std::string sentence;
+  uint64_t sentenceNumber = 0;
+  while (std::getline(in, sentence)) {
+    if (sentence.empty()) continue;
+    ++sentenceNumber;
+    uint64_t rowNumber = 0;
+    for (const auto& row : Rows(Characters(sentence))) {
+      ++rowNumber;
+      for (int sample = 0; sample < args.samples; ++sample) {
+        nlohmann::json chars = nlohmann::json::array();
+        std::string text;
+        bool complete = true;
+        for (size_t c = 0; c < row.size() && complete; ++c) {
+          const auto form = standard.find(Utf8ToSjisCode(row[c]));
+          if (form == standard.end()) {
+            std::fprintf(stderr, "zkbench-seq: no form of %s\n", row[c].c_str());
+            complete = false;
+            break;
+          }
+          BenchRng rng(MixSeed(MixSeed(MixSeed(args.seed, sentenceNumber), rowNumber * 1000 + c),
+                               static_cast<uint64_t>(sample)));
+          const Sample s = DistortSample(form->second->strokes, form->second->box, options, &rng);
+          nlohmann::json strokes = nlohmann::json::array();
+          for (const PixelStroke& stroke : s.strokes) {
+            nlohmann::json points = nlohmann::json::array();
+            for (const PixelPoint& p : stroke) points.push_back({p.x, p.y});
+            strokes.push_back(std::move(points));
+          }
+          chars.push_back({{"strokes", strokes}, {"width", s.width}, {"height", s.height}});
+          text += row[c];
+        }
+        if (!complete) {
+          ++rowsSkipped;
+          continue;
+        }
+        std::printf("%s\n", nlohmann::json{{"text", text}, {"chars", chars}}.dump().c_str());
+        ++rowsWritten;
+        charsWritten += static_cast<int>(row.size());
+      }
+    }
+  }
+  std::fprintf(stderr, "zkbench-seq: %d rows of %d characters (%d rows left out)\n", rowsWritten, charsWritten,
+               rowsSkipped);
+  return 0;
+}

@@ -1,0 +1,109 @@
+// `zkrecog --seq` as the measurement uses it: rows of writings in, the row read
+// before and after rescoring out, with the command's errors and exit statuses.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "seni_fixture.h"
+#include "testdic.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string Quote(const std::string& s) { return "'" + s + "'"; }
+
+// A horizontal stroke reads as 一 or as the long-vowel mark ー, whose stored forms
+// differ a little; 十 is written clearly.
+const char kDash[] = R"({"strokes": [[[40,100],[100,100],[160,100]]]})";
+const char kTen[] = R"({"strokes": [[[40,100],[160,100]],[[100,40],[100,160]]]})";
+
+class ZkrecogSeq : public LoadedTable {
+ protected:
+  void SetUp() override {
+#ifndef ZKRECOG_COMMAND
+    GTEST_SKIP() << "zkrecog is not part of this build";
+#endif
+    std::vector<SubDicSpec> subs(2);
+    subs[0].typeMask = kClassKanji;
+    AddWriting(&subs[0], Sj("一"), {PenLine(40, 100, 160, 100)});
+    AddWriting(&subs[0], Sj("十"), {PenLine(40, 100, 160, 100), PenLine(100, 40, 100, 160)});
+    subs[1].typeMask = kClassKatakana;
+    AddWriting(&subs[1], Sj("ー"), {PenLine(50, 104, 150, 96)});
+    std::string error;
+    DicWriteOptions options;
+    options.keepEmptyGroups = false;
+    ASSERT_TRUE(WriteDicFile(dir_.File("Crecs.ptn"), subs, options, &error)) << error;
+  }
+
+  // Runs zkrecog --seq on `input` with the table `table` (written unless empty).
+  Json Run(const std::string& input, const SeniTable& table, int* status) {
+    std::string error;
+    const std::string tablePath = dir_.File("Senijish.dat");
+    if (!table.types.empty()) {
+      EXPECT_TRUE(SeniWriteTable(tablePath, table, &error)) << error;
+    }
+    const std::string in = dir_.File("in.jsonl");
+    WriteFileBytes(in, std::vector<uint8_t>(input.begin(), input.end()));
+    std::string raw;
+#ifdef ZKRECOG_COMMAND
+    const std::string cmd = Quote(ZKRECOG_COMMAND) + " --seq --dic " + Quote(dir_.File("Crecs.ptn")) + " --seni " +
+                            Quote(tablePath) + " < " + Quote(in) + " 2>/dev/null";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (p == nullptr) return Json();
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) raw.append(buf, n);
+    const int s = pclose(p);
+    *status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+#endif
+    Json lines = Json::array();
+    std::istringstream stream(raw);
+    std::string line;
+    while (std::getline(stream, line)) lines.push_back(Json::parse(line));
+    return lines;
+  }
+};
+
+}  // namespace
+
+TEST_F(ZkrecogSeq, TransitionsChooseTheOtherReadingOfTheDash) {
+  const std::string row = std::string(R"({"id": 3, "width": 200, "height": 200, "chars": [)") + kDash + "," +
+                          kTen + "]}\n";
+  int status = -1;
+  Json out = Run(row, TableOf({{"あ", "い", 10}}), &status);
+  EXPECT_EQ(status, 0);
+  ASSERT_EQ(out.size(), 1u);
+  const std::string plain = out[0]["plain"];
+  ASSERT_TRUE(plain == "一十" || plain == "ー十") << plain;
+  EXPECT_EQ(out[0]["rescored"], plain);  // unknown pairs change nothing
+  EXPECT_EQ(out[0]["id"], 3);
+  EXPECT_EQ(out[0]["seni"], 0);
+  EXPECT_FALSE(out[0].contains("width"));
+
+  const char* other = plain == "一十" ? "ー" : "一";
+  out = Run(row, TableOf({{other, "十", 50}}), &status);
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_EQ(out[0]["plain"], plain);
+  EXPECT_EQ(out[0]["rescored"], std::string(other) + "十");
+}
+
+TEST_F(ZkrecogSeq, BadRowsGiveErrorsAndAMissingTableStopsTheCommand) {
+  const std::string input = std::string(R"({"chars": "no"})") + "\n" + R"({"chars": [{"strokes": 5}]})" + "\n" +
+                            R"({"chars": [{"strokes": []}, )" + kTen + "]}\n";
+  int status = -1;
+  Json out = Run(input, TableOf({{"一", "十", 5}}), &status);
+  EXPECT_EQ(status, 1);
+  ASSERT_EQ(out.size(), 3u);
+  EXPECT_EQ(out[0]["error"], "line 1: no \"chars\" array of writings");
+  EXPECT_NE(out[1]["error"].get<std::string>().find("line 2: character 1:"), std::string::npos);
+  EXPECT_EQ(out[2]["plain"], "？十");  // a writing without strokes has no candidate
+
+  std::remove(dir_.File("Senijish.dat").c_str());
+  out = Run(input, SeniTable{}, &status);
+  EXPECT_EQ(status, 2);
+  EXPECT_TRUE(out.empty());
+}
