@@ -17,3 +17,7 @@ sorenix_warnings(zkbench-gen)
 add_executable(zkbench-score ${CMAKE_CURRENT_LIST_DIR}/zkbench-score.cpp)
 target_link_libraries(zkbench-score PRIVATE benchlib)
 sorenix_warnings(zkbench-score)
+
+add_executable(zkbench-mem ${CMAKE_CURRENT_LIST_DIR}/zkbench-mem.cpp)
+target_link_libraries(zkbench-mem PRIVATE engine)
+sorenix_warnings(zkbench-mem)

@@ -1,7 +1,9 @@
 #!/bin/sh
 # The accuracy benchmark: distorted samples of every reference form (zkbench-gen),
 # recognised by zkrecog with the built system dictionary, scored per group
-# (zkbench-score). Usage: bench/accuracy.sh BUILD_DIR [zkbench-gen options]
+# (zkbench-score): once with every class allowed (the pad's 自動 mode), once with
+# each group in its own input mode (漢字, ひら, カナ, 英字, 数字, 記号).
+# Usage: bench/accuracy.sh BUILD_DIR [zkbench-gen options]
 # For example `bench/accuracy.sh build --classes hiragana,katakana --kanji-stride 4`.
 set -eu
 build=${1:?usage: bench/accuracy.sh BUILD_DIR [zkbench-gen options]}
@@ -11,10 +13,20 @@ dic="$build/data/Crecs.ptn"
 out="$build/bench/accuracy"
 mkdir -p "$out"
 start=$(date +%s)
-"$build/bench/zkbench-gen" "$@" > "$out/samples.jsonl"
-# The engine runs on one core; the empty user dictionary keeps the figures the
-# system dictionary's own.
-HOME="$out" "$build/tools/zkrecog" --dic "$dic" --user-dic "$out/none.upt" \
-  < "$out/samples.jsonl" > "$out/answers.jsonl" || true
-"$build/bench/zkbench-score" < "$out/answers.jsonl"
+status=0
+for mode in all class; do
+  if [ "$mode" = all ]; then
+    echo "== every class allowed (自動)"
+    "$build/bench/zkbench-gen" "$@" > "$out/samples-$mode.jsonl"
+  else
+    echo "== each group in its own input mode"
+    "$build/bench/zkbench-gen" --class-mask "$@" > "$out/samples-$mode.jsonl" 2>/dev/null
+  fi
+  # No user dictionary: the figures are the system dictionary's own.
+  "$build/tools/zkrecog" --dic "$dic" --user-dic "$out/none.upt" \
+    < "$out/samples-$mode.jsonl" > "$out/answers-$mode.jsonl" || status=1
+  "$build/bench/zkbench-score" < "$out/answers-$mode.jsonl" || status=1
+done
+"$build/bench/zkbench-mem" "$dic"
 echo "dictionary: $(wc -c < "$dic") bytes; run took $(( $(date +%s) - start )) s; samples and answers in $out"
+exit $status

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "bench_class.h"
+#include "rule_forms.h"
 #include "textconv.h"
 
 double Percentile(std::vector<double> values, double p) {
@@ -30,8 +31,13 @@ bool BenchScorer::Add(const std::string& line) {
   std::string group = j.contains("class") && j["class"].is_string() ? j["class"].get<std::string>()
                                                                     : BenchClassOf(Utf8ToSjisCode(expected));
   GroupTally& tally = groups_[group];
+  GroupTally* small = RuleLargeFormOf(Utf8ToSjisCode(expected)) != 0 ? &smallForms_ : nullptr;
   ++tally.samples;
   tally.micros.push_back(j["us"].get<double>());
+  if (small) {
+    ++small->samples;
+    small->micros.push_back(j["us"].get<double>());
+  }
   const auto& cands = j["cands"];
   size_t rank = SIZE_MAX;  // not among the candidates
   for (size_t i = 0; i < cands.size(); ++i) {
@@ -40,9 +46,12 @@ bool BenchScorer::Add(const std::string& line) {
       break;
     }
   }
-  if (rank < 1) ++tally.top1;
-  if (rank < 5) ++tally.top5;
-  if (rank < 10) ++tally.top10;
+  for (GroupTally* t : {&tally, small}) {
+    if (!t) continue;
+    if (rank < 1) ++t->top1;
+    if (rank < 5) ++t->top5;
+    if (rank < 10) ++t->top10;
+  }
   if (rank != 0) {
     const std::string got = cands.empty() || !cands[0].is_string() ? "(none)" : cands[0].get<std::string>();
     ++confusions_[{expected, got}];
@@ -78,6 +87,10 @@ std::string BenchScorer::Report(size_t confusions) const {
     all.micros.insert(all.micros.end(), it->second.micros.begin(), it->second.micros.end());
   }
   row("all", all);
+  if (smallForms_.samples) {
+    out += "of which the small kana and small letters the engine derives from their large form:\n";
+    row("small", smallForms_);
+  }
   if (failed_) {
     std::snprintf(buf, sizeof buf, "failed lines: %zu\n", failed_);
     out += buf;

@@ -29,6 +29,7 @@ class BenchScorer {
 
  private:
   std::map<std::string, GroupTally> groups_;
+  GroupTally smallForms_;  // also counted in their groups
   std::map<std::pair<std::string, std::string>, size_t> confusions_;
   size_t failed_ = 0;
 };

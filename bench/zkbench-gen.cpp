@@ -2,10 +2,12 @@
 // JSON Lines for zkrecog ({"strokes": ..., "width": W, "height": H, "char": "..."}).
 //
 //   zkbench-gen [--kanjivg DIR] [--strokes DIR] [--seed N] [--classes kanji,hiragana,...]
-//               [--samples N] [--kanji-samples N] [--kanji-stride K]
+//               [--samples N] [--kanji-samples N] [--kanji-stride K] [--class-mask]
 //
-// Each character gets --samples samples (kanji --kanji-samples), cycling through its
-// forms, standard form first; --kanji-stride K keeps every K-th kanji.
+// Each character gets --samples samples (kanji --kanji-samples): every other one in
+// its standard form, the others cycling through its other forms (variants, and kana
+// with neighbouring strokes joined); --kanji-stride K keeps every K-th kanji. --class-mask
+// gives each sample the class mask of its group's input mode (default: all classes).
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -38,6 +40,7 @@ struct Args {
   int samples = 5;
   int kanjiSamples = 1;
   int kanjiStride = 1;
+  bool classMask = false;
 };
 
 bool ParseCount(const char* text, int* value) {
@@ -51,6 +54,10 @@ bool ParseCount(const char* text, int* value) {
 bool ParseArgs(int argc, char** argv, Args* a) {
   for (int i = 1; i < argc; ++i) {
     const std::string opt = argv[i];
+    if (opt == "--class-mask") {
+      a->classMask = true;
+      continue;
+    }
     if (i + 1 >= argc) return false;
     const char* v = argv[++i];
     if (opt == "--kanjivg") a->kanjivg = v;
@@ -86,7 +93,7 @@ int main(int argc, char** argv) {
   if (!ParseArgs(argc, argv, &args)) {
     std::fprintf(stderr,
                  "usage: zkbench-gen [--kanjivg DIR] [--strokes DIR] [--seed N] [--classes kanji,hiragana,...]\n"
-                 "                   [--samples N] [--kanji-samples N] [--kanji-stride K]\n");
+                 "                   [--samples N] [--kanji-samples N] [--kanji-stride K] [--class-mask]\n");
     return 2;
   }
   std::vector<ReferenceForm> forms;
@@ -96,6 +103,13 @@ int main(int argc, char** argv) {
       !LoadStrokeTextForms({args.strokes}, &forms, &error)) {
     std::fprintf(stderr, "zkbench-gen: %s\n", error.c_str());
     return 2;
+  }
+  // Kana are also written with neighbouring strokes joined.
+  const size_t loaded = forms.size();
+  for (size_t i = 0; i < loaded; ++i) {
+    if (forms[i].variant || forms[i].handMade) continue;
+    const std::vector<ReferenceForm> joined = JoinedStrokeForms(forms[i]);
+    forms.insert(forms.end(), joined.begin(), joined.end());
   }
   // Forms per code, standard forms first.
   std::map<uint16_t, std::vector<const ReferenceForm*>> byCode;
@@ -117,7 +131,11 @@ int main(int argc, char** argv) {
     }
     const std::string text = SjisCodeToUtf8(code);
     for (int i = 0; i < count; ++i) {
-      const ReferenceForm& form = *codeForms[static_cast<size_t>(i) % codeForms.size()];
+      // Every other sample is written in the standard form, the rest cycle through
+      // the other forms.
+      const size_t others = codeForms.size() - 1;
+      const size_t which = (i % 2 == 0 || others == 0) ? 0 : 1 + static_cast<size_t>(i / 2) % others;
+      const ReferenceForm& form = *codeForms[which];
       BenchRng rng(MixSeed(MixSeed(args.seed, code), static_cast<uint64_t>(i)));
       const Sample sample = DistortSample(form.strokes, form.box, options, &rng);
       nlohmann::json strokes = nlohmann::json::array();
@@ -126,8 +144,9 @@ int main(int argc, char** argv) {
         for (const PixelPoint& p : s) points.push_back({p.x, p.y});
         strokes.push_back(std::move(points));
       }
-      const nlohmann::json line = {{"strokes", strokes}, {"width", sample.width}, {"height", sample.height},
-                                   {"char", text},       {"class", cls},        {"form", form.source}};
+      nlohmann::json line = {{"strokes", strokes}, {"width", sample.width}, {"height", sample.height},
+                             {"char", text},       {"class", cls},        {"form", form.source}};
+      if (args.classMask) line["mask"] = BenchClassMask(cls);
       std::printf("%s\n", line.dump().c_str());
       ++written[cls];
     }

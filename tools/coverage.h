@@ -36,12 +36,15 @@ struct ClassCount {
 struct CoverageReport {
   std::vector<CoverageLine> lines;
   std::map<std::string, ClassCount> classes;  // by class name
+  std::set<uint16_t> byRule;                   // present without a pattern of their own
   bool complete = true;                        // every required target fully present
 };
 
-// patternsPerCode: how many patterns each code has in the dictionary.
+// patternsPerCode: how many patterns each code has in the dictionary; byRule: codes
+// the engine produces from other patterns (the small forms), which count as present.
 CoverageReport CheckCoverage(const std::map<uint16_t, size_t>& patternsPerCode,
-                             const std::vector<CoverageTarget>& targets);
+                             const std::vector<CoverageTarget>& targets,
+                             const std::set<uint16_t>& byRule = {});
 
 // Class name of a code ("kanji", "hiragana", "katakana", "capitals", "small letters",
 // "digits", "symbols"; "other" for anything else).

@@ -10,7 +10,9 @@ add_library(dictools STATIC
   ${CMAKE_CURRENT_LIST_DIR}/pen_trace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/coverage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dic_assembly.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/pattern_maker.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/pattern_maker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rule_forms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/variant_filter.cpp)
 target_include_directories(dictools PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(dictools PUBLIC engine pugixml::pugixml)
 sorenix_warnings(dictools)

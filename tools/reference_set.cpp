@@ -5,8 +5,11 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "char_map.h"
+#include "codes.h"
+#include "rule_forms.h"
 #include "kanjivg_reader.h"
 #include "stroke_text.h"
 
@@ -70,6 +73,26 @@ bool LoadKanjiVgForms(const std::string& dir, bool withVariants, std::vector<Ref
   return true;
 }
 
+std::vector<ReferenceForm> JoinedStrokeForms(const ReferenceForm& form, double maxGap) {
+  std::vector<ReferenceForm> joined;
+  const uint32_t cls = ZkCheckJisyu(form.code);
+  if ((cls != kClassHiragana && cls != kClassKatakana) || RuleLargeFormOf(form.code) != 0) return joined;
+  for (size_t i = 0; i + 1 < form.strokes.size(); ++i) {
+    const Polyline& a = form.strokes[i];
+    const Polyline& b = form.strokes[i + 1];
+    if (a.empty() || b.empty() || std::hypot(b.front().x - a.back().x, b.front().y - a.back().y) > maxGap * form.box)
+      continue;
+    ReferenceForm f = form;
+    f.variant = true;
+    f.joined = true;
+    f.source = form.source + " joined " + std::to_string(i + 1) + "+" + std::to_string(i + 2);
+    f.strokes[i].insert(f.strokes[i].end(), b.begin(), b.end());
+    f.strokes.erase(f.strokes.begin() + static_cast<long>(i) + 1);
+    joined.push_back(std::move(f));
+  }
+  return joined;
+}
+
 bool LoadStrokeTextForms(const std::vector<std::string>& paths, std::vector<ReferenceForm>* forms,
                          std::string* error) {
   std::vector<std::string> files;
@@ -93,6 +116,7 @@ bool LoadStrokeTextForms(const std::vector<std::string>& paths, std::vector<Refe
       form.variant = std::find(seen.begin(), seen.end(), ch.code) != seen.end();
       seen.push_back(ch.code);
       form.box = kStrokeTextBox;
+      form.handMade = true;
       form.strokes = std::move(ch.strokes);
       forms->push_back(std::move(form));
     }

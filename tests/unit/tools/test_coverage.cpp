@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "coverage.h"
+#include "rule_forms.h"
 
 namespace {
 
@@ -80,6 +81,30 @@ TEST(Coverage, PatternsAndCharactersPerClass) {
   EXPECT_EQ(report.classes.at("hiragana").patterns, 3u);
   EXPECT_EQ(report.classes.at("capitals").characters, 1u);
   EXPECT_TRUE(report.complete);
+}
+
+TEST(RuleForms, SmallFormsTheEngineDerives) {
+  EXPECT_EQ(RuleLargeFormOf(0x829F), 0x82A0);  // ぁ from あ
+  EXPECT_EQ(RuleLargeFormOf(0x8396), 0x8350);  // ヶ from ケ
+  EXPECT_EQ(RuleLargeFormOf(0x828F), 0x824F);  // ｏ from ０ (and Ｏ)
+  EXPECT_EQ(RuleLargeFormOf(0x8290), 0);       // ｐ has a shape of its own
+  EXPECT_EQ(RuleLargeFormOf(0x82A0), 0);
+  EXPECT_EQ(RuleLargeFormOf(0x838B), 0);       // ル is no small form, whatever a table says
+  EXPECT_EQ(RuleLargeFormOf(0), 0);
+  const auto reachable = RuleReachableForms({{0x82A0, 1}, {0x826F, 2}, {0x82C2, 0}});
+  EXPECT_EQ(reachable, (std::set<uint16_t>{0x829F}));  // not ｐ, and not っ: つ has no pattern
+}
+
+TEST(Coverage, SmallFormsCountThroughTheRule) {
+  const auto targets = DictionaryTargets();
+  auto present = AllOf(targets);
+  for (uint16_t c = 0x829F; c <= 0x8396; ++c)
+    if (RuleLargeFormOf(c)) present.erase(c);
+  EXPECT_FALSE(CheckCoverage(present, targets).complete);
+  const CoverageReport report = CheckCoverage(present, targets, RuleReachableForms(present));
+  EXPECT_TRUE(report.complete) << FormatCoverage(report);
+  EXPECT_GE(report.byRule.size(), 28u);
+  EXPECT_NE(FormatCoverage(report).find("small-form rule"), std::string::npos);
 }
 
 }  // namespace

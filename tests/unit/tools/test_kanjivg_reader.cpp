@@ -166,4 +166,28 @@ TEST(ReferenceSet, StrokeTextDirectoriesAndVariants) {
   EXPECT_FALSE(LoadStrokeTextForms({dir.File("missing.txt")}, &forms, &error));
 }
 
+TEST(ReferenceSet, JoinedStrokeFormsOfKana) {
+  ReferenceForm ki;  // き: 2 bars, the long stroke, the bottom curve
+  ki.code = 0x82AB;
+  ki.box = 100;
+  ki.source = "0304d.svg";
+  ki.strokes = {{{20, 25}, {80, 20}}, {{20, 45}, {80, 40}}, {{40, 10}, {65, 75}}, {{32, 80}, {70, 90}}};
+  const auto joined = JoinedStrokeForms(ki, 0.35);
+  // 1+2 (gap 65) and 2+3 (gap 50) are too far apart; 3+4 (gap 33) is joined.
+  ASSERT_EQ(joined.size(), 1u);
+  EXPECT_TRUE(joined[0].variant);
+  EXPECT_EQ(joined[0].source, "0304d.svg joined 3+4");
+  ASSERT_EQ(joined[0].strokes.size(), 3u);
+  EXPECT_EQ(joined[0].strokes[2].size(), 4u);
+  EXPECT_DOUBLE_EQ(joined[0].strokes[2][2].x, 32);
+  EXPECT_EQ(JoinedStrokeForms(ki, 0.7).size(), 3u);
+
+  ReferenceForm small = ki;
+  small.code = 0x829F;  // ぁ: left to the engine's small-form rule
+  EXPECT_TRUE(JoinedStrokeForms(small, 0.7).empty());
+  ReferenceForm kanji = ki;
+  kanji.code = 0x8EE5;  // kanji are not joined
+  EXPECT_TRUE(JoinedStrokeForms(kanji, 0.7).empty());
+}
+
 }  // namespace
