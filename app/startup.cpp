@@ -26,6 +26,7 @@
 #include "pad/keyfaces.h"
 #include "ui/faces.h"
 #include "ui/layout_aux.h"
+#include "ui/layout_frame.h"
 #include "ui/layout_main.h"
 #include "ui/main_faces.h"
 #include "ui/resources.h"
@@ -79,9 +80,15 @@ void BuildWindows() {
   Main_wid[0] = main;
   g_signal_connect(main, "map-event", G_CALLBACK(OnMainMapped), nullptr);
 
-  // The keyboards SoftKey1, SoftKey2, SoftKey3, Key51, Key52, the ten-key pad TenKey
-  // and the fixed-frame window (create_Frame(lframe_size), realised, pencil cursor)
-  // are built here, each given style 0, once they exist.
+  // The keyboards SoftKey1, SoftKey2, SoftKey3, Key51, Key52 and the ten-key pad
+  // TenKey are built here, each given style 0, once they exist.
+  GtkWidget* frame = create_Frame(t.lframe_size);
+  gtk_widget_set_style(frame, WinStyle[0]);
+  Fram_wid[0] = frame;
+  gtk_widget_realize(frame);
+  GdkCursor* pencil = gdk_cursor_new(GDK_PENCIL);
+  gdk_window_set_cursor(gtk_widget_get_window(frame), pencil);
+  gdk_cursor_unref(pencil);
 
   gtk_widget_realize(create_Select(Boot_soft));
   gtk_widget_realize(create_Akeys());

@@ -12,6 +12,16 @@
 //   MSGBOX shown xid x y ok=X,Y cancel=X,Y      key centres in root coordinates (0,0 hidden)
 //   MSGBOX answer n
 //   CLICK k                                     Main_Click ran action k
+//   FRAME xid x y boxes=x,y,w,h;...             fixed-frame window and its five boxes (root)
+//   PMODE m                                     pen mode changed
+//   STROKE chars strokes points                 pen-up: sequence characters, strokes of the
+//                                               current one, points of the last stroke
+//   PENDING count start end text=...            the pending line redrawn (text in UTF-8)
+//   CANDIDATES entry cells=c0|c1|...|c9         candidates of the character before the cursor
+//   PICKED entry                                an alternative key replaced a character
+//   PASTE focus text=...                        text put on the clipboard and the paste key sent
+//   SENT Return|BackSpace focus                 a key sent on an empty line
+//   NOFOCUS focus                               enter with no focus window: the line stays
 //   EXIT
 bool TraceOn();
 

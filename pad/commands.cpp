@@ -1,5 +1,6 @@
-// Main_Click and Imode_chng: the key faces of every key, the ten-key toggle, shrink
-// and exit. The pad's own commands take the places marked "not yet".
+// Main_Click, Imode_chng, Pmode_chng and Fsize_chng: the key faces of every key, the
+// pad's commands, the ten-key toggle, shrink and exit, and the pen modes. Keys whose
+// commands come later answer with a message box.
 #include "pad/commands.h"
 
 #include <gtk/gtk.h>
@@ -9,11 +10,21 @@
 #include "app/i18n.h"
 #include "app/msgbox.h"
 #include "app/settings.h"
+#include "app/timers.h"
 #include "app/trace.h"
 #include "app/winhandle.h"
 #include "app/winplace.h"
+#include "keyboards/keysend.h"
+#include "keyboards/keysend_x.h"
+#include "pad/commit.h"
+#include "pad/commit_x.h"
+#include "pad/display.h"
 #include "pad/engines.h"
+#include "pad/ink.h"
+#include "pad/inkdata.h"
 #include "pad/keyfaces.h"
+#include "pad/modes.h"
+#include "pad/pending.h"
 #include "ui/faces.h"
 #include "ui/main_faces.h"
 #include "ui/widgets.h"
@@ -21,6 +32,9 @@
 namespace {
 
 constexpr int kShrinkStripWidth = 43;
+constexpr int kGrabDelayMs = 500;
+constexpr int kFrameCloseWidth = 20;
+constexpr const char* kHelpFile = SORENIX_SHAREDIR "/Help.dat";
 
 GtkWidget* Key(int k) { return Main_wid[k]; }
 
@@ -47,12 +61,13 @@ void DrawKeyFace(int k, bool pressed) {
     return;
   }
   if (k >= kKeyCandidateFirst && k <= kKeyCandidateLast) {
-    // Blank until the pad shows candidates on these keys.
-    button_basedisp(mode, Key(k), pressed ? "54" : "53");
+    const int key = k - kKeyCandidateFirst + 1;
+    ResultDisp(pressed ? -key : key);
     return;
   }
   if (k == kKeyEnter) {
-    button_basedisp(mode, Key(k), MsgEuc(pressed ? "58;5:22:改行" : "57;5:22:改行"));
+    const int n = Ink_data.pending > 0 ? 2 : 1;
+    EnterDisp(pressed ? n : -n);
     return;
   }
   if (k == kKeyTenKey) {
@@ -66,6 +81,34 @@ void DrawKeyFace(int k, bool pressed) {
 }
 
 void NotYetAvailable() { MessageBox(Msg("この機能はまだ使えません"), 0); }
+
+void Help() {
+  if (!g_file_test(kHelpFile, G_FILE_TEST_EXISTS)) {
+    MessageBox(Msg("ヘルプファイルがありません"), kMboxBeep);
+    return;
+  }
+  NotYetAvailable();  // the help viewer comes with its own window
+}
+
+void WidthKey() {
+  Ap_table.dbl_mode = static_cast<int16_t>(NextWidthMode(Ap_table.dbl_mode));
+  Pad_SetEngineOptions();
+  DrawKeyFace(kKeyWidth, false);
+}
+
+void CharTypeKey() {
+  Ap_table.alc_mode = static_cast<int16_t>(NextCharType(Ap_table.alc_mode));
+  Pad_SetEngineOptions();
+  DrawKeyFace(kKeyCharType, false);
+}
+
+void ArrowKey(int k) {
+  if (FocusWindow()) SendKey(kKeysymLeft + static_cast<uint32_t>(k - kKeyArrowFirst));
+}
+
+void TraceCandidatePick() {
+  Trace("PICKED entry=%d", CandidateEntry());
+}
 
 // Ten-key window on or off (the window itself comes with the ten-key pad).
 void TenKeyToggle() {
@@ -93,17 +136,42 @@ void TenKeyOff() {
   }
 }
 
+// The X side of the pad, installed when the pad first comes up.
+void InstallPlatform() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  InstallPadDisplay();
+  InstallCommitPorts();
+  InstallXTestKeys();
+}
+
 void ShowPad() {
+  InstallPlatform();
   Mov_data.tenkey_follows = 1;
   if (wind_dsp[kShownTenKey]) Imode_chng(3);
-  if (Ap_table.imode > 2) Ap_table.imode = 1;  // the keyboards are closed here once they exist
+  if (Ap_table.imode > 2) {
+    // A keyboard was up (the keyboards close themselves here once they exist).
+    Ap_table.imode = 1;
+    BuffCleaEx();
+  }
   Pad_StartEngines();
 
   GtkWidget* main = Main_wid[0];
   MoveWindowTo(main, Ap_table.win_x, Ap_table.win_y);
   wind_dsp[kShownMain] = 1;
   gtk_widget_show(main);
-  // Pen input and the fixed frame are set up here by the pad (grab, frame window).
+  if (Ap_table.pmode == 1) {
+    Mus_data.state = kPadPenIdle;
+    InkDiscardSequence();
+    TimerStart(kTimerRecog, kGrabDelayMs, FreeGrabTimer, GINT_TO_POINTER(1));
+    DrawKeyFace(kKeyPenMode, false);
+  } else if (Ap_table.pmode == 2) {
+    Pmode_chng(2);
+  } else {
+    Mus_data.state = kPadOff;
+  }
+  Pad_MakeScreenSave();
 
   if (Comb_wid[kCombMainImod]) {
     gtk_entry_set_text(GTK_ENTRY(Comb_wid[kCombMainImod]), Msg(Comb_txt[0]));
@@ -115,6 +183,23 @@ void ShowPad() {
   }
   Tenk_Move(kOwnerMain, Ap_table.win_x, Ap_table.win_y);
   if (Tenk_wid[0]) MoveWindowTo(Tenk_wid[0], Ap_table.tenk_x, Ap_table.tenk_y);
+}
+
+void ShowFrame() {
+  GtkWidget* frame = Fram_wid[0];
+  if (!frame) return;
+  MoveWindowTo(frame, Ap_table.lframe_x, Ap_table.lframe_y);
+  Fsize_chng(Ap_table.lframe_size);
+  wind_dsp[kShownFrame] = 1;
+  gtk_widget_show(frame);
+  if (wind_dsp[kShownTenKey] && Tenk_wid[0] && gtk_widget_get_window(Tenk_wid[0]))
+    gdk_window_raise(gtk_widget_get_window(Tenk_wid[0]));
+}
+
+void HideFrame() {
+  if (!wind_dsp[kShownFrame]) return;
+  wind_dsp[kShownFrame] = 0;
+  if (Fram_wid[0]) gtk_widget_hide(Fram_wid[0]);
 }
 
 }  // namespace
@@ -129,11 +214,26 @@ void Main_Click(int code) {
     return;
   }
   Trace("CLICK %d", code);
+  if (code >= kKeyCandidateFirst && code <= kKeyCandidateLast) {
+    KohoSwaping(code - kKeyCandidateFirst);
+    TraceCandidatePick();
+    return;
+  }
+  if (code >= kKeyArrowFirst && code <= kKeyArrowLast) {
+    ArrowKey(code);
+    return;
+  }
   switch (code) {
+    case kKeyWidth: WidthKey(); break;
+    case kKeyCharType: CharTypeKey(); break;
+    case kKeyHelp: Help(); break;
+    case kKeyEnter: EnterClick(); break;
+    case kKeyBackSpace: BakspClick(); break;
     case kKeyTenKey: Imode_chng(1); break;
+    case kKeyPenMode: Pmode_chng(-1); break;
     case kKeyShrink: Win_Icon(Main_wid[0], kShrinkStripWidth); break;
     case kKeyClose: Delt_event(); break;
-    default: NotYetAvailable(); break;
+    default: NotYetAvailable(); break;  // join/split, kanji, large/small, symbols, options
   }
 }
 
@@ -145,4 +245,42 @@ void Imode_chng(int mode) {
     default: return;  // the keyboards are not built yet
   }
   ApTableEx(1);
+}
+
+void Pmode_chng(int mode) {
+  InkDiscard();  // ink of the old mode goes with it
+  Ap_table.pmode = static_cast<int16_t>(mode < 0 ? NextPenMode(Ap_table.pmode) : mode % 3);
+  DrawKeyFace(kKeyPenMode, false);
+  ApTableEx(1);
+  switch (Ap_table.pmode) {
+    case 0:
+      FreeGrabEx(0);
+      Mus_data.state = kPadOff;
+      HideFrame();
+      break;
+    case 1:
+      HideFrame();
+      FreeGrabEx(1);
+      Mus_data.state = kPadPenIdle;
+      break;
+    default:
+      FreeGrabEx(0);
+      Mus_data.state = kPadFrameIdle;
+      Mus_data.box = 0;
+      ShowFrame();
+      break;
+  }
+  Trace("PMODE %d", Ap_table.pmode);
+}
+
+void Fsize_chng(int size) {
+  const FrameSize fs = FixedFrameSize(size);
+  Ap_table.lframe_size = static_cast<int16_t>(size < 1 ? 1 : size > 3 ? 3 : size);
+  GtkWidget* frame = Fram_wid[0];
+  if (!frame) return;
+  if (Fram_wid[6]) gtk_widget_set_size_request(Fram_wid[6], -1, fs.rowHeight);
+  if (auto* strip = static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(frame), "drag-strip")))
+    gtk_widget_set_size_request(strip, fs.width - kFrameCloseWidth, -1);
+  gtk_widget_set_size_request(frame, fs.width, fs.height);
+  gtk_window_resize(GTK_WINDOW(frame), fs.width, fs.height);
 }

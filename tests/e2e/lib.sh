@@ -3,7 +3,8 @@
 set -u
 SORENIX=$1
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+# E2E_KEEP=DIR keeps the logs of the run there.
+trap '[ -n "${E2E_KEEP:-}" ] && cp "$WORK"/*.log "$E2E_KEEP"/ 2>/dev/null; rm -rf "$WORK"' EXIT
 export HOME=$WORK/home
 mkdir -p "$HOME"
 export SORENIX_TRACE=1 G_DEBUG=fatal-criticals
@@ -11,7 +12,12 @@ LOG=$WORK/trace.log
 ERR=$WORK/stderr.log
 PAD_PID=
 
-fail() { echo "FAIL: $*" >&2; [ -f "$LOG" ] && sed 's/^/  trace: /' "$LOG" | grep -v ' KEY ' >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$LOG" ] && sed 's/^/  trace: /' "$LOG" | grep -v ' KEY ' >&2
+  [ -s "$ERR" ] && sed 's/^/  stderr: /' "$ERR" >&2
+  exit 1
+}
 
 # wait_for PATTERN [FILE] [SECONDS]: polls every 50 ms.
 wait_for() {
@@ -105,4 +111,72 @@ wait_shade() {
     sleep 0.05
   done
   fail "key $1 is not $2"
+}
+
+# --- Writing with the pad ---------------------------------------------------------
+
+# settings SECTION VALUES...: writes a settings file with these sections before the
+# start (the rest keeps its defaults). Example: settings '[PMODE]' 'MODE=1'
+settings() {
+  mkdir -p "$HOME/.ZkCrec"
+  : >"$SETTINGS"
+  while [ $# -ge 2 ]; do
+    printf '%s\n%s\n\n' "$1" "$2" >>"$SETTINGS"
+    shift 2
+  done
+}
+
+# start_target: the application to type into, focused; sets TARGET_XID, TARGET_PID,
+# TARGET_LOG.
+start_target() {
+  TARGET_LOG=$WORK/target.log
+  : >"$TARGET_LOG"
+  "$E2E_TARGET" >"$TARGET_LOG" 2>&1 &
+  TARGET_PID=$!
+  wait_for '^READY ' "$TARGET_LOG"
+  TARGET_XID=$(field xid "$(grep '^READY ' "$TARGET_LOG")")
+  xdotool windowfocus --sync "$((TARGET_XID))"
+}
+
+# write_char CHARACTER LEFT TOP SIZE: draws the character's strokes (from KanjiVG) on
+# the screen with the pointer, one press-drag-release per stroke.
+write_char() {
+  local line args p
+  "$E2E_STROKES" "$E2E_KANJIVG" "$1" "$2" "$3" "$4" >"$WORK/strokes" || fail "no strokes for $1"
+  while read -r line; do
+    args=()
+    for p in $line; do args+=(mousemove "${p%,*}" "${p#*,}"); done
+    # The press comes after the first move, the release after the last.
+    xdotool "${args[@]:0:3}" mousedown 1 "${args[@]:3}" mouseup 1
+  done <"$WORK/strokes"
+}
+
+# pending_text: the text of the last PENDING line.
+pending_text() { grep '^PENDING ' "$LOG" | tail -n 1 | sed 's/.* text=//'; }
+
+# wait_pending TEXT [SECONDS]
+wait_pending() {
+  local i
+  for ((i = 0; i < ${2:-5} * 20; i++)); do
+    [ "$(pending_text)" = "$1" ] && return 0
+    sleep 0.05
+  done
+  fail "pending text is \"$(pending_text)\", expected \"$1\""
+}
+
+# wait_target TEXT: the target's entry holds exactly TEXT.
+wait_target() {
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [ "$(grep '^TEXT\[' "$TARGET_LOG" | tail -n 1)" = "TEXT[$1]" ] && return 0
+    sleep 0.05
+  done
+  fail "target has \"$(grep '^TEXT\[' "$TARGET_LOG" | tail -n 1)\", expected \"TEXT[$1]\""
+}
+
+# pending_at INDEX: root position in the pending text before character INDEX.
+pending_at() {
+  local x y
+  read -r x y _ <<<"$(geometry "$XID")"
+  echo "$((x + 37 + 15 * $1 + 7))" "$((y + 36))"
 }

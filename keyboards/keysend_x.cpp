@@ -1,0 +1,34 @@
+// XTEST key injection.
+#include "keyboards/keysend_x.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <gdk/gdkx.h>
+
+#include <cstdio>
+
+#include "keyboards/keysend.h"
+
+namespace {
+
+class XTestKeys : public KeySender {
+ public:
+  void Event(uint32_t keysym, bool press) override {
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
+    const KeyCode code = XKeysymToKeycode(display, keysym);
+    if (code == 0) {
+      // A keyboard map without this key: nothing to send.
+      std::fprintf(stderr, "sorenix: no key for keysym 0x%lx\n", static_cast<unsigned long>(keysym));
+      return;
+    }
+    XTestFakeKeyEvent(display, code, press ? True : False, CurrentTime);
+  }
+  void Flush() override { XFlush(GDK_DISPLAY_XDISPLAY(gdk_display_get_default())); }
+};
+
+}  // namespace
+
+void InstallXTestKeys() {
+  static XTestKeys keys;
+  SetKeySender(&keys);
+}

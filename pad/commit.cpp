@@ -1,0 +1,102 @@
+// Commit of the pending line: clipboard hand-over and the synthesised paste key.
+#include "pad/commit.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/settings.h"
+#include "app/trace.h"
+#include "keyboards/keysend.h"
+#include "pad/platform.h"
+#include "textconv.h"
+
+unsigned long Focus_win = 0;
+
+namespace {
+
+constexpr unsigned long kPointerRoot = 1;
+
+// Puts Over_text on the clipboard, empties it and sends the paste key; false (with a
+// beep, Over_text kept) when the clipboard did not take it.
+bool PasteOverText() {
+  const std::string text(Over_text, strnlen(Over_text, sizeof Over_text));
+  if (!PadClipboard().Put(text)) {
+    PadScreen().Beep();
+    return false;
+  }
+  std::memset(Over_text, 0, sizeof Over_text);
+  SendModifiedKey(Ap_table.past_type == 1 ? kKeysymAltL : kKeysymControlL, kKeysymV);
+  if (TraceOn()) {
+    std::string utf8;
+    EucToUtf8(text, &utf8);
+    Trace("PASTE focus=0x%lx text=%s", Focus_win, utf8.c_str());
+  }
+  return true;
+}
+
+}  // namespace
+
+bool FocusWindow() {
+  Focus_win = PadFocus().FocusWindowId();
+  return Focus_win > kPointerRoot && Focus_win != PadFocus().RootWindowId();
+}
+
+void EnterClick() {
+  if (Ink_data.pending > 0) {
+    if (!FocusWindow()) {
+      PadScreen().Beep();  // nowhere to paste: the line stays
+      Trace("NOFOCUS focus=0x%lx", Focus_win);
+      return;
+    }
+    const size_t waiting = strnlen(Over_text, sizeof Over_text);
+    if (!OverTextAppend(Tbuff, std::strlen(Tbuff))) {
+      // What waits in Over_text fills it: that goes first, the line on the next press.
+      if (PasteOverText()) PadScreen().Beep();
+      return;
+    }
+    if (!PasteOverText()) {
+      Over_text[waiting] = '\0';  // the line stays pending, not twice in Over_text
+      return;
+    }
+    BuffCleaEx();
+  } else if (FocusWindow()) {
+    SendKey(kKeysymReturn);
+    Trace("SENT Return focus=0x%lx", Focus_win);
+  }
+}
+
+void BakspClick() {
+  if (Ink_data.pending == 0) {
+    if (FocusWindow()) {
+      SendKey(kKeysymBackSpace);
+      Trace("SENT BackSpace focus=0x%lx", Focus_win);
+    }
+    return;
+  }
+  if (Rang.end == 0) {
+    PadScreen().Beep();
+    return;
+  }
+  if (Rang.start == Rang.end) Rang.start = static_cast<int16_t>(Rang.end - 1);
+  Rang.end = static_cast<int16_t>(BuffTextDel());
+  Rang.anchor = Rang.end;
+  if (Ink_data.pending == 0) {
+    PadScreen().EnterKey(-1);
+    PadScreen().CandidateKeys(0);
+  } else {
+    PadScreen().CandidateKeys(10);
+  }
+}
+
+void CommitOverText() {
+  if (Over_text[0] != '\0' && FocusWindow()) PasteOverText();
+}
+
+int ShiftCheck(int c) {
+  if (c >= 'a' && c <= 'z') return 0;
+  if (c >= 0x2C && c <= 0x3B) return 0;
+  switch (c) {
+    case '[': case '\\': case ']': case '^': case ' ': case '@': return 0;
+    default: return 1;
+  }
+}

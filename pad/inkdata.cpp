@@ -1,0 +1,133 @@
+// Pen-data buffers of the writing sequence. Every write is checked against the
+// buffer's size, which always leaves a word for the end mark.
+#include "pad/inkdata.h"
+
+#include <algorithm>
+#include <new>
+
+InkDataRec Ink_data;
+PenData hPens[kPadChars];
+Rect16 Vfram_rct[kPadChars + 2];
+MusDataRec Mus_data;
+
+namespace {
+
+PenData* Current() {
+  if (Ink_data.chars < 1 || Ink_data.chars > kPadChars) return nullptr;
+  PenData& pen = hPens[Ink_data.chars - 1];
+  return pen.empty() ? nullptr : &pen;
+}
+
+// Room for `words` more words and the end mark after them.
+bool Fits(const PenData& pen, size_t words) { return Ink_data.write + words < pen.size(); }
+
+void Close(PenData* pen) {
+  if (Ink_data.write >= pen->size()) return;
+  (*pen)[Ink_data.write] = kPenEnd;
+  pen->resize(Ink_data.write + 1);
+  pen->shrink_to_fit();
+}
+
+uint16_t Word(int v) { return static_cast<uint16_t>(static_cast<int16_t>(v)); }
+
+}  // namespace
+
+int InkNewCharacter() {
+  if (Ink_data.chars < 0 || Ink_data.chars >= kPadChars) return kInkSequenceFull;
+  PenData fresh;
+  try {
+    fresh.assign(kPenBufferWords, 0);
+  } catch (const std::bad_alloc&) {
+    return kInkNoMemory;
+  }
+  if (PenData* current = Current()) Close(current);
+  hPens[Ink_data.chars] = std::move(fresh);
+  ++Ink_data.chars;
+  Ink_data.strokes = 0;
+  Ink_data.write = 0;
+  Ink_data.count = 0;
+  Ink_data.recording = false;
+  return kInkStarted;
+}
+
+void InkStrokeBegin(int x, int y) {
+  PenData* pen = Current();
+  Ink_data.recording = pen && Ink_data.strokes < kPenMaxStrokes && Fits(*pen, 4);
+  if (!Ink_data.recording) return;
+  ++Ink_data.strokes;
+  PenData& p = *pen;
+  p[Ink_data.write++] = kStrokeMark;
+  Ink_data.count = Ink_data.write;
+  p[Ink_data.write++] = 1;
+  p[Ink_data.write++] = Word(x);
+  p[Ink_data.write++] = Word(y);
+}
+
+void InkStrokePoint(int x, int y) {
+  PenData* pen = Current();
+  if (!Ink_data.recording || !pen || Ink_data.count >= pen->size()) return;
+  PenData& p = *pen;
+  if (p[Ink_data.count] >= kPenMaxPoints || !Fits(p, 2)) return;
+  ++p[Ink_data.count];
+  p[Ink_data.write++] = Word(x);
+  p[Ink_data.write++] = Word(y);
+}
+
+int InkMoveStrokeToNewCharacter() {
+  PenData* pen = Current();
+  if (!pen) return InkNewCharacter();
+  // The stroke runs from its mark (just before the count word) to the write position.
+  const bool stored = Ink_data.recording && Ink_data.count >= 1 && Ink_data.write <= pen->size();
+  const size_t start = stored ? Ink_data.count - 1 : Ink_data.write;
+  const std::vector<uint16_t> stroke(pen->begin() + static_cast<std::ptrdiff_t>(start),
+                                     pen->begin() + static_cast<std::ptrdiff_t>(Ink_data.write));
+  const size_t oldWrite = Ink_data.write;
+  const int16_t oldStrokes = Ink_data.strokes;
+  Ink_data.write = start;  // the previous character ends where the stroke began
+  const int result = InkNewCharacter();
+  if (result != kInkStarted) {
+    Ink_data.write = oldWrite;
+    Ink_data.strokes = oldStrokes;
+    return result;
+  }
+  PenData& fresh = hPens[Ink_data.chars - 1];
+  std::copy(stroke.begin(), stroke.end(), fresh.begin());
+  Ink_data.write = stroke.size();
+  Ink_data.count = stored ? 1 : 0;
+  Ink_data.strokes = stored ? 1 : 0;  // the moved stroke counts in the new character
+  Ink_data.recording = stored;
+  return kInkStarted;
+}
+
+void InkDropLastStroke() {
+  if (!Ink_data.recording || !Current() || Ink_data.count < 1) return;
+  Ink_data.write = Ink_data.count - 1;
+  --Ink_data.strokes;
+  Ink_data.recording = false;
+}
+
+void InkCloseCharacter() {
+  if (PenData* pen = Current()) Close(pen);
+}
+
+int PenStrokeCount(const PenData& pen) {
+  int strokes = 0;
+  size_t i = 0;
+  while (i + 1 < pen.size() && pen[i] == kStrokeMark) {
+    const int16_t n = static_cast<int16_t>(pen[i + 1]);
+    if (n < 0) break;
+    ++strokes;
+    i += 2 + 2 * static_cast<size_t>(n);
+  }
+  return strokes;
+}
+
+void InkDiscardSequence() {
+  for (PenData& pen : hPens) PenData().swap(pen);
+  Ink_data.chars = 0;
+  Ink_data.strokes = 0;
+  Ink_data.write = 0;
+  Ink_data.count = 0;
+  Ink_data.recording = false;
+  for (int i = 1; i < kPadChars + 2; ++i) Vfram_rct[i] = Rect16{0, 0, 0, 0};
+}

@@ -1,0 +1,183 @@
+// Edits of the pending line. Every write into Tbuff, the work buffer and Over_text
+// is bounded by the buffer it goes into.
+#include "pad/pending.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "app/trace.h"
+#include "pad/platform.h"
+#include "textconv.h"
+
+char Tbuff[kTbuffSize];
+RangRec Rang;
+char Result[kPadChars][kCandCells][2];
+PenData BFpen[kPadChars];
+
+namespace {
+
+constexpr int kPendingLeft = 37;
+constexpr int kPendingPitch = 15;
+
+void ClearEntry(int i) {
+  std::memset(Result[i], 0, sizeof Result[i]);
+  BFpen[i].clear();
+  BFpen[i].shrink_to_fit();
+}
+
+}  // namespace
+
+void PendingSetText(const std::string& text) {
+  std::memset(Tbuff, 0, sizeof Tbuff);
+  size_t n = 0;
+  while (n < text.size()) {
+    const size_t bytes = EucCharBytes(text.c_str() + n);
+    if (bytes == 0 || n + bytes > sizeof Tbuff - 1) break;
+    n += bytes;
+  }
+  std::memcpy(Tbuff, text.data(), n);
+}
+
+size_t EucCharBytes(const char* s) {
+  if (*s == '\0') return 0;
+  if ((static_cast<unsigned char>(s[0]) & 0x80) && s[1] != '\0') return 2;
+  return 1;
+}
+
+int EucCharCount(const char* s) {
+  int n = 0;
+  for (size_t bytes; (bytes = EucCharBytes(s)) != 0; s += bytes) ++n;
+  return n;
+}
+
+size_t EucCharOffset(const char* s, int n) {
+  size_t offset = 0;
+  for (int i = 0; i < n; ++i) {
+    const size_t bytes = EucCharBytes(s + offset);
+    if (bytes == 0) break;
+    offset += bytes;
+  }
+  return offset;
+}
+
+size_t CellBytes(const char cell[2]) {
+  if (cell[0] == '\0') return 0;
+  if (static_cast<unsigned char>(cell[0]) & 0x80) return cell[1] != '\0' ? 2 : 0;
+  return 1;
+}
+
+void BuffFrtSet(int n, size_t* tail, size_t* write) {
+  std::memset(Buff_text, 0, kWorkBytes);
+  const size_t offset = std::min(EucCharOffset(Tbuff, n), kWorkBytes - 1);
+  std::memcpy(Buff_text, Tbuff, offset);
+  if (tail) *tail = offset;
+  if (write) *write = offset;
+}
+
+int BuffTextDel() {
+  const int count = Ink_data.pending;
+  const int s = std::clamp<int>(Rang.start, 0, count);
+  const int t = std::clamp<int>(Rang.end, 0, count);
+  if (s >= t) return s;
+
+  size_t tail = 0, write = 0;
+  BuffFrtSet(s, &tail, &write);
+  const size_t after = EucCharOffset(Tbuff, t);
+  std::string text(Buff_text, write);
+  text += Tbuff + after;
+  PendingSetText(text);
+  Ink_data.pending = static_cast<int16_t>(count - (t - s));
+  Rang.end = static_cast<int16_t>(s);
+
+  // Candidates and pen data of the characters after the selection move down.
+  for (int i = s; i < t; ++i) ClearEntry(i);
+  for (int from = t, to = s; from < kPadChars; ++from, ++to) {
+    std::memcpy(Result[to], Result[from], sizeof Result[to]);
+    BFpen[to] = std::move(BFpen[from]);
+  }
+  for (int i = kPadChars - (t - s); i < kPadChars; ++i) ClearEntry(i);
+  PadScreen().PendingText();
+  return s;
+}
+
+void BuffCleaEx() {
+  InkDiscardSequence();
+  Ink_data.pending = 0;
+  Rang = RangRec{0, 0, 0};
+  std::memset(Over_text, 0, sizeof Over_text);
+  std::memset(Tbuff, 0, sizeof Tbuff);
+  for (int i = 0; i < kPadChars; ++i) ClearEntry(i);
+  PadScreen().EnterKey(-1);
+  PadScreen().CandidateKeys(0);
+  PadScreen().PendingText();
+}
+
+int CandidateEntry() {
+  const int e = Rang.end > 1 ? Rang.end - 1 : 0;
+  return std::min(e, kPadChars - 1);
+}
+
+void KohoSwaping(int i) {
+  if (i < 0 || i >= kCandCells - 1) return;
+  const int e = CandidateEntry();
+  char* cell = Result[e][i + 1];
+  const size_t bytes = CellBytes(cell);
+  if (bytes == 0 || e >= Ink_data.pending) {
+    PadScreen().Beep();
+    return;
+  }
+  size_t tail = 0, write = 0;
+  BuffFrtSet(e, &tail, &write);
+  std::string text(Buff_text, write);
+  text.append(cell, bytes);
+  text += Tbuff + tail + EucCharBytes(Tbuff + tail);
+  PendingSetText(text);
+  std::swap(Result[e][0][0], cell[0]);
+  std::swap(Result[e][0][1], cell[1]);
+  PadScreen().CandidateKeys(i + 1);
+  PadScreen().PendingText();
+}
+
+int PendingIndexAt(int x) {
+  return std::clamp((x - kPendingLeft) / kPendingPitch, 0, static_cast<int>(Ink_data.pending));
+}
+
+void PendingPlaceCursor(int index) {
+  const int16_t i = static_cast<int16_t>(std::clamp<int>(index, 0, Ink_data.pending));
+  Rang = RangRec{i, i, i};
+  PadScreen().PendingText();
+}
+
+void PendingDragTo(int index) {
+  const int16_t i = static_cast<int16_t>(std::clamp<int>(index, 0, Ink_data.pending));
+  // The selection runs between the anchor and the pointer, whichever side it is on.
+  Rang.start = std::min(i, Rang.anchor);
+  Rang.end = std::max(i, Rang.anchor);
+  PadScreen().PendingText();
+}
+
+bool OverTextAppend(const char* text, size_t bytes) {
+  const size_t used = strnlen(Over_text, sizeof Over_text);
+  if (used + bytes + 1 > sizeof Over_text) return false;
+  std::memcpy(Over_text + used, text, bytes);
+  Over_text[used + bytes] = '\0';
+  return true;
+}
+
+void TracePending() {
+  if (!TraceOn()) return;
+  const auto utf8 = [](const std::string& euc) {
+    std::string text;
+    return EucToUtf8(euc, &text) ? text : std::string("?");
+  };
+  Trace("PENDING count=%d start=%d end=%d text=%s", Ink_data.pending, Rang.start, Rang.end,
+        utf8(Tbuff).c_str());
+  const int e = CandidateEntry();
+  std::string cells;
+  for (int j = 0; j < kCandCells; ++j) {
+    if (j) cells += '|';
+    cells += utf8(std::string(Result[e][j], CellBytes(Result[e][j])));
+  }
+  Trace("CANDIDATES entry=%d cells=%s", e, cells.c_str());
+}

@@ -1,0 +1,200 @@
+// The recognition cycle: engine calls, rescoring records, insertion into the pending
+// line and the push-out of characters beyond twelve.
+#include "pad/recogcycle.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/i18n.h"
+#include "app/settings.h"
+#include "codes.h"
+#include "pad/commit.h"
+#include "pad/platform.h"
+#include "recog.h"
+#include "seni.h"
+#include "textconv.h"
+
+namespace {
+
+constexpr uint16_t kFirstGesture = 0x8051;
+constexpr uint16_t kLastGesture = 0x805D;
+
+void CodeToCell(uint16_t code, char cell[2]) {
+  if (code <= 0xFF) {
+    cell[0] = static_cast<char>(code);
+    cell[1] = '\0';
+  } else {
+    SjisToEucBytes(code, cell);
+  }
+}
+
+std::string Utf8OfEuc(const std::string& euc) {
+  std::string utf8;
+  return EucToUtf8(euc, &utf8) ? utf8 : std::string("?");
+}
+
+std::string Utf8OfCode(uint16_t code) {
+  char cell[2];
+  CodeToCell(code, cell);
+  return Utf8OfEuc(std::string(cell, CellBytes(cell)));
+}
+
+// The rescoring record of one recognised character.
+SeniCharRecord RecordOf(const ZkResult& result) {
+  SeniCharRecord r{};
+  r.count = static_cast<int16_t>(std::clamp<int>(result.count, 0, kSeniCandidates));
+  for (int j = 0; j < r.count; ++j)
+    r.cand[j] = SeniCandidate{result.entry[j].code, static_cast<int16_t>(result.entry[j].distance)};
+  return r;
+}
+
+void FillEntry(int index, const SeniCharRecord& r) {
+  std::memset(Result[index], 0, sizeof Result[index]);
+  for (int j = 0; j < r.count && j < kCandCells; ++j) CodeToCell(r.cand[j].code, Result[index][j]);
+}
+
+void MoveEntry(int from, int to) {
+  std::memcpy(Result[to], Result[from], sizeof Result[to]);
+  BFpen[to] = std::move(BFpen[from]);
+}
+
+}  // namespace
+
+int ZkRecogEx(const uint16_t* pen, size_t words, ZkResult* result) {
+  result->count = 0;
+  const int rc = ZkCRecognize(&ZkOption, pen, words, result);
+  if (ZkOption.flags == kHalfWidthFlag) {
+    int kept = 0;
+    for (int i = 0; i < std::clamp<int>(result->count, 0, kResultEntries); ++i) {
+      const ZkResultEntry& e = result->entry[i];
+      if (e.type != kCodeDoubleByte && e.code >= 0x80 && e.code <= 0xFF) continue;
+      result->entry[kept++] = e;
+    }
+    result->count = static_cast<int16_t>(kept);
+  }
+  return rc;
+}
+
+void DropGestureCandidates(ZkResult* result) {
+  int kept = 0;
+  for (int i = 0; i < std::clamp<int>(result->count, 0, kResultEntries); ++i) {
+    const ZkResultEntry& e = result->entry[i];
+    if (e.type == kCodeGesture || (e.code >= kFirstGesture && e.code <= kLastGesture)) continue;
+    result->entry[kept++] = e;
+  }
+  result->count = static_cast<int16_t>(kept);
+}
+
+void ResultSets(const ZkResult& result, char cells[kCandCells][2]) {
+  std::memset(cells, 0, kCandCells * 2);
+  const int count = std::clamp<int>(result.count, 0, kCandCells);
+  for (int j = 0; j < count; ++j) CodeToCell(result.entry[j].code, cells[j]);
+  if (count == 0) std::memcpy(cells[0], MsgEuc("？"), 2);
+}
+
+int InsertRecognised(std::vector<WrittenChar>* chars) {
+  const int k = static_cast<int>(std::min<size_t>(chars->size(), kPadChars));
+  if (k == 0) {
+    if (Ink_data.pending == 0) PadScreen().EnterKey(-1);
+    PadScreen().CandidateKeys(10);
+    return 0;
+  }
+  if (Ink_data.pending == 0) PadScreen().EnterKey(-2);
+
+  SeniCharRecord records[kPadChars];
+  uint16_t firstBefore[kPadChars];
+  for (int i = 0; i < k; ++i) {
+    records[i] = RecordOf((*chars)[i].result);
+    firstBefore[i] = records[i].cand[0].code;
+  }
+  if (Ap_table.seni_exec) SeniCntl(0, k, records);
+
+  int p = BuffTextDel();
+  size_t tail = 0, write = 0;
+  BuffFrtSet(p, &tail, &write);
+  std::string work(Buff_text, write);
+  const std::string rest(Tbuff + tail);
+  int inserted = 0;
+  bool refused = false;
+
+  for (int r = 0; r < k; ++r) {
+    WrittenChar& written = (*chars)[r];
+    char first[2];
+    CodeToCell(records[r].cand[0].code, first);
+    int index;
+    if (Ink_data.pending < kPadChars) {
+      index = p;
+      ++Ink_data.pending;
+      for (int i = kPadChars - 2; i >= p; --i) MoveEntry(i, i + 1);
+      ++p;
+    } else if (p == 0) {
+      // A full line with the cursor at its start: the character goes out at once.
+      if (!OverTextAppend(first, CellBytes(first))) refused = true;
+      PenData().swap(written.pen);
+      continue;
+    } else {
+      // The line's first character leaves for the commit buffer to make room.
+      const size_t out = EucCharBytes(work.c_str());
+      if (!OverTextAppend(work.data(), out)) {
+        refused = true;
+        PenData().swap(written.pen);
+        continue;
+      }
+      work.erase(0, out);
+      for (int i = 1; i < p; ++i) MoveEntry(i, i - 1);
+      index = p - 1;
+    }
+    BFpen[index] = std::move(written.pen);
+    FillEntry(index, records[r]);
+    work.append(Result[index][0], CellBytes(Result[index][0]));
+    ++inserted;
+    const uint16_t now = records[r].cand[0].code;
+    if (now > 0xFF && now != firstBefore[r])
+      std::printf(Msg("後処理：[%s->%s]\n"), Utf8OfCode(firstBefore[r]).c_str(),
+                  Utf8OfCode(now).c_str());
+  }
+  std::fflush(stdout);
+  if (refused) PadScreen().Beep();  // Over_text is full: nothing more can wait there
+
+  PendingSetText(work + rest);
+  Rang = RangRec{static_cast<int16_t>(p), static_cast<int16_t>(p), static_cast<int16_t>(p)};
+  PadScreen().PendingText();
+  if (Over_text[0] != '\0') CommitOverText();
+  PadScreen().CandidateKeys(10);
+  return inserted;
+}
+
+int RecogCycleRun() {
+  InkCloseCharacter();
+  BuffTextDel();  // new characters replace the selection, recognised or not
+  const bool fixedFrame = Ap_table.pmode == 2;
+  if (fixedFrame) {
+    ZkOption.frameX = ZkOption.frameY = 0;
+    ZkOption.frameWidth = ZkOption.frameHeight =
+        static_cast<int16_t>(Ap_table.lframe_size * 28 + 60);
+  } else {
+    ZkOption.frameWidth = ZkOption.frameHeight = 0;
+  }
+
+  std::vector<WrittenChar> chars;
+  for (int i = 0; i < kPadChars && !hPens[i].empty(); ++i) {
+    if (!fixedFrame) {
+      const Rect16& box = Vfram_rct[i + 1];
+      ZkOption.frameX = box.x;
+      ZkOption.frameY = box.y;
+      ZkOption.frameWidth = std::max<int16_t>(ZkOption.frameWidth, static_cast<int16_t>(box.width));
+      ZkOption.frameHeight =
+          std::max<int16_t>(ZkOption.frameHeight, static_cast<int16_t>(box.height));
+    }
+    WrittenChar written{std::move(hPens[i]), ZkResult{}};
+    PenData().swap(hPens[i]);
+    ZkRecogEx(written.pen.data(), written.pen.size(), &written.result);
+    DropGestureCandidates(&written.result);
+    if (written.result.count >= 1) chars.push_back(std::move(written));
+  }
+  Ink_data.chars = 0;
+  Ink_data.strokes = 0;
+  return InsertRecognised(&chars);
+}

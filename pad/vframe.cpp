@@ -1,0 +1,36 @@
+// Variable-frame decisions and the squaring of the frame.
+#include "pad/vframe.h"
+
+#include <algorithm>
+
+#include "pad/rect.h"
+
+void VFrameSquare(Rect16* frame, int margin, int screenW, int screenH) {
+  const int hw = frame->width / 2;
+  const int hh = frame->height / 2;
+  const int r = std::max(std::max(hw, hh) + margin, kVFrameMinHalf);
+  const int x = std::max(1, frame->x + hw - r);
+  const int y = std::max(1, frame->y + hh - r);
+  const int width = frame->x + hw + r > screenW ? screenW - x : 2 * r;
+  const int height = frame->y + hh + r > screenH ? screenH - y : 2 * r;
+  *frame = Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y),
+                  static_cast<uint16_t>(std::max(width, 0)),
+                  static_cast<uint16_t>(std::max(height, 0))};
+}
+
+int VFrameDecide(Rect16* charBox, const Rect16& stroke, Rect16* frame, int margin, int screenW,
+                 int screenH) {
+  int result = 0;
+  if (charBox->width == 0 || charBox->height == 0) {
+    *charBox = stroke;  // first stroke of the sequence
+    *frame = stroke;
+  } else if (RectsTouch(stroke, *frame)) {
+    *charBox = RectUnion(*charBox, stroke);
+    *frame = *charBox;
+  } else {
+    *frame = stroke;
+    result = 1;
+  }
+  VFrameSquare(frame, margin, screenW, screenH);
+  return result;
+}

@@ -1,0 +1,19 @@
+// The variable frame of pen input: the square drawn around the character being
+// written, which decides whether a stroke joins it or starts the next character.
+#pragma once
+
+#include "app/appstate.h"
+
+constexpr int kVFrameMinHalf = 40;  // the square is at least 80 pixels wide
+
+// The decision of VFrameChk for the stroke box `stroke` against the character box
+// `charBox` and the frame on screen `frame`: 1 when the stroke starts a new character,
+// else 0 (the stroke joins, and the character box grows). The frame becomes the
+// squared box of the character or of the new stroke.
+int VFrameDecide(Rect16* charBox, const Rect16& stroke, Rect16* frame, int margin, int screenW,
+                 int screenH);
+
+// Squares `frame` around the centre of its box with half side max(w/2, h/2) + margin
+// (at least 40), kept right of and below (1, 1) and cut at the screen's right and
+// bottom edges.
+void VFrameSquare(Rect16* frame, int margin, int screenW, int screenH);

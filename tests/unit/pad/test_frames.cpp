@@ -1,0 +1,128 @@
+// Rectangles, the variable frame that parts characters in pen input, and the growth
+// of the saved screen area.
+#include <gtest/gtest.h>
+
+#include "pad/rect.h"
+#include "pad/screensave.h"
+#include "pad/vframe.h"
+
+namespace {
+
+bool Same(const Rect16& a, const Rect16& b) {
+  return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
+::testing::AssertionResult Is(const Rect16& r, int x, int y, int w, int h) {
+  if (Same(r, Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<uint16_t>(w),
+                     static_cast<uint16_t>(h)}))
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "(" << r.x << "," << r.y << "," << r.width << ","
+                                       << r.height << ")";
+}
+
+TEST(Rect, AddGrowsTowardsThePoint) {
+  Rect16 r{100, 100, 1, 1};
+  RECT_add(&r, 90, 130);
+  EXPECT_TRUE(Is(r, 90, 100, 11, 31));
+  RECT_add(&r, 120, 80);
+  EXPECT_TRUE(Is(r, 90, 80, 31, 51));
+  RECT_add(&r, 95, 90);  // inside: unchanged
+  EXPECT_TRUE(Is(r, 90, 80, 31, 51));
+}
+
+TEST(Rect, PointTestIncludesBothEdges) {
+  const Rect16 r{10, 20, 5, 5};
+  EXPECT_EQ(PtInRect(r, 10, 20), 1);
+  EXPECT_EQ(PtInRect(r, 15, 25), 1);
+  EXPECT_EQ(PtInRect(r, 16, 25), 0);
+  EXPECT_EQ(PtInRect(r, 9, 22), 0);
+}
+
+constexpr int kW = 1024, kH = 768;
+
+TEST(VFrame, FirstStrokeBecomesTheCharacterAndIsSquared) {
+  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
+  EXPECT_EQ(VFrameDecide(&charBox, Rect16{200, 200, 100, 40}, &frame, 30, kW, kH), 0);
+  EXPECT_TRUE(Is(charBox, 200, 200, 100, 40));
+  // half sides 50 and 20: r = 50 + 30 around the centre (250, 220)
+  EXPECT_TRUE(Is(frame, 170, 140, 160, 160));
+}
+
+TEST(VFrame, StrokeTenPixelsRightOfTheFrameStartsACharacter) {
+  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
+  VFrameDecide(&charBox, Rect16{200, 200, 100, 100}, &frame, 30, kW, kH);
+  ASSERT_TRUE(Is(frame, 170, 170, 160, 160));
+  const Rect16 stroke{static_cast<int16_t>(frame.x + frame.width + 10), 210, 50, 50};
+  EXPECT_EQ(VFrameDecide(&charBox, stroke, &frame, 30, kW, kH), 1);
+  EXPECT_TRUE(Is(charBox, 200, 200, 100, 100));  // the old character keeps its box
+  EXPECT_TRUE(Is(frame, 310, 180, 110, 110));    // the frame follows the new stroke
+}
+
+TEST(VFrame, StrokeInsideOrTouchingTheFrameJoins) {
+  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
+  VFrameDecide(&charBox, Rect16{200, 200, 100, 100}, &frame, 30, kW, kH);
+  EXPECT_EQ(VFrameDecide(&charBox, Rect16{220, 250, 60, 60}, &frame, 30, kW, kH), 0);
+  EXPECT_TRUE(Is(charBox, 200, 200, 100, 110));
+  // Touching the right edge exactly still joins.
+  EXPECT_EQ(VFrameDecide(&charBox, Rect16{static_cast<int16_t>(frame.x + frame.width), 200, 10, 10},
+                         &frame, 30, kW, kH), 0);
+}
+
+TEST(VFrame, MarginWidensTheFrame) {
+  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
+  const Rect16 stroke{300, 300, 100, 100};
+  VFrameDecide(&charBox, stroke, &frame, 0, kW, kH);
+  EXPECT_TRUE(Is(frame, 300, 300, 100, 100));
+  charBox = frame = Rect16{0, 0, 0, 0};
+  VFrameDecide(&charBox, stroke, &frame, 60, kW, kH);
+  EXPECT_TRUE(Is(frame, 240, 240, 220, 220));
+  // The same stroke 30 pixels off joins with margin 60, not with margin 0.
+  const Rect16 near{430, 300, 20, 20};
+  EXPECT_EQ(VFrameDecide(&charBox, near, &frame, 60, kW, kH), 0);
+  charBox = frame = Rect16{0, 0, 0, 0};
+  VFrameDecide(&charBox, stroke, &frame, 0, kW, kH);
+  EXPECT_EQ(VFrameDecide(&charBox, near, &frame, 0, kW, kH), 1);
+}
+
+TEST(VFrame, SmallStrokeGetsTheSmallestSquare) {
+  Rect16 frame{500, 400, 2, 2};
+  VFrameSquare(&frame, 0, kW, kH);
+  EXPECT_TRUE(Is(frame, 461, 361, 80, 80));
+}
+
+TEST(VFrame, ScreenEdgesCutTheSquare) {
+  Rect16 frame{5, 5, 20, 20};
+  VFrameSquare(&frame, 30, kW, kH);
+  EXPECT_TRUE(Is(frame, 1, 1, 80, 80));
+  frame = Rect16{1000, 740, 20, 20};
+  VFrameSquare(&frame, 30, kW, kH);
+  EXPECT_TRUE(Is(frame, 970, 710, 54, 58));
+}
+
+TEST(ScreenSave, StartsAroundThePointAndGrowsByStrips) {
+  Rect16 area{0, 0, 0, 0};
+  Rect16 strips[4];
+  ASSERT_EQ(ClearAreaGrow(&area, 100, 100, kW, kH, strips), 1);
+  EXPECT_TRUE(Is(area, 95, 95, 10, 10));
+  EXPECT_TRUE(Is(strips[0], 95, 95, 10, 10));
+  EXPECT_EQ(ClearAreaGrow(&area, 101, 100, kW, kH, strips), 0);  // already covered
+  ASSERT_EQ(ClearAreaGrow(&area, 120, 90, kW, kH, strips), 2);
+  EXPECT_TRUE(Is(strips[0], 95, 87, 10, 8));    // top
+  EXPECT_TRUE(Is(strips[1], 105, 87, 19, 18));  // right, up to 123
+  EXPECT_TRUE(Is(area, 95, 87, 29, 18));
+  ASSERT_EQ(ClearAreaGrow(&area, 80, 120, kW, kH, strips), 2);
+  EXPECT_TRUE(Is(strips[0], 77, 87, 18, 18));   // left
+  EXPECT_TRUE(Is(strips[1], 77, 105, 47, 19));  // bottom, down to 123
+  EXPECT_TRUE(Is(area, 77, 87, 47, 37));
+}
+
+TEST(ScreenSave, PointsAreClampedIntoTheScreen) {
+  Rect16 area{0, 0, 0, 0};
+  Rect16 strips[4];
+  ClearAreaGrow(&area, -50, 2000, kW, kH, strips);
+  EXPECT_TRUE(Is(area, 1, 760, 10, 10));
+  ClearAreaGrow(&area, 5000, 2000, kW, kH, strips);
+  EXPECT_EQ(area.x + area.width, 1025);
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+// Pen data of the writing sequence: the stroke format, the 30-stroke and 1024-point
+// limits, and the move of a stroke that starts a new character.
+#include <gtest/gtest.h>
+
+#include "pad_fixture.h"
+
+namespace {
+
+using Words = std::vector<uint16_t>;
+
+class Ink : public PadTest {
+ protected:
+  // A stroke of `points` points at (base + i, base) as the handlers record it.
+  void Stroke(int points, int base = 10) {
+    InkStrokeBegin(base, base);
+    for (int i = 1; i < points; ++i) InkStrokePoint(base + i, base);
+  }
+  // The current character closed and its data up to the end mark.
+  Words Closed(int slot) {
+    InkCloseCharacter();
+    return hPens[slot];
+  }
+};
+
+TEST_F(Ink, StrokeIsMarkCountAndPointsEndedByTheEndMark) {
+  ASSERT_EQ(InkNewCharacter(), kInkStarted);
+  InkStrokeBegin(5, -3);
+  InkStrokePoint(6, -2);
+  InkStrokeBegin(40, 41);
+  InkStrokePoint(40, 41);  // a tap: the press point and the release point
+  EXPECT_EQ(Closed(0), (Words{0xEEEE, 2, 5, 0xFFFD, 6, 0xFFFE, 0xEEEE, 2, 40, 41, 40, 41, 0xF001}));
+  EXPECT_EQ(Ink_data.strokes, 2);
+}
+
+TEST_F(Ink, ThirtyFirstStrokeIsNotStored) {
+  ASSERT_EQ(InkNewCharacter(), kInkStarted);
+  for (int s = 0; s < 31; ++s) Stroke(3, s);
+  EXPECT_EQ(Ink_data.strokes, 30);
+  const Words pen = Closed(0);
+  EXPECT_EQ(PenStrokeCount(pen), 30);
+  EXPECT_EQ(pen.size(), 30u * (2 + 3 * 2) + 1);
+  // The thirtieth stroke has all its points.
+  EXPECT_EQ(pen[29 * 8 + 1], 3);
+}
+
+TEST_F(Ink, PointsBeyond1024AreNotStored) {
+  ASSERT_EQ(InkNewCharacter(), kInkStarted);
+  Stroke(1500);
+  const Words pen = Closed(0);
+  EXPECT_EQ(pen[1], 1024);
+  EXPECT_EQ(pen.size(), 2u + 2048 + 1);
+  EXPECT_EQ(pen.back(), kPenEnd);
+}
+
+TEST_F(Ink, LargestCharacterFitsItsBuffer) {
+  ASSERT_EQ(InkNewCharacter(), kInkStarted);
+  for (int s = 0; s < 40; ++s) Stroke(2000, s);
+  const Words pen = Closed(0);
+  EXPECT_EQ(PenStrokeCount(pen), 30);
+  EXPECT_EQ(pen.size(), 30u * (2 + 2048) + 1);
+  EXPECT_LE(pen.size() * 2, kPenBufferBytes);
+}
+
+TEST_F(Ink, MovedStrokeStartsTheNewBufferAndEndsThePrevious) {
+  ASSERT_EQ(InkNewCharacter(), kInkStarted);
+  Stroke(2, 10);
+  Stroke(3, 100);
+  ASSERT_EQ(InkMoveStrokeToNewCharacter(), kInkStarted);
+  EXPECT_EQ(Ink_data.chars, 2);
+  EXPECT_EQ(hPens[0], (Words{0xEEEE, 2, 10, 10, 11, 10, 0xF001}));
+  EXPECT_EQ(Closed(1), (Words{0xEEEE, 3, 100, 100, 101, 100, 102, 100, 0xF001}));
+}
+
+TEST_F(Ink, MovedStrokeCountsInTheNewCharacter) {
+  ASSERT_EQ(InkNewCharacter(), kInkStarted);
+  Stroke(2);
+  ASSERT_EQ(InkMoveStrokeToNewCharacter(), kInkStarted);
+  EXPECT_EQ(Ink_data.strokes, 1);
+  for (int s = 0; s < 40; ++s) Stroke(1100, s);
+  const Words pen = Closed(1);
+  EXPECT_EQ(PenStrokeCount(pen), 30);
+  EXPECT_LE(pen.size(), kPenBufferWords);
+}
+
+TEST_F(Ink, TwelveCharactersAtMost) {
+  for (int c = 0; c < kPadChars; ++c) {
+    ASSERT_EQ(InkNewCharacter(), kInkStarted);
+    Stroke(2, c);
+  }
+  EXPECT_EQ(InkNewCharacter(), kInkSequenceFull);
+  EXPECT_EQ(InkMoveStrokeToNewCharacter(), kInkSequenceFull);
+  // The stroke stays with the twelfth character.
+  EXPECT_EQ(Closed(11), (Words{0xEEEE, 2, 11, 11, 12, 11, 0xF001}));
+}
+
+TEST_F(Ink, DroppedStrokeLeavesNothing) {
+  ASSERT_EQ(InkNewCharacter(), kInkStarted);
+  Stroke(2, 10);
+  Stroke(4, 50);
+  InkDropLastStroke();
+  EXPECT_EQ(Ink_data.strokes, 1);
+  EXPECT_EQ(Closed(0), (Words{0xEEEE, 2, 10, 10, 11, 10, 0xF001}));
+}
+
+TEST_F(Ink, NothingIsWrittenWithoutACharacter) {
+  InkStrokeBegin(1, 1);
+  InkStrokePoint(2, 2);
+  InkCloseCharacter();
+  EXPECT_EQ(Ink_data.strokes, 0);
+  for (const PenData& pen : hPens) EXPECT_TRUE(pen.empty());
+}
+
+}  // namespace

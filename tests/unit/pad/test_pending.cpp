@@ -1,0 +1,111 @@
+// The pending line: deleting a selection, choosing an alternative, the cursor from
+// clicks and drags, and the bounded commit buffer.
+#include <gtest/gtest.h>
+
+#include "pad_fixture.h"
+
+namespace {
+
+class Pending : public PadTest {};
+
+TEST_F(Pending, DeletingASelectionMovesTheLaterCharactersDown) {
+  SetPending("あいうえ");
+  Rang = RangRec{1, 3, 1};
+  EXPECT_EQ(BuffTextDel(), 1);
+  EXPECT_EQ(PendingUtf8(), "あえ");
+  EXPECT_EQ(Ink_data.pending, 2);
+  EXPECT_EQ(Rang.end, 1);
+  EXPECT_EQ(CellText(Result[1][0]), "え");
+  EXPECT_EQ(PenTag(BFpen[1]), 3);
+  for (int i = 2; i < kPadChars; ++i) {
+    EXPECT_TRUE(BFpen[i].empty()) << i;
+    EXPECT_EQ(Result[i][0][0], 0) << i;
+  }
+}
+
+TEST_F(Pending, NoSelectionDeletesNothing) {
+  SetPending("あい");
+  Rang = RangRec{1, 1, 1};
+  EXPECT_EQ(BuffTextDel(), 1);
+  EXPECT_EQ(PendingUtf8(), "あい");
+  EXPECT_EQ(display.pendingRedraws, 0);
+}
+
+TEST_F(Pending, MixedWidthTextKeepsCharacterBoundaries) {
+  SetPending("aあb");
+  Rang = RangRec{1, 2, 1};
+  BuffTextDel();
+  EXPECT_EQ(PendingUtf8(), "ab");
+  EXPECT_EQ(EucCharCount(Tbuff), 2);
+}
+
+TEST_F(Pending, AlternativeReplacesTheCharacterBeforeTheCursor) {
+  SetPending("あい", {"ぁ", "り"});
+  KohoSwaping(0);
+  EXPECT_EQ(PendingUtf8(), "あり");
+  EXPECT_EQ(CellText(Result[1][0]), "り");
+  EXPECT_EQ(CellText(Result[1][1]), "い");  // the replaced character is offered back
+  EXPECT_EQ(display.candidateCalls, std::vector<int>{1});
+  KohoSwaping(0);
+  EXPECT_EQ(PendingUtf8(), "あい");
+}
+
+TEST_F(Pending, AlternativeWithTheCursorAtTheStartUsesTheFirstCharacter) {
+  SetPending("あい", {"ぁ", "り"});
+  Rang = RangRec{0, 0, 0};
+  KohoSwaping(0);
+  EXPECT_EQ(PendingUtf8(), "ぁい");
+}
+
+TEST_F(Pending, EmptyAlternativeBeeps) {
+  SetPending("あい", {"ぁ"});
+  KohoSwaping(0);  // い has no alternative
+  KohoSwaping(8);
+  EXPECT_EQ(display.beeps, 2);
+  EXPECT_EQ(PendingUtf8(), "あい");
+  BuffCleaEx();
+  KohoSwaping(0);
+  EXPECT_EQ(display.beeps, 3);
+}
+
+TEST_F(Pending, ClickAndDragPlaceCursorAndSelection) {
+  SetPending("あいうえ");
+  EXPECT_EQ(PendingIndexAt(80), 2);  // (80 - 37) / 15
+  EXPECT_EQ(PendingIndexAt(40), 0);
+  EXPECT_EQ(PendingIndexAt(236), 4);  // beyond the text: after its last character
+  PendingPlaceCursor(2);
+  EXPECT_EQ(Rang.start, 2);
+  EXPECT_EQ(Rang.end, 2);
+  PendingDragTo(4);
+  EXPECT_EQ(Rang.start, 2);
+  EXPECT_EQ(Rang.end, 4);
+  PendingDragTo(0);  // back past the anchor: the selection turns round it
+  EXPECT_EQ(Rang.start, 0);
+  EXPECT_EQ(Rang.end, 2);
+}
+
+TEST_F(Pending, ClearingEmptiesEverything) {
+  SetPending("あい");
+  std::strcpy(Over_text, "x");
+  ASSERT_EQ(InkNewCharacter(), kInkStarted);
+  BuffCleaEx();
+  EXPECT_EQ(Tbuff[0], 0);
+  EXPECT_EQ(Over_text[0], 0);
+  EXPECT_EQ(Ink_data.pending, 0);
+  EXPECT_EQ(Ink_data.chars, 0);
+  EXPECT_TRUE(hPens[0].empty());
+  EXPECT_TRUE(BFpen[0].empty());
+  EXPECT_EQ(display.enterCalls, std::vector<int>{-1});
+  EXPECT_EQ(display.candidateCalls, std::vector<int>{0});
+}
+
+TEST_F(Pending, CommitBufferNeverOverflows) {
+  std::string filler(2040, 'a');
+  EXPECT_TRUE(OverTextAppend(filler.data(), filler.size()));
+  EXPECT_TRUE(OverTextAppend("0123456", 7));  // 2047 bytes and the NUL
+  EXPECT_FALSE(OverTextAppend("x", 1));
+  EXPECT_EQ(std::strlen(Over_text), 2047u);
+  EXPECT_EQ(Over_text[2047], '\0');
+}
+
+}  // namespace

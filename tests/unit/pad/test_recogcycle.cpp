@@ -1,0 +1,150 @@
+// Recognised characters entering the pending line: insertion at the cursor, selection
+// replacement, push-out beyond twelve characters, and candidates that are no text.
+#include <gtest/gtest.h>
+
+#include "pad/recogcycle.h"
+#include "pad_fixture.h"
+
+namespace {
+
+// An engine result with the given candidates (UTF-8 characters, best first).
+ZkResult ResultOf(const std::vector<std::string>& candidates) {
+  ZkResult r{};
+  for (const std::string& c : candidates) {
+    const uint16_t code = Utf8ToSjisCode(c);
+    r.entry[r.count++] = ZkResultEntry{code, code > 0xFF ? kCodeDoubleByte : kCodeSingleByte, 1000};
+  }
+  return r;
+}
+
+class Cycle : public PadTest {
+ protected:
+  // Characters written in one sequence; pen tags 100, 101, ...
+  int Insert(const std::vector<std::string>& firsts) {
+    std::vector<WrittenChar> chars;
+    for (size_t i = 0; i < firsts.size(); ++i)
+      chars.push_back({TaggedPen(100 + static_cast<int>(i)), ResultOf({firsts[i], "ー"})});
+    return InsertRecognised(&chars);
+  }
+};
+
+TEST_F(Cycle, CharactersGoInBetweenAndTheCursorFollowsThem) {
+  SetPending("あいう");
+  Rang = RangRec{1, 1, 1};
+  EXPECT_EQ(Insert({"か", "き", "く"}), 3);
+  EXPECT_EQ(PendingUtf8(), "あかきくいう");
+  EXPECT_EQ(Ink_data.pending, 6);
+  EXPECT_EQ(Rang.start, 4);
+  EXPECT_EQ(Rang.end, 4);
+  const int tags[] = {0, 100, 101, 102, 1, 2};
+  const char* firsts[] = {"あ", "か", "き", "く", "い", "う"};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(PenTag(BFpen[i]), tags[i]) << i;
+    EXPECT_EQ(CellText(Result[i][0]), firsts[i]) << i;
+  }
+  EXPECT_EQ(CellText(Result[3][1]), "ー");
+}
+
+TEST_F(Cycle, ANewCharacterReplacesTheSelection) {
+  SetPending("あいうえ");
+  Rang = RangRec{1, 3, 1};
+  Insert({"か"});
+  EXPECT_EQ(PendingUtf8(), "あかえ");
+  EXPECT_EQ(Rang.end, 2);
+  EXPECT_EQ(PenTag(BFpen[2]), 3);
+  EXPECT_TRUE(BFpen[3].empty());
+}
+
+TEST_F(Cycle, FullLinePushesItsFirstCharacterToTheApplication) {
+  SetPending("あいうえおかきくけこさし");
+  Rang = RangRec{5, 5, 5};
+  Insert({"た"});
+  EXPECT_EQ(PendingUtf8(), "いうえおたかきくけこさし");
+  EXPECT_EQ(Ink_data.pending, 12);
+  EXPECT_EQ(Rang.end, 5);
+  EXPECT_EQ(PenTag(BFpen[0]), 1);
+  EXPECT_EQ(PenTag(BFpen[4]), 100);
+  EXPECT_EQ(PenTag(BFpen[5]), 5);
+  ASSERT_EQ(clipboard.texts.size(), 1u);
+  EXPECT_EQ(Utf8(clipboard.texts[0]), "あ");
+  EXPECT_EQ(Over_text[0], 0);
+}
+
+TEST_F(Cycle, FullLineWithTheCursorAtTheStartSendsTheNewCharacter) {
+  SetPending("あいうえおかきくけこさし");
+  Rang = RangRec{0, 0, 0};
+  EXPECT_EQ(Insert({"た"}), 0);
+  EXPECT_EQ(PendingUtf8(), "あいうえおかきくけこさし");
+  ASSERT_EQ(clipboard.texts.size(), 1u);
+  EXPECT_EQ(Utf8(clipboard.texts[0]), "た");
+  EXPECT_EQ(PenTag(BFpen[0]), 0);
+}
+
+TEST_F(Cycle, PushedOutTextWaitsWhenNoWindowHasTheFocus) {
+  focus.focus = 1;  // PointerRoot
+  SetPending("あいうえおかきくけこさし");
+  Rang = RangRec{1, 1, 1};
+  Insert({"た"});
+  Insert({"ち"});  // a later cycle keeps what still waits
+  EXPECT_TRUE(clipboard.texts.empty());
+  EXPECT_EQ(Utf8(Over_text), "あた");
+  focus.focus = 0x200003;
+  EnterClick();
+  ASSERT_EQ(clipboard.texts.size(), 1u);
+  EXPECT_EQ(Utf8(clipboard.texts[0]), "あたちいうえおかきくけこさし");
+}
+
+TEST_F(Cycle, FullCommitBufferRefusesTheCharacterInsteadOfOverflowing) {
+  focus.focus = 0;
+  SetPending("あいうえおかきくけこさし");
+  Rang = RangRec{3, 3, 3};
+  std::memset(Over_text, 'a', 2046);
+  Insert({"た"});
+  EXPECT_EQ(PendingUtf8(), "あいうえおかきくけこさし");  // nothing lost
+  EXPECT_EQ(std::strlen(Over_text), 2046u);
+  EXPECT_EQ(display.beeps, 1);
+  EXPECT_EQ(PenTag(BFpen[0]), 0);
+}
+
+TEST_F(Cycle, NothingRecognisedLeavesTheLine) {
+  SetPending("あい");
+  std::vector<WrittenChar> none;
+  EXPECT_EQ(InsertRecognised(&none), 0);
+  EXPECT_EQ(PendingUtf8(), "あい");
+  EXPECT_EQ(display.candidateCalls, std::vector<int>{10});
+}
+
+TEST_F(Cycle, FirstCharacterTurnsTheEnterKeyIntoPaste) {
+  Insert({"あ"});
+  EXPECT_EQ(display.enterCalls, std::vector<int>{-2});
+  EXPECT_EQ(display.candidateCalls.back(), 10);
+}
+
+TEST_F(Cycle, GestureCandidatesAreSkipped) {
+  ZkResult r = ResultOf({"あ", "い"});
+  r.entry[2] = r.entry[1];
+  r.entry[1] = r.entry[0];
+  r.entry[0] = ZkResultEntry{0x8051, kCodeGesture, 900};
+  r.count = 3;
+  DropGestureCandidates(&r);
+  ASSERT_EQ(r.count, 2);
+  EXPECT_EQ(r.entry[0].code, Utf8ToSjisCode("あ"));
+  ZkResult gestures{};
+  gestures.entry[0] = ZkResultEntry{0x805D, kCodeGesture, 900};
+  gestures.count = 1;
+  DropGestureCandidates(&gestures);
+  EXPECT_EQ(gestures.count, 0);
+}
+
+TEST_F(Cycle, ResultCellsHoldBothWidths) {
+  char cells[kCandCells][2];
+  ResultSets(ResultOf({"漢", "A"}), cells);
+  EXPECT_EQ(CellText(cells[0]), "漢");
+  EXPECT_EQ(cells[1][0], 'A');
+  EXPECT_EQ(cells[1][1], 0);
+  EXPECT_EQ(cells[2][0], 0);
+  ResultSets(ZkResult{}, cells);
+  EXPECT_EQ(CellText(cells[0]), "？");
+}
+
+}  // namespace
