@@ -39,13 +39,14 @@ test: build
 	$(MAKE) --no-print-directory test-asan
 	$(MAKE) --no-print-directory test-fuzz
 
-# The engine and post-processing tests again, under AddressSanitizer and UBSan.
+# The unit tests again (engine, post-processing, tools and the GUI's plain logic),
+# under AddressSanitizer and UBSan; the end-to-end tests run in the normal build.
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSORENIX_SANITIZE=ON \
-	  -DSORENIX_GUI=OFF -DSORENIX_DATA=OFF $(CMAKE_FLAGS)
+	  -DSORENIX_GUI=ON -DSORENIX_DATA=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L 'engine|seni|tools'
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L 'engine|seni|tools|app|ui|pad|keyboards'
 
 # Accuracy and speed of recognition on distorted samples (not part of `make test`).
 bench: build
