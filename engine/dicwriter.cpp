@@ -139,12 +139,12 @@ bool WriteDicFile(const std::string& path, const std::vector<SubDicSpec>& subs,
 
 DicPatternSpec PatternToSpec(uint16_t code, const KusabiPattern& pattern) {
   auto clamp = [](int16_t v) { return static_cast<int8_t>(v < -128 ? -128 : (v > 127 ? 127 : v)); };
-  DicPatternSpec spec;
-  spec.code = code;
+  DicPatternSpec stored;
+  stored.code = code;
   const int n = pattern.segments < 0 ? 0 : (pattern.segments > kMaxSegments ? kMaxSegments : pattern.segments);
   for (int i = 0; i < n; ++i) {
     const KusabiSegment& s = pattern.segment[i];
-    spec.segments.push_back({clamp(s.x0), clamp(s.y0), clamp(s.x1), clamp(s.y1)});
+    stored.segments.push_back({clamp(s.x0), clamp(s.y0), clamp(s.x1), clamp(s.y1)});
   }
-  return spec;
+  return stored;
 }

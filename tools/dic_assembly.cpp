@@ -72,18 +72,18 @@ bool AssembleSubDics(const std::vector<BuiltPattern>& patterns, std::vector<SubD
   for (auto& groups : byClass) groups.resize(kDicGroups);
   std::set<std::tuple<uint16_t, int, std::vector<std::array<int8_t, 4>>>> seen;
   for (const BuiltPattern& p : patterns) {
-    const uint32_t cls = ZkCheckJisyu(p.spec.code);
+    const uint32_t cls = ZkCheckJisyu(p.stored.code);
     const auto it = std::find(order.begin(), order.end(), cls);
     if (it == order.end()) {
-      *error = "code " + Hex(p.spec.code) + " belongs to no character class of the dictionary";
+      *error = "code " + Hex(p.stored.code) + " belongs to no character class of the dictionary";
       return false;
     }
     const int group = DicGroupOf(p.strokes);
-    if (!seen.insert({p.spec.code, group, p.spec.segments}).second) {
+    if (!seen.insert({p.stored.code, group, p.stored.segments}).second) {
       ++*duplicatesDropped;
       continue;
     }
-    byClass[it - order.begin()][group].push_back(p.spec);
+    byClass[it - order.begin()][group].push_back(p.stored);
   }
   for (size_t c = 0; c < order.size(); ++c) {
     std::vector<DicPatternSpec> groups[kDicGroups];

@@ -10,7 +10,7 @@
 
 struct BuiltPattern {
   int strokes = 0;  // strokes of the extracted pattern (its group is DicGroupOf(strokes))
-  DicPatternSpec spec;
+  DicPatternSpec stored;
 };
 
 // The classes in the order their sub-dictionaries are written.

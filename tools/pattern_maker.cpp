@@ -20,6 +20,6 @@ bool MakePattern(const ReferenceForm& form, const PatternMakerOptions& options, 
   ZkRNKinji(pen.data(), &pattern, &norm, strokes);
   if (pattern.segments <= 0) return false;
   out->strokes = pattern.strokes;
-  out->spec = PatternToSpec(form.code, pattern);
+  out->stored = PatternToSpec(form.code, pattern);
   return true;
 }
