@@ -321,6 +321,37 @@ TEST(RuijiLoop, HookOfTwoSegmentsMustTurnSharply) {
   EXPECT_FALSE(LastStrokeLoopTest(c, 0));
 }
 
+TEST(RuijiLoop, UnmatchedNeighbourOfATwoSegmentHook) {
+  // The stored last stroke has two segments; the input stroke a third, unmatched one.
+  const Drawing stored = {{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}}};
+  const auto loopTest = [&](const Drawing& written) {
+    RuijiFixture f;
+    f.SetInput(written);
+    f.Add(kCodeA, stored);  // pattern segment k with input segment k; the last input unpaired
+    RuijiContext ctx(&f.input, nullptr, 0, f.list);
+    return LastStrokeLoopTest(ctx, 0);
+  };
+  // A small circle of three segments, two of them matched: the short rest closes it.
+  EXPECT_TRUE(loopTest({{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}, {0, 0}}}));
+  // The same hook with the pen running on: a tail twice the first segment or longer.
+  EXPECT_FALSE(loopTest({{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}, {-10, 4}}}));
+  EXPECT_FALSE(loopTest({{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}, {-30, -20}}}));
+}
+
+TEST(RuijiLoop, UnmatchedLongLeadInBeforeATwoSegmentHook) {
+  RuijiFixture f;
+  f.SetInput({{{-40, 30}, {40, 30}}, {{-30, -20}, {0, 0}, {10, 0}, {5, 9}}});
+  KohoSlot& s = f.Add(kCodeA, {{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}}}, false);
+  RuijiFixture::Pair(&s, 0, 0, 0);
+  RuijiFixture::Pair(&s, 1, 2, 2);
+  RuijiFixture::Pair(&s, 2, 3, 3);
+  RuijiContext ctx(&f.input, nullptr, 0, f.list);
+  EXPECT_FALSE(LastStrokeLoopTest(ctx, 0));  // input segment 1 (length 50) leads in unmatched
+  f.input.segment[1] = KusabiSegment{-5, 0, 0, 0};  // a short lead-in does not decide
+  RuijiContext again(&f.input, nullptr, 0, f.list);
+  EXPECT_TRUE(LastStrokeLoopTest(again, 0));
+}
+
 TEST(RuijiLoop, CurlOfThreeOrMoreSegments) {
   // A curl turning one way: the run covers four segments.
   RuijiFixture curl = LikeInput({{{0, 0}, {10, 0}, {15, 10}, {10, 20}, {0, 20}}});
