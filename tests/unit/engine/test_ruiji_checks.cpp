@@ -153,6 +153,18 @@ TEST(RuijiJoint, JoinedAndSeparateStrokes) {
   EXPECT_TRUE(Check(vertex, 0, 59, 0, 1));
 }
 
+TEST(RuijiJoint, StrokesCrossingWhereTheFirstOneBends) {
+  // Stroke 0 bends on stroke 1's line and goes on to its other side: a crossing, as
+  // check 20 counts it, although neither of its segments crosses on its own.
+  RuijiFixture bent = LikeInput({{{-20, -30}, {0, 0}, {10, 30}}, {{-30, 0}, {30, 0}}});
+  EXPECT_TRUE(Check(bent, 0, 20, 0, 1));
+  EXPECT_TRUE(Check(bent, 0, 58, 0, 1));
+  EXPECT_FALSE(Check(bent, 0, 59, 0, 1));
+  // Bending back on the line is only a touch.
+  RuijiFixture back = LikeInput({{{-20, -30}, {0, 0}, {20, -30}}, {{-30, 0}, {30, 0}}});
+  EXPECT_TRUE(Check(back, 0, 59, 0, 1));
+}
+
 TEST(RuijiChain, StrokesWrittenAsOneChain) {
   // The input writes in one movement what the candidate stores as two strokes.
   RuijiFixture f;
