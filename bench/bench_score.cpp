@@ -5,10 +5,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <set>
 
 #include <nlohmann/json.hpp>
 
 #include "bench_class.h"
+#include "ruiji_table.h"
 #include "rule_forms.h"
 #include "textconv.h"
 
@@ -18,6 +20,18 @@ double Percentile(std::vector<double> values, double p) {
   size_t rank = static_cast<size_t>(std::ceil(p / 100.0 * static_cast<double>(values.size())));
   rank = std::clamp<size_t>(rank, 1, values.size());
   return values[rank - 1];
+}
+
+bool IsLookAlikeCode(uint16_t code) {
+  static const std::set<uint16_t> codes = [] {
+    std::set<uint16_t> all;
+    for (const RuijiGroup* g = ZkRuijiTable; g->count != kRuijiTableEnd; ++g) {
+      if (g->count > kRuijiEntriesPerGroup) continue;  // the closing group that never matches
+      for (int i = 0; i < g->count; ++i) all.insert(g->entry[i].code);
+    }
+    return all;
+  }();
+  return codes.count(code) != 0;
 }
 
 bool BenchScorer::Add(const std::string& line) {
@@ -31,12 +45,13 @@ bool BenchScorer::Add(const std::string& line) {
   std::string group = j.contains("class") && j["class"].is_string() ? j["class"].get<std::string>()
                                                                     : BenchClassOf(Utf8ToSjisCode(expected));
   GroupTally& tally = groups_[group];
-  GroupTally* small = RuleLargeFormOf(Utf8ToSjisCode(expected)) != 0 ? &smallForms_ : nullptr;
-  ++tally.samples;
-  tally.micros.push_back(j["us"].get<double>());
-  if (small) {
-    ++small->samples;
-    small->micros.push_back(j["us"].get<double>());
+  const uint16_t code = Utf8ToSjisCode(expected);
+  GroupTally* small = RuleLargeFormOf(code) != 0 ? &smallForms_ : nullptr;
+  GroupTally* lookAlike = IsLookAlikeCode(code) ? &lookAlikes_ : nullptr;
+  for (GroupTally* t : {&tally, small, lookAlike}) {
+    if (!t) continue;
+    ++t->samples;
+    t->micros.push_back(j["us"].get<double>());
   }
   const auto& cands = j["cands"];
   size_t rank = SIZE_MAX;  // not among the candidates
@@ -46,7 +61,7 @@ bool BenchScorer::Add(const std::string& line) {
       break;
     }
   }
-  for (GroupTally* t : {&tally, small}) {
+  for (GroupTally* t : {&tally, small, lookAlike}) {
     if (!t) continue;
     if (rank < 1) ++t->top1;
     if (rank < 5) ++t->top5;
@@ -90,6 +105,10 @@ std::string BenchScorer::Report(size_t confusions) const {
   if (smallForms_.samples) {
     out += "of which the small kana and small letters the engine derives from their large form:\n";
     row("small", smallForms_);
+  }
+  if (lookAlikes_.samples) {
+    out += "of which the characters of the look-alike groups:\n";
+    row("look-alike", lookAlikes_);
   }
   if (failed_) {
     std::snprintf(buf, sizeof buf, "failed lines: %zu\n", failed_);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -23,16 +24,21 @@ class BenchScorer {
   const std::map<std::string, GroupTally>& groups() const { return groups_; }
   size_t failed() const { return failed_; }
 
-  // The table, groups in the benchmark's order, then all groups together, then the
-  // most frequent confusions (expected -> best candidate).
+  // The table, groups in the benchmark's order, then all groups together, the small
+  // forms and the characters of the look-alike groups, then the most frequent
+  // confusions (expected -> best candidate).
   std::string Report(size_t confusions = 20) const;
 
  private:
   std::map<std::string, GroupTally> groups_;
   GroupTally smallForms_;  // also counted in their groups
+  GroupTally lookAlikes_;  // the characters of the look-alike groups, likewise
   std::map<std::pair<std::string, std::string>, size_t> confusions_;
   size_t failed_ = 0;
 };
+
+// True when code is a character of one of the look-alike groups (a leader or a member).
+bool IsLookAlikeCode(uint16_t code);
 
 // Nearest-rank percentile (p in 0..100) of the values; 0 for none.
 double Percentile(std::vector<double> values, double p);

@@ -94,17 +94,57 @@ PixelStroke MouseEvents(const Polyline& path, const DistortOptions& o, BenchRng*
   return stroke;
 }
 
+// The strokes moved and scaled so that their drawing fills the box: its larger side
+// spans the box, centred. Reference drawings of small forms sit at about half their
+// box, in places that differ from one source to the next.
+StrokeList FillBox(const StrokeList& strokes, double box) {
+  double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  bool first = true;
+  for (const Polyline& line : strokes) {
+    for (const PointF& p : line) {
+      x0 = first ? p.x : std::min(x0, p.x);
+      y0 = first ? p.y : std::min(y0, p.y);
+      x1 = first ? p.x : std::max(x1, p.x);
+      y1 = first ? p.y : std::max(y1, p.y);
+      first = false;
+    }
+  }
+  const double extent = std::max(x1 - x0, y1 - y0);
+  if (first || extent <= 0) return strokes;
+  const double scale = box / extent, cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
+  StrokeList filled = strokes;
+  for (Polyline& line : filled)
+    for (PointF& p : line) p = {box / 2 + (p.x - cx) * scale, box / 2 + (p.y - cy) * scale};
+  return filled;
+}
+
 }  // namespace
 
-Sample DistortSample(const StrokeList& strokes, double box, const DistortOptions& o, BenchRng* rng) {
+Sample DistortSample(const StrokeList& reference, double box, const DistortOptions& o, BenchRng* rng,
+                     bool smallForm) {
   Sample sample;
   const int frame = static_cast<int>(std::lround(rng->Uniform(o.minFrame, o.maxFrame)));
   sample.width = sample.height = frame;
-  const double size = frame * rng->Uniform(0.65, 0.9);
-  const double left = rng->Uniform(0, frame - size), top = rng->Uniform(0, frame - size);
+  double size, left, top;  // the box becomes the size x size square at (left, top)
+  StrokeList strokes;
+  if (smallForm) {
+    // People write small kana and small letters clearly smaller than the box and in
+    // its lower part; the drawing itself gets the size.
+    strokes = FillBox(reference, box);
+    size = frame * rng->Uniform(o.smallMin, o.smallMax);
+    left = rng->Uniform(0, frame - size);
+    top = rng->Uniform(std::min(o.smallTop * frame, frame - size), frame - size);
+  } else {
+    strokes = reference;
+    size = frame * rng->Uniform(0.65, 0.9);
+    left = rng->Uniform(0, frame - size);
+    top = rng->Uniform(0, frame - size);
+  }
 
   // The whole character: size, proportions, slant (mostly to the right), rotation.
-  const double scale = 1 + rng->Uniform(-o.scale, o.scale);
+  // A small form's size is already drawn from its own range.
+  const double sizeJitter = rng->Uniform(-o.scale, o.scale);
+  const double scale = smallForm ? 1 : 1 + sizeJitter;
   const double aspect = rng->Uniform(-o.aspect, o.aspect);
   const double sx = scale * (1 + aspect), sy = scale * (1 - aspect);
   const double shear = rng->Uniform(-o.slant / 2, o.slant);

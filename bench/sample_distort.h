@@ -24,6 +24,11 @@ struct DistortOptions {
   double maxStep = 10;          // and fastest
   int minFrame = 80;            // writing frame size range, pixels
   int maxFrame = 200;
+  // Small kana and small letters: the larger side of the drawing as a fraction of the
+  // frame, and how far down the frame the drawing starts at the least.
+  double smallMin = 0.25;
+  double smallMax = 0.38;
+  double smallTop = 0.40;
 };
 
 struct Sample {
@@ -33,5 +38,8 @@ struct Sample {
 };
 
 // One sample of strokes drawn in a box x box square (y down). The same rng state
-// gives the same sample.
-Sample DistortSample(const StrokeList& strokes, double box, const DistortOptions& options, BenchRng* rng);
+// gives the same sample. smallForm writes a small kana or small letter as people do:
+// clearly smaller than the frame and in its lower part (the engine tells these from
+// their large forms only by the size of the writing).
+Sample DistortSample(const StrokeList& strokes, double box, const DistortOptions& options, BenchRng* rng,
+                     bool smallForm = false);

@@ -8,6 +8,9 @@
 // its standard form, the others cycling through its other forms (variants, and kana
 // with neighbouring strokes joined); --kanji-stride K keeps every K-th kanji. --class-mask
 // gives each sample the class mask of its group's input mode (default: all classes).
+// Small kana and small letters (ぁ, っ, ｃ, ...) are written as people write them in a
+// box: at 25-38% of the frame and in its lower part, where their reference drawings
+// are about half the box. The engine tells them from their large forms by size alone.
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -20,6 +23,7 @@
 
 #include "bench_class.h"
 #include "reference_set.h"
+#include "rule_forms.h"
 #include "sample_distort.h"
 #include "textconv.h"
 
@@ -137,7 +141,7 @@ int main(int argc, char** argv) {
       const size_t which = (i % 2 == 0 || others == 0) ? 0 : 1 + static_cast<size_t>(i / 2) % others;
       const ReferenceForm& form = *codeForms[which];
       BenchRng rng(MixSeed(MixSeed(args.seed, code), static_cast<uint64_t>(i)));
-      const Sample sample = DistortSample(form.strokes, form.box, options, &rng);
+      const Sample sample = DistortSample(form.strokes, form.box, options, &rng, RuleLargeFormOf(code) != 0);
       nlohmann::json strokes = nlohmann::json::array();
       for (const PixelStroke& s : sample.strokes) {
         nlohmann::json points = nlohmann::json::array();

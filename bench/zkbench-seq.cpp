@@ -6,7 +6,8 @@
 //   zkbench-seq SENTENCES [--kanjivg DIR] [--strokes DIR] [--seed N] [--samples N]
 //
 // Each sentence is written --samples times with different distortions; a row with
-// a character that has no reference form is left out (and counted on stderr).
+// a character that has no reference form is left out (and counted on stderr). Small
+// kana are written small and low in their box, as in zkbench-gen.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include <nlohmann/json.hpp>
 
 #include "reference_set.h"
+#include "rule_forms.h"
 #include "sample_distort.h"
 #include "textconv.h"
 
@@ -135,7 +137,9 @@ int main(int argc, char** argv) {
           }
           BenchRng rng(MixSeed(MixSeed(MixSeed(args.seed, sentenceNumber), rowNumber * 1000 + c),
                                static_cast<uint64_t>(sample)));
-          const Sample s = DistortSample(form->second->strokes, form->second->box, options, &rng);
+          const uint16_t code = form->first;
+          const Sample s = DistortSample(form->second->strokes, form->second->box, options, &rng,
+                                         RuleLargeFormOf(code) != 0);
           nlohmann::json strokes = nlohmann::json::array();
           for (const PixelStroke& stroke : s.strokes) {
             nlohmann::json points = nlohmann::json::array();

@@ -80,6 +80,8 @@ bool StrokesCross(RuijiContext& ctx, int rank, int s0, int s1) {
       const int cls = CrossClass(v.a, v.b, &p);
       if (cls == kCrossBoth) return true;
       if (cls == kCrossBEndsOnA && v.bNext && Straddles(v.a, v.b, *v.bNext)) return true;
+      // A bends on B's line and goes on across it: a crossing at A's corner, which
+      // neither of A's segments shows as one on its own (the crossing test counts it).
       if (cls == kCrossAEndsOnB && v.aNext && Straddles(v.b, v.a, *v.aNext)) return true;
     }
   }
@@ -136,6 +138,9 @@ bool StrokesJoined(RuijiContext& ctx, int rank, int s0, int s1) {
       if (cls == kCrossBoth) return true;
       if (cls == kCrossAStartsOnB && i == 0) return true;
       if (cls == kCrossAEndsOnB && i == ra.count - 1) return true;
+      // A bends on B's line and goes on across it: a crossing at A's corner, which
+      // neither of A's segments shows as one on its own (the crossing test counts it).
+      if (cls == kCrossAEndsOnB && v.aNext && Straddles(v.b, v.a, *v.aNext)) return true;
       if (cls == kCrossBEndsOnA && v.bNext && Straddles(v.a, v.b, *v.bNext)) return true;
     }
   }

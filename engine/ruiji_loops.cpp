@@ -74,12 +74,14 @@ bool LastStrokeLoopTest(RuijiContext& ctx, int rank) {
   }
   if (hi == lo) return false;
   if (hi == lo + 1) {
-    // Two segments: an unmatched long tail written on after them (or before them)
-    // means the stroke did not end in a hook; otherwise they must turn sharply.
+    // Two segments: an unmatched tail at least twice as long written on after them (or
+    // before them) means the pen went on past a hook, not round a mark. A short
+    // unmatched neighbour is the rest of the same small circle (a circle often comes
+    // out as three segments of which matching pairs two) and does not decide.
     if (hi + 1 < n && map[hi + 1] == map[lo] && Unpaired(ctx.InputPartner(rank, hi + 1))) {
-      if (SegLength(ctx.InputSegment(hi + 1)) < 2 * SegLength(ctx.InputSegment(lo))) return false;
+      if (SegLength(ctx.InputSegment(hi + 1)) >= 2 * SegLength(ctx.InputSegment(lo))) return false;
     } else if (lo > 0 && map[lo - 1] == map[hi] && Unpaired(ctx.InputPartner(rank, lo - 1))) {
-      if (SegLength(ctx.InputSegment(lo - 1)) < 2 * SegLength(ctx.InputSegment(hi))) return false;
+      if (SegLength(ctx.InputSegment(lo - 1)) >= 2 * SegLength(ctx.InputSegment(hi))) return false;
     }
     const int t = Turn(ctx.InputSegment(lo), ctx.InputSegment(hi));
     return t < -90 || t > 90;

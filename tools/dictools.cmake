@@ -12,7 +12,8 @@ add_library(dictools STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dic_assembly.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pattern_maker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rule_forms.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/variant_filter.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/variant_filter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/checked_strokes.cpp)
 target_include_directories(dictools PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(dictools PUBLIC engine pugixml::pugixml)
 sorenix_warnings(dictools)

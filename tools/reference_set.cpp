@@ -85,6 +85,7 @@ std::vector<ReferenceForm> JoinedStrokeForms(const ReferenceForm& form, double m
     ReferenceForm f = form;
     f.variant = true;
     f.joined = true;
+    f.joinedAt = static_cast<int>(i);
     f.source = form.source + " joined " + std::to_string(i + 1) + "+" + std::to_string(i + 2);
     f.strokes[i].insert(f.strokes[i].end(), b.begin(), b.end());
     f.strokes.erase(f.strokes.begin() + static_cast<long>(i) + 1);

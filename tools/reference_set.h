@@ -14,6 +14,7 @@ struct ReferenceForm {
   bool variant = false; // a form besides the character's standard one
   bool handMade = false; // from the project's stroke-text files
   bool joined = false;   // a kana with two neighbouring strokes joined
+  int joinedAt = -1;     // then the first of the two, numbered from 0 in the form joined
   double box = 100;     // strokes lie in a box * box square
   StrokeList strokes;
 };

@@ -5,7 +5,10 @@
 //               [--box PIXELS] [--spacing PIXELS] [--no-variants | --all-variants]
 //               [--variant-margin M] [--with-small-forms] [--allow-incomplete]
 //
-// Kana also get forms with two neighbouring strokes joined. KanjiVG's variant forms
+// Kana also get forms with two neighbouring strokes joined, except where the engine's
+// look-alike checks read the strokes of the character by number and the join would
+// renumber or merge them (those checks would then read the wrong strokes; a joined
+// writing still matches the form with separate strokes). KanjiVG's variant forms
 // are judged against the dictionary of the other forms: a variant that dictionary
 // already recognises first by a normalised margin of M or more (default 300) adds
 // nothing but search time and is left out. Small kana and
@@ -23,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "checked_strokes.h"
 #include "coverage.h"
 #include "dic_assembly.h"
 #include "dicfile.h"
@@ -101,6 +105,7 @@ struct Tally {
   size_t variantsJudged = 0;
   size_t variantsKept = 0;
   size_t joinedForms = 0;
+  size_t joinedChecked = 0;  // joined forms left out for the look-alike checks
 };
 
 // Patterns of the forms; small forms left to the engine are skipped.
@@ -184,9 +189,16 @@ int main(int argc, char** argv) {
     const size_t standard = forms.size();
     for (size_t i = 0; i < standard; ++i) {
       if (forms[i].variant || forms[i].handMade) continue;
-      std::vector<ReferenceForm> joined = JoinedStrokeForms(forms[i]);
-      tally.joinedForms += joined.size();
-      forms.insert(forms.end(), joined.begin(), joined.end());
+      const CheckedStrokes checked = LookAlikeCheckedStrokes(forms[i].code);
+      const int strokes = static_cast<int>(forms[i].strokes.size());
+      for (ReferenceForm& joined : JoinedStrokeForms(forms[i])) {
+        if (!JoinKeepsCheckedStrokes(checked, strokes, joined.joinedAt)) {
+          ++tally.joinedChecked;
+          continue;
+        }
+        ++tally.joinedForms;
+        forms.push_back(std::move(joined));
+      }
     }
   }
 
@@ -225,8 +237,9 @@ int main(int argc, char** argv) {
               stats.notJis);
   if (args.variants == Variants::kJudged)
     std::printf("KanjiVG variants: %zu judged, %zu kept (not recognised first by a margin of %d); "
-                "kana with strokes joined: %zu\n",
-                tally.variantsJudged, tally.variantsKept, args.variantMargin, tally.joinedForms);
+                "kana with strokes joined: %zu (%zu left out: look-alike checks read those strokes)\n",
+                tally.variantsJudged, tally.variantsKept, args.variantMargin, tally.joinedForms,
+                tally.joinedChecked);
   std::printf("forms: %zu, patterns stored: %zu (identical duplicates dropped: %zu, empty: %zu, "
               "small forms left to the engine: %zu)\n",
               forms.size(), patterns.size() - duplicates, duplicates, tally.empty, tally.smallSkipped);

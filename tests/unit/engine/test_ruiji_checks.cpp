@@ -153,6 +153,18 @@ TEST(RuijiJoint, JoinedAndSeparateStrokes) {
   EXPECT_TRUE(Check(vertex, 0, 59, 0, 1));
 }
 
+TEST(RuijiJoint, StrokesCrossingWhereTheFirstOneBends) {
+  // Stroke 0 bends on stroke 1's line and goes on to its other side: a crossing, as
+  // check 20 counts it, although neither of its segments crosses on its own.
+  RuijiFixture bent = LikeInput({{{-20, -30}, {0, 0}, {10, 30}}, {{-30, 0}, {30, 0}}});
+  EXPECT_TRUE(Check(bent, 0, 20, 0, 1));
+  EXPECT_TRUE(Check(bent, 0, 58, 0, 1));
+  EXPECT_FALSE(Check(bent, 0, 59, 0, 1));
+  // Bending back on the line is only a touch.
+  RuijiFixture back = LikeInput({{{-20, -30}, {0, 0}, {20, -30}}, {{-30, 0}, {30, 0}}});
+  EXPECT_TRUE(Check(back, 0, 59, 0, 1));
+}
+
 TEST(RuijiChain, StrokesWrittenAsOneChain) {
   // The input writes in one movement what the candidate stores as two strokes.
   RuijiFixture f;
@@ -319,6 +331,37 @@ TEST(RuijiLoop, HookOfTwoSegmentsMustTurnSharply) {
   RuijiFixture straight = LikeInput({{{-40, 0}, {40, 0}}, {{0, 40}, {0, -40}}});
   RuijiContext c(&straight.input, nullptr, 0, straight.list);
   EXPECT_FALSE(LastStrokeLoopTest(c, 0));
+}
+
+TEST(RuijiLoop, UnmatchedNeighbourOfATwoSegmentHook) {
+  // The stored last stroke has two segments; the input stroke a third, unmatched one.
+  const Drawing stored = {{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}}};
+  const auto loopTest = [&](const Drawing& written) {
+    RuijiFixture f;
+    f.SetInput(written);
+    f.Add(kCodeA, stored);  // pattern segment k with input segment k; the last input unpaired
+    RuijiContext ctx(&f.input, nullptr, 0, f.list);
+    return LastStrokeLoopTest(ctx, 0);
+  };
+  // A small circle of three segments, two of them matched: the short rest closes it.
+  EXPECT_TRUE(loopTest({{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}, {0, 0}}}));
+  // The same hook with the pen running on: a tail twice the first segment or longer.
+  EXPECT_FALSE(loopTest({{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}, {-10, 4}}}));
+  EXPECT_FALSE(loopTest({{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}, {-30, -20}}}));
+}
+
+TEST(RuijiLoop, UnmatchedLongLeadInBeforeATwoSegmentHook) {
+  RuijiFixture f;
+  f.SetInput({{{-40, 30}, {40, 30}}, {{-30, -20}, {0, 0}, {10, 0}, {5, 9}}});
+  KohoSlot& s = f.Add(kCodeA, {{{-40, 30}, {40, 30}}, {{0, 0}, {10, 0}, {5, 9}}}, false);
+  RuijiFixture::Pair(&s, 0, 0, 0);
+  RuijiFixture::Pair(&s, 1, 2, 2);
+  RuijiFixture::Pair(&s, 2, 3, 3);
+  RuijiContext ctx(&f.input, nullptr, 0, f.list);
+  EXPECT_FALSE(LastStrokeLoopTest(ctx, 0));  // input segment 1 (length 50) leads in unmatched
+  f.input.segment[1] = KusabiSegment{-5, 0, 0, 0};  // a short lead-in does not decide
+  RuijiContext again(&f.input, nullptr, 0, f.list);
+  EXPECT_TRUE(LastStrokeLoopTest(again, 0));
 }
 
 TEST(RuijiLoop, CurlOfThreeOrMoreSegments) {

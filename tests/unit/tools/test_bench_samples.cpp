@@ -2,6 +2,7 @@
 // reference and from other seeds, inside its frame, every stroke kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "sample_distort.h"
@@ -75,6 +76,28 @@ TEST(BenchSamples, TinyStrokeStaysAStroke) {
     ASSERT_EQ(s.strokes.size(), 1u);
     EXPECT_GE(s.strokes[0].size(), 2u);
   }
+}
+
+TEST(BenchSamples, SmallFormsWrittenSmallAndLow) {
+  // A small kana drawn, as in its reference, at half the box in its lower left.
+  const StrokeList smallTsu = {{{20, 55}, {45, 50}, {62, 58}, {55, 80}, {40, 92}}};
+  int small = 0;
+  for (uint64_t seed = 0; seed < 200; ++seed) {
+    BenchRng rng(seed);
+    const Sample s = DistortSample(smallTsu, 100, DistortOptions(), &rng, true);
+    int x0 = s.width, y0 = s.height, x1 = 0, y1 = 0;
+    for (const auto& p : s.strokes[0]) {
+      x0 = std::min(x0, p.x), y0 = std::min(y0, p.y);
+      x1 = std::max(x1, p.x), y1 = std::max(y1, p.y);
+    }
+    const double larger = std::max(x1 - x0, y1 - y0) / static_cast<double>(s.width);
+    EXPECT_GT(larger, 0.2) << seed;
+    EXPECT_LT(larger, 0.47) << seed;  // 25-38% before slant, wobble and overshoot
+    EXPECT_GT(y0, s.height / 3) << seed;
+    // The engine's size classes: small is below 2/5 of the frame both ways.
+    if (5 * (x1 - x0) < 2 * s.width && 5 * (y1 - y0) < 2 * s.height) ++small;
+  }
+  EXPECT_GT(small, 170);  // most; a few come out larger, as some people write them
 }
 
 TEST(BenchRng, UniformAndNormalStayInRange) {

@@ -25,6 +25,19 @@ TEST(BenchScore, CountsTopRanksPerGroup) {
   EXPECT_NE(report.find("あ->(none) 1"), std::string::npos) << report;
 }
 
+TEST(BenchScore, CharactersOfTheLookAlikeGroupsHaveTheirOwnRow) {
+  EXPECT_TRUE(IsLookAlikeCode(0x82CD));   // は, a leader
+  EXPECT_TRUE(IsLookAlikeCode(0x82A0));   // あ, only a member (of 木's group)
+  EXPECT_FALSE(IsLookAlikeCode(0x82A9));  // か
+  EXPECT_FALSE(IsLookAlikeCode(0xFFFF));  // the closing group's leader
+  BenchScorer s;
+  EXPECT_TRUE(s.Add(R"({"char":"は","class":"hiragana","cands":["ば","は"],"us":10})"));
+  EXPECT_TRUE(s.Add(R"({"char":"ぱ","class":"hiragana","cands":["ぱ"],"us":10})"));
+  EXPECT_TRUE(s.Add(R"({"char":"か","class":"hiragana","cands":["か"],"us":10})"));
+  const std::string report = s.Report();
+  EXPECT_NE(report.find("look-alike        2   50.0%  100.0%  100.0%"), std::string::npos) << report;
+}
+
 TEST(BenchScore, FailedLines) {
   BenchScorer s;
   EXPECT_FALSE(s.Add(R"({"error": "line 3: bad"})"));

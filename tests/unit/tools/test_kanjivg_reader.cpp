@@ -177,6 +177,7 @@ TEST(ReferenceSet, JoinedStrokeFormsOfKana) {
   ASSERT_EQ(joined.size(), 1u);
   EXPECT_TRUE(joined[0].variant);
   EXPECT_EQ(joined[0].source, "0304d.svg joined 3+4");
+  EXPECT_EQ(joined[0].joinedAt, 2);
   ASSERT_EQ(joined[0].strokes.size(), 3u);
   EXPECT_EQ(joined[0].strokes[2].size(), 4u);
   EXPECT_DOUBLE_EQ(joined[0].strokes[2][2].x, 32);

@@ -1,0 +1,49 @@
+// The strokes the look-alike checks read, and which joined forms keep them in place.
+#include <gtest/gtest.h>
+
+#include "checked_strokes.h"
+
+namespace {
+
+constexpr uint16_t kChi = 0x8360;   // チ
+constexpr uint16_t kU = 0x8345;     // ウ
+constexpr uint16_t kBa = 0x82CE;    // ば
+constexpr uint16_t kPi = 0x82D2;    // ぴ
+constexpr uint16_t kKa = 0x82A9;    // か, in no group
+
+TEST(CheckedStrokes, ReadFromTheTable) {
+  // チ: its own direction check and that of 千's group read stroke 2.
+  const CheckedStrokes chi = LookAlikeCheckedStrokes(kChi);
+  EXPECT_EQ(chi.fromStart, (std::set<int>{2}));
+  EXPECT_EQ(chi.fromEnd, 0);
+  // ウ: its own turn check reads strokes 1 and 2, ワ's check 51 names its stroke 0.
+  EXPECT_EQ(LookAlikeCheckedStrokes(kU).fromStart, (std::set<int>{0, 1, 2}));
+  // A voiced kana: the checks of its groups read its last two strokes, the marks.
+  const CheckedStrokes ba = LookAlikeCheckedStrokes(kBa);
+  EXPECT_TRUE(ba.fromStart.empty());
+  EXPECT_EQ(ba.fromEnd, 2);
+  // A semi-voiced kana: only its last stroke, the circle.
+  EXPECT_EQ(LookAlikeCheckedStrokes(kPi).fromEnd, 1);
+  EXPECT_TRUE(LookAlikeCheckedStrokes(kKa).empty());
+}
+
+TEST(CheckedStrokes, JoinsThatKeepTheCheckedStrokes) {
+  CheckedStrokes marks;  // ば: five strokes, the last two read
+  marks.fromEnd = 2;
+  EXPECT_TRUE(JoinKeepsCheckedStrokes(marks, 5, 0));
+  EXPECT_TRUE(JoinKeepsCheckedStrokes(marks, 5, 1));
+  EXPECT_FALSE(JoinKeepsCheckedStrokes(marks, 5, 2));  // the body joined to the first dot
+  EXPECT_FALSE(JoinKeepsCheckedStrokes(marks, 5, 3));  // the two dots joined
+  CheckedStrokes first;  // stroke 0 read
+  first.fromStart = {0};
+  EXPECT_FALSE(JoinKeepsCheckedStrokes(first, 3, 0));
+  EXPECT_TRUE(JoinKeepsCheckedStrokes(first, 3, 1));
+  CheckedStrokes third;  // stroke 2 read: every join before or at it renumbers it
+  third.fromStart = {2};
+  EXPECT_FALSE(JoinKeepsCheckedStrokes(third, 3, 0));
+  EXPECT_FALSE(JoinKeepsCheckedStrokes(third, 3, 1));
+  EXPECT_TRUE(JoinKeepsCheckedStrokes(third, 5, 3));  // strokes 3 and 4 lie after it
+  EXPECT_TRUE(JoinKeepsCheckedStrokes(CheckedStrokes{}, 2, 0));
+}
+
+}  // namespace
