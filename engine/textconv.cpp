@@ -92,3 +92,24 @@ size_t Utf8CharLength(const std::string& text, size_t pos) {
     if ((static_cast<uint8_t>(text[pos + i]) & 0xC0) != 0x80) return 0;
   return len;
 }
+
+std::string Utf8FromCodePoint(uint32_t cp) {
+  std::string s;
+  if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return s;
+  if (cp < 0x80) {
+    s.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    s.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    s.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    s.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    s.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    s.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+  return s;
+}

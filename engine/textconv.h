@@ -17,5 +17,8 @@ uint16_t Utf8ToSjisCode(const std::string& text);
 bool EucToUtf8(const std::string& euc, std::string* utf8);
 bool Utf8ToEuc(const std::string& utf8, std::string* euc);
 
+// UTF-8 of one Unicode code point; "" for 0, surrogates and values past U+10FFFF.
+std::string Utf8FromCodePoint(uint32_t cp);
+
 // Splits UTF-8 text into characters (each a complete UTF-8 sequence).
 size_t Utf8CharLength(const std::string& text, size_t pos);

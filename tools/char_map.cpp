@@ -18,26 +18,6 @@ bool IsJisX0208Code(uint16_t code) {
   return row == 84 && cell <= 6;
 }
 
-std::string Utf8Of(uint32_t cp) {
-  std::string s;
-  if (cp < 0x80) {
-    s.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    s.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    if (cp >= 0xD800 && cp <= 0xDFFF) return "";
-    s.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    s.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp <= 0x10FFFF) {
-    s.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    s.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    s.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-  return s;
-}
 
 uint16_t DictionaryCodeOf(uint32_t codePoint) {
   if (codePoint == 0) return 0;
@@ -46,7 +26,7 @@ uint16_t DictionaryCodeOf(uint32_t codePoint) {
     if (codePoint <= 0x20 || codePoint == 0x7F) return 0;
     code = ZkAsciiToSJis(static_cast<uint16_t>(codePoint));
   } else {
-    const std::string utf8 = Utf8Of(codePoint);
+    const std::string utf8 = Utf8FromCodePoint(codePoint);
     if (utf8.empty()) return 0;
     code = Utf8ToSjisCode(utf8);
   }

@@ -14,5 +14,3 @@ bool IsJisX0208Code(uint16_t code);
 // character has no JIS X 0208 code.
 uint16_t DictionaryCodeOf(uint32_t codePoint);
 
-// UTF-8 of a Unicode code point ("" for surrogates and values beyond U+10FFFF).
-std::string Utf8Of(uint32_t codePoint);

@@ -6,26 +6,9 @@
 #include <cstdlib>
 #include <set>
 
-namespace {
+#include "textconv.h"
 
-void AppendUtf8(uint32_t cp, std::string* out) {
-  if (cp == 0 || cp > 0x10FFFF) return;
-  if (cp < 0x80) {
-    out->push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out->push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out->push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out->push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
+namespace {
 
 // Decodes the entity starting at html[pos] == '&'; returns the position after it,
 // or pos + 1 (keeping the '&') when it is not an entity.
@@ -45,7 +28,7 @@ size_t DecodeEntity(const std::string& html, size_t pos, std::string* out) {
       out->push_back('&');
       return pos + 1;
     }
-    AppendUtf8(static_cast<uint32_t>(cp), out);
+    out->append(Utf8FromCodePoint(static_cast<uint32_t>(cp)));
     return semi + 1;
   }
   static const struct {

@@ -6,26 +6,9 @@
 #include <cstdint>
 #include <set>
 
-namespace {
+#include "textconv.h"
 
-// Appends the UTF-8 form of a code point.
-void AppendUtf8(uint32_t cp, std::string* out) {
-  if (cp < 0x80) {
-    out->push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out->push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out->push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x110000) {
-    out->push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
+namespace {
 
 // Skips the name after \f, \*, \n, \s and similar escapes: one character,
 // "(xx" or "[name]". Returns the position after it.
@@ -60,7 +43,7 @@ void AppendSpecial(const std::string& name, std::string* out) {
       const char c = name[i];
       cp = cp * 16 + (c >= '0' && c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
     }
-    AppendUtf8(cp, out);
+    out->append(Utf8FromCodePoint(cp));
   } else if (name == "aq") {
     out->push_back('\'');
   } else if (name == "dq") {
