@@ -3,6 +3,7 @@
 find_package(nlohmann_json REQUIRED)
 add_library(benchlib STATIC
   ${CMAKE_CURRENT_LIST_DIR}/sample_distort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bench_forms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bench_score.cpp)
 target_include_directories(benchlib PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(benchlib PUBLIC dictools engine nlohmann_json::nlohmann_json)

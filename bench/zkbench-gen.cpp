@@ -22,6 +22,7 @@
 #include <nlohmann/json.hpp>
 
 #include "bench_class.h"
+#include "bench_forms.h"
 #include "reference_set.h"
 #include "rule_forms.h"
 #include "sample_distort.h"
@@ -101,10 +102,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<ReferenceForm> forms;
-  KanjiVgStats stats;
   std::string error;
-  if (!LoadKanjiVgForms(args.kanjivg, true, &forms, &stats, &error) ||
-      !LoadStrokeTextForms({args.strokes}, &forms, &error)) {
+  if (!LoadBenchForms(args.kanjivg, args.strokes, true, &forms, &error)) {
     std::fprintf(stderr, "zkbench-gen: %s\n", error.c_str());
     return 2;
   }
@@ -142,14 +141,12 @@ int main(int argc, char** argv) {
       const ReferenceForm& form = *codeForms[which];
       BenchRng rng(MixSeed(MixSeed(args.seed, code), static_cast<uint64_t>(i)));
       const Sample sample = DistortSample(form.strokes, form.box, options, &rng, RuleLargeFormOf(code) != 0);
-      nlohmann::json strokes = nlohmann::json::array();
-      for (const PixelStroke& s : sample.strokes) {
-        nlohmann::json points = nlohmann::json::array();
-        for (const PixelPoint& p : s) points.push_back({p.x, p.y});
-        strokes.push_back(std::move(points));
-      }
-      nlohmann::json line = {{"strokes", strokes}, {"width", sample.width}, {"height", sample.height},
-                             {"char", text},       {"class", cls},        {"form", form.source}};
+      nlohmann::json line = {{"strokes", StrokesJson(sample.strokes)},
+                             {"width", sample.width},
+                             {"height", sample.height},
+                             {"char", text},
+                             {"class", cls},
+                             {"form", form.source}};
       if (args.classMask) line["mask"] = BenchClassMask(cls);
       std::printf("%s\n", line.dump().c_str());
       ++written[cls];

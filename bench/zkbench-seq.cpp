@@ -17,6 +17,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "bench_forms.h"
 #include "reference_set.h"
 #include "rule_forms.h"
 #include "sample_distort.h"
@@ -98,10 +99,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<ReferenceForm> forms;
-  KanjiVgStats stats;
   std::string error;
-  if (!LoadKanjiVgForms(args.kanjivg, false, &forms, &stats, &error) ||
-      !LoadStrokeTextForms({args.strokes}, &forms, &error)) {
+  if (!LoadBenchForms(args.kanjivg, args.strokes, false, &forms, &error)) {
     std::fprintf(stderr, "zkbench-seq: %s\n", error.c_str());
     return 2;
   }
@@ -140,13 +139,7 @@ int main(int argc, char** argv) {
           const uint16_t code = form->first;
           const Sample s = DistortSample(form->second->strokes, form->second->box, options, &rng,
                                          RuleLargeFormOf(code) != 0);
-          nlohmann::json strokes = nlohmann::json::array();
-          for (const PixelStroke& stroke : s.strokes) {
-            nlohmann::json points = nlohmann::json::array();
-            for (const PixelPoint& p : stroke) points.push_back({p.x, p.y});
-            strokes.push_back(std::move(points));
-          }
-          chars.push_back({{"strokes", strokes}, {"width", s.width}, {"height", s.height}});
+          chars.push_back({{"strokes", StrokesJson(s.strokes)}, {"width", s.width}, {"height", s.height}});
           text += row[c];
         }
         if (!complete) {
