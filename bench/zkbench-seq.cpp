@@ -23,13 +23,6 @@
 #include "sample_distort.h"
 #include "textconv.h"
 
-#ifndef SORENIX_KANJIVG_DIR
-#define SORENIX_KANJIVG_DIR "../shared/kanjivg/kanji"
-#endif
-#ifndef SORENIX_STROKES_DIR
-#define SORENIX_STROKES_DIR "data/strokes"
-#endif
-
 namespace {
 
 constexpr size_t kRowLimit = 12;
