@@ -2,6 +2,9 @@
 // group, the best-ranked member of the group that passes its own checks goes first.
 #include "ruiji.h"
 
+#include <algorithm>
+
+#include "recogstages.h"
 #include "ruiji_checks.h"
 #include "ruiji_context.h"
 #include "ruiji_table.h"
@@ -23,9 +26,24 @@ void MoveToFront(KohoSlot* list, int from) {
   list[0] = moved;
 }
 
+// What matching says about the writing that the structural checks may not overturn.
+// The checks were written to tell apart characters that matching finds about equally
+// close; a member that matching puts clearly behind the first candidate (by more than
+// one standard deviation of the distances for this stroke count), or that has another
+// stroke count than the writing while the first candidate has exactly its count, is
+// not a look-alike of this writing, and promoting it turns a clean character into
+// another one (a neat 万 into 方, a two-stroke Ｌ into し).
+bool MayOvertake(const KohoSlot& leader, const KohoSlot& member, int inputStrokes) {
+  const int spread = ZkDstStDv[std::clamp(inputStrokes, 1, 30)];
+  if (member.distance - leader.distance > spread) return false;
+  return !(leader.patternStrokes == inputStrokes && member.patternStrokes != inputStrokes);
+}
+
 }  // namespace
 
 bool ZkRuijiEnabled = true;
+bool ZkRuijiGuarded = true;
+ZkRuijiTraceFn ZkRuijiTrace = nullptr;
 
 void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoSlot* list) {
   if (input == nullptr || list == nullptr) return;
@@ -35,7 +53,9 @@ void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoS
   if (ctx.IsEnd(0) || RuijiEntryPasses(ctx, 0, group->entry[0])) return;
   for (int r = 1; r < kRuijiRanks && !ctx.IsEnd(r); ++r) {
     const RuijiEntry* member = FindMember(*group, list[r].code);
-    if (member != nullptr && RuijiEntryPasses(ctx, r, *member)) {
+    if (member == nullptr) continue;
+    if (ZkRuijiGuarded && !MayOvertake(list[0], list[r], input->strokes)) continue;
+    if (RuijiEntryPasses(ctx, r, *member)) {
       MoveToFront(list, r);
       return;
     }

@@ -8,7 +8,16 @@
 
 // Reorders the candidate list (kKohoSlots slots) in place. input is the pattern the
 // list was matched with; pen the engine's copy of the pen data with its stroke count.
+// Distances are the raw matching distances (before normalisation).
 void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoSlot* list);
 
 // On unless a tool switches the stage off to measure what it does.
 extern bool ZkRuijiEnabled;
+// On unless a tool measures the checks without the matching evidence that keeps them
+// from promoting a member matching puts clearly behind (see ZkRuiji).
+extern bool ZkRuijiGuarded;
+
+// When set, called for every check the stage runs (rank of the slot, its code, the
+// check number, its parameters and the outcome), so a tool can show why a list moved.
+using ZkRuijiTraceFn = void (*)(int rank, uint16_t code, int number, const int8_t* p, bool passed);
+extern ZkRuijiTraceFn ZkRuijiTrace;

@@ -3,6 +3,7 @@
 #include "ruiji_checks.h"
 
 #include "direction.h"
+#include "ruiji.h"
 
 namespace {
 
@@ -224,8 +225,10 @@ bool RuijiEntryPasses(RuijiContext& ctx, int rank, const RuijiEntry& entry) {
   for (int i = 0; i < kRuijiChecksPerEntry; ++i) {
     const int number = entry.check[i].number;
     if (number == kRuijiNoCheck) break;
+    const bool passed = RuijiCheckPasses(ctx, rank, entry, i);
+    if (ZkRuijiTrace != nullptr) ZkRuijiTrace(rank, entry.code, number, entry.check[i].p, passed);
     if (number == kPassAtOnce) return true;
-    if (!RuijiCheckPasses(ctx, rank, entry, i)) return false;
+    if (!passed) return false;
   }
   return true;
 }

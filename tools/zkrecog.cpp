@@ -17,7 +17,8 @@
 namespace {
 
 const char kUsage[] =
-    "usage: zkrecog [--dic PATH] [--user-dic PATH] [--mask HEX] [--half] [--seq [--seni PATH]] < writings.jsonl\n"
+    "usage: zkrecog [--dic PATH] [--user-dic PATH] [--mask HEX] [--half] [--seq [--seni PATH]] [--no-ruiji | --ruiji-unguarded] [--ruiji-trace]\n"
+    "               < writings.jsonl\n"
     "Each input line: {\"strokes\": [[[x,y],...],...], \"width\": W, \"height\": H, ...}\n"
     "  optional \"mask\" (class mask) and \"half\" (true: half-width output); other fields are copied.\n"
     "Each output line: the copied fields, \"kind\", \"cands\", \"dist\" and \"us\", or {\"error\": ...}.\n"
@@ -29,6 +30,9 @@ const char kUsage[] =
     "                   first candidates before and after transition rescoring (\"plain\", \"rescored\")\n"
     "  --seni PATH      transition table of --seq (default: the installed one)\n"
     "  --no-ruiji       look-alike checks off (to measure what they change)\n"
+    "  --ruiji-unguarded look-alike members promoted on their checks alone, however far\n"
+    "                   behind the first candidate matching puts them\n"
+    "  --ruiji-trace    every look-alike check run, with its outcome, on standard error\n"
     "Exit status: 0 all lines recognised, 1 some line failed, 2 usage or dictionary error.\n";
 
 struct Options {
@@ -38,6 +42,15 @@ struct Options {
   bool sequence = false;
   std::string transitionDic = ZkDefaultTransitionDicPath();
 };
+
+long tracedLine = 0;  // input line the look-alike trace is about
+
+// One line per look-alike check: input line, rank, code (Shift-JIS), number(p0,p1,p2,p3)
+// and outcome.
+void TraceRuijiCheck(int rank, uint16_t code, int number, const int8_t* p, bool passed) {
+  std::fprintf(stderr, "ruiji: line %ld rank %d code %04X check %d(%d,%d,%d,%d) %s\n", tracedLine, rank, code,
+               number, p[0], p[1], p[2], p[3], passed ? "passes" : "fails");
+}
 
 // False (after a message) when the command line is not understood.
 bool ParseArguments(int argc, char** argv, Options* options, bool* help) {
@@ -61,6 +74,10 @@ bool ParseArguments(int argc, char** argv, Options* options, bool* help) {
       options->sequence = true;
     } else if (arg == "--no-ruiji") {
       ZkRuijiEnabled = false;
+    } else if (arg == "--ruiji-unguarded") {
+      ZkRuijiGuarded = false;
+    } else if (arg == "--ruiji-trace") {
+      ZkRuijiTrace = TraceRuijiCheck;
     } else if (arg == "--seni" && hasValue) {
       options->transitionDic = argv[++a];
     } else {
@@ -146,7 +163,7 @@ int main(int argc, char** argv) {
   long lineNumber = 0;
   std::string text;
   while (std::getline(std::cin, text)) {
-    ++lineNumber;
+    tracedLine = ++lineNumber;
     if (text.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines
     if (!RecognizeLine(text, lineNumber, options.defaults, options.sequence)) allGood = false;
   }

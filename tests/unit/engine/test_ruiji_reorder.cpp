@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "penbuild.h"
+#include "recogstages.h"
 #include "ruiji.h"
 #include "ruiji_fixture.h"
 #include "ruiji_table.h"
@@ -93,7 +94,7 @@ TEST(RuijiReorder, AMemberWhoseFirstCheckIsZeroWinsWheneverTheLeaderFails) {
   RuijiFixture f;
   f.SetInput(modo);
   f.AddLikeInput(kModo);
-  f.Add(kShiri, {{{0, 0}, {1, 1}}}, false);  // nothing of it matched
+  f.Add(kShiri, {{{0, 0}, {1, 1}}}, false).patternStrokes = 3;  // nothing of it matched
   Reorder(f);
   EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kModo, kShiri}));
   f.list[0].corr.patFirst[1] = kUnpaired;  // stroke 1 of 戻 not written
@@ -107,6 +108,41 @@ TEST(RuijiReorder, ALeaderWithCheck1AlwaysGivesWay) {
   f.SetInput({{{0, 40}, {30, 40}}, {{0, 0}, {30, 0}}});
   f.AddLikeInput(kE);
   f.AddLikeInput(kMoto);
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kMoto, kE}));
+}
+
+TEST(RuijiReorder, AMemberMatchingPutsMoreThanOneSpreadBehindIsNotPromoted) {
+  // ら passes its check, but only a member within one standard deviation of the
+  // distances for the writing's stroke count (ZkDstStDv) may overturn matching.
+  const int spread = ZkDstStDv[2];
+  RuijiFixture f = GoChiRa({kGo, kChi, kRa});
+  f.list[2].distance = static_cast<int16_t>(f.list[0].distance + spread + 1);
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kGo, kChi, kRa}));
+  f.list[2].distance = static_cast<int16_t>(f.list[0].distance + spread);
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kRa, kGo, kChi}));
+
+  RuijiFixture unguarded = GoChiRa({kGo, kChi, kRa});  // as the table alone has it
+  unguarded.list[2].distance = 30000;
+  ZkRuijiGuarded = false;
+  Reorder(unguarded);
+  ZkRuijiGuarded = true;
+  EXPECT_EQ(Codes(unguarded), (std::vector<uint16_t>{kRa, kGo, kChi}));
+}
+
+TEST(RuijiReorder, AMemberOfAnotherStrokeCountDoesNotOvertakeALeaderOfTheWritingsCount) {
+  // え 1; 元 52(3): the leader always gives way, but a two-stroke writing matched by a
+  // two-stroke え is no four-stroke 元.
+  RuijiFixture f;
+  f.SetInput({{{0, 40}, {30, 40}}, {{0, 0}, {30, 0}}});
+  f.AddLikeInput(kE);
+  f.AddLikeInput(kMoto).patternStrokes = 4;
+  Reorder(f);
+  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kE, kMoto}));
+  // When the leader's count differs from the writing's too, the checks decide.
+  f.list[0].patternStrokes = 3;
   Reorder(f);
   EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kMoto, kE}));
 }
