@@ -11,6 +11,10 @@
 // Distances are the raw matching distances (before normalisation).
 void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoSlot* list);
 
+// How far (in raw distance) behind the first candidate a member may be and still be
+// moved in front of it, for a writing of this many strokes.
+int ZkRuijiOvertakeMargin(int inputStrokes);
+
 // On unless a tool switches the stage off to measure what it does.
 extern bool ZkRuijiEnabled;
 // On unless a tool measures the checks without the matching evidence that keeps them

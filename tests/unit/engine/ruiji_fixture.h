@@ -68,7 +68,7 @@ class RuijiFixture {
     records_.push_back(RecordOf(code, p));
     KohoSlot& s = list[size_];
     s = EmptySlot();
-    s.distance = static_cast<int16_t>(100 + 10 * size_);
+    s.distance = static_cast<int16_t>(100 + size_);  // a near tie, as look-alikes are
     s.code = code;
     s.patternStrokes = p.strokes;
     s.patternSegments = static_cast<uint16_t>(p.segments);

@@ -3,6 +3,7 @@
 // reordered. Each test states how matching ranked the input before the stage.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,8 @@ std::string Text(const KohoSlot* list) {
 
 struct Ranking {
   std::string matched;    // after matching
-  std::string reordered;  // after the look-alike stage
+  std::string reordered;  // after the look-alike stage, as the pad runs it
+  std::string byChecks;   // after the checks alone, however far behind matching puts a member
 };
 
 class RuijiOnRealWriting : public ::testing::Test {
@@ -48,6 +50,12 @@ class RuijiOnRealWriting : public ::testing::Test {
     ZkMatch(&ZkIMDType, ZkRecDicTbl, ZkKoho);
     Ranking r;
     r.matched = Text(ZkKoho);
+    KohoSlot copy[kKohoSlots];
+    std::copy(ZkKoho, ZkKoho + kKohoSlots, copy);
+    ZkRuijiGuarded = false;
+    ZkRuiji(&ZkIMDType, pen.data(), n, copy);
+    ZkRuijiGuarded = true;
+    r.byChecks = Text(copy);
     ZkRuiji(&ZkIMDType, pen.data(), n, ZkKoho);
     r.reordered = Text(ZkKoho);
     return r;
@@ -79,22 +87,24 @@ TEST_F(RuijiOnRealWriting, RaWithALongTickMatchedFarBehindGo) {
       Rank({PenLine(75, 40, 135, 44), PenPath({{70, 60}, {64, 110}, {110, 92}, {146, 120}, {130, 163}, {72, 172}})});
   EXPECT_EQ(r.matched, "５らち");
   // Against a dictionary of three writings matching puts ら about two standard
-  // deviations behind: too far for the checks to overturn...
+  // deviations behind: too far for the checks to overturn, which they would on their own.
   EXPECT_EQ(r.reordered, "５らち");
-  // ...which they would on their own.
-  ZkRuijiGuarded = false;
-  const Ranking unguarded =
-      Rank({PenLine(75, 40, 135, 44), PenPath({{70, 60}, {64, 110}, {110, 92}, {146, 120}, {130, 163}, {72, 172}})});
-  ZkRuijiGuarded = true;
-  EXPECT_EQ(unguarded.reordered, "ら５ち");
+  EXPECT_EQ(r.byChecks, "ら５ち");
 }
 
 TEST_F(RuijiOnRealWriting, ChiWithAStrokeStartingOnTheBarMatchedAsGoBecomesChi) {
   Load({{"５", kGo}, {"ち", kChi}, {"ら", kRa}});
+  // ち close behind ５: the strokes are joined (ち passes), not started together (５ fails).
   const Ranking r =
-      Rank({PenLine(60, 60, 140, 60), PenPath({{100, 62}, {80, 120}, {115, 98}, {150, 122}, {140, 162}, {85, 180}})});
+      Rank({PenLine(60, 60, 150, 60), PenPath({{95, 62}, {80, 120}, {115, 98}, {150, 122}, {140, 162}, {85, 180}})});
   EXPECT_EQ(r.matched, "５ちら");
   EXPECT_EQ(r.reordered, "ち５ら");
+  // A shorter bar puts ち further behind than the checks may overturn.
+  const Ranking shorter =
+      Rank({PenLine(60, 60, 140, 60), PenPath({{100, 62}, {80, 120}, {115, 98}, {150, 122}, {140, 162}, {85, 180}})});
+  EXPECT_EQ(shorter.matched, "５ちら");
+  EXPECT_EQ(shorter.reordered, "５ちら");
+  EXPECT_EQ(shorter.byChecks, "ち５ら");
 }
 
 const PenStrokes kJuu = {PenLine(40, 90, 160, 90), PenLine(100, 30, 100, 170)};
@@ -103,10 +113,16 @@ const PenStrokes kPlus = {PenLine(60, 100, 140, 100), PenLine(100, 60, 100, 140)
 
 TEST_F(RuijiOnRealWriting, JuuMatchedBelowNaAndTeeBecomesJuu) {
   Load({{"Ｔ", {PenLine(40, 40, 160, 40), PenLine(100, 42, 100, 170)}}, {"十", kJuu}, {"ナ", kNa}, {"＋", kPlus}});
-  // The bars cross (Ｔ fails) and the second stroke goes straight down (ナ fails).
+  // The bars cross (Ｔ fails) and the second stroke goes straight down (十 passes).
+  const Ranking close = Rank({PenLine(40, 65, 160, 65), PenLine(100, 30, 100, 175)});
+  EXPECT_EQ(close.matched, "Ｔ十ナ");
+  EXPECT_EQ(close.reordered, "十Ｔナ");
+  // Higher up, matching puts ナ between them (ナ fails: its stroke is not slanted) and
+  // 十 too far behind for the pad; the checks alone would still move 十 up.
   const Ranking r = Rank({PenLine(40, 60, 160, 60), PenLine(100, 30, 100, 175)});
   EXPECT_EQ(r.matched, "Ｔナ十");
-  EXPECT_EQ(r.reordered, "十Ｔナ");
+  EXPECT_EQ(r.reordered, "Ｔナ十");
+  EXPECT_EQ(r.byChecks, "十Ｔナ");
 }
 
 TEST_F(RuijiOnRealWriting, NaMatchedAsTeeBecomesNa) {
@@ -146,16 +162,18 @@ TEST_F(RuijiOnHa, EachFormWrittenAsStoredStaysFirst) {
 
 TEST_F(RuijiOnHa, ASmallCircleMatchedAsVoicedMarksBecomesPa) {
   // ば fails because ぱ is ranked and its last stroke closes a loop in the input.
-  const Ranking r = Rank(Ha(2, 0, 0, 6));
-  EXPECT_EQ(r.matched, "ばはぱ");
+  const Ranking r = Rank(Ha(2, 0, 8, 8));
+  EXPECT_EQ(r.matched, "ばぱは");
   EXPECT_EQ(r.reordered, "ぱばは");
-  const Ranking lower = Rank(Ha(2, 0, 5, 8));
-  EXPECT_EQ(lower.matched, "ばぱは");
-  EXPECT_EQ(lower.reordered, "ぱばは");
+  // A tinier circle puts ぱ behind は and too far behind ば for the checks to decide.
+  const Ranking tiny = Rank(Ha(2, 0, 0, 6));
+  EXPECT_EQ(tiny.matched, "ばはぱ");
+  EXPECT_EQ(tiny.reordered, "ばはぱ");
+  EXPECT_EQ(tiny.byChecks, "ぱばは");
 }
 
 TEST_F(RuijiOnHa, TheRecognitionResultCarriesTheReordering) {
-  const auto pen = PenWords(Ha(2, 0, 0, 6));
+  const auto pen = PenWords(Ha(2, 0, 8, 8));
   const ZkOptionRec opt{kClassAll, 0, 0, 0, 200, 200};
   ZkResult result{};
   ASSERT_EQ(ZkCRecognize(&opt, pen.data(), pen.size(), &result), 0);

@@ -112,10 +112,12 @@ TEST(RuijiReorder, ALeaderWithCheck1AlwaysGivesWay) {
   EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kMoto, kE}));
 }
 
-TEST(RuijiReorder, AMemberMatchingPutsMoreThanOneSpreadBehindIsNotPromoted) {
-  // ら passes its check, but only a member within one standard deviation of the
-  // distances for the writing's stroke count (ZkDstStDv) may overturn matching.
-  const int spread = ZkDstStDv[2];
+TEST(RuijiReorder, AMemberMatchingPutsBeyondTheMarginIsNotPromoted) {
+  // ら passes its check, but only a member within a fraction of the standard deviation
+  // of the distances for the writing's stroke count (ZkDstStDv) may overturn matching.
+  const int spread = ZkRuijiOvertakeMargin(2);
+  ASSERT_GT(spread, 0);
+  ASSERT_LT(spread, ZkDstStDv[2]);
   RuijiFixture f = GoChiRa({kGo, kChi, kRa});
   f.list[2].distance = static_cast<int16_t>(f.list[0].distance + spread + 1);
   Reorder(f);
