@@ -79,17 +79,21 @@ TEST_F(RuijiOnRealWriting, GoChiRaWrittenAsStoredKeepTheirPlace) {
   EXPECT_EQ(Rank(kGo).reordered.substr(0, 3), "５");
 }
 
-TEST_F(RuijiOnRealWriting, RaWithALongTickMatchedFarBehindGo) {
+TEST_F(RuijiOnRealWriting, RaWithALongTickMatchedBehindGoBecomesRa) {
   Load({{"５", kGo}, {"ち", kChi}, {"ら", kRa}});
+  const PenStroke bowl = PenPath({{70, 60}, {64, 110}, {110, 92}, {146, 120}, {130, 163}, {72, 172}});
   // The tick is long and flat like the bar of ５, but it does not start where the
   // bowl starts (５ fails) and touches nothing (ら passes).
-  const Ranking r =
-      Rank({PenLine(75, 40, 135, 44), PenPath({{70, 60}, {64, 110}, {110, 92}, {146, 120}, {130, 163}, {72, 172}})});
+  const Ranking r = Rank({PenLine(75, 40, 115, 50), bowl});
   EXPECT_EQ(r.matched, "５らち");
-  // Against a dictionary of three writings matching puts ら about two standard
-  // deviations behind: too far for the checks to overturn, which they would on their own.
-  EXPECT_EQ(r.reordered, "５らち");
-  EXPECT_EQ(r.byChecks, "ら５ち");
+  EXPECT_EQ(r.reordered, "ら５ち");
+  // Longer still, matching puts ら about two standard deviations behind against this
+  // dictionary of three writings: too far for the checks to overturn, which they would
+  // on their own.
+  const Ranking longer = Rank({PenLine(75, 40, 135, 44), bowl});
+  EXPECT_EQ(longer.matched, "５らち");
+  EXPECT_EQ(longer.reordered, "５らち");
+  EXPECT_EQ(longer.byChecks, "ら５ち");
 }
 
 TEST_F(RuijiOnRealWriting, ChiWithAStrokeStartingOnTheBarMatchedAsGoBecomesChi) {
