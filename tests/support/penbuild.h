@@ -1,5 +1,6 @@
 // Pen data for tests: strokes as point lists, straight and curved pieces of ink,
-// and the pad's word format (0xEEEE, count, x y ..., 0xF001).
+// the pad's word format (0xEEEE, count, x y ..., 0xF001), and the dictionary
+// pattern the engine extracts from them.
 #pragma once
 
 #include <algorithm>
@@ -8,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "dicwriter.h"
+#include "preprocess.h"
 #include "types.h"
 
 using PenPoint = std::pair<int, int>;
@@ -54,4 +57,13 @@ inline PenStroke PenArc(int cx, int cy, int r, double a0, double a1, int points 
     s.push_back({cx + static_cast<int>(std::lround(r * std::cos(a))), cy + static_cast<int>(std::lround(r * std::sin(a)))});
   }
   return s;
+}
+
+// Extracts pen strokes the way the engine does and stores the pattern in its group.
+inline void AddWriting(SubDicSpec* sub, uint16_t code, const PenStrokes& strokes) {
+  const auto pen = PenWords(strokes);
+  KusabiPattern p;
+  NormState norm{};
+  ZkRNKinji(pen.data(), &p, &norm, static_cast<int>(strokes.size()));
+  sub->groups[DicGroupOf(p.strokes)].push_back(PatternToSpec(code, p));
 }

@@ -9,7 +9,6 @@
 
 #include "dicwriter.h"
 #include "penbuild.h"
-#include "preprocess.h"
 #include "recog.h"
 #include "tempdir.h"
 
@@ -19,15 +18,6 @@ inline DicPatternSpec SegmentsPattern(uint16_t code, const std::vector<std::arra
   p.code = code;
   p.segments = segs;
   return p;
-}
-
-// Extracts pen strokes the way the engine does and stores the pattern in its group.
-inline void AddWriting(SubDicSpec* sub, uint16_t code, const PenStrokes& strokes) {
-  const auto pen = PenWords(strokes);
-  KusabiPattern p;
-  NormState norm{};
-  ZkRNKinji(pen.data(), &p, &norm, static_cast<int>(strokes.size()));
-  sub->groups[DicGroupOf(p.strokes)].push_back(PatternToSpec(code, p));
 }
 
 // Writes the sub-dictionaries as the system dictionary (and optionally a user
