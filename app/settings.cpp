@@ -10,6 +10,7 @@
 #include "app/appstate.h"
 #include "app/trace.h"
 #include "app/userdir.h"
+#include "safewrite.h"
 
 ApTableRec Ap_table;
 
@@ -199,19 +200,7 @@ bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApT
 }
 
 bool ApTableSave(const std::string& path, const ApTableRec& table) {
-  // Written beside the file and renamed over it, so a failed write never leaves
-  // a half-written settings file behind.
-  const std::string temp = path + ".new";
-  const std::string text = ApTableText(table);
-  FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(path, ApTableText(table));
 }
 
 void ApTableEx(int mode) {

@@ -1,6 +1,8 @@
 // Serialising sub-dictionaries into the container format.
 #include "dicwriter.h"
 
+#include "safewrite.h"
+
 #include <cstdio>
 #include <ctime>
 
@@ -121,20 +123,7 @@ bool WriteDicFile(const std::string& path, const std::vector<SubDicSpec>& subs,
                   const DicWriteOptions& options, std::string* error) {
   std::vector<uint8_t> image;
   if (!BuildDicImage(subs, options, &image, error)) return false;
-  const std::string tmp = path + ".tmp";
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) {
-    *error = "cannot write " + tmp;
-    return false;
-  }
-  const bool written = std::fwrite(image.data(), 1, image.size(), f) == image.size();
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed || std::rename(tmp.c_str(), path.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    *error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(path, image.data(), image.size(), error);
 }
 
 DicPatternSpec PatternToSpec(uint16_t code, const KusabiPattern& pattern) {

@@ -3,7 +3,8 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <fstream>
+
+#include "safewrite.h"
 
 namespace {
 
@@ -35,22 +36,6 @@ std::string SeniFormatTable(const SeniTable& table) {
   return out;
 }
 
-// Written beside the target and renamed, so a failed write never leaves a
-// half-written table under the real name.
 bool SeniWriteTable(const std::string& path, const SeniTable& table, std::string* error) {
-  const std::string text = SeniFormatTable(table);
-  const std::string temporary = path + ".tmp";
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    *error = "cannot create " + temporary;
-    return false;
-  }
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    *error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(path, SeniFormatTable(table), error);
 }

@@ -1,0 +1,96 @@
+// The temporary file, fsync and rename of WriteFileAtomically.
+#include "safewrite.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+namespace {
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string RandomSuffix() {
+  static std::random_device device;
+  static std::mt19937_64 generator(
+      (static_cast<uint64_t>(device()) << 32) ^ device() ^ static_cast<uint64_t>(getpid()));
+  char buf[24];
+  std::snprintf(buf, sizeof buf, ".%016llx",
+                static_cast<unsigned long long>(generator()));
+  return buf;
+}
+
+bool Fail(std::string* error, const std::string& what, int err) {
+  if (error) *error = what + ": " + std::strerror(err);
+  return false;
+}
+
+bool WriteAll(int fd, const void* data, size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t n = ::write(fd, p, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    p += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const void* data, size_t size,
+                         std::string* error) {
+  // The target itself must not be a symlink: renaming over it would replace the
+  // link, but a caller that trusted the link's destination would be surprised.
+  struct stat st;
+  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    return Fail(error, "cannot replace " + path + " (not a regular file)", EINVAL);
+
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+    temp = path + RandomSuffix() + ".tmp";
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 && errno != EEXIST) return Fail(error, "cannot create " + temp, errno);
+  }
+  if (fd < 0) return Fail(error, "cannot create a temporary file beside " + path, EEXIST);
+
+  // Keep the permissions of the file being replaced (the settings stay private otherwise).
+  if (::lstat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+
+  if (!WriteAll(fd, data, size) || ::fsync(fd) != 0) {
+    const int err = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return Fail(error, "cannot write " + temp, err);
+  }
+  if (::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(temp.c_str());
+    return Fail(error, "cannot write " + temp, err);
+  }
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(temp.c_str());
+    return Fail(error, "cannot rename " + temp + " to " + path, err);
+  }
+  // The rename is durable only once the directory entry is on disk.
+  const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}

@@ -1,0 +1,19 @@
+// Replacing a file safely: the settings, the user dictionary and the learning file
+// are written through this, so a crash, a full disk or a planted symlink never
+// leaves a half-written file or overwrites anything but the target itself.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Writes `size` bytes to a new file beside `path` (created with O_EXCL|O_NOFOLLOW
+// under a random name), fsyncs it, renames it over `path` and fsyncs the directory.
+// On failure the old file is untouched, the temporary file is gone and `error`
+// (when given) says what failed.
+bool WriteFileAtomically(const std::string& path, const void* data, size_t size,
+                         std::string* error = nullptr);
+
+inline bool WriteFileAtomically(const std::string& path, const std::string& bytes,
+                                std::string* error = nullptr) {
+  return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
+}

@@ -1,0 +1,62 @@
+// WriteFileAtomically: replaces the whole file, never follows a planted symlink and
+// leaves the old file as it was when the write fails.
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "safewrite.h"
+#include "tempdir.h"
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+  const auto bytes = ReadFileBytes(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+int EntriesIn(const std::string& dir) {
+  int n = 0;
+  DIR* d = opendir(dir.c_str());
+  while (dirent* e = readdir(d))
+    if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") ++n;
+  closedir(d);
+  return n;
+}
+
+TEST(SafeWrite, ReplacesTheWholeFileAndLeavesNoTemporary) {
+  TempDir dir;
+  const std::string path = dir.File("Sorenix.dat");
+  ASSERT_TRUE(WriteFileAtomically(path, std::string(5000, 'x')));
+  ASSERT_TRUE(WriteFileAtomically(path, std::string("short")));
+  EXPECT_EQ(ReadText(path), "short");  // no stale tail of the longer file
+  EXPECT_EQ(EntriesIn(dir.path()), 1);
+}
+
+TEST(SafeWrite, RefusesToReplaceASymlinkAndKeepsItsDestination) {
+  TempDir dir;
+  const std::string victim = dir.File("victim");
+  WriteFileBytes(victim, {'k', 'e', 'e', 'p'});
+  ASSERT_EQ(symlink(victim.c_str(), dir.File("Sorenix.dat").c_str()), 0);
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomically(dir.File("Sorenix.dat"), std::string("new"), &error));
+  EXPECT_NE(error.find("not a regular file"), std::string::npos);
+  EXPECT_EQ(ReadText(victim), "keep");
+  EXPECT_EQ(EntriesIn(dir.path()), 2);
+}
+
+TEST(SafeWrite, FailureLeavesNothingBehind) {
+  TempDir dir;
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomically(dir.File("missing/Sorenix.dat"), std::string("x"), &error));
+  EXPECT_NE(error.find("cannot create"), std::string::npos);
+  // A directory where the file should be: the rename fails, the temporary goes.
+  ASSERT_EQ(mkdir(dir.File("Crecs.upt").c_str(), 0700), 0);
+  EXPECT_FALSE(WriteFileAtomically(dir.File("Crecs.upt"), std::string("x"), &error));
+  EXPECT_EQ(EntriesIn(dir.path()), 1);
+}
+
+}  // namespace
