@@ -33,7 +33,7 @@ ApTableRec ApTableDefaults(int screenWidth, int screenHeight) {
   t.alc_mode = 0;
   t.lframe_size = 1;
   t.top_ex = 1;
-  t.past_type = 1;
+  t.past_type = kPasteShiftInsert;
   t.back_color = 0xA0A0A0;
   t.head_color = 0x606060;
   t.pen_bold = 3;
@@ -149,7 +149,7 @@ void ApplySection(const char* name, const char* valuesWord, int sw, int sh, ApTa
   } else if (IsSection(name, "[TOPEX]")) {
     Store(values, 0, 1, &t->top_ex);
   } else if (IsSection(name, "[PAST]")) {
-    Store(values, 0, 1, &t->past_type);
+    Store(values, kPasteControlV, kPasteShiftInsert, &t->past_type);
   } else if (IsSection(name, "[COLOR]")) {
     if (values.Next(&v)) t->back_color = static_cast<uint32_t>(v) & 0xFFFFFFu;
     if (values.Next(&v)) t->head_color = static_cast<uint32_t>(v) & 0xFFFFFFu;

@@ -6,6 +6,12 @@
 #include <istream>
 #include <string>
 
+// Paste keys of the commit. Control+V and Alt+V are kept for stored files; Shift+Insert,
+// the default, is taken as paste by GTK 2 and 3, Qt, browsers and xterm alike.
+constexpr int16_t kPasteControlV = 0;
+constexpr int16_t kPasteAltV = 1;
+constexpr int16_t kPasteShiftInsert = 2;
+
 struct ApTableRec {
   int32_t win_x, win_y;          // main window
   int32_t small_x, small_y;      // the two small keyboards
@@ -19,7 +25,7 @@ struct ApTableRec {
   int16_t alc_mode;              // character-type restriction 0..6
   int16_t lframe_size;           // 1..3
   int16_t top_ex;                // keep windows raised
-  int16_t past_type;             // 1 Alt+V, else Ctrl+V
+  int16_t past_type;             // kPasteControlV, kPasteAltV or kPasteShiftInsert
   uint32_t back_color;           // 0xRRGGBB
   uint32_t head_color;           // 0xRRGGBB
   int16_t pen_bold;              // 1..5

@@ -153,6 +153,8 @@ int Win_Upex(GtkWidget* window, GdkEventButton* event) {
   if (!Mov_data.dragging) return 0;
   Mov_data.dragging = 0;
   DragFollow(&Mov_data, static_cast<int>(event->x_root), static_cast<int>(event->y_root));
+  // Dropped partly off the screen, the window comes back whole: its keys stay reachable.
+  WinPosition(Mov_data.width, Mov_data.height, &Mov_data.x, &Mov_data.y);
   gdk_pointer_ungrab(event->time);
   if (window) MoveWindowTo(window, Mov_data.x, Mov_data.y);
   FreeGrabEx(1);

@@ -38,10 +38,29 @@ void Tenk_Move(int owner, int x, int y) {
 }
 
 void ClampOnScreen(int width, int height, int sw, int sh, int* x, int* y) {
-  if (*x < 0) *x = 0;
-  if (*y < 0) *y = 0;
+  // A window larger than the screen keeps its top-left corner (title strip) on it.
   if (*x > sw - width) *x = sw - width;
   if (*y > sh - height) *y = sh - height;
+  if (*x < 0) *x = 0;
+  if (*y < 0) *y = 0;
+}
+
+void PlaceClearOf(int width, int height, int sw, int sh, const WinRect& keep, int* x, int* y) {
+  ClampOnScreen(width, height, sw, sh, x, y);
+  const bool overlaps = *x < keep.x + keep.width && keep.x < *x + width &&
+                        *y < keep.y + keep.height && keep.y < *y + height;
+  if (!overlaps) return;
+  const int above = keep.y - height;
+  const int below = keep.y + keep.height;
+  const bool aboveFits = above >= 0;
+  const bool belowFits = below + height <= sh;
+  if (aboveFits && (!belowFits || *y - above <= below - *y))
+    *y = above;
+  else if (belowFits)
+    *y = below;
+  else
+    *y = aboveFits ? above : 0;  // a screen too low for both: the top, still on screen
+  ClampOnScreen(width, height, sw, sh, x, y);
 }
 
 void WinPosition(int width, int height, int* x, int* y) {

@@ -44,6 +44,15 @@ void Tenk_Move(int owner, int x, int y);
 // Clamps (x, y) so that a window of width x height lies on a screen of sw x sh.
 void ClampOnScreen(int width, int height, int sw, int sh, int* x, int* y);
 
+// Where a window of width x height asked for at (x, y) goes on a screen of sw x sh
+// so that all of it is on the screen and none of it under the window `keep` (x, y,
+// width, height): moved above `keep` or, when that does not fit, below it, whichever
+// is nearer to where it was asked for.
+struct WinRect {
+  int x, y, width, height;
+};
+void PlaceClearOf(int width, int height, int sw, int sh, const WinRect& keep, int* x, int* y);
+
 // WinPosition: the same for the real screen.
 void WinPosition(int width, int height, int* x, int* y);
 

@@ -13,6 +13,7 @@ constexpr uint32_t kKeysymReturn = 0xFF0D;
 constexpr uint32_t kKeysymBackSpace = 0xFF08;
 constexpr uint32_t kKeysymLeft = 0xFF51;  // Up, Right, Down follow
 constexpr uint32_t kKeysymV = 0x56;
+constexpr uint32_t kKeysymInsert = 0xFF63;
 
 class KeySender {
  public:

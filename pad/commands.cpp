@@ -146,6 +146,32 @@ void InstallPlatform() {
   InstallXTestKeys();
 }
 
+// The main window's rectangle on the screen (its real size, also before it is mapped).
+WinRect MainWindowRect() {
+  GtkWidget* main = Main_wid[0];
+  GtkRequisition size{0, 0};
+  if (main && gtk_widget_get_mapped(main)) {
+    GtkAllocation a;
+    gtk_widget_get_allocation(main, &a);
+    size = GtkRequisition{a.width, a.height};
+  } else if (main) {
+    gtk_widget_size_request(main, &size);
+  }
+  return WinRect{Ap_table.win_x, Ap_table.win_y, size.width, size.height};
+}
+
+// The fixed-frame window at its stored place, moved wholly onto the screen and clear
+// of the main window, whose keys would otherwise hide its lower boxes.
+void PlaceFrame() {
+  GtkWidget* frame = Fram_wid[0];
+  if (!frame) return;
+  const FrameSize fs = FixedFrameSize(FittingFrameSize(Ap_table.lframe_size, screen_w));
+  int x = Ap_table.lframe_x, y = Ap_table.lframe_y;
+  PlaceClearOf(fs.width, fs.height, screen_w, screen_h, MainWindowRect(), &x, &y);
+  MoveWindowTo(frame, x, y);
+  Trace("FRAME x=%d y=%d width=%d height=%d", x, y, fs.width, fs.height);
+}
+
 void ShowPad() {
   InstallPlatform();
   Mov_data.tenkey_follows = 1;
@@ -158,6 +184,8 @@ void ShowPad() {
   Pad_StartEngines();
 
   GtkWidget* main = Main_wid[0];
+  const WinRect placed = MainWindowRect();
+  WinPosition(placed.width, placed.height, &Ap_table.win_x, &Ap_table.win_y);
   MoveWindowTo(main, Ap_table.win_x, Ap_table.win_y);
   wind_dsp[kShownMain] = 1;
   gtk_widget_show(main);
@@ -188,7 +216,6 @@ void ShowPad() {
 void ShowFrame() {
   GtkWidget* frame = Fram_wid[0];
   if (!frame) return;
-  MoveWindowTo(frame, Ap_table.lframe_x, Ap_table.lframe_y);
   Fsize_chng(Ap_table.lframe_size);
   wind_dsp[kShownFrame] = 1;
   gtk_widget_show(frame);
@@ -210,6 +237,7 @@ void Main_Click(int code) {
     return;
   }
   if (code > kPressOffset) {
+    RecogniseWritingNow();  // a key pressed in the pause acts on what was written
     DrawKeyFace(code - kPressOffset, true);
     return;
   }
@@ -274,8 +302,8 @@ void Pmode_chng(int mode) {
 }
 
 void Fsize_chng(int size) {
-  const FrameSize fs = FixedFrameSize(size);
   Ap_table.lframe_size = static_cast<int16_t>(size < 1 ? 1 : size > 3 ? 3 : size);
+  const FrameSize fs = FixedFrameSize(FittingFrameSize(Ap_table.lframe_size, screen_w));
   GtkWidget* frame = Fram_wid[0];
   if (!frame) return;
   if (Fram_wid[6]) gtk_widget_set_size_request(Fram_wid[6], -1, fs.rowHeight);
@@ -283,4 +311,9 @@ void Fsize_chng(int size) {
     gtk_widget_set_size_request(strip, fs.width - kFrameCloseWidth, -1);
   gtk_widget_set_size_request(frame, fs.width, fs.height);
   gtk_window_resize(GTK_WINDOW(frame), fs.width, fs.height);
+  PlaceFrame();
+}
+
+void PlaceFixedFrame() {
+  if (wind_dsp[kShownFrame]) PlaceFrame();
 }

@@ -13,3 +13,7 @@ void Pmode_chng(int mode);
 
 // Size 1..3 of the fixed-frame window.
 void Fsize_chng(int size);
+
+// The shown fixed-frame window moved wholly onto the screen and clear of the main
+// window (after either of them was dragged).
+void PlaceFixedFrame();

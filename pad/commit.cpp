@@ -14,8 +14,6 @@ unsigned long Focus_win = 0;
 
 namespace {
 
-constexpr unsigned long kPointerRoot = 1;
-
 // Puts Over_text on the clipboard, empties it and sends the paste key; false (with a
 // beep, Over_text kept) when the clipboard did not take it.
 bool PasteOverText() {
@@ -25,7 +23,7 @@ bool PasteOverText() {
     return false;
   }
   std::memset(Over_text, 0, sizeof Over_text);
-  SendModifiedKey(Ap_table.past_type == 1 ? kKeysymAltL : kKeysymControlL, kKeysymV);
+  SendPasteKey(Ap_table.past_type);
   if (TraceOn()) {
     std::string utf8;
     EucToUtf8(text, &utf8);
@@ -36,9 +34,18 @@ bool PasteOverText() {
 
 }  // namespace
 
+void SendPasteKey(int pastType) {
+  switch (pastType) {
+    case kPasteAltV: SendModifiedKey(kKeysymAltL, kKeysymV); break;
+    case kPasteShiftInsert: SendModifiedKey(kKeysymShiftL, kKeysymInsert); break;
+    default: SendModifiedKey(kKeysymControlL, kKeysymV); break;
+  }
+}
+
 bool FocusWindow() {
-  Focus_win = PadFocus().FocusWindowId();
-  return Focus_win > kPointerRoot && Focus_win != PadFocus().RootWindowId();
+  const FocusFacts facts = PadFocus().Query();
+  Focus_win = facts.window;
+  return FocusTakesText(facts);
 }
 
 void EnterClick() {

@@ -7,9 +7,13 @@
 // The window that had the input focus at the last check.
 extern unsigned long Focus_win;
 
-// True when the focus is a real window: not None, PointerRoot or the root window
-// (where X puts the focus when the focused application goes away).
+// True when the focus window can take text (FocusTakesText): not None, PointerRoot,
+// the root or the window manager's hidden window, where X and window managers put
+// the focus when the focused application goes away.
 bool FocusWindow();
+
+// The paste key of a paste type: Alt+V (1), Shift+Insert (2), otherwise Control+V.
+void SendPasteKey(int pastType);
 
 // Main-window key 35: commits the pending line through the clipboard, or sends
 // Return when nothing is pending. Without a focus window the line stays pending.

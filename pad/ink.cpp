@@ -72,8 +72,19 @@ void AfterMainDrag() {
     Tenk_Move(kOwnerMain, Ap_table.win_x, Ap_table.win_y);
     if (TenKeyWindow()) MoveWindowTo(TenKeyWindow(), Ap_table.tenk_x, Ap_table.tenk_y);
   }
+  PlaceFixedFrame();
   if (gtk_widget_get_window(main)) gdk_window_raise(gtk_widget_get_window(main));
   RaiseTimerCheck(main, Ap_table.win_x, Ap_table.win_y, screen_w - 772, screen_h - 93);
+}
+
+// The key of the main window under a root point, 0 when there is none.
+int MainKeyAt(int rootX, int rootY) {
+  for (int k = 1; k < kMainSlots; ++k) {
+    if (k == kSlotPasteEntry || k == kSlotPendingArea) continue;
+    int kx, ky;
+    if (PointOn(Main_wid[k], rootX, rootY, &kx, &ky)) return k;
+  }
+  return 0;
 }
 
 // Pen-down on the main window while nothing is written: the pending text or a key.
@@ -85,16 +96,12 @@ bool MainPress(int rootX, int rootY) {
     PendingPlaceCursor(PendingIndexAt(x));
     return true;
   }
-  for (int k = 1; k < kMainSlots; ++k) {
-    if (k == kSlotPasteEntry || k == kSlotPendingArea) continue;
-    int kx, ky;
-    if (!PointOn(Main_wid[k], rootX, rootY, &kx, &ky)) continue;
+  if (const int k = MainKeyAt(rootX, rootY)) {
     GtkAllocation a;
     gtk_widget_get_allocation(Main_wid[k], &a);
     Mus_data.key = static_cast<int16_t>(k);
     Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
     if (k <= kKeyClose) Main_Click(kPressOffset + k);
-    break;
   }
   return true;
 }
@@ -280,6 +287,10 @@ void Mouse_Down(GdkEventButton* event, int is_main) {
   const int rootX = static_cast<int>(event->x_root);
   const int rootY = static_cast<int>(event->y_root);
   Mus_data.key = 0;
+  // A key is a key, also while characters are being written: never ink.
+  if (Writing() && is_main && Mus_data.state == kPadPenIdle && event->button == 1 &&
+      MainKeyAt(rootX, rootY) != 0)
+    RecogniseWritingNow();
   if (!Writing()) {
     if (wind_dsp[kShownMain] && Win_Down(MainWindow(), event, 1)) return;
     if (wind_dsp[kShownTenKey] && Win_Down(TenKeyWindow(), event, 0)) return;
@@ -319,6 +330,7 @@ void Mouse_Upex(GdkEventButton* event, int is_main) {
       Ap_table.lframe_x = Mov_data.x;
       Ap_table.lframe_y = Mov_data.y;
       ApTableEx(1);
+      PlaceFixedFrame();
     }
     return;
   }
@@ -350,6 +362,12 @@ gboolean TimRecogEx(gpointer) {
   WipeInk();
   RecogCycleRun();
   return FALSE;
+}
+
+void RecogniseWritingNow() {
+  if (!Writing() || (Mus_data.state & kPadStroking)) return;
+  TimerRemove(kTimerRecog);
+  TimRecogEx(nullptr);
 }
 
 void InkDiscard() {

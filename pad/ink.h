@@ -33,6 +33,10 @@ void Pad_MakeScreenSave();
 // The recognition timer (slot 0): wipes the ink and runs the cycle. Returns FALSE.
 gboolean TimRecogEx(gpointer data);
 
+// A key of the main window is pressed while characters are being written: what is
+// written is recognised now, as the pause would have done, before the key acts.
+void RecogniseWritingNow();
+
 // Ends the writing sequence without recognising it: the timer goes, the ink is wiped
 // and the buffers are released (pen-mode changes).
 void InkDiscard();

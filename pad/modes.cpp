@@ -18,3 +18,9 @@ FrameSize FixedFrameSize(int size) {
   size = std::clamp(size, 1, 3);
   return FrameSize{size * 115 + 300, size * 28 + 100, size * 28 + 54};
 }
+
+int FittingFrameSize(int size, int screenWidth) {
+  size = std::clamp(size, 1, 3);
+  while (size > 1 && FixedFrameSize(size).width > screenWidth) --size;
+  return size;
+}

@@ -25,3 +25,6 @@ struct FrameSize {
   int rowHeight;
 };
 FrameSize FixedFrameSize(int size);
+// The largest size step up to `size` whose window fits a screen `screenWidth` wide
+// (step 1 when none does).
+int FittingFrameSize(int size, int screenWidth);

@@ -4,8 +4,7 @@
 namespace {
 
 struct NoFocus : FocusProbe {
-  unsigned long FocusWindowId() override { return 0; }
-  unsigned long RootWindowId() override { return 0; }
+  FocusFacts Query() override { return FocusFacts{}; }
 };
 
 struct NoClipboard : PasteBoard {
@@ -20,6 +19,17 @@ FocusProbe* focus = &noFocus;
 PasteBoard* clipboard = &noClipboard;
 
 }  // namespace
+
+bool FocusTakesText(const FocusFacts& f) {
+  constexpr unsigned long kPointerRoot = 1;
+  if (f.window <= kPointerRoot || f.window == f.root || f.topLevel == 0) return false;
+  if (!f.viewable || f.overrideRedirect) return false;
+  if (f.wmSupporting != 0 && (f.topLevel == f.wmSupporting || f.window == f.wmSupporting))
+    return false;
+  const bool onScreen = f.x < f.screenWidth && f.y < f.screenHeight && f.x + f.width > 0 &&
+                        f.y + f.height > 0;
+  return onScreen;
+}
 
 PadDisplay& PadScreen() { return *display; }
 FocusProbe& PadFocus() { return *focus; }

@@ -15,14 +15,32 @@ class PadDisplay {
   virtual void Beep() {}
 };
 
-// The X server's input focus: the focus window's id (0 None, 1 PointerRoot) and the
-// root window's id.
+// What the X server says about the input focus: the focus window (0 None, 1
+// PointerRoot), the root, and the focus window's top-level window (its ancestor whose
+// parent is the root; 0 when there is none or it went away) with its state.
+struct FocusFacts {
+  unsigned long window = 0;
+  unsigned long root = 0;
+  unsigned long topLevel = 0;
+  bool viewable = false;
+  bool overrideRedirect = false;
+  int x = 0, y = 0, width = 0, height = 0;  // the top-level window in root coordinates
+  int screenWidth = 0, screenHeight = 0;
+  unsigned long wmSupporting = 0;  // the window _NET_SUPPORTING_WM_CHECK names, 0 if none
+};
+
 class FocusProbe {
  public:
   virtual ~FocusProbe() = default;
-  virtual unsigned long FocusWindowId() = 0;
-  virtual unsigned long RootWindowId() = 0;
+  virtual FocusFacts Query() = 0;
 };
+
+// True when text sent to the focus would reach an application: the focus is a real
+// window whose top-level is viewable, not override-redirect (menus, tooltips, the
+// window manager's own hidden windows), at least partly on the screen, and not the
+// window manager's supporting window, where focus falls when the focused
+// application closes.
+bool FocusTakesText(const FocusFacts& facts);
 
 // Puts EUC-JP text on the clipboard (through the hidden entry Text151); false when
 // the text could not be put there.

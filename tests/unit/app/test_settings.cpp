@@ -34,6 +34,7 @@ TEST(SettingsDefaults, FollowTheScreenSize) {
   EXPECT_EQ(t.back_color, 0xA0A0A0u);
   EXPECT_EQ(t.head_color, 0x606060u);
   EXPECT_EQ(t.seni_exec, 1u);
+  EXPECT_EQ(t.past_type, kPasteShiftInsert);
 }
 
 TEST(SettingsRead, ClampsEachValueToItsRange) {
@@ -45,6 +46,8 @@ TEST(SettingsRead, ClampsEachValueToItsRange) {
   EXPECT_EQ(Read("[IMODE]\nMODE=0\n").imode, 1);
   EXPECT_EQ(Read("[IMODE]\nMODE=13\n").imode, 12);
   EXPECT_EQ(Read("[PBOL]\nBOLD=9\n").pen_bold, 5);
+  EXPECT_EQ(Read("[PAST]\nTYPE=1\n").past_type, kPasteAltV);  // stored types keep their meaning
+  EXPECT_EQ(Read("[PAST]\nTYPE=7\n").past_type, kPasteShiftInsert);
   EXPECT_EQ(Read("[SMALL]\nX=5000,Y=5000\n").small_y, kH - 120);
   // A number beyond 32 bits still clamps instead of wrapping.
   EXPECT_EQ(Read("[VFRAME]\nMERGIN=99999999999\n").vframe_margin, 60);
@@ -143,7 +146,7 @@ TEST(SettingsText, HasTheExactFileFormat) {
             "[IMODE]\nMODE=1\n\n"
             "[PMODE]\nMODE=0\n\n"
             "[TOPEX]\nEXEC=1\n\n"
-            "[PAST]\nTYPE=1\n\n"
+            "[PAST]\nTYPE=2\n\n"
             "[COLOR]\nBACK=0xABCDEF,HEAD=0x606060\n\n");
 }
 

@@ -76,6 +76,14 @@ TEST(WinPosition, ClampsOntoTheScreen) {
   WinPosition(770, 93, &x, &y);
   EXPECT_EQ(x, 100);
   EXPECT_EQ(y, 100);
+  // The whole main window stays on the screen (its close key is at the right end)...
+  x = 99999;
+  WinPosition(772, 92, &x, &y);
+  EXPECT_EQ(x + 772, kW);
+  // ...and a window wider than the screen keeps its title strip's left end on it.
+  x = 50;
+  WinPosition(kW + 10, 92, &x, &y);
+  EXPECT_EQ(x, 0);
 }
 
 TEST(DragStartsAt, OnlyTheFreePartOfTheTitleStrip) {

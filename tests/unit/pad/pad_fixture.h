@@ -29,11 +29,21 @@ struct RecordingDisplay : PadDisplay {
   std::vector<int> enterCalls;
 };
 
+// A mapped application window on a 1024x768 screen.
+inline FocusFacts AppFocus() {
+  FocusFacts f;
+  f.window = 0x200005;
+  f.root = 0x50d;
+  f.topLevel = 0x200003;
+  f.viewable = true;
+  f.x = 10, f.y = 10, f.width = 300, f.height = 200;
+  f.screenWidth = 1024, f.screenHeight = 768;
+  return f;
+}
+
 struct FixedFocus : FocusProbe {
-  unsigned long FocusWindowId() override { return focus; }
-  unsigned long RootWindowId() override { return root; }
-  unsigned long focus = 0x200003;
-  unsigned long root = 0x50d;
+  FocusFacts Query() override { return facts; }
+  FocusFacts facts = AppFocus();
 };
 
 struct RecordingClipboard : PasteBoard {

@@ -10,28 +10,32 @@ using Keys = std::vector<RecordedKey>;
 
 class Commit : public PadTest {};
 
-Keys Paste(uint32_t modifier) {
-  return Keys{Down(modifier), Down(kKeysymV), Up(kKeysymV), Up(modifier), Flushed()};
+Keys Paste(uint32_t modifier, uint32_t key = kKeysymV) {
+  return Keys{Down(modifier), Down(key), Up(key), Up(modifier), Flushed()};
 }
 
-TEST_F(Commit, EnterPastesWithAltWhenPastTypeIsOne) {
-  Ap_table.past_type = 1;
-  SetPending("あいう", {"ぁ"});
-  EnterClick();
-  ASSERT_EQ(clipboard.texts.size(), 1u);
-  EXPECT_EQ(Utf8(clipboard.texts[0]), "あいう");
-  EXPECT_EQ(keys.events, Paste(kKeysymAltL));
-  EXPECT_EQ(Tbuff[0], 0);
-  EXPECT_EQ(Ink_data.pending, 0);
-  EXPECT_EQ(Result[0][1][0], 0);
-  EXPECT_EQ(display.enterCalls, std::vector<int>{-1});
-  EXPECT_EQ(display.candidateCalls, std::vector<int>{0});
-}
-
-TEST_F(Commit, EnterPastesWithControlWhenPastTypeIsZero) {
-  SetPending("かな");
-  EnterClick();
-  EXPECT_EQ(keys.events, Paste(kKeysymControlL));
+TEST_F(Commit, EnterPastesWithTheKeyOfThePasteType) {
+  const struct {
+    int16_t pastType;
+    Keys keys;
+  } cases[] = {{kPasteControlV, Paste(kKeysymControlL)},
+               {kPasteAltV, Paste(kKeysymAltL)},
+               {kPasteShiftInsert, Paste(kKeysymShiftL, kKeysymInsert)}};
+  for (const auto& c : cases) {
+    keys.events.clear();
+    display.enterCalls.clear();
+    display.candidateCalls.clear();
+    Ap_table.past_type = c.pastType;
+    SetPending("あいう", {"ぁ"});
+    EnterClick();
+    EXPECT_EQ(Utf8(clipboard.texts.back()), "あいう");
+    EXPECT_EQ(keys.events, c.keys) << c.pastType;
+    EXPECT_EQ(Tbuff[0], 0);
+    EXPECT_EQ(Ink_data.pending, 0);
+    EXPECT_EQ(Result[0][1][0], 0);
+    EXPECT_EQ(display.enterCalls, std::vector<int>{-1});
+    EXPECT_EQ(display.candidateCalls, std::vector<int>{0});
+  }
 }
 
 TEST_F(Commit, EnterSendsWaitingOverflowFirst) {
@@ -73,24 +77,56 @@ TEST_F(Commit, EmptyLineSendsReturnAndBackSpace) {
   EXPECT_TRUE(clipboard.texts.empty());
 }
 
-TEST_F(Commit, NoKeysWithoutARealFocusWindowAndTheLineStays) {
-  for (unsigned long nowhere : {0UL /* None */, 1UL /* PointerRoot */, 0x50dUL /* root */}) {
-    focus.focus = nowhere;
+TEST_F(Commit, NoKeysWithoutAFocusWindowThatTakesTextAndTheLineStays) {
+  struct Case {
+    const char* what;
+    FocusFacts facts;
+  };
+  std::vector<Case> cases;
+  auto add = [&](const char* what, auto change) {
+    FocusFacts f = AppFocus();
+    change(f);
+    cases.push_back({what, f});
+  };
+  add("None", [](FocusFacts& f) { f.window = 0; });
+  add("PointerRoot", [](FocusFacts& f) { f.window = 1; });
+  add("root", [](FocusFacts& f) { f.window = f.root; });
+  add("window gone", [](FocusFacts& f) { f.topLevel = 0; });
+  add("unmapped", [](FocusFacts& f) { f.viewable = false; });
+  add("override-redirect", [](FocusFacts& f) { f.overrideRedirect = true; });
+  add("off the screen", [](FocusFacts& f) { f.x = 1024; });
+  add("left of the screen", [](FocusFacts& f) { f.x = -300; });
+  // Where the focus goes when the focused application closes under a window manager.
+  add("manager's hidden window", [](FocusFacts& f) {
+    f.window = f.topLevel = f.wmSupporting = 0x800001;
+    f.overrideRedirect = true;
+    f.x = f.y = -100;
+    f.width = f.height = 1;
+  });
+  add("manager's window, mapped", [](FocusFacts& f) { f.wmSupporting = f.topLevel; });
+
+  for (const Case& c : cases) {
+    focus.facts = c.facts;
     EnterClick();
     BakspClick();  // the line is empty: would send BackSpace
     SetPending("あい");
     EnterClick();
-    EXPECT_EQ(PendingUtf8(), "あい") << nowhere;
+    EXPECT_EQ(PendingUtf8(), "あい") << c.what;
     BuffCleaEx();
     std::strcpy(Over_text, Euc("か").c_str());
     CommitOverText();
-    EXPECT_EQ(Utf8(Over_text), "か");
-    EXPECT_FALSE(FocusWindow());
-    EXPECT_EQ(Focus_win, nowhere);
+    EXPECT_EQ(Utf8(Over_text), "か") << c.what;
+    EXPECT_FALSE(FocusWindow()) << c.what;
+    Over_text[0] = 0;
   }
   EXPECT_TRUE(keys.events.empty());
   EXPECT_TRUE(clipboard.texts.empty());
-  EXPECT_EQ(display.beeps, 3);
+  EXPECT_EQ(display.beeps, static_cast<int>(cases.size()));
+
+  focus.facts = AppFocus();
+  focus.facts.x = -290;  // partly on the screen is enough
+  EXPECT_TRUE(FocusWindow());
+  EXPECT_EQ(Focus_win, 0x200005u);
 }
 
 TEST_F(Commit, BackSpaceDeletesTheCharacterBeforeTheCursor) {

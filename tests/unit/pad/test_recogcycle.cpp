@@ -81,21 +81,21 @@ TEST_F(Cycle, FullLineWithTheCursorAtTheStartSendsTheNewCharacter) {
 }
 
 TEST_F(Cycle, PushedOutTextWaitsWhenNoWindowHasTheFocus) {
-  focus.focus = 1;  // PointerRoot
+  focus.facts.window = 1;  // PointerRoot
   SetPending("あいうえおかきくけこさし");
   Rang = RangRec{1, 1, 1};
   Insert({"た"});
   Insert({"ち"});  // a later cycle keeps what still waits
   EXPECT_TRUE(clipboard.texts.empty());
   EXPECT_EQ(Utf8(Over_text), "あた");
-  focus.focus = 0x200003;
+  focus.facts = AppFocus();
   EnterClick();
   ASSERT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(Utf8(clipboard.texts[0]), "あたちいうえおかきくけこさし");
 }
 
 TEST_F(Cycle, FullCommitBufferRefusesTheCharacterInsteadOfOverflowing) {
-  focus.focus = 0;
+  focus.facts.window = 0;
   SetPending("あいうえおかきくけこさし");
   Rang = RangRec{3, 3, 3};
   std::memset(Over_text, 'a', 2046);
