@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 #include "app/i18n.h"
@@ -62,11 +63,24 @@ InstanceCheck CheckInstance(const std::string& userDir, const std::string& pidFi
   return check;
 }
 
+namespace {
+bool pidRecorded = false;  // this copy wrote the pid file, so it removes it
+}  // namespace
+
 int Proc_Check() {
   const InstanceCheck check =
       CheckInstance(UserDirPath(), UserFilePath(kPidFileName), "/proc", static_cast<int>(getpid()));
   if (check.zombie) std::fputs(Msg("ゾンビプロセスの為起動します\n"), stderr);
+  if (check.result == 0 && check.recorded && !pidRecorded) {
+    pidRecorded = true;
+    // Every way out (a fatal message, a lost display) takes the pid file with it.
+    std::atexit(RemovePidFile);
+  }
   return check.result;
 }
 
-void RemovePidFile() { std::remove(UserFilePath(kPidFileName).c_str()); }
+void RemovePidFile() {
+  if (!pidRecorded) return;  // never another copy's file
+  pidRecorded = false;
+  std::remove(UserFilePath(kPidFileName).c_str());
+}

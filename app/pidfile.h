@@ -19,5 +19,5 @@ InstanceCheck CheckInstance(const std::string& userDir, const std::string& pidFi
 // runs. Reports a stale zombie instance on standard error.
 int Proc_Check();
 
-// Deletes the pid file (at exit).
+// Deletes the pid file this copy wrote (at exit; also run by exit() itself).
 void RemovePidFile();

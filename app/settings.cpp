@@ -199,8 +199,16 @@ bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApT
   return true;
 }
 
-bool ApTableSave(const std::string& path, const ApTableRec& table) {
-  return WriteFileAtomically(path, ApTableText(table));
+bool ApTableSave(const std::string& path, const ApTableRec& table, std::string* error) {
+  return WriteFileAtomically(path, ApTableText(table), error);
+}
+
+namespace {
+void (*saveFailureHandler)(const char*) = nullptr;
+}  // namespace
+
+void SetSettingsSaveFailureHandler(void (*handler)(const char* reason)) {
+  saveFailureHandler = handler;
 }
 
 void ApTableEx(int mode) {
@@ -209,8 +217,16 @@ void ApTableEx(int mode) {
     ApTableLoad(path, screen_w, screen_h, &Ap_table);
     return;
   }
-  if (ApTableSave(path, Ap_table))
+  std::string error;
+  if (ApTableSave(path, Ap_table, &error)) {
     Trace("SETTINGS saved x=%d y=%d imode=%d", Ap_table.win_x, Ap_table.win_y, Ap_table.imode);
-  else
-    Trace("SETTINGS unwritable");
+    return;
+  }
+  Trace("SETTINGS unwritable");
+  // Said once: the settings are saved at every change, and one message is enough.
+  static bool told = false;
+  if (told) return;
+  told = true;
+  std::fprintf(stderr, "sorenix: %s\n", error.c_str());
+  if (saveFailureHandler) saveFailureHandler(error.c_str());
 }

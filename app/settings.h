@@ -52,8 +52,12 @@ std::string ApTableText(const ApTableRec& table);
 // File forms: reading returns false when the file does not open (table untouched);
 // writing replaces the file as a whole and returns false when it cannot.
 bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApTableRec* table);
-bool ApTableSave(const std::string& path, const ApTableRec& table);
+bool ApTableSave(const std::string& path, const ApTableRec& table, std::string* error = nullptr);
 
 // Mode 0 loads the user's settings file into Ap_table (screen size from the start-up
 // state); any other mode writes Ap_table to it.
 void ApTableEx(int mode);
+
+// Called at the first save that fails, with the reason (the program tells the user in
+// the message box); later failures are only traced.
+void SetSettingsSaveFailureHandler(void (*handler)(const char* reason));

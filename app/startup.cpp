@@ -12,7 +12,9 @@
 #include "app/appstate.h"
 #include "app/assign.h"
 #include "app/exit.h"
+#include "app/fatal.h"
 #include "app/i18n.h"
+#include "app/msgbox.h"
 #include "app/options.h"
 #include "app/pidfile.h"
 #include "app/settings.h"
@@ -36,12 +38,7 @@ namespace {
 
 constexpr int kRaisePeriodMs = 500;
 
-[[noreturn]] void Fatal(const char* message) {
-  gdk_beep();
-  gdk_flush();
-  std::fputs(Msg(message), stderr);
-  std::exit(1);
-}
+[[noreturn]] void Fatal(const char* message) { FatalExit(Msg(message)); }
 
 // The trace of the first map: the window, where it is, and where its keys are.
 gboolean TraceReady(gpointer) {
@@ -69,6 +66,11 @@ gboolean OnMainMapped(GtkWidget*, GdkEvent*, gpointer) {
     g_idle_add(TraceReady, nullptr);
   }
   return FALSE;
+}
+
+void TellSettingsUnsaved(const char* reason) {
+  const std::string text = std::string(Msg("設定を保存できません")) + "\n" + reason;
+  MessageBox(text.c_str(), kMboxBeep);
 }
 
 void BuildWindows() {
@@ -122,8 +124,6 @@ void ShowFirstWindow() {
 }  // namespace
 
 void Main_Initl(int argc, char** argv) {
-  if (Proc_Check() != 0) Fatal("起動しています\n");
-
   ResetStartupState(gdk_screen_width(), gdk_screen_height());
   Ap_table = ApTableDefaults(screen_w, screen_h);
   try {
@@ -145,6 +145,8 @@ void Main_Initl(int argc, char** argv) {
   SetStyleColor(0, haveBack ? backOption : Ap_table.back_color);
   SetStyleColor(1, Ap_table.head_color);
   CreateDrawingResources(Ap_table.pen_color, Ap_table.pen_bold);
+  // Checked once the message box can be drawn (nothing is written before this).
+  if (Proc_Check() != 0) Fatal("起動しています\n");
 
   if (FindOption(argc, argv, Msg("-s")) != 0) {
     Boot_soft = 1;
@@ -152,5 +154,6 @@ void Main_Initl(int argc, char** argv) {
   }
   CatchTermination();
   BuildWindows();
+  SetSettingsSaveFailureHandler(TellSettingsUnsaved);
   ShowFirstWindow();
 }

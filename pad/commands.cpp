@@ -169,7 +169,7 @@ void PlaceFrame() {
   int x = Ap_table.lframe_x, y = Ap_table.lframe_y;
   PlaceClearOf(fs.width, fs.height, screen_w, screen_h, MainWindowRect(), &x, &y);
   MoveWindowTo(frame, x, y);
-  Trace("FRAME x=%d y=%d width=%d height=%d", x, y, fs.width, fs.height);
+  Trace("FRAMEPLACE x=%d y=%d width=%d height=%d", x, y, fs.width, fs.height);
 }
 
 void ShowPad() {

@@ -7,6 +7,7 @@
 
 #include "app/appstate.h"
 #include "app/i18n.h"
+#include "pad/inkdata.h"
 #include "pad/keyfaces.h"
 #include "pad/pending.h"
 #include "pad/platform.h"
@@ -21,6 +22,8 @@ constexpr int kTextPitch = 15;
 constexpr int kTextBaseline = 18;
 constexpr int kInvertTop = 5;
 constexpr int kInvertHeight = 16;
+constexpr int kCaretOffset = 5;  // between the 15-pixel character cells
+constexpr int kCaretWidth = 2;
 
 class GtkPadDisplay : public PadDisplay {
  public:
@@ -63,6 +66,13 @@ void TxbuffDisp() {
     if (Rang.start <= i && i < Rang.end)
       gdk_draw_rectangle(window, Vfrm_gc, TRUE, x, kInvertTop, 22 - 4 * w, kInvertHeight);
     text += bytes;
+  }
+  // The caret shows where the cursor stands: the nine alternatives belong to the
+  // character before it, and new characters go in there.
+  if (Rang.start == Rang.end && Ink_data.pending > 0) {
+    const int x = Rang.end * kTextPitch + kCaretOffset;
+    gdk_draw_rectangle(window, Butn_gc[kGcNormalText], TRUE, x, kInvertTop, kCaretWidth,
+                       kInvertHeight);
   }
 }
 

@@ -2,12 +2,11 @@
 // pad; a failure to start either ends the program.
 #include "pad/engines.h"
 
-#include <gdk/gdk.h>
+#include <sys/stat.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "app/fatal.h"
 #include "app/i18n.h"
 #include "app/settings.h"
 #include "pad/modes.h"
@@ -19,11 +18,13 @@ namespace {
 
 bool running = false;
 
-[[noreturn]] void Fatal(const std::string& message) {
-  gdk_beep();
-  gdk_flush();
-  std::fputs(message.c_str(), stderr);
-  std::exit(1);
+[[noreturn]] void Fatal(const std::string& message) { FatalExit(message.c_str()); }
+
+// A dictionary the engine refused: missing, or there but unreadable or damaged.
+std::string DictionaryFailure(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return path + Msg("がありません\n");
+  return path + Msg("が壊れています\n");
 }
 
 }  // namespace
@@ -31,12 +32,12 @@ bool running = false;
 void Pad_StartEngines() {
   Pad_EndEngines();  // starting again re-reads the user dictionary
   const int engine = ZkCRecInitializes();
-  if (engine == 101) Fatal(ZkDefaultSystemDicPath() + Msg("がありません\n"));
+  if (engine == 101) Fatal(DictionaryFailure(ZkDefaultSystemDicPath()));
   if (engine != 0) Fatal(Msg("認識エンジン初期化異常\n"));
   const int seni = SeniJisho();
-  if (seni == kSeniNoFile) {
+  if (seni == kSeniNoFile || seni == kSeniBadFile) {
     ZkCRecEnd();
-    Fatal(ZkDefaultTransitionDicPath() + Msg("がありません\n"));
+    Fatal(DictionaryFailure(ZkDefaultTransitionDicPath()));
   }
   if (seni != kSeniLoaded) {
     ZkCRecEnd();

@@ -9,7 +9,7 @@ PACKAGES="
   clang libclang-rt-14-dev
   nlohmann-json3-dev libpugixml-dev
   libgtk2.0-dev libxtst-dev fonts-ipafont-gothic
-  xvfb xdotool xclip x11-utils imagemagick
+  xvfb xdotool xclip x11-utils imagemagick openbox xterm zenity
   manpages-ja manpages-ja-dev debian-reference-ja developers-reference-ja
   debian-faq-ja maint-guide-ja debian-policy-ja mecab-ipadic zlib1g-dev
 "

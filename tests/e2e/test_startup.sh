@@ -12,10 +12,16 @@ start_pad
 wait_geometry "$XID" "0 $((SCREEN_H - 93)) 772 92"
 [ -s "$ERR" ] && fail "unexpected messages: $(cat "$ERR")"
 
-# A second copy for the same user refuses to start.
-"$SORENIX" >"$WORK/second.out" 2>"$WORK/second.err"
-status=$?
-[ $status = 1 ] || fail "second start exited with $status"
+# A second copy for the same user refuses to start, in the message box too (a pad
+# started from a menu has no terminal), and leaves the first copy's pid file alone.
+"$SORENIX" >"$WORK/second.out" 2>"$WORK/second.err" &
+second=$!
+wait_for '^MSGBOX shown' "$WORK/second.out"
+grep -q '^FATAL 起動しています' "$WORK/second.out" || fail "second start: $(cat "$WORK/second.out")"
+ok=$(field ok "$(grep '^MSGBOX shown' "$WORK/second.out")")
+click_at "${ok%,*}" "${ok#*,}"
+wait_exit "$second"
+[ "$EXIT_STATUS" = 1 ] || fail "second start exited with $EXIT_STATUS"
 grep -q '起動しています' "$WORK/second.err" || fail "second start said: $(cat "$WORK/second.err")"
 kill -0 "$PAD_PID" || fail "first instance ended"
 [ "$(cat "$PIDFILE")" = "$PAD_PID" ] || fail "pid file changed by the second start"
@@ -28,4 +34,22 @@ wait_exit "$PAD_PID"
 grep -qx 'X=0,Y='"$((SCREEN_H - 93))" "$SETTINGS" || fail "settings: $(cat "$SETTINGS")"
 grep -qx 'BACK=0xA0A0A0,HEAD=0x606060' "$SETTINGS" || fail "settings: $(cat "$SETTINGS")"
 grep -q '^EXIT' "$LOG" || fail "no EXIT trace"
+
+# Settings that cannot be saved are reported once in the message box, not at every
+# later save.
+rm -f "$SETTINGS"
+mkdir "$SETTINGS"
+start_pad
+wait_for '^SETTINGS unwritable'
+wait_for '^MSGBOX shown'
+ok=$(field ok "$(grep '^MSGBOX shown' "$LOG")")
+click_at "${ok%,*}" "${ok#*,}"
+wait_for '^MSGBOX answer 1'
+click_key 39  # the pen-mode key saves the settings again
+wait_for '^PMODE 1'
+sleep 0.3
+[ "$(grep -c '^MSGBOX shown' "$LOG")" = 1 ] || fail "the failure was reported more than once"
+kill -TERM "$PAD_PID"
+wait_exit "$PAD_PID"
+[ -e "$PIDFILE" ] && fail "pid file left behind"
 echo PASS
