@@ -22,8 +22,8 @@ constexpr int kTextPitch = 15;
 constexpr int kTextBaseline = 18;
 constexpr int kInvertTop = 5;
 constexpr int kInvertHeight = 16;
-constexpr int kCaretOffset = 5;  // between the 15-pixel character cells
-constexpr int kCaretWidth = 2;
+constexpr int kCaretOffset = 6;  // in the gap between two 15-pixel character cells
+constexpr int kCaretWidth = 1;
 
 class GtkPadDisplay : public PadDisplay {
  public:
