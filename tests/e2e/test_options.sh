@@ -15,7 +15,7 @@ wait_count() {
   fail "fewer than $2 lines \"$1\""
 }
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=1500' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=500' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
 start_pad
 wait_for '^GRAB on status=0'
 
@@ -32,33 +32,32 @@ wait_for '^GRAB off'
 [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/options.png"
 cp "$SETTINGS" "$WORK/before.dat"
 click_at $(centre pause)
-wait_for '^OPTION work pause=2000 margin=30 seni=0'
+wait_for '^OPTION work pause=1000 margin=30 seni=0'
 click_at $(centre margin)
-wait_for '^OPTION work pause=2000 margin=60 seni=0'
+wait_for '^OPTION work pause=1000 margin=60 seni=0'
 click_at $(centre seni)
-wait_for '^OPTION work pause=2000 margin=60 seni=1'
+wait_for '^OPTION work pause=1000 margin=60 seni=1'
 click_at $(centre color3)
 wait_for '^OPTION work .* color=3'
 click_at $(centre cancel)
-wait_for '^OPTION cancel pause=1500 margin=30 seni=0 color=0 bold=3'
-sleep 0.2
+wait_for '^OPTION cancel pause=500 margin=30 seni=0 color=0 bold=3'
 cmp -s "$SETTINGS" "$WORK/before.dat" || fail "Cancel changed the settings file"
 
 # Again: the keys show the saved values; one press of the pause key and OK.
 click_key 37
 wait_count '^OPTION shown' 2
 click_at $(centre pause)
-wait_for '^OPTION work pause=2000 margin=30 seni=0'
-[ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/options-2000.png"
+wait_for '^OPTION work pause=1000 margin=30 seni=0'
+[ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/options-1000.png"
 click_at $(centre ok)
-wait_for '^OPTION ok pause=2000'
-grep -A1 '^\[RECOG\]' "$SETTINGS" | grep -qx 'TIMER=2000' || fail "pause not saved: $(cat "$SETTINGS")"
+wait_for '^OPTION ok pause=1000'
+grep -A1 '^\[RECOG\]' "$SETTINGS" | grep -qx 'TIMER=1000' || fail "pause not saved: $(cat "$SETTINGS")"
 wait_count '^GRAB on status=0' 2
 
 # The next character waits the new pause.
-write_char 木 300 200 120
-wait_for '^PAUSE ms=2000'
-wait_pending 木 8
+write_char 十 300 200 120
+wait_for '^PAUSE ms=1000'
+wait_for '^PENDING count=1 '
 
 # 学習辞書 hides the dialog and opens the registration dialog (or says it is not there yet).
 click_key 37
