@@ -25,7 +25,7 @@
 //   NOFOCUS focus                               enter with no focus window: the line stays
 //   PAUSE ms                                    recognition armed after a pen-up
 //   OPTION shown xid pause margin udic seni ok cancel color3   options dialog keys (root x,y)
-//   OPTION work|ok|cancel pause margin seni color bold          the working copy
+//   OPTION work|ok|cancel|udic pause margin seni color bold     the working copy
 //   HELP shown xid close topics=x,y;...         help menu keys (root x,y)
 //   HELPDSP shown xid return                    topic window and its return key
 //   HELPTOPIC n found lines title               a topic read from the help file

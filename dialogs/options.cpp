@@ -160,6 +160,7 @@ void Optn_Click(int code) {
     case kOptUserDic:
       gtk_widget_hide(OptionWindow);
       Optn_Cancel();
+      TraceWork("udic");
       Udic_Open();  // the registration dialog gives the grab and raising back
       return;
     case kOptOk: Ok(); return;

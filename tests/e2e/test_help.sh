@@ -4,16 +4,6 @@
 # and the close key gives the pad back.
 . "$(dirname "$0")/lib.sh"
 
-# wait_count PATTERN N: at least N trace lines match.
-wait_count() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(grep -c -- "$1" "$LOG")" -ge "$2" ] && return 0
-    sleep 0.05
-  done
-  fail "fewer than $2 lines \"$1\""
-}
-
 start_pad
 click_key 6
 wait_for '^HELP shown'
@@ -32,14 +22,6 @@ wait_for '^HELPDSP shown'
 ret=$(field return "$(grep '^HELPDSP shown' "$LOG" | tail -n 1)")
 click_at "${ret%,*}" "${ret#*,}"
 wait_count '^HELP shown' 2
-
-t=${topics[0]}
-click_at "${t%,*}" "${t#*,}"
-wait_for '^HELPTOPIC 1 found=1 .* title=文字の削除$'
-wait_count '^HELPDSP shown' 2
-ret=$(field return "$(grep '^HELPDSP shown' "$LOG" | tail -n 1)")
-click_at "${ret%,*}" "${ret#*,}"
-wait_count '^HELP shown' 3
 close=$(field close "$(grep '^HELP shown' "$LOG" | tail -n 1)")
 click_at "${close%,*}" "${close#*,}"
 

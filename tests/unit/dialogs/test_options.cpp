@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "app/settings.h"
 #include "dialogs/optchng.h"
@@ -57,71 +58,44 @@ TEST(OptionCycles, MarginAndPostProcessingFaces) {
   EXPECT_EQ(OptPressedFace(MarginFace(30)), "64;14:17:可変枠：中");
 }
 
-TEST(OptionControls, EachControlChangesOnlyItsField) {
+TEST(OptionControls, EachControlChangesOnlyItsFieldAndRadiosStayInRange) {
   const OptChngRec start{3, 0, 30, 1500, 1};
-  struct Case {
-    int code;
-    OptChngRec expected;
+  auto fields = [](const OptChngRec& w) {
+    return std::make_tuple(w.pen_bold, w.pen_color, w.vframe_margin, w.recog_timer, w.seni_exec);
   };
-  const Case cases[] = {
-      {0, {3, 0, 30, 1500, 1}},   {5, {3, 5, 30, 1500, 1}},   {11, {1, 0, 30, 1500, 1}},
-      {13, {3, 0, 30, 1500, 1}},  {15, {5, 0, 30, 1500, 1}},  {21, {3, 0, 30, 2000, 1}},
-      {22, {3, 0, 60, 1500, 1}},  {24, {3, 0, 30, 1500, 0}},
-  };
-  for (const Case& c : cases) {
+  const std::pair<int, OptChngRec> changes[] = {
+      {0, {3, 0, 30, 1500, 1}},  {5, {3, 5, 30, 1500, 1}},  {11, {1, 0, 30, 1500, 1}},
+      {13, {3, 0, 30, 1500, 1}}, {15, {5, 0, 30, 1500, 1}}, {21, {3, 0, 30, 2000, 1}},
+      {22, {3, 0, 60, 1500, 1}}, {24, {3, 0, 30, 1500, 0}}};
+  for (const auto& [code, expected] : changes) {
     OptChngRec w = start;
-    EXPECT_TRUE(OptApplyControl(c.code, &w)) << c.code;
-    EXPECT_EQ(w.pen_bold, c.expected.pen_bold) << c.code;
-    EXPECT_EQ(w.pen_color, c.expected.pen_color) << c.code;
-    EXPECT_EQ(w.vframe_margin, c.expected.vframe_margin) << c.code;
-    EXPECT_EQ(w.recog_timer, c.expected.recog_timer) << c.code;
-    EXPECT_EQ(w.seni_exec, c.expected.seni_exec) << c.code;
+    EXPECT_TRUE(OptApplyControl(code, &w)) << code;
+    EXPECT_EQ(fields(w), fields(expected)) << code;
   }
   // Not value controls: the user-dictionary key, OK, Cancel, the gaps, press/release.
   for (int code : {-1, 6, 10, 12, 14, 16, 23, 30, 31, 121, 221}) {
     OptChngRec w = start;
     EXPECT_FALSE(OptApplyControl(code, &w)) << code;
-    EXPECT_EQ(std::make_tuple(w.pen_bold, w.pen_color, w.vframe_margin, w.recog_timer, w.seni_exec),
-              std::make_tuple(start.pen_bold, start.pen_color, start.vframe_margin,
-                              start.recog_timer, start.seni_exec))
-        << code;
+    EXPECT_EQ(fields(w), fields(start)) << code;
   }
-}
-
-TEST(OptionControls, RadioButtonsOfTheSavedValues) {
+  // Radio buttons of odd stored values stay inside their groups.
   const int widths[][2] = {{1, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {0, 0}, {9, 2}};
   for (const auto& w : widths) EXPECT_EQ(WidthButtonIndex(static_cast<int16_t>(w[0])), w[1]) << w[0];
-  const int colors[][2] = {{0, 0}, {5, 5}, {-1, 0}, {6, 5}};
-  for (const auto& c : colors) EXPECT_EQ(ColorButtonIndex(static_cast<int16_t>(c[0])), c[1]) << c[0];
+  for (const auto& c : {std::pair{0, 0}, {5, 5}, {-1, 0}, {6, 5}})
+    EXPECT_EQ(ColorButtonIndex(static_cast<int16_t>(c.first)), c.second) << c.first;
 }
 
-// OK writes the five fields into the settings and nothing else; Cancel refills the
-// working copy and leaves the settings text byte for byte as it was.
+// OK writes the five fields into the settings and nothing else; Cancel refills every
+// field of the working copy from the settings.
 TEST(OptionAnswers, OkSavesTheWorkingCopyCancelRestoresEveryField) {
   const ApTableRec saved = ApTableDefaults(1024, 768);
-  const std::string before = ApTableText(saved);
-
   OptChngRec w = OptFromSettings(saved);
   for (int code : {4, 15, 21, 22, 22, 24}) OptApplyControl(code, &w);
   EXPECT_TRUE(OptPenChanged(w, saved));
 
-  // Cancel.
-  w = OptFromSettings(saved);
-  const ApTableRec afterCancel = saved;
-  EXPECT_EQ(ApTableText(afterCancel), before);
-  EXPECT_FALSE(OptPenChanged(w, saved));
-  EXPECT_EQ(w.pen_bold, saved.pen_bold);
-  EXPECT_EQ(w.pen_color, saved.pen_color);
-  EXPECT_EQ(w.vframe_margin, saved.vframe_margin);
-  EXPECT_EQ(w.recog_timer, saved.recog_timer);
-  EXPECT_EQ(w.seni_exec, saved.seni_exec);
-
-  // OK.
-  for (int code : {4, 15, 21, 22, 22, 24}) OptApplyControl(code, &w);
   ApTableRec table = saved;
   OptToSettings(w, &table);
-  const std::string after = ApTableText(table);
-  std::string expected = before;
+  std::string expected = ApTableText(saved);
   for (auto [from, to] : {std::pair<std::string, std::string>{"MERGIN=30", "MERGIN=0"},
                           {"[RECOG]\nTIMER=1500", "[RECOG]\nTIMER=2000"},
                           {"COLOR=0\n", "COLOR=4\n"},
@@ -131,11 +105,14 @@ TEST(OptionAnswers, OkSavesTheWorkingCopyCancelRestoresEveryField) {
     ASSERT_NE(at, std::string::npos) << from;
     expected.replace(at, from.size(), to);
   }
-  EXPECT_EQ(after, expected);
-  // A change of the pause alone keeps the ink context.
-  OptChngRec pauseOnly = OptFromSettings(saved);
-  OptApplyControl(21, &pauseOnly);
-  EXPECT_FALSE(OptPenChanged(pauseOnly, saved));
+  EXPECT_EQ(ApTableText(table), expected);
+
+  w = OptFromSettings(saved);  // Cancel
+  EXPECT_EQ(std::make_tuple(w.pen_bold, w.pen_color, w.vframe_margin, w.recog_timer, w.seni_exec),
+            std::make_tuple(saved.pen_bold, saved.pen_color, saved.vframe_margin,
+                            saved.recog_timer, saved.seni_exec));
+  OptApplyControl(21, &w);  // the pause alone keeps the ink context
+  EXPECT_FALSE(OptPenChanged(w, saved));
 }
 
 }  // namespace
