@@ -12,7 +12,8 @@
 //   MSGBOX shown xid x y ok=X,Y cancel=X,Y      key centres in root coordinates (0,0 hidden)
 //   MSGBOX answer n
 //   CLICK k                                     Main_Click ran action k
-//   FRAME xid x y boxes=x,y,w,h;...             fixed-frame window and its five boxes (root)
+//   FRAME xid x y boxes=x,y,w,h;... sizes=x,y;...  fixed-frame window, its five boxes and
+//                                               the centres of its size buttons (root)
 //   PMODE m                                     pen mode changed
 //   STROKE chars strokes points                 pen-up: sequence characters, strokes of the
 //                                               current one, points of the last stroke
@@ -22,6 +23,12 @@
 //   PASTE focus text=...                        text put on the clipboard and the paste key sent
 //   SENT Return|BackSpace focus                 a key sent on an empty line
 //   NOFOCUS focus                               enter with no focus window: the line stays
+//   PAUSE ms                                    recognition armed after a pen-up
+//   OPTION shown xid pause margin udic seni ok cancel color3   options dialog keys (root x,y)
+//   OPTION work|ok|cancel|udic pause margin seni color bold     the working copy
+//   HELP shown xid close topics=x,y;...         help menu keys (root x,y)
+//   HELPDSP shown xid return                    topic window and its return key
+//   HELPTOPIC n found lines title               a topic read from the help file
 //   EXIT
 bool TraceOn();
 

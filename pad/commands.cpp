@@ -14,6 +14,8 @@
 #include "app/trace.h"
 #include "app/winhandle.h"
 #include "app/winplace.h"
+#include "dialogs/help.h"
+#include "dialogs/options.h"
 #include "keyboards/keysend.h"
 #include "keyboards/keysend_x.h"
 #include "pad/commit.h"
@@ -34,7 +36,6 @@ namespace {
 constexpr int kShrinkStripWidth = 43;
 constexpr int kGrabDelayMs = 500;
 constexpr int kFrameCloseWidth = 20;
-constexpr const char* kHelpFile = SORENIX_SHAREDIR "/Help.dat";
 
 GtkWidget* Key(int k) { return Main_wid[k]; }
 
@@ -82,12 +83,10 @@ void DrawKeyFace(int k, bool pressed) {
 
 void NotYetAvailable() { MessageBox(Msg("この機能はまだ使えません"), 0); }
 
-void Help() {
-  if (!g_file_test(kHelpFile, G_FILE_TEST_EXISTS)) {
-    MessageBox(Msg("ヘルプファイルがありません"), kMboxBeep);
-    return;
-  }
-  NotYetAvailable();  // the help viewer comes with its own window
+void Options() {
+  Rais_paus = 0;
+  FreeGrabEx(0);
+  OptionDsp();
 }
 
 void WidthKey() {
@@ -254,14 +253,15 @@ void Main_Click(int code) {
   switch (code) {
     case kKeyWidth: WidthKey(); break;
     case kKeyCharType: CharTypeKey(); break;
-    case kKeyHelp: Help(); break;
+    case kKeyHelp: Help_Open(); break;
     case kKeyEnter: EnterClick(); break;
     case kKeyBackSpace: BakspClick(); break;
+    case kKeyOptions: Options(); break;
     case kKeyTenKey: Imode_chng(1); break;
     case kKeyPenMode: Pmode_chng(-1); break;
     case kKeyShrink: Win_Icon(Main_wid[0], kShrinkStripWidth); break;
     case kKeyClose: Delt_event(); break;
-    default: NotYetAvailable(); break;  // join/split, kanji, large/small, symbols, options
+    default: NotYetAvailable(); break;  // join/split, kanji, large/small, symbols
   }
 }
 

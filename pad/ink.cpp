@@ -355,6 +355,7 @@ void Mouse_Upex(GdkEventButton* event, int is_main) {
   if (penInput) PenStrokeEnd();
   TraceStroke();
   TimerStart(kTimerRecog, static_cast<guint>(Ap_table.recog_timer), TimRecogEx, nullptr);
+  Trace("PAUSE ms=%d", Ap_table.recog_timer);
 }
 
 gboolean TimRecogEx(gpointer) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/i18n.h"
+#include "app/settings.h"
 #include "app/trace.h"
 #include "pad/commands.h"
 #include "ui/handlers.h"
@@ -43,7 +44,18 @@ gboolean TraceBoxes(gpointer) {
     boxes += (b > 1 ? ";" : "") + std::to_string(bx) + "," + std::to_string(by) + "," +
              std::to_string(a.width) + "," + std::to_string(a.height);
   }
-  Trace("FRAME xid=0x%lx x=%d y=%d boxes=%s", GDK_WINDOW_XID(window), x, y, boxes.c_str());
+  // Centres of the size buttons 小, 中, 大.
+  std::string sizes;
+  for (int i = 1; i <= 3; ++i) {
+    const std::string name = "Fsize" + std::to_string(i);
+    auto* radio = static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(Frame), name.c_str()));
+    GtkAllocation a;
+    gtk_widget_get_allocation(radio, &a);
+    sizes += (i > 1 ? ";" : "") + std::to_string(x + a.x + a.width / 2) + "," +
+             std::to_string(y + a.y + a.height / 2);
+  }
+  Trace("FRAME xid=0x%lx x=%d y=%d boxes=%s sizes=%s", GDK_WINDOW_XID(window), x, y, boxes.c_str(),
+        sizes.c_str());
   return FALSE;
 }
 
@@ -131,5 +143,7 @@ GtkWidget* create_Frame(int size) {
 void on_Frame_clicked(GtkButton*, gpointer) { Pmode_chng(-1); }
 
 void on_Fsize_toggle(GtkToggleButton* button, gpointer size) {
-  if (gtk_toggle_button_get_active(button)) Fsize_chng(GPOINTER_TO_INT(size));
+  if (!gtk_toggle_button_get_active(button)) return;
+  Fsize_chng(GPOINTER_TO_INT(size));
+  ApTableEx(1);  // settings are saved whenever they change
 }

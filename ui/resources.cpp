@@ -50,11 +50,17 @@ void SetStyleColor(int which, uint32_t rgb) {
   WinStyle[which]->bg[GTK_STATE_NORMAL] = color;
 }
 
+void MakePenGc(int penColor, int penBold) {
+  GdkGC* pen = RootGc();
+  SetForeground(pen, penColor);
+  gdk_gc_set_line_attributes(pen, penBold, GDK_LINE_SOLID, GDK_CAP_ROUND, GDK_JOIN_ROUND);
+  gdk_gc_set_subwindow(pen, GDK_INCLUDE_INFERIORS);
+  if (Pens_gc) g_object_unref(Pens_gc);
+  Pens_gc = pen;
+}
+
 void CreateDrawingResources(int penColor, int penBold) {
-  Pens_gc = RootGc();
-  SetForeground(Pens_gc, penColor);
-  gdk_gc_set_line_attributes(Pens_gc, penBold, GDK_LINE_SOLID, GDK_CAP_ROUND, GDK_JOIN_ROUND);
-  gdk_gc_set_subwindow(Pens_gc, GDK_INCLUDE_INFERIORS);
+  MakePenGc(penColor, penBold);
 
   Vfrm_gc = RootGc();
   gdk_gc_set_function(Vfrm_gc, GDK_INVERT);

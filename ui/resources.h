@@ -25,5 +25,8 @@ constexpr int kGcNormalShadow = 3;
 void MakeWinStyles();
 // Normal background of style `which` from 0xRRGGBB.
 void SetStyleColor(int which, uint32_t rgb);
+// A new ink context from a colour-table entry and a width, replacing Pens_gc (ink
+// already on the screen stays as it was drawn).
+void MakePenGc(int penColor, int penBold);
 // The graphics contexts (pen context from pen_color and pen_bold first) and the fonts.
 void CreateDrawingResources(int penColor, int penBold);

@@ -73,6 +73,16 @@ wait_geometry() {
   fail "window $1 is at \"$now\", expected \"$2\""
 }
 
+# wait_count PATTERN N: at least N trace lines match.
+wait_count() {
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [ "$(grep -c -- "$1" "$LOG")" -ge "$2" ] && return 0
+    sleep 0.05
+  done
+  fail "fewer than $2 lines \"$1\""
+}
+
 # wait_exit PID [SECONDS]: waits for the process and sets EXIT_STATUS.
 wait_exit() {
   local i

@@ -1,0 +1,37 @@
+#!/bin/bash
+# The fixed-frame window's size buttons: 大 makes the window and its boxes larger at
+# once and is saved; 小 brings the smallest size back.
+. "$(dirname "$0")/lib.sh"
+
+settings '[PMODE]' 'MODE=2'
+start_pad
+wait_for '^FRAME '
+frame=$(grep '^FRAME ' "$LOG" | tail -n 1)
+frame_xid=$(field xid "$frame")
+IFS=';' read -r small _ large <<<"$(field sizes "$frame")"
+
+# wait_size W H: the frame window's size, wherever it stands.
+wait_size() {
+  local i now
+  for ((i = 0; i < 100; i++)); do
+    now=$(geometry "$frame_xid" | cut -d' ' -f3-)
+    [ "$now" = "$1 $2" ] && return 0
+    sleep 0.05
+  done
+  fail "frame window is $now, expected $1 $2"
+}
+
+wait_size 415 128
+click_at "${large%,*}" "${large#*,}"
+wait_size 645 184
+grep -A1 '^\[LFRAME\]' "$SETTINGS" | grep -q ',SIZE=3$' || fail "size not saved: $(cat "$SETTINGS")"
+[ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/frame-large.png"
+wait_for '^FRAME .*boxes=[0-9-]*,[0-9-]*,[0-9]*,1[0-9][0-9]'
+large_frame=$(grep '^FRAME ' "$LOG" | tail -n 1)
+small=$(field sizes "$large_frame" | cut -d';' -f1)
+click_at "${small%,*}" "${small#*,}"
+wait_size 415 128
+grep -A1 '^\[LFRAME\]' "$SETTINGS" | grep -q ',SIZE=1$' || fail "size not saved: $(cat "$SETTINGS")"
+kill -TERM "$PAD_PID"
+wait_exit "$PAD_PID"
+echo PASS
