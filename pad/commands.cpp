@@ -19,6 +19,8 @@
 #include "pad/commit.h"
 #include "pad/commit_x.h"
 #include "pad/display.h"
+#include "pad/editing.h"
+#include "pad/editing_gtk.h"
 #include "pad/engines.h"
 #include "pad/ink.h"
 #include "pad/inkdata.h"
@@ -144,6 +146,7 @@ void InstallPlatform() {
   InstallPadDisplay();
   InstallCommitPorts();
   InstallXTestKeys();
+  InstallEditPorts();
 }
 
 void ShowPad() {
@@ -219,11 +222,18 @@ void Main_Click(int code) {
     TraceCandidatePick();
     return;
   }
+  if (code >= kKeySymbolFirst && code <= kKeySymbolLast) {
+    KigoClick(code - kKeySymbolFirst);
+    return;
+  }
   if (code >= kKeyArrowFirst && code <= kKeyArrowLast) {
     ArrowKey(code);
     return;
   }
   switch (code) {
+    case kKeyJoinSplit: UnionConvert(); break;
+    case kKeyKanji: KanjiConvert(); break;
+    case kKeyLargeSmall: LowhiConvert(); break;
     case kKeyWidth: WidthKey(); break;
     case kKeyCharType: CharTypeKey(); break;
     case kKeyHelp: Help(); break;
@@ -233,7 +243,7 @@ void Main_Click(int code) {
     case kKeyPenMode: Pmode_chng(-1); break;
     case kKeyShrink: Win_Icon(Main_wid[0], kShrinkStripWidth); break;
     case kKeyClose: Delt_event(); break;
-    default: NotYetAvailable(); break;  // join/split, kanji, large/small, symbols, options
+    default: NotYetAvailable(); break;  // options
   }
 }
 

@@ -1,9 +1,15 @@
 #!/bin/bash
-# A key without its command yet answers with the message box; OK closes the box and
-# the program goes on; SIGTERM ends it like the close key.
+# A refused edit answers with the message box (two digits typed from keys have no ink
+# to join); OK closes the box and the program goes on; SIGTERM ends it like the close
+# key.
 . "$(dirname "$0")/lib.sh"
 
 start_pad
+click_key 12
+click_key 13
+wait_pending ０１
+xdotool mousemove $(pending_at 0) mousedown 1 mousemove $(pending_at 2) mouseup 1
+wait_for '^PENDING count=2 start=0 end=2 '
 click_key 1
 wait_for '^MSGBOX shown'
 box=$(grep '^MSGBOX shown' "$LOG")
@@ -12,6 +18,7 @@ ok=$(field ok "$box")
 click_at "${ok%,*}" "${ok#*,}"
 wait_for '^MSGBOX answer 1'
 wait_for '^CLICK 1'
+[ "$(pending_text)" = ０１ ] || fail "the refused join changed the line: $(pending_text)"
 kill -0 "$PAD_PID" || fail "program ended with the box"
 
 # The pad's keys work again after the box (the modal grab is gone).
