@@ -22,6 +22,8 @@
 //   PASTE focus text=...                        text put on the clipboard and the paste key sent
 //   SENT Return|BackSpace focus                 a key sent on an empty line
 //   NOFOCUS focus                               enter with no focus window: the line stays
+//   KBOX open x y width height | KBOX xid       the kanji box placed (root) and shown
+//   KBOX typed | KBOX committed | KBOX closed   kana sent to its input method, text taken
 //   EXIT
 bool TraceOn();
 

@@ -89,8 +89,27 @@ bool InputMethodServerAnswers() {
   if (!found) return false;
   XIM im = XOpenIM(dpy, nullptr, nullptr, nullptr);
   if (!im) return false;
+  // Xlib's own method edits nothing before the commit; a conversion server shows what
+  // it converts (the server may not serve this locale, and Xlib then falls back).
+  XIMStyles* styles = nullptr;
+  bool edits = false;
+  if (!XGetIMValues(im, XNQueryInputStyle, &styles, nullptr) && styles) {
+    for (unsigned i = 0; i < styles->count_styles; ++i)
+      edits = edits || (styles->supported_styles[i] &
+                        (XIMPreeditCallbacks | XIMPreeditPosition | XIMPreeditArea));
+    XFree(styles);
+  }
   XCloseIM(im);
-  return true;
+  return edits;
+}
+
+// The box's entry takes the X input method even where GTK would not choose it by
+// default (locales other than Japanese, Chinese, Korean and Thai); a module the user
+// named in GTK_IM_MODULE stays.
+void PreferXimForEntries() {
+  const char* named = g_getenv("GTK_IM_MODULE");
+  if (named && *named) return;
+  g_object_set(gtk_settings_get_default(), "gtk-im-module", "xim", nullptr);
 }
 
 // --- The kanji box --------------------------------------------------------------------
@@ -196,6 +215,7 @@ void KanjiConvert() {
     MessageBox(Msg("日本語変換を起動して下さい"), kMboxBeep);
     return;
   }
+  PreferXimForEntries();
   FreeGrabEx(0);
   kbox.returnFocus = FocusWindow() ? Focus_win : 0;
   const size_t from = EucCharOffset(Tbuff, Rang.start);
