@@ -207,6 +207,8 @@ void KigoClick(int k) {
 
 void KanjiConvert() {
   if (kbox.open) return;
+  const size_t from = EucCharOffset(Tbuff, Rang.start);
+  const std::string selected(Tbuff + from, EucCharOffset(Tbuff, Rang.end) - from);
   if (Rang.start >= Rang.end) {
     gdk_beep();
     return;
@@ -215,11 +217,15 @@ void KanjiConvert() {
     MessageBox(Msg("日本語変換を起動して下さい"), kMboxBeep);
     return;
   }
+  // Without kana the input method would get only the spaces, and commit a space.
+  if (RomajiKeysyms(selected).empty()) {
+    gdk_beep();
+    return;
+  }
   PreferXimForEntries();
   FreeGrabEx(0);
   kbox.returnFocus = FocusWindow() ? Focus_win : 0;
-  const size_t from = EucCharOffset(Tbuff, Rang.start);
-  kbox.kana.assign(Tbuff + from, EucCharOffset(Tbuff, Rang.end) - from);
+  kbox.kana = selected;
 
   // The box is built anew for each conversion, so no state of the last one remains.
   GtkWidget* box = Kbox_wid[0] ? Kbox_wid[0] : create_Kboxs();

@@ -116,6 +116,8 @@ TEST_F(Editing, JoinMergesInkWithinLimitsAndRefusesOtherwiseUnchanged) {
     EXPECT_EQ(Ink_data.pending, 4 - joined + 1);
     EXPECT_EQ(StrokesIn(BFpen[c.start]), total);
     EXPECT_EQ(BFpen[c.start].back(), kPenEnd);
+    ASSERT_EQ(ports.seen.size(), 1u);
+    EXPECT_EQ(ports.seen[0], BFpen[c.start]);  // the joined ink was recognised
     EXPECT_EQ(CellText(Result[c.start][1]), "ー");  // the new candidates
     EXPECT_EQ(Rang.start, c.start + 1);
     EXPECT_EQ(Rang.end, c.start + 1);
