@@ -29,6 +29,8 @@
 //   HELP shown xid close topics=x,y;...         help menu keys (root x,y)
 //   HELPDSP shown xid return                    topic window and its return key
 //   HELPTOPIC n found lines title               a topic read from the help file
+//   KBOX open x y width height | KBOX xid       the kanji box placed (root) and shown
+//   KBOX typed | KBOX committed | KBOX closed   kana sent to its input method, text taken
 //   EXIT
 bool TraceOn();
 

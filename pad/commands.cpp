@@ -21,6 +21,8 @@
 #include "pad/commit.h"
 #include "pad/commit_x.h"
 #include "pad/display.h"
+#include "pad/editing.h"
+#include "pad/editing_gtk.h"
 #include "pad/engines.h"
 #include "pad/ink.h"
 #include "pad/inkdata.h"
@@ -143,6 +145,7 @@ void InstallPlatform() {
   InstallPadDisplay();
   InstallCommitPorts();
   InstallXTestKeys();
+  InstallEditPorts();
 }
 
 // The main window's rectangle on the screen (its real size, also before it is mapped).
@@ -246,11 +249,18 @@ void Main_Click(int code) {
     TraceCandidatePick();
     return;
   }
+  if (code >= kKeySymbolFirst && code <= kKeySymbolLast) {
+    KigoClick(code - kKeySymbolFirst);
+    return;
+  }
   if (code >= kKeyArrowFirst && code <= kKeyArrowLast) {
     ArrowKey(code);
     return;
   }
   switch (code) {
+    case kKeyJoinSplit: UnionConvert(); break;
+    case kKeyKanji: KanjiConvert(); break;
+    case kKeyLargeSmall: LowhiConvert(); break;
     case kKeyWidth: WidthKey(); break;
     case kKeyCharType: CharTypeKey(); break;
     case kKeyHelp: Help_Open(); break;
@@ -261,7 +271,7 @@ void Main_Click(int code) {
     case kKeyPenMode: Pmode_chng(-1); break;
     case kKeyShrink: Win_Icon(Main_wid[0], kShrinkStripWidth); break;
     case kKeyClose: Delt_event(); break;
-    default: NotYetAvailable(); break;  // join/split, kanji, large/small, symbols
+    default: NotYetAvailable(); break;  // the keys of windows still to come
   }
 }
 

@@ -12,7 +12,16 @@ PACKAGES="
   xvfb xdotool xclip x11-utils imagemagick openbox xterm zenity
   manpages-ja manpages-ja-dev debian-reference-ja developers-reference-ja
   debian-faq-ja maint-guide-ja debian-policy-ja mecab-ipadic zlib1g-dev
+  locales uim-xim uim-anthy
 "
+
+# The kana-to-kanji test runs an X input method in a Japanese UTF-8 locale.
+ja_locale() {
+  locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' && return 0
+  echo "Generating the ja_JP.UTF-8 locale"
+  if [ "$(id -u)" -eq 0 ]; then localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+  else sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8; fi
+}
 
 missing=""
 for p in $PACKAGES; do
@@ -22,7 +31,7 @@ for p in $PACKAGES; do
     *) missing="$missing $p" ;;
   esac
 done
-[ -z "$missing" ] && exit 0
+[ -z "$missing" ] && { ja_locale; exit 0; }
 
 echo "Installing:$missing"
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
@@ -30,3 +39,4 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 # shellcheck disable=SC2086
 $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+ja_locale

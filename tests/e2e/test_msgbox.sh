@@ -1,9 +1,15 @@
 #!/bin/bash
-# A key without its command yet answers with the message box; OK closes the box and
-# the program goes on; SIGTERM ends it like the close key.
+# A refused edit answers with the message box (two digits typed from keys have no ink
+# to join; no input method for 漢変); OK closes the box and the program goes on;
+# SIGTERM ends it like the close key.
 . "$(dirname "$0")/lib.sh"
 
 start_pad
+click_key 12
+click_key 13
+wait_pending ０１
+xdotool mousemove $(pending_at 0) mousedown 1 mousemove $(pending_at 2) mouseup 1
+wait_for '^PENDING count=2 start=0 end=2 '
 click_key 1
 wait_for '^MSGBOX shown'
 box=$(grep '^MSGBOX shown' "$LOG")
@@ -12,7 +18,24 @@ ok=$(field ok "$box")
 click_at "${ok%,*}" "${ok#*,}"
 wait_for '^MSGBOX answer 1'
 wait_for '^CLICK 1'
+[ "$(pending_text)" = ０１ ] || fail "the refused join changed the line: $(pending_text)"
 kill -0 "$PAD_PID" || fail "program ended with the box"
+
+# Without an input method 漢変 asks for one to be started.
+wait_count() {
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [ "$(grep -c "$1" "$LOG")" = "$2" ] && return 0
+    sleep 0.05
+  done
+  fail "\"$1\" is not there $2 times"
+}
+click_key 2
+wait_count '^MSGBOX shown' 2
+ok=$(field ok "$(grep '^MSGBOX shown' "$LOG" | tail -n 1)")
+click_at "${ok%,*}" "${ok#*,}"
+wait_count '^MSGBOX answer 1' 2
+grep -q '^KBOX' "$LOG" && fail "the kanji box opened without an input method"
 
 # The pad's keys work again after the box (the modal grab is gone).
 click_key 40

@@ -1,0 +1,165 @@
+// Join and split of pending characters: the ink of several characters becomes one
+// character, or one character's ink becomes two; each result is recognised again.
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "app/appstate.h"
+#include "app/i18n.h"
+#include "app/settings.h"
+#include "pad/commit.h"
+#include "pad/editing.h"
+#include "pad/editslots.h"
+#include "pad/platform.h"
+#include "pad/rect.h"
+#include "pad/vframe.h"
+
+namespace {
+
+constexpr size_t kMaxCellBytes = 2;
+
+// The frame the ink was written in, as the variable frame would have drawn it.
+Rect16 FrameOf(const PenData& pen) {
+  const std::vector<size_t> offsets = StrokeOffsets(pen);
+  Rect16 box{0, 0, 0, 0};
+  for (size_t k = 0; k + 1 < offsets.size(); ++k) {
+    Rect16 stroke;
+    GetPenRect(pen, offsets[k], &stroke);
+    box = k == 0 ? stroke : RectUnion(box, stroke);
+  }
+  VFrameSquare(&box, Ap_table.vframe_margin, screen_w, screen_h);
+  return box;
+}
+
+std::string CellText(const char cell[2]) { return std::string(cell, CellBytes(cell)); }
+
+}  // namespace
+
+int UniPenData(int first, int end, std::string* dst) {
+  first = std::max(first, 0);
+  end = std::min<int>(end, Ink_data.pending);
+  if (end - first < 2) return 1;
+  int strokes = 0;
+  size_t words = 0;
+  for (int i = first; i < end; ++i) {
+    if (BFpen[i].empty()) {
+      EditingPorts().Message(CharMessage("[%.2s]は結合できません", Result[i][0]));
+      return 1;
+    }
+    const std::vector<size_t> offsets = StrokeOffsets(BFpen[i]);
+    strokes += static_cast<int>(offsets.size()) - 1;
+    words += offsets.back();
+    if (strokes > kPenMaxStrokes) {
+      EditingPorts().Message(Msg("結合できるのは 30画数までです"));
+      return 1;
+    }
+  }
+  if (words + 1 > kPenBufferWords) {
+    PadScreen().Beep();  // more points than a character's ink buffer holds
+    return 1;
+  }
+  PenData joined;
+  try {
+    joined.reserve(words + 1);
+  } catch (const std::bad_alloc&) {
+    EditingPorts().Message(Msg("メモリ不足です"));
+    return 1;
+  }
+  for (int i = first; i < end; ++i) {
+    const size_t used = StrokeOffsets(BFpen[i]).back();
+    joined.insert(joined.end(), BFpen[i].begin(), BFpen[i].begin() + static_cast<std::ptrdiff_t>(used));
+  }
+  joined.push_back(kPenEnd);
+
+  char cells[kCandCells][2];
+  EditingPorts().Recognise(joined, FrameOf(joined), cells);
+  EntrySet(first, cells, std::move(joined));
+  const int merged = end - first - 1;
+  for (int i = first + 1; i < end; ++i) EntryClear(i);
+  for (int i = end; i < kPadChars; ++i) EntryMove(i, i - merged);
+  Ink_data.pending = static_cast<int16_t>(Ink_data.pending - merged);
+  dst->append(CellText(Result[first][0]));
+  return 0;
+}
+
+int SepPenData(int index, std::string* dst) {
+  if (index < 0 || index >= Ink_data.pending) return 1;
+  const PenData& pen = BFpen[index];
+  if (pen.empty()) {
+    EditingPorts().Message(CharMessage("[%.2s]は分離できません", Result[index][0]));
+    return 1;
+  }
+  const std::vector<size_t> offsets = StrokeOffsets(pen);
+  if (offsets.size() < 3) {
+    EditingPorts().Message(Msg("一筆書きは分離できません"));
+    return 1;
+  }
+  const bool full = Ink_data.pending >= kPadChars;
+  if (full && !OverTextHasRoom(kMaxCellBytes)) {
+    PadScreen().Beep();  // the character that has to leave finds no room
+    return 1;
+  }
+  const size_t at = offsets[static_cast<size_t>(SplitStrokeOf(pen))];
+  PenData left, right;
+  try {
+    left.assign(pen.begin(), pen.begin() + static_cast<std::ptrdiff_t>(at));
+    left.push_back(kPenEnd);
+    right.assign(pen.begin() + static_cast<std::ptrdiff_t>(at),
+                 pen.begin() + static_cast<std::ptrdiff_t>(offsets.back()));
+    right.push_back(kPenEnd);
+  } catch (const std::bad_alloc&) {
+    EditingPorts().Message(Msg("メモリ不足です"));
+    return 1;
+  }
+  // Both halves are recognised in the frame the whole character was written in.
+  const Rect16 frame = FrameOf(pen);
+  char leftCells[kCandCells][2], rightCells[kCandCells][2];
+  EditingPorts().Recognise(left, frame, leftCells);
+  EditingPorts().Recognise(right, frame, rightCells);
+
+  if (!full) {
+    for (int i = kPadChars - 2; i > index; --i) EntryMove(i, i + 1);
+    EntrySet(index, leftCells, std::move(left));
+    EntrySet(index + 1, rightCells, std::move(right));
+    ++Ink_data.pending;
+    dst->append(CellText(leftCells[0]));
+    dst->append(CellText(rightCells[0]));
+    return 0;
+  }
+  // All twelve entries are in use: the line's first character leaves for Over_text.
+  if (index == 0) {
+    const std::string out = CellText(leftCells[0]);
+    OverTextAppend(out.data(), out.size());
+  } else {
+    const size_t out = EucCharBytes(dst->c_str());
+    OverTextAppend(dst->data(), out);
+    dst->erase(0, out);
+    EntryClear(0);
+    for (int i = 1; i < index; ++i) EntryMove(i, i - 1);
+    EntrySet(index - 1, leftCells, std::move(left));
+    dst->append(CellText(leftCells[0]));
+  }
+  EntrySet(index, rightCells, std::move(right));
+  dst->append(CellText(rightCells[0]));
+  return 0;
+}
+
+void UnionConvert() {
+  const int count = Ink_data.pending;
+  const int start = std::clamp<int>(Rang.start, 0, count);
+  const int end = std::clamp<int>(Rang.end, 0, count);
+  if (start >= end) return;
+  size_t tail = 0, write = 0;
+  BuffFrtSet(start, &tail, &write);
+  std::string text(Buff_text, write);
+  const std::string rest(Tbuff + EucCharOffset(Tbuff, end));
+  if (end - start >= 2 ? UniPenData(start, end, &text) : SepPenData(start, &text)) return;
+
+  const int16_t caret = static_cast<int16_t>(EucCharCount(text.c_str()));
+  PendingSetText(text + rest);
+  Rang = RangRec{caret, caret, caret};
+  PadScreen().PendingText();
+  PadScreen().CandidateKeys(10);
+  if (Over_text[0] != '\0') CommitOverText();  // a split of a full line pushed one out
+}
