@@ -28,6 +28,7 @@
 #include "ui/layout_aux.h"
 #include "ui/layout_frame.h"
 #include "ui/layout_main.h"
+#include "ui/layout_tenkey.h"
 #include "ui/main_faces.h"
 #include "ui/resources.h"
 #include "ui/widgets.h"
@@ -80,8 +81,11 @@ void BuildWindows() {
   Main_wid[0] = main;
   g_signal_connect(main, "map-event", G_CALLBACK(OnMainMapped), nullptr);
 
-  // The keyboards SoftKey1, SoftKey2, SoftKey3, Key51, Key52 and the ten-key pad
-  // TenKey are built here, each given style 0, once they exist.
+  // The keyboards SoftKey1, SoftKey2, SoftKey3, Key51, Key52 are built here, each
+  // given style 0, once they exist.
+  GtkWidget* tenkey = create_TenKey();
+  gtk_widget_set_style(tenkey, WinStyle[0]);
+  Tenk_wid[0] = tenkey;
   GtkWidget* frame = create_Frame(t.lframe_size);
   gtk_widget_set_style(frame, WinStyle[0]);
   Fram_wid[0] = frame;
