@@ -15,6 +15,10 @@ KeySender* sender = &noKeys;
 
 void SetKeySender(KeySender* s) { sender = s ? s : &noKeys; }
 
+bool KeyAvailable(uint32_t keysym) { return sender->HasKey(keysym); }
+
+void KeyEvent(uint32_t keysym, bool press) { sender->Event(keysym, press); }
+
 void KeyTap(uint32_t keysym) {
   sender->Event(keysym, true);
   sender->Event(keysym, false);

@@ -19,10 +19,18 @@ class KeySender {
   virtual ~KeySender() = default;
   virtual void Event(uint32_t keysym, bool press) = 0;
   virtual void Flush() = 0;
+  // Whether the keyboard map has a key for the keysym (keys without one are not sent).
+  virtual bool HasKey(uint32_t /*keysym*/) { return true; }
 };
 
 // Installs the sender (nullptr: keys go nowhere).
 void SetKeySender(KeySender* sender);
+
+// Whether the installed sender's keyboard map can type the keysym.
+bool KeyAvailable(uint32_t keysym);
+
+// One event: a modifier or lock key going down (press) or up, without the flush.
+void KeyEvent(uint32_t keysym, bool press);
 
 // Press and release of a non-modifier key, without the flush.
 void KeyTap(uint32_t keysym);

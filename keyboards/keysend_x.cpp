@@ -23,6 +23,9 @@ class XTestKeys : public KeySender {
     }
     XTestFakeKeyEvent(display, code, press ? True : False, CurrentTime);
   }
+  bool HasKey(uint32_t keysym) override {
+    return XKeysymToKeycode(GDK_DISPLAY_XDISPLAY(gdk_display_get_default()), keysym) != 0;
+  }
   void Flush() override { XFlush(GDK_DISPLAY_XDISPLAY(gdk_display_get_default())); }
 };
 
