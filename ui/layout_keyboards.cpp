@@ -111,11 +111,11 @@ GtkWidget* FaceKey(const KeyDef& key) {
   GtkWidget* button = Add(button_basedisp(toggle ? kFaceNewToggle : kFaceNewButton, nullptr, face), key.name);
   gtk_widget_set_size_request(button, key.width, key.height);
   if (toggle && key.value == kSoftTenKey) {
-    g_signal_connect(button, "button_press_event", G_CALLBACK(on_s10_button_down), (gpointer)pressed);
-    g_signal_connect(button, "button_release_event", G_CALLBACK(on_s10_button_up), (gpointer)face);
+    g_signal_connect(button, "button_press_event", G_CALLBACK(on_s10_button_down), const_cast<char*>(pressed));
+    g_signal_connect(button, "button_release_event", G_CALLBACK(on_s10_button_up), const_cast<char*>(face));
   } else {
-    g_signal_connect(button, "button_press_event", G_CALLBACK(on_button_event), (gpointer)pressed);
-    g_signal_connect(button, "button_release_event", G_CALLBACK(on_button_event), (gpointer)face);
+    g_signal_connect(button, "button_press_event", G_CALLBACK(on_button_event), const_cast<char*>(pressed));
+    g_signal_connect(button, "button_release_event", G_CALLBACK(on_button_event), const_cast<char*>(face));
   }
   if (toggle) {
     g_signal_connect(button, "toggled", G_CALLBACK(on_Soft_toggled), GINT_TO_POINTER(key.value));

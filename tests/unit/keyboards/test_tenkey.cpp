@@ -207,6 +207,16 @@ TEST_F(Tenkey, HalfWidthKeysTypeWithShiftWhereTheKeyboardNeedsIt) {
   EXPECT_TRUE(clipboard.texts.empty());
   EXPECT_EQ(Over_text[0], '\0');
 
+  // Where the keyboard map tells, it decides: on a US map "=" is plain, ":" shifted.
+  keys.levels = {{'=', 0}, {':', 1}};
+  keys.events.clear();
+  Show(0, 0);
+  Tenk_Click(15);
+  Show(0, 1);
+  Tenk_Click(7);
+  EXPECT_EQ(keys.events, (Keys{Down('='), Up('='), Flushed(), Down(kKeysymShiftL), Down(':'),
+                               Up(':'), Up(kKeysymShiftL), Flushed()}));
+
   focus.focus = 0;  // nowhere to type
   keys.events.clear();
   Show(0, 0);
