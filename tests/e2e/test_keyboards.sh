@@ -1,6 +1,6 @@
 #!/bin/bash
 # The keyboards as a user: through the selector from the pad to SoftKey1, where a
-# latched Shift types a capital; to the kana keyboard Key51, where か and ゛ type the
+# latched Shift types a capital and the assignment list types and pastes its texts; to the kana keyboard Key51, where か and ゛ type the
 # romaji k a, BackSpace, g a (the target has no input method to make が of them); every size of keyboard; back to the pad; and a start
 # with "-s", whose two-row list still chooses what it shows.
 . "$(dirname "$0")/lib.sh"
@@ -26,17 +26,17 @@ wait_count() {
   done
   fail "fewer than $2 \"$1\" lines"
 }
-# choose ROW ROWS: clicks row ROW of the input list that has just opened (its Nth
-# opening) with ROWS rows.
+# choose ROW ROWS [WHICH]: clicks row ROW of the list that has just opened with ROWS
+# rows (WHICH 0 the input list, 2 the assignment list).
 LISTS=0
 choose() {
   local line x y w h
   LISTS=$((LISTS + 1))
-  wait_count '^LIST open which=0 ' $LISTS
-  line=$(grep '^LIST open which=0 ' "$LOG" | tail -n 1)
+  wait_count '^LIST open ' $LISTS
+  line=$(grep "^LIST open which=${3:-0} " "$LOG" | tail -n 1)
   x=$(field x "$line") y=$(field y "$line") w=$(field width "$line") h=$(field height "$line")
   click_at $((x + w / 2)) $((y + h * (2 * $1 + 1) / (2 * $2)))
-  wait_count '^LIST closed which=0' $LISTS
+  wait_count '^LIST closed ' $LISTS
 }
 # shown K: waits until keyboard K is mapped once more.
 declare -A MAPS
@@ -46,6 +46,7 @@ shown() {
 }
 
 settings '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
+printf '%s\n' 'Ok!' "$(printf '山田' | iconv -f UTF-8 -t EUC-JP)" >"$HOME/.ZkCrec/Assignment.dat"
 start_target
 start_pad
 
@@ -59,14 +60,22 @@ click_skey 0 Skeyi
 wait_target Hi
 shot softkey1
 
+# The assignment list: ASCII is typed at once (Shift for "!"), Japanese pasted.
+click_skey 0 Akeys
+choose 0 2 2
+wait_target HiOk!
+click_skey 0 Akeys
+choose 1 2 2
+wait_target HiOk!山田
+
 click_skey 0 hImod
 choose 2 3                        # 50音KB
 shown 3
 click_skey 3 _0k106               # か
 click_skey 3 Kdaku                # ゛
 # Without an input method the target shows the romaji: k a, BackSpace, g a.
-wait_target Hikga
-grep -q '^TEXT\[Hika\]$' "$TARGET_LOG" && grep -q '^TEXT\[Hik\]$' "$TARGET_LOG" ||
+wait_target HiOk!山田kga
+grep -q '^TEXT\[HiOk!山田ka\]$' "$TARGET_LOG" && grep -q '^TEXT\[HiOk!山田k\]$' "$TARGET_LOG" ||
   fail "not typed as k a BackSpace g a: $(grep TEXT "$TARGET_LOG" | tr '\n' ' ')"
 shot key51
 
@@ -83,7 +92,7 @@ click_skey 1 Sclosedown
 shown 2
 shot softkey3
 click_skey 2 Skeyx
-wait_target Hikgax
+wait_target HiOk!山田kgax
 
 click_skey 2 hImod
 choose 0 3                        # 手書KB
