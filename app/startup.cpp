@@ -23,13 +23,17 @@
 #include "app/userdir.h"
 #include "app/winhandle.h"
 #include "app/winplace.h"
+#include "keyboards/soft.h"
+#include "keyboards/switch.h"
 #include "pad/commands.h"
 #include "pad/engines.h"
 #include "pad/keyfaces.h"
 #include "ui/faces.h"
 #include "ui/layout_aux.h"
 #include "ui/layout_frame.h"
+#include "ui/layout_keyboards.h"
 #include "ui/layout_main.h"
+#include "ui/layout_tenkey.h"
 #include "ui/main_faces.h"
 #include "ui/resources.h"
 #include "ui/widgets.h"
@@ -82,8 +86,13 @@ void BuildWindows() {
   Main_wid[0] = main;
   g_signal_connect(main, "map-event", G_CALLBACK(OnMainMapped), nullptr);
 
-  // The keyboards SoftKey1, SoftKey2, SoftKey3, Key51, Key52 and the ten-key pad
-  // TenKey are built here, each given style 0, once they exist.
+  for (int k = 0; k < kKeyboards; ++k) {
+    Soft_wid[k] = create_Keyboard(k);
+    gtk_widget_set_style(Soft_wid[k], WinStyle[0]);
+  }
+  GtkWidget* tenkey = create_TenKey();
+  gtk_widget_set_style(tenkey, WinStyle[0]);
+  Tenk_wid[0] = tenkey;
   GtkWidget* frame = create_Frame(t.lframe_size);
   gtk_widget_set_style(frame, WinStyle[0]);
   Fram_wid[0] = frame;
@@ -105,9 +114,8 @@ void BuildWindows() {
 
 void ShowFirstWindow() {
   if (Ap_table.imode >= 3) {
-    // The soft keyboards are not built yet: start on the handwriting pad instead.
-    std::fputs(Msg("ソフトキーボードはまだ使えません。手書き入力で起動します\n"), stderr);
-    Ap_table.imode = 1;
+    ShowFirstKeyboard();  // the recognition engine is not started
+    return;
   }
   const bool tenkeyOn = Ap_table.imode == 2;
   Imode_chng(2);

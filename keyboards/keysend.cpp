@@ -15,6 +15,12 @@ KeySender* sender = &noKeys;
 
 void SetKeySender(KeySender* s) { sender = s ? s : &noKeys; }
 
+bool KeyAvailable(uint32_t keysym) { return sender->HasKey(keysym); }
+
+int KeyShiftLevel(uint32_t keysym) { return sender->ShiftLevel(keysym); }
+
+void KeyEvent(uint32_t keysym, bool press) { sender->Event(keysym, press); }
+
 void KeyTap(uint32_t keysym) {
   sender->Event(keysym, true);
   sender->Event(keysym, false);

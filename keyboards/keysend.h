@@ -20,10 +20,24 @@ class KeySender {
   virtual ~KeySender() = default;
   virtual void Event(uint32_t keysym, bool press) = 0;
   virtual void Flush() = 0;
+  // Whether the keyboard map has a key for the keysym (keys without one are not sent).
+  virtual bool HasKey(uint32_t /*keysym*/) { return true; }
+  // The shift level of the keysym's key in the keyboard map: 0 plain, 1 with Shift,
+  // -1 unknown (the caller then assumes a Japanese 106-key keyboard).
+  virtual int ShiftLevel(uint32_t /*keysym*/) { return -1; }
 };
 
 // Installs the sender (nullptr: keys go nowhere).
 void SetKeySender(KeySender* sender);
+
+// Whether the installed sender's keyboard map can type the keysym.
+bool KeyAvailable(uint32_t keysym);
+
+// The installed sender's shift level of a keysym (see KeySender::ShiftLevel).
+int KeyShiftLevel(uint32_t keysym);
+
+// One event: a modifier or lock key going down (press) or up, without the flush.
+void KeyEvent(uint32_t keysym, bool press);
 
 // Press and release of a non-modifier key, without the flush.
 void KeyTap(uint32_t keysym);

@@ -18,6 +18,7 @@
 #include "dialogs/options.h"
 #include "keyboards/keysend.h"
 #include "keyboards/keysend_x.h"
+#include "keyboards/switch.h"
 #include "pad/commit.h"
 #include "pad/commit_x.h"
 #include "pad/display.h"
@@ -129,9 +130,12 @@ void TenKeyToggle() {
   }
 }
 
-// Switches the ten-key window off through its toggle key (which calls Imode_chng(1)).
+// Switches the ten-key window off through its toggle key (which calls Imode_chng(1),
+// or Imode_chng(5) on a keyboard).
 void TenKeyOff() {
-  if (Ap_table.imode < 3 && Key(kKeyTenKey)) {
+  if (Ap_table.imode >= 3) {
+    KeyboardTenKeyOff();
+  } else if (Key(kKeyTenKey)) {
     button_basedisp(kFaceReleased, Key(kKeyTenKey), MsgEuc("57;2:22:数/記"));
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(Key(kKeyTenKey)), FALSE);
   }
@@ -179,7 +183,7 @@ void ShowPad() {
   Mov_data.tenkey_follows = 1;
   if (wind_dsp[kShownTenKey]) Imode_chng(3);
   if (Ap_table.imode > 2) {
-    // A keyboard was up (the keyboards close themselves here once they exist).
+    SftClosed();
     Ap_table.imode = 1;
     BuffCleaEx();
   }
@@ -280,7 +284,7 @@ void Imode_chng(int mode) {
     case 1: TenKeyToggle(); break;
     case 2: ShowPad(); break;
     case 3: TenKeyOff(); break;
-    default: return;  // the keyboards are not built yet
+    default: KeyboardModeChange(mode); break;
   }
   ApTableEx(1);
 }

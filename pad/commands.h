@@ -4,8 +4,8 @@
 // Key k clicked (1..41), pressed (100 + k) or released (200 + k).
 void Main_Click(int code);
 
-// 1 ten-key window on/off, 2 show the handwriting pad, 3 ten-key window off; the
-// keyboard modes 4..12 come with the keyboards. Ends by saving the settings.
+// 1 ten-key window on/off, 2 show the handwriting pad, 3 ten-key window off, 4..12
+// the keyboards (keyboards/switch.h). Ends by saving the settings.
 void Imode_chng(int mode);
 
 // Pen mode: below 0 the next one (mouse, pen, fixed frame), else that mode.

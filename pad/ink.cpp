@@ -11,6 +11,7 @@
 #include "app/winhandle.h"
 #include "app/winplace.h"
 #include "keyboards/selector.h"
+#include "keyboards/tenkey.h"
 #include "pad/commands.h"
 #include "pad/display.h"
 #include "pad/inkdata.h"
@@ -106,12 +107,34 @@ bool MainPress(int rootX, int rootY) {
   return true;
 }
 
+// Pen-down on the ten-key window under the grab: its key i is recorded as -i and
+// shows its pressed face. True when the press lies on the window.
+bool TenKeyPress(int rootX, int rootY) {
+  int x, y;
+  if (!wind_dsp[kShownTenKey] || !PointOn(TenKeyWindow(), rootX, rootY, &x, &y)) return false;
+  for (int i = 1; i < kTenkSlots; ++i) {
+    if (!PointOn(Tenk_wid[i], rootX, rootY, &x, &y)) continue;
+    GtkAllocation a;
+    gtk_widget_get_allocation(Tenk_wid[i], &a);
+    Mus_data.key = static_cast<int16_t>(-i);
+    Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
+    Tenk_Click(kPressOffset + i);
+    break;
+  }
+  return true;
+}
+
 // Pen-up of a key pressed under the grab: its released face, and its action when the
 // pointer is still on it.
 void MainKeyRelease(int rootX, int rootY) {
   const int k = Mus_data.key;
   Mus_data.key = 0;
   int x, y;
+  if (k < 0) {
+    Tenk_Click(kReleaseOffset - k);
+    if (PointOn(Tenk_wid[-k], rootX, rootY, &x, &y)) Tenk_Click(-k);
+    return;
+  }
   const bool inside = PointOn(Main_wid[k], rootX, rootY, &x, &y);
   if (k == kKeySelector || k == kKeyAssign) {
     if (inside) Comb_Select(k == kKeySelector ? 0 : 4);
@@ -295,7 +318,7 @@ void Mouse_Down(GdkEventButton* event, int is_main) {
     if (wind_dsp[kShownMain] && Win_Down(MainWindow(), event, 1)) return;
     if (wind_dsp[kShownTenKey] && Win_Down(TenKeyWindow(), event, 0)) return;
     if (wind_dsp[kShownFrame] && Win_Down(FrameWindow(), event, 0)) return;
-    if (is_main && MainPress(rootX, rootY)) return;
+    if (is_main && (MainPress(rootX, rootY) || TenKeyPress(rootX, rootY))) return;
   }
   if (!(Mus_data.state & kPadReady) || event->button != 1) return;
   if (Mus_data.state == kPadPenIdle)

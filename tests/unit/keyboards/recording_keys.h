@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,10 @@ class RecordingKeys : public KeySender {
   ~RecordingKeys() override { SetKeySender(nullptr); }
   void Event(uint32_t keysym, bool press) override { events.push_back({keysym, press}); }
   void Flush() override { events.push_back(Flushed()); }
+  int ShiftLevel(uint32_t keysym) override {
+    const auto level = levels.find(keysym);
+    return level == levels.end() ? -1 : level->second;
+  }
   std::vector<RecordedKey> events;
+  std::map<uint32_t, int> levels;  // the keyboard map's shift levels; unknown when absent
 };

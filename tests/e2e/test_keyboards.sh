@@ -1,0 +1,117 @@
+#!/bin/bash
+# The keyboards as a user: through the selector from the pad to SoftKey1, where a
+# latched Shift types a capital and the assignment list types and pastes its texts; to the kana keyboard Key51, where か and ゛ type the
+# romaji k a, BackSpace, g a (the target has no input method to make が of them); every size of keyboard; back to the pad; and a start
+# with "-s", whose two-row list still chooses what it shows.
+. "$(dirname "$0")/lib.sh"
+
+# skey_centre K NAME: root position of the centre of key NAME of keyboard K.
+skey_centre() {
+  local line x y
+  line=$(grep "^SKEY $1 $2 " "$LOG" | tail -n 1) || fail "no key $2 on keyboard $1"
+  read -r x y _ <<<"$(geometry "$(keyboard_xid "$1")")"
+  echo "$((x + $(field x "$line") + $(field width "$line") / 2))" \
+       "$((y + $(field y "$line") + $(field height "$line") / 2))"
+}
+keyboard_xid() { field xid "$(grep "^KEYBOARD mapped=$1 " "$LOG" | tail -n 1)"; }
+click_skey() { click_at $(skey_centre "$1" "$2"); }
+shot() { [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/keyboard-$1.png"; true; }
+
+# wait_count PATTERN N: waits until the trace holds N lines matching PATTERN.
+wait_count() {
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [ "$(grep -c -- "$1" "$LOG")" -ge "$2" ] && return 0
+    sleep 0.05
+  done
+  fail "fewer than $2 \"$1\" lines"
+}
+# choose ROW ROWS [WHICH]: clicks row ROW of the list that has just opened with ROWS
+# rows (WHICH 0 the input list, 2 the assignment list).
+LISTS=0
+choose() {
+  local line x y w h
+  LISTS=$((LISTS + 1))
+  wait_count '^LIST open ' $LISTS
+  line=$(grep "^LIST open which=${3:-0} " "$LOG" | tail -n 1)
+  x=$(field x "$line") y=$(field y "$line") w=$(field width "$line") h=$(field height "$line")
+  click_at $((x + w / 2)) $((y + h * (2 * $1 + 1) / (2 * $2)))
+  wait_count '^LIST closed ' $LISTS
+}
+# shown K: waits until keyboard K is mapped once more.
+declare -A MAPS
+shown() {
+  MAPS[$1]=$((${MAPS[$1]:-0} + 1))
+  wait_count "^KEYBOARD mapped=$1 " ${MAPS[$1]}
+}
+
+settings '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
+printf '%s\n' 'Ok!' "$(printf '山田' | iconv -f UTF-8 -t EUC-JP)" >"$HOME/.ZkCrec/Assignment.dat"
+start_target
+start_pad
+
+click_key 44                      # the pad's input selector
+choose 1 3                        # 英数KB
+shown 0
+wait_for '^SETTINGS saved .* imode=3'
+click_skey 0 Sshiftl
+click_skey 0 Skeyh
+click_skey 0 Skeyi
+wait_target Hi
+shot softkey1
+
+# The assignment list: ASCII is typed at once (Shift for "!"), Japanese pasted.
+click_skey 0 Akeys
+choose 0 2 2
+wait_target HiOk!
+click_skey 0 Akeys
+choose 1 2 2
+wait_target HiOk!山田
+
+click_skey 0 hImod
+choose 2 3                        # 50音KB
+shown 3
+click_skey 3 _0k106               # か
+click_skey 3 Kdaku                # ゛
+# Without an input method the target shows the romaji: k a, BackSpace, g a.
+wait_target HiOk!山田kga
+grep -q '^TEXT\[HiOk!山田ka\]$' "$TARGET_LOG" && grep -q '^TEXT\[HiOk!山田k\]$' "$TARGET_LOG" ||
+  fail "not typed as k a BackSpace g a: $(grep TEXT "$TARGET_LOG" | tr '\n' ' ')"
+shot key51
+
+click_skey 3 Sclosedown
+shown 4
+shot key52
+click_skey 4 hImod
+choose 1 3
+shown 0
+click_skey 0 Scloseup
+shown 1
+shot softkey2
+click_skey 1 Sclosedown
+shown 2
+shot softkey3
+click_skey 2 Skeyx
+wait_target HiOk!山田kgax
+
+click_skey 2 hImod
+choose 0 3                        # 手書KB
+wait_for '^SETTINGS saved .* imode=1'
+kill -TERM "$PAD_PID"
+wait_exit "$PAD_PID"
+
+# With "-s" the list offers 英数KB and 50音KB only; its second row is 50音KB.
+: >"$LOG"
+LISTS=0
+MAPS=()
+"$SORENIX" -s >"$LOG" 2>"$ERR" &
+PAD_PID=$!
+shown 0
+click_skey 0 hImod
+choose 1 2
+shown 3
+grep -q '^READY ' "$LOG" && fail "the pad came up with -s"
+click_skey 3 Kclose               # 閉 ends the program
+wait_exit "$PAD_PID"
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+echo PASS

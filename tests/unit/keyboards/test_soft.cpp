@@ -1,0 +1,192 @@
+// The soft and kana keyboards and the selector rules without a display: recorded key
+// sequences of the latch keys, kana romaji and voicing, and what the lists choose.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "../pad/pad_fixture.h"
+#include "app/appstate.h"
+#include "keyboards/kana.h"
+#include "keyboards/selector_logic.h"
+#include "keyboards/soft.h"
+
+namespace {
+
+using Keys = std::vector<RecordedKey>;
+
+constexpr uint32_t kShiftL = 0xFFE1, kCtrlL = 0xFFE3, kAltL = 0xFFE9, kCaps = 0xFFE5;
+constexpr uint32_t kBackSpace = 0xFF08;
+
+struct RecordingSoft : SoftPorts {
+  void LatchReleased(int keyboard, int latch) override { released.push_back(keyboard * 10 + latch); }
+  void ModeChange(int mode) override { modes.push_back(mode); }
+  std::vector<int> released;  // keyboard * 10 + latch
+  std::vector<int> modes;
+};
+
+class Keyboards : public PadTest {
+ protected:
+  void SetUp() override {
+    PadTest::SetUp();
+    SetSoftPorts(&ports);
+    std::memset(Soft_latch, 0, sizeof Soft_latch);
+    K50button = 0;
+    Ap_table.imode = 3;  // SoftKey1
+  }
+  void TearDown() override {
+    SetSoftPorts(nullptr);
+    PadTest::TearDown();
+  }
+  // Latch clicks are (keysym, 1) or (keysym, 0); other keys (value, 0).
+  struct Click {
+    int value;
+    int state;
+  };
+  Keys Run(const std::vector<Click>& clicks) {
+    keys.events.clear();
+    for (const Click& c : clicks) SftKeybord(c.value, c.state);
+    std::vector<RecordedKey> out;
+    for (const RecordedKey& k : keys.events)
+      if (!(k == Flushed())) out.push_back(k);  // flushes end every step; left out here
+    return out;
+  }
+  RecordingSoft ports;
+};
+
+TEST_F(Keyboards, LatchesHoldTheirModifierUntilTheKeysTheyEnd) {
+  struct Case {
+    const char* name;
+    std::vector<Click> clicks;
+    Keys keys;
+  };
+  const Case cases[] = {
+      {"Shift then a", {{int(kShiftL), 1}, {'a', 0}},
+       {Down(kShiftL), Down('a'), Up('a'), Up(kShiftL)}},
+      {"Ctrl then Alt then c: both go after c", {{int(kCtrlL), 1}, {int(kAltL), 1}, {'c', 0}},
+       {Down(kCtrlL), Down(kAltL), Down('c'), Up('c'), Up(kCtrlL), Up(kAltL)}},
+      {"Alt then Ctrl: Ctrl ends Alt", {{int(kAltL), 1}, {int(kCtrlL), 1}},
+       {Down(kAltL), Down(kCtrlL), Up(kAltL)}},
+      {"Shift then Ctrl: Ctrl ends Shift", {{int(kShiftL), 1}, {int(kCtrlL), 1}, {'x', 0}},
+       {Down(kShiftL), Down(kCtrlL), Up(kShiftL), Down('x'), Up('x'), Up(kCtrlL)}},
+      {"a latch clicked off again", {{int(kShiftL), 1}, {int(kShiftL), 0}, {'a', 0}},
+       {Down(kShiftL), Up(kShiftL), Down('a'), Up('a')}},
+      {"CapsLock stays over keys", {{int(kCaps), 1}, {'a', 0}, {'b', 0}},
+       {Down(kCaps), Up(kCaps), Down('a'), Up('a'), Down('b'), Up('b')}},
+      {"the kanji key whatever the latches", {{int(kShiftL), 1}, {1, 0}},
+       {Down(kShiftL), Down(kShiftL), Down(' '), Up(' '), Up(kShiftL)}},
+  };
+  for (const Case& c : cases) {
+    std::memset(Soft_latch, 0, sizeof Soft_latch);
+    EXPECT_EQ(Run(c.clicks), c.keys) << c.name;
+  }
+  EXPECT_TRUE(Soft_latch[0][0]) << "the kanji key releases no latch";
+}
+
+TEST_F(Keyboards, ClosingReleasesEveryLatchCapsLockLast) {
+  // CapsLock ends the other latches like any key; Shift after it stays.
+  EXPECT_EQ(Run({{int(kCtrlL), 1}, {int(kCaps), 1}, {int(kShiftL), 1}}),
+            (Keys{Down(kCtrlL), Down(kCaps), Up(kCaps), Up(kCtrlL), Down(kShiftL)}));
+  ports.released.clear();
+  keys.events.clear();
+  SftReleaseLatches(0);
+  EXPECT_EQ(ports.released, (std::vector<int>{0, 6}));
+  EXPECT_EQ(keys.events, (Keys{Up(kShiftL), Flushed(), Down(kCaps), Up(kCaps), Flushed()}));
+  for (bool on : Soft_latch[0]) EXPECT_FALSE(on);
+
+  // Without a focus window nothing is sent, but the latches still end.
+  Run({{int(kShiftL), 1}});
+  focus.focus = 0;
+  EXPECT_EQ(Run({{'a', 0}}), Keys{});
+  EXPECT_FALSE(Soft_latch[0][0]);
+  // Commands go to the window switching.
+  SftKeybord(kSoftClose, 0);
+  SftKeybord(8, 0);
+  EXPECT_EQ(ports.modes, (std::vector<int>{4, 8}));
+}
+
+TEST_F(Keyboards, KanaKeysTypeRomajiAndVoicingRetypesTheLastOne) {
+  struct Case {
+    const char* name;
+    std::vector<int> values;
+    std::string typed;  // keysyms as characters, "<" for BackSpace
+  };
+  const Case cases[] = {
+      {"か゛", {106, kKanaVoiced}, "ka<ga"},
+      {"は゜", {126, kKanaSemiVoiced}, "ha<pa"},
+      {"ほ゛", {130, kKanaVoiced}, "ho<bo"},
+      {"と゛", {120, kKanaVoiced}, "to<do"},
+      {"か゜ changes nothing", {106, kKanaSemiVoiced}, "ka"},
+      {"う゛ changes nothing", {103, kKanaVoiced}, "u"},
+      {"゛ twice voices once", {126, kKanaVoiced, kKanaVoiced}, "ha<ba"},
+      {"ー 、 。 ん small kana", {161, 139, 140, 150, 159, 156}, "=,.nnxtuxya"},
+  };
+  Ap_table.imode = 6;  // Key51
+  for (const Case& c : cases) {
+    keys.events.clear();
+    for (int v : c.values) Keybord50s(v);
+    std::string typed;
+    for (const RecordedKey& k : keys.events)
+      if (k.press) typed += k.keysym == kBackSpace ? '<' : static_cast<char>(k.keysym);
+    EXPECT_EQ(typed, c.typed) << c.name;
+  }
+  // Without a focus window a kana types nothing but is still the one ゛ would voice.
+  focus.focus = 0;
+  keys.events.clear();
+  Keybord50s(111);
+  EXPECT_TRUE(keys.events.empty());
+  EXPECT_EQ(K50button, 111);
+}
+
+TEST_F(Keyboards, SelectorListsChooseWindowsAndApplyAssignments) {
+  struct Apply {
+    int entry, imode, mode;
+  };
+  const Apply applies[] = {
+      {0, 1, 0}, {0, 2, 0}, {0, 3, 2}, {0, 11, 2},  // 手書KB
+      {1, 1, 11}, {1, 6, 11}, {1, 12, 11}, {1, 4, 0}, {1, 10, 0},  // 英数KB
+      {2, 2, 12}, {2, 5, 12}, {2, 7, 0}, {2, 11, 0},  // 50音KB
+  };
+  for (const Apply& a : applies)
+    EXPECT_EQ(CombApplyMode(a.entry, a.imode), a.mode) << a.entry << " in " << a.imode;
+
+  // Started with "-s" the list has two rows, naming 英数KB and 50音KB.
+  EXPECT_EQ(CombInputRows(1), 2);
+  EXPECT_EQ(CombEntryOfRow(0, 1), 1);
+  EXPECT_EQ(CombEntryOfRow(1, 1), 2);
+  EXPECT_EQ(CombRowOfEntry(2, 1), 1);
+  EXPECT_EQ(CombRowOfEntry(0, 1), -1);
+  EXPECT_EQ(CombEntryOfRow(2, 0), 2);
+
+  // A list near the bottom opens beside its entry; at the right edge, to its left.
+  int x, y;
+  CombListPlace(100, 100, 40, 20, 80, 60, 1024, 768, &x, &y);
+  EXPECT_EQ((std::vector<int>{x, y}), (std::vector<int>{100, 120}));
+  CombListPlace(100, 740, 40, 20, 80, 60, 1024, 768, &x, &y);
+  EXPECT_EQ((std::vector<int>{x, y}), (std::vector<int>{156, 708}));
+  CombListPlace(960, 740, 40, 20, 80, 60, 1024, 768, &x, &y);
+  EXPECT_EQ((std::vector<int>{x, y}), (std::vector<int>{880, 708}));
+
+  // ASCII is typed at once with Shift where needed; Japanese waits for the paste.
+  EXPECT_EQ(ApplyAssignment("a!"), AssignAction::kTyped);
+  EXPECT_EQ(keys.events, (Keys{Down('a'), Up('a'), Flushed(), Down(kShiftL), Down('!'), Up('!'),
+                               Up(kShiftL), Flushed()}));
+  const std::string name = Euc("山田");
+  EXPECT_EQ(ApplyAssignment(name.c_str()), AssignAction::kCollected);
+  EXPECT_EQ(std::string(Over_text), name);
+  // A full commit buffer: pasted first when it can be, else the text is refused.
+  const std::string filler(kOverTextSize - 3, 'x');
+  std::memcpy(Over_text, filler.c_str(), filler.size() + 1);
+  focus.focus = 0;
+  EXPECT_EQ(ApplyAssignment(name.c_str()), AssignAction::kNothing);
+  EXPECT_EQ(std::string(Over_text), filler);
+  focus.focus = 0x200003;
+  EXPECT_EQ(ApplyAssignment(name.c_str()), AssignAction::kCollected);
+  EXPECT_EQ(std::string(Over_text), name);
+
+  char table[kAkeyEntries][kAkeyEntrySize] = {"abc", "def", "", "ghi"};
+  EXPECT_EQ(AssignmentCount(table), 2);
+}
+
+}  // namespace
