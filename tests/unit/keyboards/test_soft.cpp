@@ -97,7 +97,7 @@ TEST_F(Keyboards, ClosingReleasesEveryLatchCapsLockLast) {
 
   // Without a focus window nothing is sent, but the latches still end.
   Run({{int(kShiftL), 1}});
-  focus.focus = 0;
+  focus.facts.window = 0;
   EXPECT_EQ(Run({{'a', 0}}), Keys{});
   EXPECT_FALSE(Soft_latch[0][0]);
   // Commands go to the window switching.
@@ -132,7 +132,7 @@ TEST_F(Keyboards, KanaKeysTypeRomajiAndVoicingRetypesTheLastOne) {
     EXPECT_EQ(typed, c.typed) << c.name;
   }
   // Without a focus window a kana types nothing but is still the one ゛ would voice.
-  focus.focus = 0;
+  focus.facts.window = 0;
   keys.events.clear();
   Keybord50s(111);
   EXPECT_TRUE(keys.events.empty());
@@ -178,10 +178,10 @@ TEST_F(Keyboards, SelectorListsChooseWindowsAndApplyAssignments) {
   // A full commit buffer: pasted first when it can be, else the text is refused.
   const std::string filler(kOverTextSize - 3, 'x');
   std::memcpy(Over_text, filler.c_str(), filler.size() + 1);
-  focus.focus = 0;
+  focus.facts.window = 0;
   EXPECT_EQ(ApplyAssignment(name.c_str()), AssignAction::kNothing);
   EXPECT_EQ(std::string(Over_text), filler);
-  focus.focus = 0x200003;
+  focus.facts = AppFocus();
   EXPECT_EQ(ApplyAssignment(name.c_str()), AssignAction::kCollected);
   EXPECT_EQ(std::string(Over_text), name);
 

@@ -173,12 +173,12 @@ TEST_F(Tenkey, SymbolsWithinOneSecondArePastedTogether) {
   EXPECT_EQ(keys.events, twice);
 
   // Without a window to paste into the symbols keep collecting.
-  focus.focus = 0;
+  focus.facts.window = 0;
   Show(1, 11);
   Tenk_Click(7);  // α
   CommitOverText();
   Tenk_Click(8);  // β
-  focus.focus = 0x200003;
+  focus.facts = AppFocus();
   CommitOverText();
   EXPECT_EQ(clipboard.texts.back(), Euc("αβ"));
 }
@@ -217,13 +217,13 @@ TEST_F(Tenkey, HalfWidthKeysTypeWithShiftWhereTheKeyboardNeedsIt) {
   EXPECT_EQ(keys.events, (Keys{Down('='), Up('='), Flushed(), Down(kKeysymShiftL), Down(':'),
                                Up(':'), Up(kKeysymShiftL), Flushed()}));
 
-  focus.focus = 0;  // nowhere to type
+  focus.facts.window = 0;  // nowhere to type
   keys.events.clear();
   Show(0, 0);
   Tenk_Click(1);
   Tenk_Click(kTenkEnter);
   EXPECT_TRUE(keys.events.empty());
-  focus.focus = 0x200003;
+  focus.facts = AppFocus();
   Tenk_Click(kTenkEnter);
   EXPECT_EQ(keys.events, (Keys{Down(kKeysymReturn), Up(kKeysymReturn), Flushed()}));
   Tenk_Click(kTenkClose);
@@ -233,13 +233,13 @@ TEST_F(Tenkey, HalfWidthKeysTypeWithShiftWhereTheKeyboardNeedsIt) {
 TEST_F(Tenkey, AFullCommitBufferIsPastedFirstOrRefusesTheSymbol) {
   const std::string filler(kOverTextSize - 2, 'x');  // one byte short of a symbol
   std::memcpy(Over_text, filler.data(), filler.size());
-  focus.focus = 0;
+  focus.facts.window = 0;
   Tenk_Click(12);
   EXPECT_EQ(ports.beeps, 1);
   EXPECT_EQ(std::string(Over_text), filler) << "nothing written past the buffer";
   EXPECT_EQ(Over_text[kOverTextSize - 1], '\0');
 
-  focus.focus = 0x200003;
+  focus.facts = AppFocus();
   Tenk_Click(12);
   EXPECT_EQ(ports.beeps, 1);
   ASSERT_EQ(clipboard.texts.size(), 1u);
