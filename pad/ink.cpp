@@ -107,11 +107,16 @@ bool MainPress(int rootX, int rootY) {
   return true;
 }
 
+bool OnTenKeyWindow(int rootX, int rootY) {
+  int x, y;
+  return wind_dsp[kShownTenKey] && PointOn(TenKeyWindow(), rootX, rootY, &x, &y);
+}
+
 // Pen-down on the ten-key window under the grab: its key i is recorded as -i and
 // shows its pressed face. True when the press lies on the window.
 bool TenKeyPress(int rootX, int rootY) {
   int x, y;
-  if (!wind_dsp[kShownTenKey] || !PointOn(TenKeyWindow(), rootX, rootY, &x, &y)) return false;
+  if (!OnTenKeyWindow(rootX, rootY)) return false;
   for (int i = 1; i < kTenkSlots; ++i) {
     if (!PointOn(Tenk_wid[i], rootX, rootY, &x, &y)) continue;
     GtkAllocation a;
@@ -312,7 +317,7 @@ void Mouse_Down(GdkEventButton* event, int is_main) {
   Mus_data.key = 0;
   // A key is a key, also while characters are being written: never ink.
   if (Writing() && is_main && Mus_data.state == kPadPenIdle && event->button == 1 &&
-      MainKeyAt(rootX, rootY) != 0)
+      (MainKeyAt(rootX, rootY) != 0 || OnTenKeyWindow(rootX, rootY)))
     RecogniseWritingNow();
   if (!Writing()) {
     if (wind_dsp[kShownMain] && Win_Down(MainWindow(), event, 1)) return;
