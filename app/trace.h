@@ -23,6 +23,12 @@
 //   SENT Return|BackSpace focus                 a key sent on an empty line
 //   NOFOCUS focus                               enter with no focus window: the line stays
 //   EXIT
+//   UDIC shown left=x,y,w,h right=x,y,w,h keys=ok;cancel;elace;table;end   (root; centres x,y)
+//   UDIC stroke area=a strokes=n | UDIC sample words=n | UDIC name=<char>
+//   UDIC key v | UDIC registered <char> | UDIC cleared | UDIC closed
+//   UDICDSP shown keys=back;next;disp;delete;return cells=x,y;... (centres, root)
+//   UDICDSP page=p/n cells=c1|c2|... | UDICDSP selected c | UDICDSP deleted <char> | UDICDSP closed
+// With the trace on and SORENIX_TEST_UDIC set, the registration dialog opens after READY.
 bool TraceOn();
 
 // One line ("READY ...", "SETTINGS saved ...") followed by a flush.
