@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/appstate.h"
@@ -82,12 +83,6 @@ void RestartEngine() {
   ZkOption = options;
 }
 
-std::string LearnPathText() {
-  const char* home = std::getenv(Msg("HOME"));
-  char text[1024];
-  std::snprintf(text, sizeof text, "%s/%s/%s", home ? home : ".", Msg(".ZkCrec"), Msg("Learn.dat"));
-  return text;
-}
 
 // Traces where the dialog's areas and keys are on the screen, for the end-to-end tests.
 gboolean TraceShown(GtkWidget* window, GdkEvent*, gpointer) {
@@ -124,7 +119,7 @@ void ClearAll() {
   if (r.outcome == UdicOutcome::kDictionaryFailed)
     UdicMessage(kMsgWarn, Msg("辞書登録に失敗しました [%d]"), r.code);
   else if (r.outcome != UdicOutcome::kDone)
-    UdicMessage(kMsgWarn, Msg("[%s]が削除できません"), LearnPathText().c_str());
+    UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が削除できません"), UdicHome(), Msg(".ZkCrec"), Msg("Learn.dat"));
   Trace("UDIC cleared");
 }
 
@@ -137,6 +132,21 @@ void UdicMessage(int style, const char* format, ...) {
   std::vsnprintf(text, sizeof text, format, args);
   va_end(args);
   MessageBox(text, style);
+}
+
+void UdicMessageEuc(int style, const char* format, ...) {
+  char text[1024];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  std::string utf8;
+  MessageBox(EucToUtf8(text, &utf8) ? utf8.c_str() : text, style);
+}
+
+const char* UdicHome() {
+  const char* home = std::getenv(Msg("HOME"));
+  return home ? home : ".";
 }
 
 void Udic_Open() {
@@ -241,16 +251,17 @@ void LeaDicSave() {
   const UdicResult r = UdicRegister(&files, code, bytes, Dic_data.pattern);
   switch (r.outcome) {
     case UdicOutcome::kAlreadyTaught:
-      UdicMessage(kMsgWarn, Msg("[%s] は登録済です"), Utf8Of(code).c_str());
+      UdicMessageEuc(kMsgWarn, MsgEuc("[%.2s] は登録済です"), euc.c_str());
       return;
     case UdicOutcome::kDictionaryFailed:
       UdicMessage(kMsgWarn, Msg("辞書登録に失敗しました [%d]"), r.code);
       return;
     case UdicOutcome::kLearnFailed:
-      UdicMessage(kMsgWarn, Msg("[%s]が作成できません"), LearnPathText().c_str());
+      UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が作成できません"), UdicHome(), Msg(".ZkCrec"), Msg("Learn.dat"));
       return;
     case UdicOutcome::kInconsistent:
-      UdicMessage(kMsgWarn, Msg("[%s]が作成できず、辞書も元に戻せませんでした"), LearnPathText().c_str());
+      UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が作成できず、辞書も元に戻せませんでした"), UdicHome(), Msg(".ZkCrec"),
+                  Msg("Learn.dat"));
       RestartEngine();  // the engine follows the dictionary file as it is now
       return;
     case UdicOutcome::kDone:

@@ -46,5 +46,9 @@ void Udic_Redraw(int slot);
 // `pause` each line is flushed and followed by the replay pause.
 void UdicDrawPen(GtkWidget* area, const std::vector<uint16_t>& pen, int divisor, bool pause);
 
-// Shows a message built from a format and its values.
+// Shows a message built from a catalogue format and its values. The EUC form formats
+// in EUC-JP (for "%.2s" of a two-byte character) and shows the text in UTF-8.
 void UdicMessage(int style, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void UdicMessageEuc(int style, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// "$HOME", ".ZkCrec" and "Learn.dat" for messages about the learning file.
+const char* UdicHome();

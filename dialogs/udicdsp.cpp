@@ -146,14 +146,15 @@ void LeaDicDelt() {
     case UdicOutcome::kDone:
       break;
     case UdicOutcome::kDictionaryFailed:
-      UdicMessage(kMsgWarn, Msg("[%s]が削除できません :%d,%x"), Utf8OfRecord(record).c_str(), r.code,
-                  EucToSjis(record.euc[0], record.euc[1]));
+      UdicMessageEuc(kMsgWarn, MsgEuc("[%.2s]が削除できません :%d,%x"), reinterpret_cast<const char*>(record.euc),
+                     r.code, EucToSjis(record.euc[0], record.euc[1]));
       return;
     case UdicOutcome::kLearnFailed:
       MessageBox(Msg("一時ファイル作成失敗"), kMsgWarn);
       return;
     default:
-      UdicMessage(kMsgWarn, Msg("[%s]が作成できず、辞書も元に戻せませんでした"), LearnFilePath().c_str());
+      UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が作成できず、辞書も元に戻せませんでした"), UdicHome(), Msg(".ZkCrec"),
+                  Msg("Learn.dat"));
       return;
   }
   Trace("UDICDSP deleted %s", Utf8OfRecord(record).c_str());
