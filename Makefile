@@ -46,7 +46,7 @@ test-asan: deps
 	  -DSORENIX_GUI=ON -DSORENIX_DATA=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L 'engine|seni|tools|app|ui|pad|keyboards'
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L 'engine|seni|tools|app|ui|pad|keyboards|dialogs'
 
 # Accuracy and speed of recognition on distorted samples (not part of `make test`).
 bench: build
