@@ -32,6 +32,11 @@
 //   KBOX open x y width height | KBOX xid       the kanji box placed (root) and shown
 //   KBOX typed | KBOX committed | KBOX closed   kana sent to its input method, text taken
 //   EXIT
+//   UDIC shown left=x,y,w,h right=x,y,w,h keys=ok;cancel;elace;table;end   (root; centres x,y)
+//   UDIC stroke area=a strokes=n | UDIC sample words=n | UDIC name=<char>
+//   UDIC key v | UDIC registered <char> | UDIC cleared | UDIC closed
+//   UDICDSP shown keys=back;next;disp;delete;return cells=x,y;... (centres, root)
+//   UDICDSP page=p/n cells=c1|c2|... | UDICDSP selected c | UDICDSP deleted <char> | UDICDSP closed
 bool TraceOn();
 
 // One line ("READY ...", "SETTINGS saved ...") followed by a flush.

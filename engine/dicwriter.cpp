@@ -126,6 +126,39 @@ bool WriteDicFile(const std::string& path, const std::vector<SubDicSpec>& subs,
   return WriteFileAtomically(path, image.data(), image.size(), error);
 }
 
+std::vector<uint8_t> BuildSubDicBlock(const SubDicSpec& sub, bool keepEmptyGroups) {
+  std::vector<uint8_t> block;
+  AppendBlock(sub, keepEmptyGroups, &block);
+  return block;
+}
+
+SubDicSpec SubDicFromBlock(const uint8_t* block, size_t size) {
+  SubDicSpec sub;
+  if (size < kBlockFieldsEnd) return sub;
+  sub.typeMask = DicU32(block + kBlockTypeMaskAt);
+  sub.flags = DicU32(block + kBlockFlagsAt);
+  for (int k = 0; k < kDicGroups; ++k) {
+    const size_t start = 16 * static_cast<size_t>(DicU16(block + 2 * k));
+    if (start == 0 || start + 16 > size) continue;
+    const unsigned count = DicU16(block + start);
+    size_t rec = start + 16;
+    for (unsigned i = 0; i < count && rec + 4 <= size; ++i) {
+      DicPatternSpec p;
+      p.code = DicU16(block + rec);
+      const int n = static_cast<int16_t>(DicU16(block + rec + 2));
+      if (n < 0 || n > kMaxSegments || rec + 4 + 4 * static_cast<size_t>(n) > size) break;
+      for (int s = 0; s < n; ++s) {
+        const uint8_t* q = block + rec + 4 + 4 * s;
+        p.segments.push_back({static_cast<int8_t>(q[0]), static_cast<int8_t>(q[1]),
+                              static_cast<int8_t>(q[2]), static_cast<int8_t>(q[3])});
+      }
+      sub.groups[k].push_back(std::move(p));
+      rec += RecordSize(sub.groups[k].back());
+    }
+  }
+  return sub;
+}
+
 DicPatternSpec PatternToSpec(uint16_t code, const KusabiPattern& pattern) {
   auto clamp = [](int16_t v) { return static_cast<int8_t>(v < -128 ? -128 : (v > 127 ? 127 : v)); };
   DicPatternSpec stored;

@@ -43,6 +43,12 @@ bool BuildDicImage(const std::vector<SubDicSpec>& subs, const DicWriteOptions& o
 bool WriteDicFile(const std::string& path, const std::vector<SubDicSpec>& subs,
                   const DicWriteOptions& options, std::string* error);
 
+// The block of one sub-dictionary on its own (the form a user entry keeps in memory).
+std::vector<uint8_t> BuildSubDicBlock(const SubDicSpec& sub, bool keepEmptyGroups);
+
+// Reads a validated block back into its patterns, group by group.
+SubDicSpec SubDicFromBlock(const uint8_t* block, size_t size);
+
 // The stored form of a feature pattern: coordinates clamped to signed bytes.
 DicPatternSpec PatternToSpec(uint16_t code, const KusabiPattern& pattern);
 

@@ -10,6 +10,7 @@
 #include "preprocess.h"
 #include "recogstages.h"
 #include "ruiji.h"
+#include "usrdic.h"
 
 KohoSlot ZkKoho[kKohoSlots];
 KusabiPattern ZkIMDType;
@@ -19,6 +20,7 @@ NormState ZkNormResult;
 
 int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
   ZkCRecEnd();
+  ZkSetUsrDicPath(userDicPath);  // the user dictionary is saved where it was read
   const int loaded = HiRecLoadRecDic(ZkRecDic, ZkUsrDic, systemDicPath, userDicPath);
   if (loaded != kDicOk) return loaded;
   if (ZkBuildDicIndex(ZkRecDic, ZkUsrDic) != kDicOk) {

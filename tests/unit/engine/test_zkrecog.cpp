@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "testdic.h"
+#include "usrdic.h"
 
 namespace {
 
@@ -164,4 +165,22 @@ TEST_F(ZkrecogTest, DictionaryProblemsStopWithStatusTwo) {
 
   run = Zkrecog("", DicArgs() + " --mask nothex");
   EXPECT_EQ(run.status, 2);
+}
+
+TEST_F(ZkrecogTest, ReadsAUserDictionaryTheEngineSaved) {
+  // 二 taught as a cross written bottom-up and right to left, saved by the engine.
+  const PenStrokes odd = {PenLine(100, 160, 100, 40), PenLine(160, 100, 40, 100)};
+  const std::string usr = dir_.File("Crecs.upt");
+  ASSERT_EQ(ZkCRecInitializesFrom(dir_.File("Crecs.ptn").c_str(), usr.c_str()), 0);
+  const auto pen = PenWords(odd);
+  ASSERT_GE(ZkChrckEntryPatternUsr(0x93F1, pen.data(), pen.size()), 0);
+  ASSERT_EQ(ZkEntryPatternUsr(), 0);
+  ASSERT_EQ(ZkSaveUsrDic(), 0);
+  ZkCRecEnd();
+
+  const std::string line = R"({"strokes": [[[100,160],[100,100],[100,40]],[[160,100],[100,100],[40,100]]]})";
+  const CommandRun run = Zkrecog(line + "\n", DicArgs() + " --user-dic " + Quote(usr));
+  ASSERT_EQ(run.lines.size(), 1u) << run.raw;
+  EXPECT_EQ(run.lines[0]["cands"][0], "二");
+  EXPECT_EQ(Zkrecog(line + "\n", DicArgs()).lines[0]["cands"], Json::array());  // reversed strokes match nothing
 }
