@@ -65,10 +65,14 @@ char ResultOf(const Child& c) {
   if (read(c.resultFd, &byte, 1) != 1) byte = '!';
   return byte;
 }
-void EndChild(const Child& c) {
-  close(c.releaseFd);
-  close(c.resultFd);
-  waitpid(c.pid, nullptr, 0);
+// Ends children: all release pipes close first, since each child holds copies of
+// the earlier children's pipes.
+void EndChildren(std::vector<Child> children) {
+  for (const Child& c : children) {
+    close(c.releaseFd);
+    close(c.resultFd);
+  }
+  for (const Child& c : children) waitpid(c.pid, nullptr, 0);
 }
 
 TEST_F(PidFile, OneInstanceAtATimeAndThePidFileGoesWithIt) {
@@ -133,7 +137,7 @@ TEST_F(PidFile, StartsAtTheSameMomentLetExactlyOneRun) {
     close(go[1]);
     int running = 0;
     for (const Child& c : children) running += ResultOf(c) == '0';
-    for (const Child& c : children) EndChild(c);
+    EndChildren(children);
     EXPECT_EQ(running, 1) << "round " << round;
   }
 }
@@ -163,8 +167,11 @@ TEST_F(PidFile, AnUnwritableUserDirectoryStillKeepsASecondCopyOut) {
   ASSERT_EQ(chmod(dir_.path().c_str(), 0755), 0);
   const uid_t nobody = 65534;
   auto asUser = [&]() -> char {
-    if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0)) return 'u';
-    if (geteuid() != 0 && chmod(UserDir().c_str(), 0555) != 0) return 'u';
+    if (geteuid() != 0) {
+      if (chmod(UserDir().c_str(), 0555) != 0) return 'u';
+    } else if (setgid(nobody) != 0 || setuid(nobody) != 0) {
+      return 'u';
+    }
     InstanceLock* lock = new InstanceLock;
     const InstanceCheck check = Check(lock);
     return check.recorded ? 'w' : static_cast<char>('0' + check.result);
@@ -173,8 +180,7 @@ TEST_F(PidFile, AnUnwritableUserDirectoryStillKeepsASecondCopyOut) {
   EXPECT_EQ(ResultOf(first), '0');
   const Child second = StartChild(asUser);
   EXPECT_EQ(ResultOf(second), '1');
-  EndChild(second);
-  EndChild(first);
+  EndChildren({first, second});
   chmod(UserDir().c_str(), 0755);
 }
 
@@ -191,7 +197,7 @@ TEST_F(PidFile, AFullDiskWhileRecordingKeepsTheGuard) {
   EXPECT_EQ(ResultOf(first), '0');
   InstanceLock second;
   EXPECT_EQ(Check(&second).result, 1);
-  EndChild(first);
+  EndChildren({first});
 }
 
 TEST_F(PidFile, WithNothingToLockItStillRuns) {
