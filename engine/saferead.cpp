@@ -28,6 +28,21 @@ int OpenRegularFile(const std::string& path, Symlinks symlinks, std::string* err
   return fd;
 }
 
+bool ReadRegularFile(const std::string& path, std::string* bytes) {
+  bytes->clear();
+  const int fd = OpenRegularFile(path, Symlinks::kFollow);
+  if (fd < 0) return false;
+  char buffer[1 << 16];
+  ssize_t n;
+  while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    bytes->append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return n == 0;
+}
+
 BoundedLineReader::BoundedLineReader(int fd, size_t maxLine, bool owned)
     : fd_(fd), owned_(owned), maxLine_(maxLine) {}
 

@@ -12,6 +12,10 @@ enum class Symlinks { kFollow, kRefuse };
 // component is refused (O_NOFOLLOW). -1 otherwise, with a reason in `error` when given.
 int OpenRegularFile(const std::string& path, Symlinks symlinks, std::string* error = nullptr);
 
+// Reads a whole regular file (see OpenRegularFile, symlinks followed) into `bytes`;
+// false when it cannot be opened or read.
+bool ReadRegularFile(const std::string& path, std::string* bytes);
+
 // Reads lines of at most `maxLine` bytes. A longer line is cut to its first `maxLine`
 // bytes and the rest of it skipped, so the lines after it stay in step.
 class BoundedLineReader {
