@@ -3,16 +3,19 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
+
+#include "saferead.h"
 
 char Akey_txt[kAkeyEntries][kAkeyEntrySize];
 
 void ReadAssignments(const std::string& path, char (&table)[kAkeyEntries][kAkeyEntrySize]) {
   std::memset(table, 0, sizeof table);
-  std::ifstream in(path, std::ios::binary);
+  // Ten entries of 15 bytes hold at most 150 bytes of one line: the rest is never
+  // stored. A FIFO or device in place of the file is not read.
+  BoundedLineReader in(path, kAkeyEntries * (kAkeyEntrySize - 1), Symlinks::kFollow);
   std::string line;
   int entry = 0;
-  while (entry < kAkeyEntries && std::getline(in, line)) {
+  while (entry < kAkeyEntries && in.Next(&line)) {
     // One entry per piece of at most 15 bytes; an empty line gives an empty entry.
     size_t pos = 0;
     do {

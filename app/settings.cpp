@@ -2,10 +2,11 @@
 #include "app/settings.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <iterator>
 
 #include "app/appstate.h"
 #include "app/trace.h"
@@ -46,54 +47,20 @@ ApTableRec ApTableDefaults(int screenWidth, int screenHeight) {
 
 namespace {
 
-// Reads one whitespace-separated word into a field of kSettingsWordSize bytes. A longer
-// word keeps its first kSettingsWordSize-1 bytes and the rest of it is skipped, so the
-// pairs of section name and values stay in step. False at the end of the input.
-bool ReadWord(std::istream& in, char (&field)[kSettingsWordSize]) {
-  int c = in.get();
-  while (c != EOF && std::isspace(static_cast<unsigned char>(c))) c = in.get();
-  if (c == EOF) return false;
-  int used = 0;
-  while (c != EOF && !std::isspace(static_cast<unsigned char>(c))) {
-    if (used < kSettingsWordSize - 1) field[used++] = static_cast<char>(c);
-    c = in.get();
-  }
-  field[used] = '\0';
-  return true;
-}
+// Where the upper bound of a position comes from: the screen size less `hi`.
+enum class Bound { kFixed, kScreenWidthLess, kScreenHeightLess };
 
-// The numbers of a values word: the first after its first "=" (the whole word when it
-// has none), each further one after the next "=". strtol with base 0, so "0x" is hex.
-class ValueCursor {
- public:
-  explicit ValueCursor(const char* word) : word_(word), cursor_(nullptr) {}
+// The fields of one section in the order the file writes them, with their ranges.
+struct FieldSpec {
+  const char* key;
+  long lo, hi;
+  Bound upper;
+  void (*store)(ApTableRec* t, long v);
+};
 
-  // False when there is no such value or it has no digits; the field then keeps its value.
-  bool Next(long* value) {
-    const char* start;
-    if (!cursor_) {
-      cursor_ = std::strchr(word_, '=');
-      start = cursor_ ? cursor_ + 1 : word_;
-      if (!cursor_) cursor_ = word_ + std::strlen(word_);
-    } else {
-      if (*cursor_ == '\0') return false;
-      cursor_ = std::strchr(cursor_ + 1, '=');
-      if (!cursor_) {
-        cursor_ = word_ + std::strlen(word_);
-        return false;
-      }
-      start = cursor_ + 1;
-    }
-    char* end = nullptr;
-    const long v = std::strtol(start, &end, 0);
-    if (end == start) return false;
-    *value = v;
-    return true;
-  }
-
- private:
-  const char* word_;
-  const char* cursor_;
+struct SectionSpec {
+  const char* name;
+  FieldSpec fields[3];
 };
 
 // Upper bound first, then lower bound: a range that is empty on a small screen gives lo.
@@ -103,66 +70,138 @@ long Clamp(long v, long lo, long hi) {
   return v;
 }
 
-template <typename Field>
-void Store(ValueCursor& values, long lo, long hi, Field* field) {
-  long v;
-  if (values.Next(&v)) *field = static_cast<Field>(Clamp(v, lo, hi));
+constexpr long kAny = LONG_MAX;
+constexpr Bound kW = Bound::kScreenWidthLess, kH = Bound::kScreenHeightLess, kF = Bound::kFixed;
+
+const SectionSpec kSections[] = {
+    {"[WINDOW]", {{"X", 0, 700, kW, [](ApTableRec* t, long v) { t->win_x = int32_t(v); }},
+                  {"Y", 0, 93, kH, [](ApTableRec* t, long v) { t->win_y = int32_t(v); }}}},
+    {"[SMALL]", {{"X", 0, 400, kW, [](ApTableRec* t, long v) { t->small_x = int32_t(v); }},
+                 {"Y", 0, 120, kH, [](ApTableRec* t, long v) { t->small_y = int32_t(v); }}}},
+    {"[DOUBLE]", {{"MODE", 1, 2, kF, [](ApTableRec* t, long v) { t->dbl_mode = int16_t(v); }}}},
+    {"[ALCMOD]", {{"JISYU", 0, 6, kF, [](ApTableRec* t, long v) { t->alc_mode = int16_t(v); }}}},
+    {"[LFRAME]", {{"X", 0, 400, kW, [](ApTableRec* t, long v) { t->lframe_x = int32_t(v); }},
+                  {"Y", 0, 100, kH, [](ApTableRec* t, long v) { t->lframe_y = int32_t(v); }},
+                  {"SIZE", 1, 3, kF, [](ApTableRec* t, long v) { t->lframe_size = int16_t(v); }}}},
+    {"[VFRAME]", {{"MERGIN", 0, 60, kF, [](ApTableRec* t, long v) { t->vframe_margin = int16_t(v); }}}},
+    {"[RECOG]", {{"TIMER", 200, 5000, kF, [](ApTableRec* t, long v) { t->recog_timer = int32_t(v); }}}},
+    {"[PCOL]", {{"COLOR", 0, 5, kF, [](ApTableRec* t, long v) { t->pen_color = int16_t(v); }}}},
+    {"[PBOL]", {{"BOLD", 1, 5, kF, [](ApTableRec* t, long v) { t->pen_bold = int16_t(v); }}}},
+    {"[SENI]", {{"EXEC", -kAny, kAny, kF, [](ApTableRec* t, long v) { t->seni_exec = v != 0; }}}},
+    {"[DSLEEP]", {{"TIMER", 0, 50, kF, [](ApTableRec* t, long v) { t->dsleep = int32_t(v); }}}},
+    {"[IMODE]", {{"MODE", 1, 12, kF, [](ApTableRec* t, long v) { t->imode = int16_t(v); }}}},
+    {"[PMODE]", {{"MODE", 0, 2, kF, [](ApTableRec* t, long v) { t->pmode = int16_t(v); }}}},
+    {"[TOPEX]", {{"EXEC", 0, 1, kF, [](ApTableRec* t, long v) { t->top_ex = int16_t(v); }}}},
+    {"[PAST]", {{"TYPE", kPasteControlV, kPasteShiftInsert, kF, [](ApTableRec* t, long v) { t->past_type = int16_t(v); }}}},
+    {"[COLOR]", {{"BACK", -kAny, kAny, kF,
+                  [](ApTableRec* t, long v) { t->back_color = static_cast<uint32_t>(v) & 0xFFFFFFu; }},
+                 {"HEAD", -kAny, kAny, kF,
+                  [](ApTableRec* t, long v) { t->head_color = static_cast<uint32_t>(v) & 0xFFFFFFu; }}}},
+};
+
+long UpperBound(const FieldSpec& f, int sw, int sh) {
+  if (f.upper == Bound::kScreenWidthLess) return sw - f.hi;
+  if (f.upper == Bound::kScreenHeightLess) return sh - f.hi;
+  return f.hi;
 }
 
-bool IsSection(const char* word, const char* name) {
-  return std::strncmp(word, name, std::strlen(name)) == 0;
+std::string Trim(const std::string& s) {
+  const size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return "";
+  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
 }
 
-void ApplySection(const char* name, const char* valuesWord, int sw, int sh, ApTableRec* t) {
-  ValueCursor values(valuesWord);
-  long v;
-  if (IsSection(name, "[WINDOW]")) {
-    Store(values, 0, sw - 700, &t->win_x);
-    Store(values, 0, sh - 93, &t->win_y);
-  } else if (IsSection(name, "[SMALL]")) {
-    Store(values, 0, sw - 400, &t->small_x);
-    Store(values, 0, sh - 120, &t->small_y);
-  } else if (IsSection(name, "[DOUBLE]")) {
-    Store(values, 1, 2, &t->dbl_mode);
-  } else if (IsSection(name, "[ALCMOD]")) {
-    Store(values, 0, 6, &t->alc_mode);
-  } else if (IsSection(name, "[LFRAME]")) {
-    Store(values, 0, sw - 400, &t->lframe_x);
-    Store(values, 0, sh - 100, &t->lframe_y);
-    Store(values, 1, 3, &t->lframe_size);
-  } else if (IsSection(name, "[VFRAME]")) {
-    Store(values, 0, 60, &t->vframe_margin);
-  } else if (IsSection(name, "[RECOG]")) {
-    Store(values, 200, 5000, &t->recog_timer);
-  } else if (IsSection(name, "[PCOL]")) {
-    Store(values, 0, 5, &t->pen_color);
-  } else if (IsSection(name, "[PBOL]")) {
-    Store(values, 1, 5, &t->pen_bold);
-  } else if (IsSection(name, "[SENI]")) {
-    if (values.Next(&v)) t->seni_exec = v != 0;
-  } else if (IsSection(name, "[DSLEEP]")) {
-    Store(values, 0, 50, &t->dsleep);
-  } else if (IsSection(name, "[IMODE]")) {
-    Store(values, 1, 12, &t->imode);
-  } else if (IsSection(name, "[PMODE]")) {
-    Store(values, 0, 2, &t->pmode);
-  } else if (IsSection(name, "[TOPEX]")) {
-    Store(values, 0, 1, &t->top_ex);
-  } else if (IsSection(name, "[PAST]")) {
-    Store(values, kPasteControlV, kPasteShiftInsert, &t->past_type);
-  } else if (IsSection(name, "[COLOR]")) {
-    if (values.Next(&v)) t->back_color = static_cast<uint32_t>(v) & 0xFFFFFFu;
-    if (values.Next(&v)) t->head_color = static_cast<uint32_t>(v) & 0xFFFFFFu;
+bool SameKey(const std::string& a, const char* b) {
+  if (a.size() != std::strlen(b)) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(a[i])) != b[i]) return false;
+  return true;
+}
+
+// A whole number as strtol reads it with base 0 ("0x" hex, "0" octal), nothing after it.
+bool ParseNumber(const std::string& text, long* value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  *value = std::strtol(text.c_str(), &end, 0);
+  return end != text.c_str() && *end == '\0';
+}
+
+struct Assignment {
+  const FieldSpec* field;
+  long value;
+};
+
+// Reads a values line "KEY=VALUE, KEY=VALUE" of a section into assignments. A key the
+// section knows names its field; any other key (or a bare value) takes the field at
+// its position in the line, as files written by hand always have. Empty on a fault,
+// with the reason in `why`.
+std::vector<Assignment> ParseValues(const SectionSpec& section, const std::string& line, std::string* why) {
+  std::vector<Assignment> out;
+  size_t start = 0;
+  for (size_t position = 0;; ++position) {
+    const size_t comma = line.find(',', start);
+    const std::string item = Trim(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    const size_t eq = item.find('=');
+    const std::string key = eq == std::string::npos ? "" : Trim(item.substr(0, eq));
+    const std::string text = Trim(eq == std::string::npos ? item : item.substr(eq + 1));
+    const FieldSpec* field = nullptr;
+    for (const FieldSpec& f : section.fields)
+      if (f.key && SameKey(key, f.key)) field = &f;
+    if (!field && position < std::size(section.fields)) field = section.fields[position].key ? &section.fields[position] : nullptr;
+    long value = 0;
+    if (!field) {
+      *why = "more values than " + std::string(section.name) + " holds";
+      return {};
+    }
+    if (!ParseNumber(text, &value)) {
+      *why = "\"" + item + "\" is not KEY=NUMBER";
+      return {};
+    }
+    out.push_back({field, value});
+    if (comma == std::string::npos) return out;
+    start = comma + 1;
   }
 }
 
 }  // namespace
 
-void ApTableRead(std::istream& in, int screenWidth, int screenHeight, ApTableRec* table) {
-  char name[kSettingsWordSize];
-  char values[kSettingsWordSize];
-  while (ReadWord(in, name) && ReadWord(in, values))
-    ApplySection(name, values, screenWidth, screenHeight, table);
+void ApTableRead(BoundedLineReader& in, const std::string& fileName, int screenWidth, int screenHeight,
+                 ApTableRec* table, std::vector<std::string>* warnings) {
+  const SectionSpec* section = nullptr;
+  bool inUnknownSection = false;
+  std::string raw;
+  while (in.Next(&raw)) {
+    auto warn = [&](const std::string& why) {
+      if (warnings) warnings->push_back(fileName + ":" + std::to_string(in.LineNumber()) + ": " + why);
+    };
+    const std::string line = Trim(raw);
+    if (in.Truncated()) {
+      warn("line longer than " + std::to_string(kSettingsLineSize) + " bytes, skipped");
+      continue;
+    }
+    if (line.empty() || line[0] == '#' || line[0] == ';') continue;
+    if (line[0] == '[') {
+      // A section line names its section from its start ("[TOPEX]" in "[TOPEX] old").
+      section = nullptr;
+      for (const SectionSpec& s : kSections)
+        if (line.compare(0, std::strlen(s.name), s.name) == 0) section = &s;
+      inUnknownSection = section == nullptr;  // a later program's section: its lines are not ours
+      continue;
+    }
+    if (inUnknownSection) continue;
+    if (!section) {
+      warn("values outside any [SECTION], skipped");
+      continue;
+    }
+    std::string why;
+    const std::vector<Assignment> values = ParseValues(*section, line, &why);
+    if (values.empty()) {
+      warn(why + ", line skipped");
+      continue;
+    }
+    for (const Assignment& a : values)
+      a.field->store(table, Clamp(a.value, a.field->lo, UpperBound(*a.field, screenWidth, screenHeight)));
+  }
 }
 
 std::string ApTableText(const ApTableRec& t) {
@@ -192,10 +231,12 @@ std::string ApTableText(const ApTableRec& t) {
   return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
-bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApTableRec* table) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  ApTableRead(in, screenWidth, screenHeight, table);
+bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApTableRec* table,
+                 std::vector<std::string>* warnings) {
+  // The pad replaces this file: a symlink, FIFO or device in its place is not read.
+  BoundedLineReader in(path, kSettingsLineSize, Symlinks::kRefuse);
+  if (!in.IsOpen()) return false;
+  ApTableRead(in, path, screenWidth, screenHeight, table, warnings);
   return true;
 }
 
@@ -214,7 +255,9 @@ void SetSettingsSaveFailureHandler(void (*handler)(const char* reason)) {
 void ApTableEx(int mode) {
   const std::string path = UserFilePath(kSettingsFileName);
   if (mode == 0) {
-    ApTableLoad(path, screen_w, screen_h, &Ap_table);
+    std::vector<std::string> warnings;
+    ApTableLoad(path, screen_w, screen_h, &Ap_table, &warnings);
+    for (const std::string& w : warnings) std::fprintf(stderr, "%s\n", w.c_str());
     return;
   }
   std::string error;

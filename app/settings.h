@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <istream>
 #include <string>
+#include <vector>
+
+#include "saferead.h"
 
 // Paste keys of the commit. Control+V and Alt+V are kept for stored files; Shift+Insert,
 // the default, is taken as paste by GTK 2 and 3, Qt, browsers and xterm alike.
@@ -37,25 +39,33 @@ struct ApTableRec {
 
 extern ApTableRec Ap_table;
 
-// Longest word of the settings file that is kept; the rest of a longer word is dropped.
-constexpr int kSettingsWordSize = 128;
+// Longest line of the settings file that is read; a longer one is skipped.
+constexpr int kSettingsLineSize = 1024;
 
 ApTableRec ApTableDefaults(int screenWidth, int screenHeight);
 
-// Applies the sections read from `in` to `table`, clamping every value to its range
-// for a screen of the given size. Sections may repeat and come in any order.
-void ApTableRead(std::istream& in, int screenWidth, int screenHeight, ApTableRec* table);
+// Applies the "[SECTION]" blocks read from `in` to `table`, clamping every value to
+// its range for a screen of the given size. Sections may repeat and come in any order;
+// blank lines, "#" and ";" comments, spaces around "=" and CRLF line ends are allowed.
+// Each values line holds "KEY=VALUE" items separated by commas. A malformed line is
+// skipped and noted in `warnings` as "<fileName>:<line>: <why>"; lines of sections
+// this program does not know are skipped silently.
+void ApTableRead(BoundedLineReader& in, const std::string& fileName, int screenWidth, int screenHeight,
+                 ApTableRec* table, std::vector<std::string>* warnings = nullptr);
 
 // The file's text: one section line, one values line and an empty line per section.
 std::string ApTableText(const ApTableRec& table);
 
-// File forms: reading returns false when the file does not open (table untouched);
-// writing replaces the file as a whole and returns false when it cannot.
-bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApTableRec* table);
+// File forms: reading returns false when the file does not open or is not a regular
+// file (table untouched); writing replaces the file as a whole and returns false when
+// it cannot.
+bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApTableRec* table,
+                 std::vector<std::string>* warnings = nullptr);
 bool ApTableSave(const std::string& path, const ApTableRec& table, std::string* error = nullptr);
 
 // Mode 0 loads the user's settings file into Ap_table (screen size from the start-up
-// state); any other mode writes Ap_table to it.
+// state; one line on standard error per malformed line); any other mode writes
+// Ap_table to it.
 void ApTableEx(int mode);
 
 // Called at the first save that fails, with the reason (the program tells the user in

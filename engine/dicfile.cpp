@@ -3,10 +3,12 @@
 #include "dicfile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <new>
 
 #include "paths.h"
+#include "saferead.h"
 
 DicEntry ZkRecDic[kDicDirEntries];
 DicEntry ZkUsrDic[kDicDirEntries];
@@ -27,10 +29,16 @@ struct Directory {
 // Opens a dictionary file and reads its head; false when it cannot be opened, is
 // shorter than the head or carries another magic.
 bool OpenDictionary(const char* path, FilePtr* file, Directory* dir, uint64_t* fileSize) {
-  file->reset(std::fopen(path, "rb"));
-  if (!*file) return false;
+  // A FIFO or device named as a dictionary is refused before it can stall the open.
+  const int fd = OpenRegularFile(path, Symlinks::kFollow);
+  if (fd < 0) return false;
+  file->reset(fdopen(fd, "rb"));
+  if (!*file) {
+    close(fd);
+    return false;
+  }
   struct stat st;
-  if (fstat(fileno(file->get()), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if (fstat(fd, &st) != 0) return false;
   *fileSize = static_cast<uint64_t>(st.st_size);
   uint8_t head[kDicBlockArea];
   if (std::fread(head, 1, sizeof head, file->get()) != sizeof head) return false;

@@ -1,10 +1,10 @@
 // Loading and releasing the transition table. Every count, index and range read
 // from the file is checked before it is stored, so a damaged file is refused
 // (result 3) instead of filling the tables past their ends.
-#include <fstream>
 #include <new>
 
 #include "paths.h"
+#include "saferead.h"
 #include "seni_format.h"
 #include "seni_state.h"
 
@@ -15,17 +15,16 @@ constexpr long long kMaxI32 = 2147483647;
 
 class LineSource {
  public:
-  explicit LineSource(const std::string& path) : in_(path, std::ios::binary) {}
-  bool IsOpen() const { return in_.is_open(); }
-  int LineNumber() const { return lineNumber_; }
+  // A FIFO or device in place of the table is refused rather than read.
+  explicit LineSource(const std::string& path) : in_(path, kSeniMaxLineLength, Symlinks::kFollow) {}
+  bool IsOpen() const { return in_.IsOpen(); }
+  int LineNumber() const { return static_cast<int>(in_.LineNumber()); }
 
   // Next line without its line end; false at the end of the file or at a line
   // longer than the format allows (TooLong() tells which).
   bool Next(std::string* line) {
-    if (!std::getline(in_, *line)) return false;
-    ++lineNumber_;
-    if (!line->empty() && line->back() == '\r') line->pop_back();
-    if (static_cast<int>(line->size()) > kSeniMaxLineLength) {
+    if (!in_.Next(line)) return false;
+    if (in_.Truncated()) {
       tooLong_ = true;
       return false;
     }
@@ -34,8 +33,7 @@ class LineSource {
   bool TooLong() const { return tooLong_; }
 
  private:
-  std::ifstream in_;
-  int lineNumber_ = 0;
+  BoundedLineReader in_;
   bool tooLong_ = false;
 };
 

@@ -1,9 +1,10 @@
 // Parser of the stroke-text format; every fault is reported with file and line.
 #include "stroke_text.h"
 
+#include "saferead.h"
+
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "char_map.h"
@@ -140,16 +141,10 @@ bool ParseStrokeText(const std::string& text, const std::string& where, std::vec
 }
 
 bool ReadStrokeTextFile(const std::string& path, std::vector<StrokeTextChar>* out, std::string* error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  std::string text;
+  if (!ReadRegularFile(path, &text)) {
     *error = path + ": cannot open";
     return false;
   }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (file.bad()) {
-    *error = path + ": read error";
-    return false;
-  }
-  return ParseStrokeText(text.str(), path, out, error);
+  return ParseStrokeText(text, path, out, error);
 }

@@ -1,6 +1,5 @@
 // zkrecog: recognises handwritten characters given as JSON Lines on standard input
 // and writes one JSON answer per line. For scripts, tests and benchmarks.
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -10,9 +9,10 @@
 #include "paths.h"
 #include "recog.h"
 #include "ruiji.h"
+#include "saferead.h"
 #include "seni.h"
+#include "zkrecog_answer.h"
 #include "zkrecog_line.h"
-#include "zkrecog_seq_line.h"
 
 namespace {
 
@@ -22,6 +22,8 @@ const char kUsage[] =
     "Each input line: {\"strokes\": [[[x,y],...],...], \"width\": W, \"height\": H, ...}\n"
     "  optional \"mask\" (class mask) and \"half\" (true: half-width output); other fields are copied.\n"
     "Each output line: the copied fields, \"kind\", \"cands\", \"dist\" and \"us\", or {\"error\": ...}.\n"
+    "  Lines longer than 1 MiB (1048576 bytes), nested more than 64 deep, or writings of more\n"
+    "  than 30 strokes or 1536 points are answered with an error.\n"
     "  --dic PATH       system pattern dictionary (default: the installed one)\n"
     "  --user-dic PATH  user pattern dictionary (default: none)\n"
     "  --mask HEX       class mask of lines without \"mask\" (default 0x0FFF407F)\n"
@@ -92,45 +94,6 @@ void PrintLine(const Json& json) {
   std::cout << json.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
-// Recognises one input line; false after writing its error line.
-bool RecognizeLine(const std::string& text, long lineNumber, const ZkOptionRec& defaults, bool sequence) {
-  const std::string where = "line " + std::to_string(lineNumber) + ": ";
-  Json line;
-  try {
-    line = Json::parse(text);
-  } catch (const Json::parse_error& e) {
-    PrintLine(Json{{"error", where + "not JSON (" + e.what() + ")"}});
-    return false;
-  }
-  std::string error;
-  if (sequence) {
-    Json answer;
-    const bool read = RecognizeSequence(line, defaults, &answer, &error);
-    PrintLine(read ? answer : Json{{"error", where + error}});
-    return read;
-  }
-  Writing writing;
-  if (!ParseWriting(line, defaults, &writing, &error)) {
-    PrintLine(Json{{"error", where + error}});
-    return false;
-  }
-  ZkResult result{};
-  const auto start = std::chrono::steady_clock::now();
-  const int status = ZkCRecognize(&writing.option, writing.pen.data(), writing.pen.size(), &result);
-  const auto micros =
-      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
-  if (status == 2) {
-    PrintLine(Json{{"error", where + "the writing holds no stroke with points"}});
-    return false;
-  }
-  if (status != 0) {
-    PrintLine(Json{{"error", where + "the dictionary tables are inconsistent"}});
-    return false;
-  }
-  PrintLine(AnswerJson(writing, result, static_cast<long long>(micros)));
-  return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -162,10 +125,19 @@ int main(int argc, char** argv) {
   bool allGood = true;
   long lineNumber = 0;
   std::string text;
-  while (std::getline(std::cin, text)) {
+  BoundedLineReader input(0, kMaxLineBytes, false);
+  while (input.Next(&text)) {
     tracedLine = ++lineNumber;
+    if (input.Truncated()) {
+      PrintLine(Json{{"error", "line " + std::to_string(lineNumber) + ": longer than " +
+                                   std::to_string(kMaxLineBytes) + " bytes"}});
+      allGood = false;
+      continue;
+    }
     if (text.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines
-    if (!RecognizeLine(text, lineNumber, options.defaults, options.sequence)) allGood = false;
+    bool ok = false;
+    PrintLine(AnswerLine(text, lineNumber, options.defaults, options.sequence, &ok));
+    allGood = allGood && ok;
   }
   std::cout.flush();
   ZkCRecEnd();

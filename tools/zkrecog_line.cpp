@@ -4,11 +4,10 @@
 #include <cstdio>
 #include <limits>
 
+#include "recog.h"
 #include "textconv.h"
 
 namespace {
-
-constexpr int kMaxPointsPerStroke = 32767;  // the count word is a signed 16-bit value
 
 bool Int16(const Json& v, int* out) {
   if (!v.is_number_integer()) return false;
@@ -30,14 +29,28 @@ bool ParseStrokes(const Json& strokes, std::vector<uint16_t>* pen, std::string* 
     return false;
   }
   pen->clear();
+  // The engine reads at most kMaxStrokes strokes and kPenCopyPoints points and would
+  // silently drop the rest: a longer writing is refused instead.
+  size_t written = 0, points = 0;
+  for (const Json& stroke : strokes)
+    if (stroke.is_array() && !stroke.empty()) {
+      ++written;
+      points += stroke.size();
+    }
+  if (written > static_cast<size_t>(kMaxStrokes)) {
+    *error = "the writing has " + std::to_string(written) + " strokes; the engine reads at most " +
+             std::to_string(kMaxStrokes);
+    return false;
+  }
+  if (points > static_cast<size_t>(kPenCopyPoints)) {
+    *error = "the writing has " + std::to_string(points) + " points; the engine reads at most " +
+             std::to_string(kPenCopyPoints);
+    return false;
+  }
   for (size_t s = 0; s < strokes.size(); ++s) {
     const Json& stroke = strokes[s];
     if (!stroke.is_array()) {
       *error = "stroke " + std::to_string(s + 1) + " must be an array of [x, y] points";
-      return false;
-    }
-    if (stroke.size() > kMaxPointsPerStroke) {
-      *error = "stroke " + std::to_string(s + 1) + " has more than 32767 points";
       return false;
     }
     pen->push_back(kStrokeMark);
@@ -77,6 +90,25 @@ bool FrameSize(const Json& line, const char* name, int16_t* out, std::string* er
 }
 
 }  // namespace
+
+bool JsonNestingWithin(const std::string& text, int maxDepth) {
+  int depth = 0;
+  bool inString = false, escaped = false;
+  for (const char c : text) {
+    if (inString) {
+      if (escaped) escaped = false;
+      else if (c == '\\') escaped = true;
+      else if (c == '"') inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > maxDepth) return false;
+    } else if (c == ']' || c == '}') {
+      --depth;
+    }
+  }
+  return true;
+}
 
 bool ParseMask(const std::string& text, uint32_t* mask) {
   std::string digits = text;

@@ -28,5 +28,14 @@ std::string CandidateText(const ZkResultEntry& entry);
 // The answer line: the copied fields, "kind", "cands", "dist" and "us".
 Json AnswerJson(const Writing& writing, const ZkResult& result, long long micros);
 
+// Longest input line read (its bytes without the line end), and deepest nesting of
+// arrays and objects: a normal writing nests four deep, a --seq row six.
+constexpr size_t kMaxLineBytes = 1 << 20;
+constexpr int kMaxJsonDepth = 64;
+
+// False when the JSON text nests arrays and objects deeper than maxDepth (brackets
+// inside strings do not count). Checked before parsing, whose recursion it bounds.
+bool JsonNestingWithin(const std::string& text, int maxDepth);
+
 // Class mask from "0x1234", "1234" (hex) or a JSON number; false when invalid.
 bool ParseMask(const std::string& text, uint32_t* mask);

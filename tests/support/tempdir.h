@@ -20,3 +20,8 @@ class TempDir {
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// Puts something other than a regular file at `path` (removing what was there):
+// "symlink" to `target`, "fifo", or "device" (a symlink to /dev/zero). False when
+// that fails.
+bool PlantAt(const std::string& path, const std::string& kind, const std::string& target = "");

@@ -1,15 +1,24 @@
 // Whole-file reading through zlib, which passes plain files through unchanged.
 #include "source_file.h"
 
+#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <filesystem>
 
+#include "saferead.h"
+
 bool ReadSourceFile(const std::string& path, std::string* text) {
   text->clear();
-  gzFile file = gzopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
+  // Only a regular file is read: a FIFO among the sources cannot stall the build.
+  const int fd = OpenRegularFile(path, Symlinks::kFollow);
+  if (fd < 0) return false;
+  gzFile file = gzdopen(fd, "rb");
+  if (file == nullptr) {
+    close(fd);
+    return false;
+  }
   char buffer[1 << 16];
   int got;
   while ((got = gzread(file, buffer, sizeof buffer)) > 0) text->append(buffer, static_cast<size_t>(got));

@@ -1,5 +1,7 @@
 // The key-assignment file: lines into 16-byte entries.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <string>
@@ -9,63 +11,48 @@
 
 namespace {
 
-class Assignments : public ::testing::Test {
- protected:
-  void Load(const std::string& text) {
-    WriteFileBytes(dir_.File("Assignment.dat"), std::vector<uint8_t>(text.begin(), text.end()));
-    ReadAssignments(dir_.File("Assignment.dat"), table_);
+std::vector<std::string> Load(const std::string& path) {
+  char table[kAkeyEntries][kAkeyEntrySize];
+  std::memset(table, 'x', sizeof table);
+  ReadAssignments(path, table);
+  std::vector<std::string> entries;
+  for (const auto& entry : table) {
+    EXPECT_LT(strnlen(entry, kAkeyEntrySize), static_cast<size_t>(kAkeyEntrySize));  // always terminated
+    entries.emplace_back(entry);
   }
-  std::string Entry(int i) const { return table_[i]; }
-  TempDir dir_;
-  char table_[kAkeyEntries][kAkeyEntrySize];
-};
-
-TEST_F(Assignments, OneEntryPerLineWithoutNewline) {
-  Load("hello\nworld\n");
-  EXPECT_EQ(Entry(0), "hello");
-  EXPECT_EQ(Entry(1), "world");
-  EXPECT_EQ(Entry(2), "");
+  while (!entries.empty() && entries.back().empty()) entries.pop_back();
+  return entries;
 }
 
-TEST_F(Assignments, MissingFileLeavesTheTableEmpty) {
-  std::memset(table_, 'x', sizeof table_);
-  ReadAssignments(dir_.File("none.dat"), table_);
-  for (int i = 0; i < kAkeyEntries; ++i) EXPECT_EQ(Entry(i), "");
+TEST(Assignments, LinesFillEntriesOfFifteenBytes) {
+  std::string twelve;
+  for (int i = 0; i < 12; ++i) twelve += "line" + std::to_string(i) + "\n";
+  const struct {
+    std::string text;
+    std::vector<std::string> entries;
+  } rows[] = {
+      {"hello\r\nworld\n", {"hello", "world"}},
+      {"123456789012345\nnext\n", {"123456789012345", "next"}},  // no empty entry in between
+      {"1234567890123456789\nnext", {"123456789012345", "6789", "next"}},
+      // 14 ASCII bytes, then a two-byte EUC-JP character that would straddle the entry end.
+      {"12345678901234\xB4\xC1\n", {"12345678901234", "\xB4\xC1"}},
+      {"a\n\nb\n", {"a", "", "b"}},
+      {twelve, {"line0", "line1", "line2", "line3", "line4", "line5", "line6", "line7", "line8", "line9"}},
+      {std::string(1 << 20, 'y'), std::vector<std::string>(10, std::string(15, 'y'))},
+  };
+  TempDir dir;
+  for (const auto& row : rows) {
+    WriteFileBytes(dir.File("Assignment.dat"), std::vector<uint8_t>(row.text.begin(), row.text.end()));
+    EXPECT_EQ(Load(dir.File("Assignment.dat")), row.entries) << row.text.substr(0, 40);
+  }
 }
 
-TEST_F(Assignments, FifteenBytesFitOneEntry) {
-  Load("123456789012345\nnext\n");
-  EXPECT_EQ(Entry(0), "123456789012345");
-  EXPECT_EQ(Entry(1), "next");  // no empty entry in between
-}
-
-TEST_F(Assignments, LongerLinesContinueInTheNextEntry) {
-  Load("1234567890123456789\nnext");
-  EXPECT_EQ(Entry(0), "123456789012345");
-  EXPECT_EQ(Entry(1), "6789");
-  EXPECT_EQ(Entry(2), "next");
-}
-
-TEST_F(Assignments, ATwoByteCharacterIsNeverSplit) {
-  // 14 ASCII bytes, then a two-byte EUC-JP character that would straddle the entry end.
-  Load("12345678901234\xB4\xC1\n");
-  EXPECT_EQ(Entry(0), "12345678901234");
-  EXPECT_EQ(Entry(1), "\xB4\xC1");
-}
-
-TEST_F(Assignments, AtMostTenEntries) {
-  std::string text;
-  for (int i = 0; i < 12; ++i) text += "line" + std::to_string(i) + "\n";
-  Load(text);
-  EXPECT_EQ(Entry(9), "line9");
-  for (int i = 0; i < kAkeyEntries; ++i) EXPECT_LT(std::strlen(table_[i]), 16u);
-}
-
-TEST_F(Assignments, AnEmptyLineGivesAnEmptyEntry) {
-  Load("a\n\nb\n");
-  EXPECT_EQ(Entry(0), "a");
-  EXPECT_EQ(Entry(1), "");
-  EXPECT_EQ(Entry(2), "b");
+TEST(Assignments, NoRegularFileLeavesTheTableEmpty) {
+  TempDir dir;
+  EXPECT_TRUE(Load(dir.File("none.dat")).empty());
+  ASSERT_EQ(mkfifo(dir.File("fifo.dat").c_str(), 0600), 0);  // a plain open would wait for a writer
+  EXPECT_TRUE(Load(dir.File("fifo.dat")).empty());
+  EXPECT_TRUE(Load("/dev/zero").empty());
 }
 
 }  // namespace

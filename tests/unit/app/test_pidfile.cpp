@@ -1,15 +1,15 @@
-// The single-instance guard against real processes: live, gone, zombie.
+// The single-instance guard: the lock decides, whatever the pid file holds or is.
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
+#include <functional>
 #include <string>
-#include <thread>
 
 #include "app/pidfile.h"
 #include "tempdir.h"
@@ -28,101 +28,185 @@ class PidFile : public ::testing::Test {
     const std::vector<uint8_t> bytes = ReadFileBytes(Pid());
     return std::string(bytes.begin(), bytes.end());
   }
-  InstanceCheck Check(const std::string& procRoot = "/proc") {
-    return CheckInstance(UserDir(), Pid(), procRoot, kSelf);
+  InstanceCheck Check(InstanceLock* lock, const std::string& procRoot = "/proc") {
+    return CheckInstance(UserDir(), Pid(), procRoot, kSelf, lock);
   }
   static constexpr int kSelf = 4242424;  // written as this instance's pid
   TempDir dir_;
 };
 
-// A child that runs until killed.
-pid_t SleepingChild() {
+// Runs `start` in a child that reports its result byte and keeps running (and holding
+// what it took) until the returned pipe end is closed.
+struct Child {
+  pid_t pid;
+  int resultFd;   // read the child's byte here
+  int releaseFd;  // close to let the child end
+};
+Child StartChild(const std::function<char()>& start) {
+  int result[2], release[2];
+  if (pipe(result) != 0 || pipe(release) != 0) std::abort();
   const pid_t pid = fork();
   if (pid == 0) {
-    pause();
+    close(result[0]);
+    close(release[1]);
+    const char byte = start();
+    if (write(result[1], &byte, 1) != 1) _exit(2);
+    char ignored;
+    while (read(release[0], &ignored, 1) > 0) {
+    }
     _exit(0);
   }
-  return pid;
+  close(result[1]);
+  close(release[0]);
+  return {pid, result[0], release[1]};
+}
+char ResultOf(const Child& c) {
+  char byte = '?';
+  if (read(c.resultFd, &byte, 1) != 1) byte = '!';
+  return byte;
+}
+// Ends children: all release pipes close first, since each child holds copies of
+// the earlier children's pipes.
+void EndChildren(std::vector<Child> children) {
+  for (const Child& c : children) {
+    close(c.releaseFd);
+    close(c.resultFd);
+  }
+  for (const Child& c : children) waitpid(c.pid, nullptr, 0);
 }
 
-char ProcessState(pid_t pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("State:", 0) == 0 && line.size() > 7) return line[7];
-  return '?';
-}
-
-TEST_F(PidFile, FirstStartCreatesTheDirectoryAndRecordsThePid) {
-  const InstanceCheck check = Check();
+TEST_F(PidFile, OneInstanceAtATimeAndThePidFileGoesWithIt) {
+  InstanceLock first, second, third;
+  const InstanceCheck check = Check(&first);  // the directory does not exist yet
   EXPECT_EQ(check.result, 0);
   EXPECT_TRUE(check.recorded);
   EXPECT_FALSE(check.zombie);
   EXPECT_EQ(PidFileText(), std::to_string(kSelf) + "\n");
+  EXPECT_EQ(Check(&second).result, 1);
+  EXPECT_EQ(PidFileText(), std::to_string(kSelf) + "\n");  // left as it was
+  first.Release();
+  EXPECT_NE(access(Pid().c_str(), F_OK), 0);
+  EXPECT_EQ(Check(&third).result, 0);
 }
 
-TEST_F(PidFile, ALiveInstanceRefusesTheStart) {
-  const pid_t child = SleepingChild();
-  ASSERT_GT(child, 0);
-  WritePidFile(std::to_string(child) + "\n");
-  const InstanceCheck check = Check();
-  kill(child, SIGKILL);
-  waitpid(child, nullptr, 0);
-  EXPECT_EQ(check.result, 1);
-  EXPECT_EQ(PidFileText(), std::to_string(child) + "\n");  // left as it was
-}
-
-TEST_F(PidFile, AGoneProcessIsStale) {
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  waitpid(child, nullptr, 0);  // reaped: no /proc entry any more
-  WritePidFile(std::to_string(child));
-  const InstanceCheck check = Check();
-  EXPECT_EQ(check.result, 0);
-  EXPECT_FALSE(check.zombie);
-  EXPECT_EQ(PidFileText(), std::to_string(kSelf) + "\n");
-}
-
-TEST_F(PidFile, AZombieIsReportedAndReplaced) {
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  // Not reaped yet: the child stays a zombie until waitpid.
-  for (int i = 0; i < 200 && ProcessState(child) != 'Z'; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  ASSERT_EQ(ProcessState(child), 'Z');
-  WritePidFile(std::to_string(child) + "\n");
-  const InstanceCheck check = Check();
-  waitpid(child, nullptr, 0);
-  EXPECT_EQ(check.result, 0);
-  EXPECT_TRUE(check.zombie);
-  EXPECT_EQ(PidFileText(), std::to_string(kSelf) + "\n");
-}
-
-TEST_F(PidFile, GarbageOrOwnPidIsStale) {
+// A pid file left behind never blocks: not a live process (pid 1, the test itself),
+// not a number out of range, not garbage.
+TEST_F(PidFile, WhateverAStalePidFileNamesTheStartGoesOn) {
   for (const std::string& text :
-       std::vector<std::string>{"", "abc\n", "-7\n", "0\n", std::to_string(kSelf) + "\n"}) {
+       {std::string(""), std::string("abc\n"), std::string("-7\n"), std::string("0\n"), std::string("1\n"),
+        std::to_string(getpid()) + "\n", std::to_string(kSelf) + "\n", std::string("99999999999\n"),
+        std::string(100, '9')}) {
     WritePidFile(text);
-    EXPECT_EQ(Check().result, 0) << "pid file \"" << text << "\"";
+    InstanceLock lock;
+    const InstanceCheck check = Check(&lock);
+    EXPECT_EQ(check.result, 0) << "pid file \"" << text << "\"";
+    EXPECT_FALSE(check.zombie);
+    EXPECT_EQ(PidFileText(), std::to_string(kSelf) + "\n");
   }
 }
 
-TEST_F(PidFile, StatusWithoutStateLineCountsAsRunning) {
+TEST_F(PidFile, AZombieIsReported) {
   TempDir proc;
   mkdir((proc.path() + "/77").c_str(), 0700);
-  std::ofstream(proc.path() + "/77/status") << "Name:\tsorenix\nPid:\t77\n";
   WritePidFile("77\n");
-  EXPECT_EQ(Check(proc.path()).result, 1);
-  std::ofstream(proc.path() + "/77/status") << "Name:\tsorenix\nState:\tS (sleeping)\n";
-  EXPECT_EQ(Check(proc.path()).result, 1);
-  std::ofstream(proc.path() + "/77/status") << "State:\tZ (zombie)\n";
-  EXPECT_EQ(Check(proc.path()).result, 0);
+  for (const char* state : {"Z (zombie)", "S (sleeping)"}) {
+    std::ofstream(proc.path() + "/77/status") << "Name:\tsorenix\nState:\t" << state << "\n";
+    InstanceLock lock;
+    const InstanceCheck check = Check(&lock, proc.path());
+    EXPECT_EQ(check.result, 0);
+    EXPECT_EQ(check.zombie, state[0] == 'Z');
+    lock.Release();
+    WritePidFile("77\n");
+  }
 }
 
-TEST_F(PidFile, UnwritableLocationStillLetsItRun) {
-  const InstanceCheck check = CheckInstance("/nonexistent/dir/.ZkCrec",
-                                            "/nonexistent/dir/.ZkCrec/Sorenix.pid", "/proc", kSelf);
+TEST_F(PidFile, StartsAtTheSameMomentLetExactlyOneRun) {
+  for (int round = 0; round < 10; ++round) {
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    std::vector<Child> children;
+    for (int i = 0; i < 4; ++i)
+      children.push_back(StartChild([&] {
+        close(go[1]);
+        char ignored;
+        (void)!read(go[0], &ignored, 1);  // all start together when the pipe closes
+        InstanceLock* lock = new InstanceLock;  // held until the child ends
+        return static_cast<char>('0' + Check(lock).result);
+      }));
+    close(go[0]);
+    close(go[1]);
+    int running = 0;
+    for (const Child& c : children) running += ResultOf(c) == '0';
+    EndChildren(children);
+    EXPECT_EQ(running, 1) << "round " << round;
+  }
+}
+
+// Something planted at the pid file's path is never followed or read, and the
+// guard still holds.
+TEST_F(PidFile, PlantedFilesAreNotFollowedAndTheGuardHolds) {
+  const std::string victim = dir_.File("victim");
+  for (const char* kind : {"symlink", "fifo", "device"}) {
+    std::ofstream(victim) << "keep";
+    mkdir(UserDir().c_str(), 0700);
+    ASSERT_TRUE(PlantAt(Pid(), kind, victim));
+    InstanceLock first, second;
+    const InstanceCheck check = Check(&first);
+    EXPECT_EQ(check.result, 0) << kind;
+    EXPECT_FALSE(check.recorded) << kind;
+    EXPECT_EQ(Check(&second).result, 1) << kind;
+    const std::vector<uint8_t> kept = ReadFileBytes(victim);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "keep") << kind;
+  }
+}
+
+// A user directory the user cannot write (tested as an unprivileged user: root
+// writes anywhere).
+TEST_F(PidFile, AnUnwritableUserDirectoryStillKeepsASecondCopyOut) {
+  ASSERT_EQ(mkdir(UserDir().c_str(), 0755), 0);
+  ASSERT_EQ(chmod(dir_.path().c_str(), 0755), 0);
+  const uid_t nobody = 65534;
+  auto asUser = [&]() -> char {
+    if (geteuid() != 0) {
+      if (chmod(UserDir().c_str(), 0555) != 0) return 'u';
+    } else if (setgid(nobody) != 0 || setuid(nobody) != 0) {
+      return 'u';
+    }
+    InstanceLock* lock = new InstanceLock;
+    const InstanceCheck check = Check(lock);
+    return check.recorded ? 'w' : static_cast<char>('0' + check.result);
+  };
+  const Child first = StartChild(asUser);
+  EXPECT_EQ(ResultOf(first), '0');
+  const Child second = StartChild(asUser);
+  EXPECT_EQ(ResultOf(second), '1');
+  EndChildren({first, second});
+  chmod(UserDir().c_str(), 0755);
+}
+
+// A full disk while the pid is written leaves the guard on.
+TEST_F(PidFile, AFullDiskWhileRecordingKeepsTheGuard) {
+  const Child first = StartChild([&] {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit none{0, 0};
+    setrlimit(RLIMIT_FSIZE, &none);  // every write fails as on a full disk
+    InstanceLock* lock = new InstanceLock;
+    const InstanceCheck check = Check(lock);
+    return check.recorded ? 'w' : static_cast<char>('0' + check.result);
+  });
+  EXPECT_EQ(ResultOf(first), '0');
+  InstanceLock second;
+  EXPECT_EQ(Check(&second).result, 1);
+  EndChildren({first});
+}
+
+TEST_F(PidFile, WithNothingToLockItStillRuns) {
+  InstanceLock lock;
+  const InstanceCheck check =
+      CheckInstance("/nonexistent/dir/.ZkCrec", "/nonexistent/dir/.ZkCrec/Sorenix.pid", "/proc", kSelf, &lock);
   EXPECT_EQ(check.result, 0);
   EXPECT_FALSE(check.recorded);
+  EXPECT_FALSE(lock.Held());
 }
 
 }  // namespace

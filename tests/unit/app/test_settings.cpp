@@ -1,8 +1,10 @@
 // Settings: defaults, clamping, value forms, section handling and the file format.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
-#include <sstream>
 #include <string>
 
 #include "app/appstate.h"
@@ -14,67 +16,56 @@ namespace {
 constexpr int kW = 1024;
 constexpr int kH = 768;
 
-ApTableRec Read(const std::string& text, int w = kW, int h = kH) {
+ApTableRec Read(const std::string& text, int w = kW, int h = kH, std::vector<std::string>* warnings = nullptr) {
+  TempDir dir;
+  WriteFileBytes(dir.File("Sorenix.dat"), std::vector<uint8_t>(text.begin(), text.end()));
   ApTableRec t = ApTableDefaults(w, h);
-  std::istringstream in(text);
-  ApTableRead(in, w, h, &t);
+  EXPECT_TRUE(ApTableLoad(dir.File("Sorenix.dat"), w, h, &t, warnings));
   return t;
 }
 
-TEST(SettingsDefaults, FollowTheScreenSize) {
-  const ApTableRec t = ApTableDefaults(kW, kH);
-  EXPECT_EQ(t.win_x, 0);
-  EXPECT_EQ(t.win_y, kH - 93);
-  EXPECT_EQ(t.small_x, 368);
-  EXPECT_EQ(t.small_y, kH - 163);
-  EXPECT_EQ(t.lframe_y, kH - 220);
-  EXPECT_EQ(t.imode, 1);
-  EXPECT_EQ(t.dbl_mode, 2);
-  EXPECT_EQ(t.recog_timer, 1500);
-  EXPECT_EQ(t.back_color, 0xA0A0A0u);
-  EXPECT_EQ(t.head_color, 0x606060u);
-  EXPECT_EQ(t.seni_exec, 1u);
-  EXPECT_EQ(t.past_type, kPasteShiftInsert);
-}
-
-TEST(SettingsRead, ClampsEachValueToItsRange) {
-  ApTableRec t = Read("[WINDOW]\nX=-50,Y=99999\n");
-  EXPECT_EQ(t.win_x, 0);
-  EXPECT_EQ(t.win_y, kH - 93);
-  EXPECT_EQ(Read("[RECOG]\nTIMER=100\n").recog_timer, 200);
-  EXPECT_EQ(Read("[RECOG]\nTIMER=9000\n").recog_timer, 5000);
-  EXPECT_EQ(Read("[IMODE]\nMODE=0\n").imode, 1);
-  EXPECT_EQ(Read("[IMODE]\nMODE=13\n").imode, 12);
-  EXPECT_EQ(Read("[PBOL]\nBOLD=9\n").pen_bold, 5);
-  EXPECT_EQ(Read("[PAST]\nTYPE=1\n").past_type, kPasteAltV);  // stored types keep their meaning
-  EXPECT_EQ(Read("[PAST]\nTYPE=7\n").past_type, kPasteShiftInsert);
-  EXPECT_EQ(Read("[SMALL]\nX=5000,Y=5000\n").small_y, kH - 120);
-  // A number beyond 32 bits still clamps instead of wrapping.
-  EXPECT_EQ(Read("[VFRAME]\nMERGIN=99999999999\n").vframe_margin, 60);
-}
-
-TEST(SettingsRead, UpperBoundFirstThenLower) {
-  // On a screen narrower than 700 the range of X is empty: 0 wins over the negative bound.
-  ApTableRec t = Read("[WINDOW]\nX=5,Y=5\n", 600, 400);
-  EXPECT_EQ(t.win_x, 0);
-  EXPECT_EQ(t.win_y, 5);
-}
-
-TEST(SettingsRead, ColoursKeepTheLow24Bits) {
-  ApTableRec t = Read("[COLOR]\nBACK=0x1234567,HEAD=0xFFFFFF\n");
-  EXPECT_EQ(t.back_color, 0x234567u);
-  EXPECT_EQ(t.head_color, 0xFFFFFFu);
-}
-
-TEST(SettingsRead, NumbersTakeHexAndOctalPrefixes) {
-  EXPECT_EQ(Read("[RECOG]\nTIMER=0x3E8\n").recog_timer, 1000);
-  EXPECT_EQ(Read("[DSLEEP]\nTIMER=010\n").dsleep, 8);
-}
-
-TEST(SettingsRead, SeniIsStoredAsOnOrOff) {
-  EXPECT_EQ(Read("[SENI]\nEXEC=7\n").seni_exec, 1u);
-  EXPECT_EQ(Read("[SENI]\nEXEC=0\n").seni_exec, 0u);
-  EXPECT_EQ(Read("[SENI]\nEXEC=-3\n").seni_exec, 1u);
+// One row per rule of reading a value: clamping (upper bound first, so an empty range
+// on a small screen gives the lower bound), number forms, colours, on/off, section names.
+TEST(SettingsRead, EachValueIsConvertedAndClamped) {
+  using Field = long (*)(const ApTableRec&);
+  const Field winX = [](const ApTableRec& t) -> long { return t.win_x; };
+  const Field winY = [](const ApTableRec& t) -> long { return t.win_y; };
+  const Field timer = [](const ApTableRec& t) -> long { return t.recog_timer; };
+  const struct {
+    const char* text;
+    Field field;
+    long expected;
+    int screenWidth = kW;
+  } rows[] = {
+      {"[WINDOW]\nX=-50,Y=99999\n", winX, 0},
+      {"[WINDOW]\nX=-50,Y=99999\n", winY, kH - 93},
+      {"[WINDOW]\nX=5,Y=5\n", winX, 0, 600},  // no room on a narrow screen: 0 wins
+      {"[RECOG]\nTIMER=100\n", timer, 200},
+      {"[RECOG]\nTIMER=9000\n", timer, 5000},
+      {"[RECOG]\nTIMER=0x3E8\n", timer, 1000},
+      {"[DSLEEP]\nTIMER=010\n", [](const ApTableRec& t) -> long { return t.dsleep; }, 8},
+      {"[IMODE]\nMODE=0\n", [](const ApTableRec& t) -> long { return t.imode; }, 1},
+      {"[IMODE]\nMODE=13\n", [](const ApTableRec& t) -> long { return t.imode; }, 12},
+      {"[PBOL]\nBOLD=9\n", [](const ApTableRec& t) -> long { return t.pen_bold; }, 5},
+      {"[SMALL]\nX=5000,Y=5000\n", [](const ApTableRec& t) -> long { return t.small_y; }, kH - 120},
+      {"[VFRAME]\nMERGIN=99999999999\n", [](const ApTableRec& t) -> long { return t.vframe_margin; }, 60},
+      {"[COLOR]\nBACK=0x1234567,HEAD=0xFFFFFF\n", [](const ApTableRec& t) -> long { return t.back_color; },
+       0x234567},
+      {"[COLOR]\nBACK=0x1234567,HEAD=0xFFFFFF\n", [](const ApTableRec& t) -> long { return t.head_color; },
+       0xFFFFFF},
+      {"[SENI]\nEXEC=7\n", [](const ApTableRec& t) -> long { return t.seni_exec; }, 1},
+      {"[SENI]\nEXEC=0\n", [](const ApTableRec& t) -> long { return t.seni_exec; }, 0},
+      {"[SENI]\nEXEC=-3\n", [](const ApTableRec& t) -> long { return t.seni_exec; }, 1},
+      {"[PCOL]\n4\n", [](const ApTableRec& t) -> long { return t.pen_color; }, 4},  // a bare value
+      {"[TOPEX]extra\nEXEC=0\n", [](const ApTableRec& t) -> long { return t.top_ex; }, 0},
+      {"[TOPE]\nEXEC=0\n", [](const ApTableRec& t) -> long { return t.top_ex; }, 1},  // not a section
+      {"[FUTURE]\nTYPE=0\n\n[PAST]\nTYPE=0\n", [](const ApTableRec& t) -> long { return t.past_type; }, 0},
+      {"[PAST]\nTYPE=1\n", [](const ApTableRec& t) -> long { return t.past_type; }, kPasteAltV},
+      {"[PAST]\nTYPE=7\n", [](const ApTableRec& t) -> long { return t.past_type; }, kPasteShiftInsert},
+      {"", [](const ApTableRec& t) -> long { return t.past_type; }, kPasteShiftInsert},  // the default
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(row.field(Read(row.text, row.screenWidth, kH)), row.expected) << row.text;
 }
 
 TEST(SettingsRead, SectionsInAnyOrderAndRepeatedTakeTheLast) {
@@ -89,43 +80,62 @@ TEST(SettingsRead, SectionsInAnyOrderAndRepeatedTakeTheLast) {
   EXPECT_EQ(t.lframe_size, 3);
 }
 
-TEST(SettingsRead, SectionNameIsComparedOverItsOwnLength) {
-  EXPECT_EQ(Read("[TOPEX]extra\nEXEC=0\n").top_ex, 0);
-  EXPECT_EQ(Read("[TOPE]\nEXEC=0\n").top_ex, 1);  // too short: not a section
+// Files as people write them: the sections after a blank, commented or malformed line
+// are all still read, and each malformed line is named once.
+TEST(SettingsRead, HandWrittenFilesKeepEverySection) {
+  const struct {
+    const char* text;
+    int pastType, recogTimer, winX, winY;
+    std::vector<std::string> warnings;  // line numbers of the lines reported
+  } rows[] = {
+      {"[RECOG]\n\n[PAST]\nTYPE=0\n\n[WINDOW]\nX=5,Y=6\n", 0, 1500, 5, 6, {}},
+      {"[RECOG]\nTIMER = 900\n[PAST]\r\n  TYPE = 0  \r\n[WINDOW]\r\nY=6\r\nX=5\r\n", 0, 900, 5, 6, {}},
+      {"# mine\n[RECOG]\n; slower\nTIMER=2000\n[WINDOW]\nx=5, y=6\n", 1, 2000, 5, 6, {}},
+      {"TIMER=300\n[RECOG]\nTIMER=fast\n[PAST]\nTYPE=0,EXTRA=1\n[WINDOW]\nX=5,Y=6\n", 1, 1500, 5, 6,
+       {":1: ", ":3: ", ":5: "}},
+      {"[WINDOW]\nX=1,Y=abc\n[NEWER]\nTYPE=0\nWHATEVER\n[PAST]\nTYPE=0\n", 0, 1500, 0, kH - 93, {":2: "}},
+      {"[RECOG]\nTIMER=400\n", 1, 400, 0, kH - 93, {}},
+  };
+  for (const auto& row : rows) {
+    std::vector<std::string> warnings;
+    const ApTableRec t = Read(row.text, kW, kH, &warnings);
+    EXPECT_EQ(t.past_type, row.pastType) << row.text;
+    EXPECT_EQ(t.recog_timer, row.recogTimer) << row.text;
+    EXPECT_EQ(t.win_x, row.winX) << row.text;
+    EXPECT_EQ(t.win_y, row.winY) << row.text;
+    ASSERT_EQ(warnings.size(), row.warnings.size()) << row.text;
+    for (size_t i = 0; i < warnings.size(); ++i) {
+      EXPECT_NE(warnings[i].find("Sorenix.dat" + row.warnings[i]), std::string::npos) << warnings[i];
+    }
+  }
 }
 
-TEST(SettingsRead, UnknownSectionsAreSkipped) {
-  ApTableRec t = Read("[FUTURE]\nWHATEVER=1\n\n[PAST]\nTYPE=0\n");
-  EXPECT_EQ(t.past_type, 0);
-}
-
-TEST(SettingsRead, WithoutEqualsTheWholeWordIsTheValue) {
-  EXPECT_EQ(Read("[PCOL]\n4\n").pen_color, 4);
-}
-
-TEST(SettingsRead, MissingOrUnreadableValuesKeepTheField) {
-  ApTableRec t = Read("[WINDOW]\nX=15\n\n[LFRAME]\nX=1,Y=abc,SIZE=2\n");
-  EXPECT_EQ(t.win_x, 15);
-  EXPECT_EQ(t.win_y, kH - 93);  // no second value
-  EXPECT_EQ(t.lframe_y, kH - 220);  // no digits
-  EXPECT_EQ(t.lframe_size, 2);
-}
-
-TEST(SettingsRead, OverLongWordsAreCutAndPairsStayInStep) {
-  const std::string longName = "[WINDOW]" + std::string(500, 'x');
-  const std::string longValue = "X=7,Y=8," + std::string(500, 'z');
-  ApTableRec t = Read(longName + "\n" + longValue + "\n\n[RECOG]\nTIMER=" + std::string(300, '9') +
-                      "\n\n[DOUBLE]\nMODE=1\n");
+TEST(SettingsRead, OverLongLinesAreSkippedAndLaterLinesStayInStep) {
+  std::vector<std::string> warnings;
+  const ApTableRec t = Read("[WINDOW]\nX=7,Y=8\nX=1" + std::string(5000, ' ') + "\n[RECOG]\nTIMER=" +
+                                std::string(300, '9') + "\n[DOUBLE]\nMODE=1\n",
+                            kW, kH, &warnings);
   EXPECT_EQ(t.win_x, 7);
   EXPECT_EQ(t.win_y, 8);
   EXPECT_EQ(t.recog_timer, 5000);
-  EXPECT_EQ(t.dbl_mode, 1);  // the pair after the long words is still read as a pair
+  EXPECT_EQ(t.dbl_mode, 1);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find(":3: line longer than 1024 bytes"), std::string::npos) << warnings[0];
 }
 
-TEST(SettingsRead, AnOddWordAtTheEndIsIgnored) {
-  ApTableRec t = Read("[ALCMOD]\nJISYU=4\n\n[WINDOW]\n");
-  EXPECT_EQ(t.alc_mode, 4);
-  EXPECT_EQ(t.win_x, 0);
+// The pad rewrites this file: whatever else sits in its place is not read.
+TEST(SettingsRead, OnlyARegularFileIsRead) {
+  TempDir dir;
+  const std::string path = dir.File("Sorenix.dat");
+  const std::string real = dir.File("real.dat");
+  const std::string text = "[RECOG]\nTIMER=700\n";
+  WriteFileBytes(real, std::vector<uint8_t>(text.begin(), text.end()));
+  for (const char* kind : {"symlink", "fifo", "device"}) {
+    ASSERT_TRUE(PlantAt(path, kind, real));  // a FIFO would block a plain open
+    ApTableRec t = ApTableDefaults(kW, kH);
+    EXPECT_FALSE(ApTableLoad(path, kW, kH, &t)) << kind;
+    EXPECT_EQ(t.recog_timer, 1500) << kind;
+  }
 }
 
 TEST(SettingsText, HasTheExactFileFormat) {
@@ -218,6 +228,22 @@ TEST_F(SettingsFile, UnwritableDirectoryIsSkippedAndLeavesNoFile) {
   EXPECT_FALSE(ApTableSave(dir_.path() + "/.ZkCrec/Sorenix.dat", ApTableDefaults(kW, kH)));
   ApTableEx(1);
   EXPECT_TRUE(ReadFileBytes(dir_.path() + "/.ZkCrec/Sorenix.dat").empty());
+}
+
+// The save goes through a temporary file of its own: a symlink planted where an older
+// writer put its temporary is never followed.
+TEST_F(SettingsFile, SavingNeverFollowsAPlantedSymlink) {
+  ASSERT_EQ(mkdir((dir_.path() + "/.ZkCrec").c_str(), 0700), 0);
+  const std::string victim = dir_.File("victim");
+  WriteFileBytes(victim, {'k', 'e', 'e', 'p'});
+  for (const char* planted : {"Sorenix.dat.new", "Sorenix.dat.tmp", "Sorenix.dat~"})
+    ASSERT_EQ(symlink(victim.c_str(), (dir_.path() + "/.ZkCrec/" + planted).c_str()), 0);
+  Ap_table = ApTableDefaults(kW, kH);
+  ApTableEx(1);
+  const std::vector<uint8_t> kept = ReadFileBytes(victim);
+  EXPECT_EQ(std::string(kept.begin(), kept.end()), "keep");
+  const std::vector<uint8_t> saved = ReadFileBytes(dir_.path() + "/.ZkCrec/Sorenix.dat");
+  EXPECT_EQ(std::string(saved.begin(), saved.end()), ApTableText(Ap_table));
 }
 
 }  // namespace

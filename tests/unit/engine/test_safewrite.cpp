@@ -2,14 +2,26 @@
 // leaves the old file as it was when the write fails.
 #include <dirent.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "safewrite.h"
 #include "tempdir.h"
+
+// Every fsync of this test program is recorded (regular file or directory) before
+// it is done: the writer must sync the new file before the rename and the directory
+// after it.
+std::vector<char> g_synced;
+extern "C" int fsync(int fd) {
+  struct stat st;
+  g_synced.push_back(::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? 'd' : 'f');
+  return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -34,6 +46,13 @@ TEST(SafeWrite, ReplacesTheWholeFileAndLeavesNoTemporary) {
   ASSERT_TRUE(WriteFileAtomically(path, std::string("short")));
   EXPECT_EQ(ReadText(path), "short");  // no stale tail of the longer file
   EXPECT_EQ(EntriesIn(dir.path()), 1);
+}
+
+TEST(SafeWrite, SyncsTheFileThenItsDirectory) {
+  TempDir dir;
+  g_synced.clear();
+  ASSERT_TRUE(WriteFileAtomically(dir.File("Sorenix.dat"), std::string("[RECOG]\nTIMER=1500\n")));
+  EXPECT_EQ(std::string(g_synced.begin(), g_synced.end()), "fd");
 }
 
 TEST(SafeWrite, RefusesToReplaceASymlinkAndKeepsItsDestination) {

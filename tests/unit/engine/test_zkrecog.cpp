@@ -1,6 +1,7 @@
 // zkrecog as scripts use it: good and bad lines, copied fields, per-line errors
 // and the exit statuses 0, 1 and 2.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -48,7 +49,7 @@ class ZkrecogTest : public ::testing::Test {
 #ifdef ZKRECOG_COMMAND
     const std::string in = dir_.File("in.jsonl");
     WriteFileBytes(in, std::vector<uint8_t>(input.begin(), input.end()));
-    const std::string cmd = Quote(ZKRECOG_COMMAND) + " " + args + " < " + Quote(in) + " 2>" + Quote(dir_.File("err"));
+    const std::string cmd = "timeout 60 " + Quote(ZKRECOG_COMMAND) + " " + args + " < " + Quote(in) + " 2>" + Quote(dir_.File("err"));
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return run;
     char buf[4096];
@@ -152,6 +153,48 @@ TEST_F(ZkrecogTest, BadLinesGiveNumberedErrorsAndTheRunGoesOn) {
   EXPECT_EQ(run.lines[10]["cands"][0], "一");
 }
 
+// Hostile or oversized lines each get their own error and never end the run.
+TEST_F(ZkrecogTest, OversizedAndHostileLinesAreRefusedOneByOne) {
+  auto strokes = [](int count, int points) {
+    std::string s = R"({"strokes": [)";
+    for (int i = 0; i < count; ++i) {
+      s += i ? ",[" : "[";
+      for (int p = 0; p < points; ++p) s += (p ? "," : "") + std::string("[40,") + std::to_string(100 + p % 50) + "]";
+      s += "]";
+    }
+    return s + "]}";
+  };
+  const struct {
+    std::string line;
+    const char* error;
+  } rows[] = {
+      {R"({"strokes": [[[40,100],[160,100]]], "note": 1e400})", "not usable"},
+      {std::string(100000, '[') + std::string(100000, ']'), "nested more than 64 deep"},
+      {R"({"strokes": [[[40,100],[160,100]]], "x": )" + std::string(60000, '[') + std::string(60000, ']') + "}",
+       "nested more than 64 deep"},
+      {R"({"note": ")" + std::string(1 << 20, 'a') + R"("})", "longer than 1048576 bytes"},
+      {strokes(31, 2), "31 strokes; the engine reads at most 30"},
+      {strokes(2, 800), "1600 points; the engine reads at most 1536"},
+      {R"({"strokes": [[[40,100],[160,100]]], "x": "[[[[", "y": [[["]]]]"]]]})", nullptr},
+  };
+  std::string input;
+  for (const auto& row : rows) input += row.line + "\n";
+  input += std::string(kIchi) + "\n";
+  const CommandRun run = Zkrecog(input, DicArgs());
+  EXPECT_EQ(run.status, 1);
+  ASSERT_EQ(run.lines.size(), std::size(rows) + 1) << run.raw.substr(0, 2000);
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    if (!rows[i].error) {
+      EXPECT_FALSE(run.lines[i].contains("error")) << run.lines[i].dump();  // brackets in strings do not nest
+      continue;
+    }
+    const std::string error = run.lines[i].value("error", "");
+    EXPECT_EQ(error.rfind("line " + std::to_string(i + 1) + ": ", 0), 0u) << error;
+    EXPECT_NE(error.find(rows[i].error), std::string::npos) << error;
+  }
+  EXPECT_EQ(run.lines.back()["cands"][0], "一");
+}
+
 TEST_F(ZkrecogTest, DictionaryProblemsStopWithStatusTwo) {
   CommandRun run = Zkrecog(std::string(kIchi) + "\n", "--dic " + Quote(dir_.File("missing.ptn")));
   EXPECT_EQ(run.status, 2);
@@ -165,6 +208,18 @@ TEST_F(ZkrecogTest, DictionaryProblemsStopWithStatusTwo) {
 
   run = Zkrecog("", DicArgs() + " --mask nothex");
   EXPECT_EQ(run.status, 2);
+
+  // A FIFO or device named as a file is refused at once, never waited on or read
+  // (the command's time limit turns a hang into a failure).
+  ASSERT_EQ(mkfifo(dir_.File("fifo").c_str(), 0600), 0);
+  run = Zkrecog(std::string(kIchi) + "\n", DicArgs() + " --user-dic " + Quote(dir_.File("fifo")));
+  EXPECT_EQ(run.status, 0);
+  for (const std::string& args : {"--dic " + Quote(dir_.File("fifo")), std::string("--dic /dev/zero"),
+                                  DicArgs() + " --seq --seni " + Quote(dir_.File("fifo")),
+                                  DicArgs() + " --seq --seni /dev/zero"}) {
+    run = Zkrecog(std::string(kIchi) + "\n", args);
+    EXPECT_EQ(run.status, 2) << args;
+  }
 }
 
 TEST_F(ZkrecogTest, ReadsAUserDictionaryTheEngineSaved) {

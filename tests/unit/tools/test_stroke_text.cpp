@@ -88,6 +88,8 @@ TEST(StrokeText, ReadsFilesAndReportsMissingOnes) {
   EXPECT_EQ(out[0].strokes.size(), 2u);
   EXPECT_FALSE(ReadStrokeTextFile(dir.File("none.txt"), &out, &error));
   EXPECT_EQ(error, dir.File("none.txt") + ": cannot open");
+  ASSERT_TRUE(PlantAt(dir.File("fifo.txt"), "fifo"));  // refused, not waited on
+  EXPECT_FALSE(ReadStrokeTextFile(dir.File("fifo.txt"), &out, &error));
 }
 
 }  // namespace

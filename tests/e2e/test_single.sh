@@ -1,0 +1,38 @@
+#!/bin/bash
+# One copy per user, whatever the pid file holds or is: a pid file naming a live
+# process (pid 1) does not block the start, a symlink planted in its place is not
+# followed, and of two copies started at the same moment exactly one runs.
+. "$(dirname "$0")/lib.sh"
+
+mkdir -p "$HOME/.ZkCrec"
+echo 1 >"$PIDFILE"
+start_pad
+[ "$(cat "$PIDFILE")" = "$PAD_PID" ] || fail "pid file holds '$(cat "$PIDFILE")', not $PAD_PID"
+kill -TERM "$PAD_PID"
+wait_exit "$PAD_PID"
+
+echo keep >"$WORK/victim"
+ln -s "$WORK/victim" "$PIDFILE"
+start_pad
+[ "$(cat "$WORK/victim")" = keep ] || fail "the planted symlink was followed"
+"$SORENIX" >/dev/null 2>"$WORK/second.err" && fail "a second copy started beside the first"
+grep -q '起動しています' "$WORK/second.err" || fail "second start said: $(cat "$WORK/second.err")"
+kill -TERM "$PAD_PID"
+wait_exit "$PAD_PID"
+rm -f "$PIDFILE"
+
+# Two starts at the same moment.
+"$SORENIX" >"$WORK/a.log" 2>"$WORK/a.err" &
+a=$!
+"$SORENIX" >"$WORK/b.log" 2>"$WORK/b.err" &
+b=$!
+for ((i = 0; i < 100; i++)); do
+  kill -0 "$a" 2>/dev/null && kill -0 "$b" 2>/dev/null || break
+  sleep 0.05
+done
+running=0
+for p in $a $b; do kill -0 "$p" 2>/dev/null && running=$((running + 1)); done
+[ $running = 1 ] || fail "$running of two copies run"
+cat "$WORK/a.err" "$WORK/b.err" | grep -q '起動しています' || fail "the refused copy said nothing"
+for p in $a $b; do kill -TERM "$p" 2>/dev/null; wait "$p"; done
+echo PASS
