@@ -2,7 +2,8 @@
 # The accuracy benchmark: distorted samples of every reference form (zkbench-gen),
 # recognised by zkrecog with the built system dictionary, scored per group
 # (zkbench-score): once with every class allowed (the pad's 自動 mode), once with
-# each group in its own input mode (漢字, ひら, カナ, 英字, 数字, 記号).
+# each group in its own input mode (漢字, ひら, カナ, 英字, 数字, 記号); then kana
+# written with two strokes joined at every natural place, in both ways.
 # Usage: bench/accuracy.sh BUILD_DIR [zkbench-gen options]
 # For example `bench/accuracy.sh build --classes hiragana,katakana --kanji-stride 4`.
 # ZKRECOG_ARGS passes options to zkrecog (ZKRECOG_ARGS=--no-ruiji measures without the
@@ -16,14 +17,18 @@ out="$build/bench/accuracy"
 mkdir -p "$out"
 start=$(date +%s)
 status=0
-for mode in all class; do
-  if [ "$mode" = all ]; then
-    echo "== every class allowed (自動)"
-    "$build/bench/zkbench-gen" "$@" > "$out/samples-$mode.jsonl"
-  else
-    echo "== each group in its own input mode"
-    "$build/bench/zkbench-gen" --class-mask "$@" > "$out/samples-$mode.jsonl" 2>/dev/null
-  fi
+for mode in all class joined-all joined-class; do
+  case $mode in
+    all) echo "== every class allowed (自動)"
+         "$build/bench/zkbench-gen" "$@" > "$out/samples-$mode.jsonl" ;;
+    class) echo "== each group in its own input mode"
+           "$build/bench/zkbench-gen" --class-mask "$@" > "$out/samples-$mode.jsonl" 2>/dev/null ;;
+    joined-all) echo "== kana written with two strokes joined, every class allowed"
+                "$build/bench/zkbench-gen" --joined-kana "$@" > "$out/samples-$mode.jsonl" 2>/dev/null ;;
+    joined-class) echo "== kana written with two strokes joined, each in its own input mode"
+                  "$build/bench/zkbench-gen" --joined-kana --class-mask "$@" > "$out/samples-$mode.jsonl" 2>/dev/null ;;
+  esac
+  [ -s "$out/samples-$mode.jsonl" ] || continue  # no kana among the classes asked for
   # No user dictionary: the figures are the system dictionary's own.
   # shellcheck disable=SC2086
   "$build/tools/zkrecog" --dic "$dic" --user-dic "$out/none.upt" ${ZKRECOG_ARGS:-} \

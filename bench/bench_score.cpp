@@ -34,6 +34,29 @@ bool IsLookAlikeCode(uint16_t code) {
   return codes.count(code) != 0;
 }
 
+uint16_t FoldSmallForm(uint16_t code) {
+  const uint16_t large = RuleLargeFormOf(code);
+  return large != 0 ? large : code;
+}
+
+namespace {
+
+// Rank of the first candidate that `matches` the expected character; SIZE_MAX when none does.
+template <typename Match>
+size_t RankOf(const nlohmann::json& cands, Match matches) {
+  for (size_t i = 0; i < cands.size(); ++i)
+    if (cands[i].is_string() && matches(cands[i].get<std::string>())) return i;
+  return SIZE_MAX;
+}
+
+void Count(GroupTally* t, size_t rank) {
+  if (rank < 1) ++t->top1;
+  if (rank < 5) ++t->top5;
+  if (rank < 10) ++t->top10;
+}
+
+}  // namespace
+
 bool BenchScorer::Add(const std::string& line) {
   const nlohmann::json j = nlohmann::json::parse(line, nullptr, false);
   if (j.is_discarded() || !j.is_object() || j.contains("error") || !j.contains("char") || !j["char"].is_string() ||
@@ -48,24 +71,20 @@ bool BenchScorer::Add(const std::string& line) {
   const uint16_t code = Utf8ToSjisCode(expected);
   GroupTally* small = RuleLargeFormOf(code) != 0 ? &smallForms_ : nullptr;
   GroupTally* lookAlike = IsLookAlikeCode(code) ? &lookAlikes_ : nullptr;
-  for (GroupTally* t : {&tally, small, lookAlike}) {
+  GroupTally* joined = j.value("joined", false) ? &joined_ : nullptr;
+  const bool kana = group == "hiragana" || group == "katakana";
+  for (GroupTally* t : {&tally, small, lookAlike, joined, kana ? &kanaFolded_ : nullptr}) {
     if (!t) continue;
     ++t->samples;
     t->micros.push_back(j["us"].get<double>());
   }
   const auto& cands = j["cands"];
-  size_t rank = SIZE_MAX;  // not among the candidates
-  for (size_t i = 0; i < cands.size(); ++i) {
-    if (cands[i].is_string() && cands[i].get<std::string>() == expected) {
-      rank = i;
-      break;
-    }
-  }
-  for (GroupTally* t : {&tally, small, lookAlike}) {
-    if (!t) continue;
-    if (rank < 1) ++t->top1;
-    if (rank < 5) ++t->top5;
-    if (rank < 10) ++t->top10;
+  const size_t rank = RankOf(cands, [&](const std::string& c) { return c == expected; });
+  for (GroupTally* t : {&tally, small, lookAlike, joined})
+    if (t) Count(t, rank);
+  if (kana) {
+    const uint16_t folded = FoldSmallForm(code);
+    Count(&kanaFolded_, RankOf(cands, [&](const std::string& c) { return FoldSmallForm(Utf8ToSjisCode(c)) == folded; }));
   }
   if (rank != 0) {
     const std::string got = cands.empty() || !cands[0].is_string() ? "(none)" : cands[0].get<std::string>();
@@ -109,6 +128,14 @@ std::string BenchScorer::Report(size_t confusions) const {
   if (lookAlikes_.samples) {
     out += "of which the characters of the look-alike groups:\n";
     row("look-alike", lookAlikes_);
+  }
+  if (joined_.samples) {
+    out += "of which kana written with two strokes joined:\n";
+    row("joined", joined_);
+  }
+  if (kanaFolded_.samples) {
+    out += "all kana, a small form and its large form counted as one:\n";
+    row("kana", kanaFolded_);
   }
   if (failed_) {
     std::snprintf(buf, sizeof buf, "failed lines: %zu\n", failed_);

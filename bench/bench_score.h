@@ -33,9 +33,15 @@ class BenchScorer {
   std::map<std::string, GroupTally> groups_;
   GroupTally smallForms_;  // also counted in their groups
   GroupTally lookAlikes_;  // the characters of the look-alike groups, likewise
+  GroupTally joined_;      // kana written with two strokes joined ("joined": true), likewise
+  GroupTally kanaFolded_;  // all kana, a small form and its large form counted as one
   std::map<std::pair<std::string, std::string>, size_t> confusions_;
   size_t failed_ = 0;
 };
+
+// The large form of a small kana or small letter, else the code itself: ぁ and あ
+// fold to one.
+uint16_t FoldSmallForm(uint16_t code);
 
 // True when code is a character of one of the look-alike groups (a leader or a member).
 bool IsLookAlikeCode(uint16_t code);

@@ -3,6 +3,7 @@
 //
 //   zkbench-gen [--kanjivg DIR] [--strokes DIR] [--seed N] [--classes kanji,hiragana,...]
 //               [--samples N] [--kanji-samples N] [--kanji-stride K] [--class-mask]
+//               [--joined-kana [--join-gap F]]
 //
 // Each character gets --samples samples (kanji --kanji-samples): every other one in
 // its standard form, the others cycling through its other forms (variants, and kana
@@ -11,6 +12,11 @@
 // Small kana and small letters (ぁ, っ, ｃ, ...) are written as people write them in a
 // box: at 25-38% of the frame and in its lower part, where their reference drawings
 // are about half the box. The engine tells them from their large forms by size alone.
+//
+// --joined-kana writes only kana with two neighbouring strokes joined, as people
+// write them fast: --samples samples of every join whose pen travel from the end of
+// one stroke to the start of the next is at most --join-gap of the box (default 0.6),
+// each line marked "joined": true.
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -39,6 +45,8 @@ struct Args {
   int kanjiSamples = 1;
   int kanjiStride = 1;
   bool classMask = false;
+  bool joinedKana = false;
+  double joinGap = 0.6;
 };
 
 bool ParseCount(const char* text, int* value) {
@@ -52,8 +60,8 @@ bool ParseCount(const char* text, int* value) {
 bool ParseArgs(int argc, char** argv, Args* a) {
   for (int i = 1; i < argc; ++i) {
     const std::string opt = argv[i];
-    if (opt == "--class-mask") {
-      a->classMask = true;
+    if (opt == "--class-mask" || opt == "--joined-kana") {
+      (opt == "--class-mask" ? a->classMask : a->joinedKana) = true;
       continue;
     }
     if (i + 1 >= argc) return false;
@@ -64,6 +72,11 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--samples") { if (!ParseCount(v, &a->samples)) return false; }
     else if (opt == "--kanji-samples") { if (!ParseCount(v, &a->kanjiSamples)) return false; }
     else if (opt == "--kanji-stride") { if (!ParseCount(v, &a->kanjiStride)) return false; }
+    else if (opt == "--join-gap") {
+      char* end = nullptr;
+      a->joinGap = std::strtod(v, &end);
+      if (end == v || *end != '\0' || !(a->joinGap > 0 && a->joinGap <= 2)) return false;
+    }
     else if (opt == "--classes") {
       std::stringstream list(v);
       std::string name;
@@ -84,6 +97,45 @@ bool ParseArgs(int argc, char** argv, Args* a) {
   return true;
 }
 
+nlohmann::json SampleLine(const Sample& sample, uint16_t code, const std::string& cls, const ReferenceForm& form,
+                          bool classMask) {
+  nlohmann::json line = {{"strokes", StrokesJson(sample.strokes)},
+                         {"width", sample.width},
+                         {"height", sample.height},
+                         {"char", SjisCodeToUtf8(code)},
+                         {"class", cls},
+                         {"form", form.source}};
+  if (classMask) line["mask"] = BenchClassMask(cls);
+  return line;
+}
+
+// The joined-kana row: every join of every kana's standard form, --samples each.
+int WriteJoinedKana(const std::vector<ReferenceForm>& forms, const Args& args) {
+  const DistortOptions options;
+  std::map<std::string, int> written;
+  std::set<uint16_t> kana;
+  for (const ReferenceForm& standard : forms) {
+    if (standard.variant || standard.handMade) continue;
+    const std::string cls = BenchClassOf(standard.code);
+    if (!args.classes.count(cls) || (cls != "hiragana" && cls != "katakana")) continue;
+    const std::vector<ReferenceForm> joined = JoinedStrokeForms(standard, args.joinGap);
+    for (size_t j = 0; j < joined.size(); ++j) {
+      for (int i = 0; i < args.samples; ++i) {
+        BenchRng rng(MixSeed(MixSeed(MixSeed(args.seed, standard.code), 1000 + j), static_cast<uint64_t>(i)));
+        const Sample sample = DistortSample(joined[j].strokes, joined[j].box, options, &rng);
+        nlohmann::json line = SampleLine(sample, standard.code, cls, joined[j], args.classMask);
+        line["joined"] = true;
+        std::printf("%s\n", line.dump().c_str());
+        ++written[cls];
+      }
+      kana.insert(standard.code);
+    }
+  }
+  for (const auto& [cls, n] : written) std::fprintf(stderr, "zkbench-gen: %d joined %s samples\n", n, cls.c_str());
+  std::fprintf(stderr, "zkbench-gen: %zu kana with a join\n", kana.size());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,7 +143,8 @@ int main(int argc, char** argv) {
   if (!ParseArgs(argc, argv, &args)) {
     std::fprintf(stderr,
                  "usage: zkbench-gen [--kanjivg DIR] [--strokes DIR] [--seed N] [--classes kanji,hiragana,...]\n"
-                 "                   [--samples N] [--kanji-samples N] [--kanji-stride K] [--class-mask]\n");
+                 "                   [--samples N] [--kanji-samples N] [--kanji-stride K] [--class-mask]\n"
+                 "                   [--joined-kana [--join-gap F]]\n");
     return 2;
   }
   std::vector<ReferenceForm> forms;
@@ -100,6 +153,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zkbench-gen: %s\n", error.c_str());
     return 2;
   }
+  if (args.joinedKana) return WriteJoinedKana(forms, args);
   // Kana are also written with neighbouring strokes joined.
   const size_t loaded = forms.size();
   for (size_t i = 0; i < loaded; ++i) {
@@ -125,7 +179,6 @@ int main(int argc, char** argv) {
       if (kanjiIndex++ % args.kanjiStride != 0) continue;
       count = args.kanjiSamples;
     }
-    const std::string text = SjisCodeToUtf8(code);
     for (int i = 0; i < count; ++i) {
       // Every other sample is written in the standard form, the rest cycle through
       // the other forms.
@@ -134,14 +187,7 @@ int main(int argc, char** argv) {
       const ReferenceForm& form = *codeForms[which];
       BenchRng rng(MixSeed(MixSeed(args.seed, code), static_cast<uint64_t>(i)));
       const Sample sample = DistortSample(form.strokes, form.box, options, &rng, RuleLargeFormOf(code) != 0);
-      nlohmann::json line = {{"strokes", StrokesJson(sample.strokes)},
-                             {"width", sample.width},
-                             {"height", sample.height},
-                             {"char", text},
-                             {"class", cls},
-                             {"form", form.source}};
-      if (args.classMask) line["mask"] = BenchClassMask(cls);
-      std::printf("%s\n", line.dump().c_str());
+      std::printf("%s\n", SampleLine(sample, code, cls, form, args.classMask).dump().c_str());
       ++written[cls];
     }
   }

@@ -63,14 +63,23 @@ bool Narrow(const KusabiSegment& g) { return Narrow(g.x0) && Narrow(g.y0) && Nar
 
 void FillScan(const KusabiPattern* pattern, int nPat, const SegmentCorrespondence* corr, PatternScan* scan) {
   scan->blocks = (nPat + kLanes - 1) / kLanes;
-  scan->narrow = true;
-  for (int j = 0; j < scan->blocks * kLanes; ++j) {
+  const int slots = scan->blocks * kLanes;
+  for (int j = 0; j < slots; ++j) {
     const bool real = j < nPat;
     const KusabiSegment p = real ? pattern->segment[j] : KusabiSegment{0, 0, 0, 0};
-    scan->narrow = scan->narrow && Narrow(p);
     scan->x0[j] = p.x0, scan->y0[j] = p.y0, scan->x1[j] = p.x1, scan->y1[j] = p.y1;
     scan->mask[j] = real && corr->patFirst[j] == kUnpaired ? 0 : kMasked;
   }
+  // One branch-free pass over the copied coordinates (the padding is 0) instead of a
+  // test per segment: this runs for every compared pattern.
+  int lo = 0, hi = 0;
+  for (int j = 0; j < slots; ++j) {
+    lo = std::min({lo, static_cast<int>(scan->x0[j]), static_cast<int>(scan->y0[j]), static_cast<int>(scan->x1[j]),
+                   static_cast<int>(scan->y1[j])});
+    hi = std::max({hi, static_cast<int>(scan->x0[j]), static_cast<int>(scan->y0[j]), static_cast<int>(scan->x1[j]),
+                   static_cast<int>(scan->y1[j])});
+  }
+  scan->narrow = Narrow(lo) && Narrow(hi);
 }
 
 int NearestFreeSegment(const PatternScan& scan, const KusabiSegment& in, int inLen, const KusabiPattern* pattern,

@@ -61,6 +61,11 @@ int FirstSearchGroup(int inputStrokes) {
   return s;
 }
 
+int LastSearchGroup(int inputStrokes) {
+  const int joins = std::max(kJoinsAlwaysSearched, inputStrokes / 4);
+  return std::clamp(inputStrokes - 1 + joins, 0, kDicGroups - 1);
+}
+
 MatchWindow LengthWindow(int16_t inTotal, int k, int inputStrokes) {
   // For patterns of more strokes the input length is scaled down toward L(k + n)/2k.
   const int32_t scaled = (static_cast<int32_t>(inTotal) * (k - inputStrokes)) / k;
@@ -163,7 +168,7 @@ void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* 
   for (int i = 0; i < kMaxSegments; ++i) pattern.order[i] = pattern.index[i] = static_cast<uint16_t>(i);
   SegmentCorrespondence corr{};
 
-  for (int group = FirstSearchGroup(n); group < kDicGroups; ++group) {
+  for (int group = FirstSearchGroup(n); group <= LastSearchGroup(n); ++group) {
     const DicIndexItem* item = dic->groupList[group];
     if (item == nullptr) continue;
     const int k = group + 1;

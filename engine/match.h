@@ -39,6 +39,13 @@ void RemoveDuplicateCandidates(KohoSlot* list);
 // First group searched for an input of n strokes (groups first..20 are searched).
 int FirstSearchGroup(int inputStrokes);
 
+// Patterns with many more strokes than the writing would need the writer to have
+// joined that many strokes; they are seldom the answer and cost most of the search.
+// A writing of n strokes is compared with patterns of at most n + max(2, n / 4)
+// strokes (group LastSearchGroup(n)).
+constexpr int kJoinsAlwaysSearched = 2;
+int LastSearchGroup(int inputStrokes);
+
 struct MatchWindow {
   int lo, hi;  // inclusive
 };

@@ -3,9 +3,11 @@
 //
 //   zkdic-build --kanjivg DIR --strokes DIR_OR_FILE ... --out Crecs.ptn
 //               [--box PIXELS] [--spacing PIXELS] [--no-variants | --all-variants]
-//               [--variant-margin M] [--with-small-forms] [--allow-incomplete]
+//               [--variant-margin M] [--join-gap F] [--with-small-forms] [--allow-incomplete]
 //
-// Kana also get forms with two neighbouring strokes joined, except where the engine's
+// Kana also get forms with two neighbouring strokes joined wherever the pen travels
+// at most F of the box (default 0.6) from the end of one stroke to the start of
+// the next, except where the engine's
 // look-alike checks read the strokes of the character by number and the join would
 // renumber or merge them (those checks would then read the wrong strokes; a joined
 // writing still matches the form with separate strokes). KanjiVG's variant forms
@@ -49,6 +51,7 @@ struct Args {
   PatternMakerOptions maker;
   Variants variants = Variants::kJudged;
   int variantMargin = 300;
+  double joinGap = 0.6;
   bool smallForms = false;
   bool allowIncomplete = false;
 };
@@ -57,7 +60,7 @@ void Usage() {
   std::fprintf(stderr,
                "usage: zkdic-build --kanjivg DIR [--strokes DIR_OR_FILE]... --out FILE\n"
                "                   [--box PIXELS] [--spacing PIXELS] [--no-variants | --all-variants]\n"
-               "                   [--variant-margin M] [--with-small-forms] [--allow-incomplete]\n");
+               "                   [--variant-margin M] [--join-gap F] [--with-small-forms] [--allow-incomplete]\n");
 }
 
 bool ParseNumber(const char* text, double lo, double hi, double* value) {
@@ -84,6 +87,8 @@ bool ParseArgs(int argc, char** argv, Args* args) {
     } else if (a == "--variant-margin" && hasValue) {
       if (!ParseNumber(argv[++i], 0, 32767, &number)) return false;
       args->variantMargin = static_cast<int>(number);
+    } else if (a == "--join-gap" && hasValue) {
+      if (!ParseNumber(argv[++i], 0, 2, &args->joinGap)) return false;
     } else if (a == "--no-variants") {
       args->variants = Variants::kNone;
     } else if (a == "--all-variants") {
@@ -191,7 +196,7 @@ int main(int argc, char** argv) {
       if (forms[i].variant || forms[i].handMade) continue;
       const CheckedStrokes checked = LookAlikeCheckedStrokes(forms[i].code);
       const int strokes = static_cast<int>(forms[i].strokes.size());
-      for (ReferenceForm& joined : JoinedStrokeForms(forms[i])) {
+      for (ReferenceForm& joined : JoinedStrokeForms(forms[i], args.joinGap)) {
         if (!JoinKeepsCheckedStrokes(checked, strokes, joined.joinedAt)) {
           ++tally.joinedChecked;
           continue;

@@ -54,6 +54,24 @@ TEST(SearchWindows, StrokeRanges) {
   EXPECT_EQ(FirstSearchGroup(30), 20);
 }
 
+TEST(SearchWindows, PatternsOfAtMostTwoJoinsMoreOrAQuarter) {
+  // Writing strokes -> last group searched (group k holds patterns of k + 1 strokes).
+  const struct { int strokes, lastGroup; } cases[] = {
+      {1, 2},    // 1..3 strokes
+      {2, 3},    // 1..4
+      {7, 8},    // 6..9
+      {8, 9},    // 7..10: a quarter is still 2 joins
+      {12, 14},  // 11..15: 3 joins
+      {16, 19},  // 15..20: 4 joins
+      {19, 20},  // up to the last group
+      {30, 20},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LastSearchGroup(c.strokes), c.lastGroup) << c.strokes << " strokes";
+    EXPECT_LE(FirstSearchGroup(c.strokes), LastSearchGroup(c.strokes)) << c.strokes << " strokes";
+  }
+}
+
 TEST(SearchWindows, LengthWindowScalesForMoreStrokes) {
   MatchWindow w = LengthWindow(100, 1, 1);
   EXPECT_EQ(w.lo, 69);

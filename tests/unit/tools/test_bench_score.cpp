@@ -38,6 +38,23 @@ TEST(BenchScore, CharactersOfTheLookAlikeGroupsHaveTheirOwnRow) {
   EXPECT_NE(report.find("look-alike        2   50.0%  100.0%  100.0%"), std::string::npos) << report;
 }
 
+TEST(BenchScore, JoinedKanaAndKanaWithSmallFormsFolded) {
+  EXPECT_EQ(FoldSmallForm(0x829F), 0x82A0);  // ぁ -> あ
+  EXPECT_EQ(FoldSmallForm(0x8362), 0x8363);  // ッ -> ツ
+  EXPECT_EQ(FoldSmallForm(0x82A0), 0x82A0);  // あ stays
+  BenchScorer s;
+  // Small for large and large for small count in the folded kana row only.
+  EXPECT_TRUE(s.Add(R"({"char":"あ","class":"hiragana","cands":["ぁ","あ"],"us":10,"joined":true})"));
+  EXPECT_TRUE(s.Add(R"({"char":"ッ","class":"katakana","cands":["ツ"],"us":10})"));
+  EXPECT_TRUE(s.Add(R"({"char":"な","class":"hiragana","cands":["な"],"us":10,"joined":true})"));
+  EXPECT_TRUE(s.Add(R"({"char":"な","class":"hiragana","cands":["た"],"us":10,"joined":false})"));
+  EXPECT_TRUE(s.Add(R"({"char":"木","class":"kanji","cands":["木"],"us":10,"joined":true})"));
+  const std::string report = s.Report();
+  EXPECT_NE(report.find("joined            3   66.7%  100.0%  100.0%"), std::string::npos) << report;
+  EXPECT_NE(report.find("kana              4   75.0%   75.0%   75.0%"), std::string::npos) << report;
+  EXPECT_NE(report.find("all               5   40.0%"), std::string::npos) << report;
+}
+
 TEST(BenchScore, FailedLines) {
   BenchScorer s;
   EXPECT_FALSE(s.Add(R"({"error": "line 3: bad"})"));
