@@ -54,6 +54,15 @@ key_centre() {
 }
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
+
+# answer_box LOG: answers with OK the message box that the copy tracing to LOG shows
+# (a copy that stops shows its reason there before it exits).
+answer_box() {
+  local ok
+  wait_for '^MSGBOX shown' "$1"
+  ok=$(field ok "$(grep '^MSGBOX shown' "$1" | tail -n 1)")
+  click_at "${ok%,*}" "${ok#*,}"
+}
 click_key() { click_at $(key_centre "$1"); }
 
 # geometry XID: "x y width height" of a window, as the X server has it.

@@ -15,7 +15,11 @@ echo keep >"$WORK/victim"
 ln -s "$WORK/victim" "$PIDFILE"
 start_pad
 [ "$(cat "$WORK/victim")" = keep ] || fail "the planted symlink was followed"
-"$SORENIX" >/dev/null 2>"$WORK/second.err" && fail "a second copy started beside the first"
+"$SORENIX" >"$WORK/second.log" 2>"$WORK/second.err" &
+second=$!
+answer_box "$WORK/second.log"
+wait_exit "$second"
+[ "$EXIT_STATUS" = 1 ] || fail "a second copy started beside the first"
 grep -q '起動しています' "$WORK/second.err" || fail "second start said: $(cat "$WORK/second.err")"
 kill -TERM "$PAD_PID"
 wait_exit "$PAD_PID"
@@ -26,6 +30,14 @@ rm -f "$PIDFILE"
 a=$!
 "$SORENIX" >"$WORK/b.log" 2>"$WORK/b.err" &
 b=$!
+# The refused copy says so in its message box; answered, it ends.
+for ((i = 0; i < 100; i++)); do
+  grep -q '^MSGBOX shown' "$WORK/a.log" "$WORK/b.log" 2>/dev/null && break
+  sleep 0.05
+done
+refused=$(grep -l '^FATAL 起動しています' "$WORK/a.log" "$WORK/b.log")
+[ "$(wc -l <<<"$refused")" = 1 ] || fail "refused: '$refused'"
+answer_box "$refused"
 for ((i = 0; i < 100; i++)); do
   kill -0 "$a" 2>/dev/null && kill -0 "$b" 2>/dev/null || break
   sleep 0.05

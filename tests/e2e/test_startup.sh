@@ -16,10 +16,8 @@ wait_geometry "$XID" "0 $((SCREEN_H - 93)) 772 92"
 # started from a menu has no terminal), and leaves the first copy's pid file alone.
 "$SORENIX" >"$WORK/second.out" 2>"$WORK/second.err" &
 second=$!
-wait_for '^MSGBOX shown' "$WORK/second.out"
+answer_box "$WORK/second.out"
 grep -q '^FATAL 起動しています' "$WORK/second.out" || fail "second start: $(cat "$WORK/second.out")"
-ok=$(field ok "$(grep '^MSGBOX shown' "$WORK/second.out")")
-click_at "${ok%,*}" "${ok#*,}"
 wait_exit "$second"
 [ "$EXIT_STATUS" = 1 ] || fail "second start exited with $EXIT_STATUS"
 grep -q '起動しています' "$WORK/second.err" || fail "second start said: $(cat "$WORK/second.err")"
@@ -41,9 +39,7 @@ rm -f "$SETTINGS"
 mkdir "$SETTINGS"
 start_pad
 wait_for '^SETTINGS unwritable'
-wait_for '^MSGBOX shown'
-ok=$(field ok "$(grep '^MSGBOX shown' "$LOG")")
-click_at "${ok%,*}" "${ok#*,}"
+answer_box "$LOG"
 wait_for '^MSGBOX answer 1'
 click_key 39  # the pen-mode key saves the settings again
 wait_for '^PMODE 1'

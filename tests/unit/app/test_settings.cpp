@@ -90,11 +90,11 @@ TEST(SettingsRead, HandWrittenFilesKeepEverySection) {
   } rows[] = {
       {"[RECOG]\n\n[PAST]\nTYPE=0\n\n[WINDOW]\nX=5,Y=6\n", 0, 1500, 5, 6, {}},
       {"[RECOG]\nTIMER = 900\n[PAST]\r\n  TYPE = 0  \r\n[WINDOW]\r\nY=6\r\nX=5\r\n", 0, 900, 5, 6, {}},
-      {"# mine\n[RECOG]\n; slower\nTIMER=2000\n[WINDOW]\nx=5, y=6\n", 1, 2000, 5, 6, {}},
-      {"TIMER=300\n[RECOG]\nTIMER=fast\n[PAST]\nTYPE=0,EXTRA=1\n[WINDOW]\nX=5,Y=6\n", 1, 1500, 5, 6,
+      {"# mine\n[RECOG]\n; slower\nTIMER=2000\n[WINDOW]\nx=5, y=6\n", kPasteShiftInsert, 2000, 5, 6, {}},
+      {"TIMER=300\n[RECOG]\nTIMER=fast\n[PAST]\nTYPE=0,EXTRA=1\n[WINDOW]\nX=5,Y=6\n", kPasteShiftInsert, 1500, 5, 6,
        {":1: ", ":3: ", ":5: "}},
       {"[WINDOW]\nX=1,Y=abc\n[NEWER]\nTYPE=0\nWHATEVER\n[PAST]\nTYPE=0\n", 0, 1500, 0, kH - 93, {":2: "}},
-      {"[RECOG]\nTIMER=400\n", 1, 400, 0, kH - 93, {}},
+      {"[RECOG]\nTIMER=400\n", kPasteShiftInsert, 400, 0, kH - 93, {}},
   };
   for (const auto& row : rows) {
     std::vector<std::string> warnings;
