@@ -56,7 +56,7 @@ bench: build
 # data. Each starts from its committed seeds in tests/fuzz/corpus/<name>; what it finds
 # stays in $(FUZZ_BUILD)/corpus/<name>.
 .PHONY: fuzz-build test-fuzz fuzz bench-speed
-FUZZ_TARGETS = recognize dictionary seni settings assign zkrecog_line
+FUZZ_TARGETS = recognize dictionary seni settings assign zkrecog_line help learn
 # Longest input per target.
 FUZZ_MAX_LEN_recognize = 12000
 FUZZ_MAX_LEN_dictionary = 4096
@@ -64,9 +64,12 @@ FUZZ_MAX_LEN_seni = 4096
 FUZZ_MAX_LEN_settings = 2048
 FUZZ_MAX_LEN_assign = 1024
 FUZZ_MAX_LEN_zkrecog_line = 4096
+FUZZ_MAX_LEN_help = 8192
+FUZZ_MAX_LEN_learn = 8192
 # The transition table's loader sets up its full-size tables on every run (about 70
 # runs a second under the sanitizers): fewer runs in `make test`.
 FUZZ_RUNS_seni ?= 3000
+FUZZ_RUNS_help ?= 5000
 
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

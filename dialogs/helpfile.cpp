@@ -1,8 +1,9 @@
 // Reader of the help file.
 #include "dialogs/helpfile.h"
 
-#include <fstream>
+#include <sstream>
 
+#include "saferead.h"
 #include "textconv.h"
 
 const char* const kHelpTopicNames[kHelpTopics] = {
@@ -99,8 +100,9 @@ HelpTopic ReadHelpTopic(std::istream& in, int n) {
 }
 
 bool LoadHelpTopic(const std::string& path, int n, HelpTopic* topic) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+  std::string bytes;  // a FIFO or device in the file's place is not read
+  if (!ReadRegularFile(path, &bytes)) return false;
+  std::istringstream in(bytes);
   *topic = ReadHelpTopic(in, n);
   return true;
 }

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "codes.h"
+#include "saferead.h"
 #include "safewrite.h"
 #include "usrdic.h"
 
@@ -15,8 +16,16 @@ int UdicFiles::SaveDictionary() { return ZkSaveUsrDic(); }
 
 bool UdicFiles::ReadLearn(std::vector<uint8_t>* bytes) {
   bytes->clear();
-  std::FILE* f = std::fopen(LearnFilePath().c_str(), "rb");
-  if (!f) return errno == ENOENT;
+  const std::string path = LearnFilePath();
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;  // nothing taught yet
+  // The pad replaces this file: a symlink, FIFO or device in its place is not read.
+  const int fd = OpenRegularFile(path, Symlinks::kRefuse);
+  std::FILE* f = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
+  if (!f) {
+    if (fd >= 0) ::close(fd);
+    return false;
+  }
   uint8_t block[4096];
   size_t n;
   while ((n = std::fread(block, 1, sizeof block, f)) > 0) bytes->insert(bytes->end(), block, block + n);
