@@ -95,12 +95,9 @@ TEST_F(SeniLoad, WriterOutputReadsBackAndToleratesCrLf) {
   EXPECT_EQ(LoadText(dir_, std::string(kValid) + "\n  \n"), kSeniLoaded);
 }
 
-TEST_F(SeniLoad, MissingFileGivesOne) {
+TEST_F(SeniLoad, MissingFileGivesOneTruncationAnywhereThree) {
   EXPECT_EQ(SeniJishoFrom(dir_.File("none.dat")), kSeniNoFile);
   ExpectNothingLoaded();
-}
-
-TEST_F(SeniLoad, TruncationAnywhereGivesThree) {
   // 0 lines: no header; 3: no from-count line; 5: inside the from-entries;
   // 7: no transition count; 10: inside the transitions.
   for (int lines : {0, 1, 2, 3, 5, 7, 10, 12}) {
