@@ -141,24 +141,18 @@ TEST_F(Commit, BackSpaceDeletesTheCharacterBeforeTheCursor) {
   EXPECT_TRUE(keys.events.empty());
 }
 
-TEST_F(Commit, BackSpaceDeletesTheSelection) {
+TEST_F(Commit, BackSpaceDeletesTheSelectionBeepsAtTheStartAndResetsTheKeysWhenEmpty) {
   SetPending("あいう");
   Rang = RangRec{0, 2, 0};
   BakspClick();
   EXPECT_EQ(PendingUtf8(), "う");
   EXPECT_EQ(Rang.end, 0);
-}
-
-TEST_F(Commit, BackSpaceAtTheStartBeeps) {
-  SetPending("あい");
-  Rang = RangRec{0, 0, 0};
-  BakspClick();
-  EXPECT_EQ(PendingUtf8(), "あい");
+  BakspClick();  // the cursor is at the start
+  EXPECT_EQ(PendingUtf8(), "う");
   EXPECT_EQ(display.beeps, 1);
-}
-
-TEST_F(Commit, BackSpaceOfTheLastCharacterResetsTheKeys) {
   SetPending("あ");
+  display.enterCalls.clear();
+  display.candidateCalls.clear();
   BakspClick();
   EXPECT_EQ(Ink_data.pending, 0);
   EXPECT_EQ(display.enterCalls, std::vector<int>{-1});

@@ -20,22 +20,15 @@ bool Same(const Rect16& a, const Rect16& b) {
                                        << r.height << ")";
 }
 
-TEST(Rect, AddGrowsTowardsThePoint) {
+TEST(Rect, AddGrowsTowardsThePointAndPointTestIncludesBothEdges) {
   Rect16 r{100, 100, 1, 1};
   RECT_add(&r, 90, 130);
-  EXPECT_TRUE(Is(r, 90, 100, 11, 31));
   RECT_add(&r, 120, 80);
-  EXPECT_TRUE(Is(r, 90, 80, 31, 51));
   RECT_add(&r, 95, 90);  // inside: unchanged
   EXPECT_TRUE(Is(r, 90, 80, 31, 51));
-}
-
-TEST(Rect, PointTestIncludesBothEdges) {
-  const Rect16 r{10, 20, 5, 5};
-  EXPECT_EQ(PtInRect(r, 10, 20), 1);
-  EXPECT_EQ(PtInRect(r, 15, 25), 1);
-  EXPECT_EQ(PtInRect(r, 16, 25), 0);
-  EXPECT_EQ(PtInRect(r, 9, 22), 0);
+  const Rect16 box{10, 20, 5, 5};
+  EXPECT_EQ(PtInRect(box, 10, 20) + PtInRect(box, 15, 25), 2);
+  EXPECT_EQ(PtInRect(box, 16, 25) + PtInRect(box, 9, 22), 0);
 }
 
 constexpr int kW = 1024, kH = 768;
@@ -84,19 +77,21 @@ TEST(VFrame, MarginWidensTheFrame) {
   EXPECT_EQ(VFrameDecide(&charBox, near, &frame, 0, kW, kH), 1);
 }
 
-TEST(VFrame, SmallStrokeGetsTheSmallestSquare) {
-  Rect16 frame{500, 400, 2, 2};
-  VFrameSquare(&frame, 0, kW, kH);
-  EXPECT_TRUE(Is(frame, 461, 361, 80, 80));
-}
-
-TEST(VFrame, ScreenEdgesCutTheSquare) {
-  Rect16 frame{5, 5, 20, 20};
-  VFrameSquare(&frame, 30, kW, kH);
-  EXPECT_TRUE(Is(frame, 1, 1, 80, 80));
-  frame = Rect16{1000, 740, 20, 20};
-  VFrameSquare(&frame, 30, kW, kH);
-  EXPECT_TRUE(Is(frame, 970, 710, 54, 58));
+TEST(VFrame, SquareHasAMinimumAndIsCutByTheScreenEdges) {
+  const struct {
+    Rect16 stroke;
+    int margin;
+    int x, y, w, h;
+  } cases[] = {
+      {{500, 400, 2, 2}, 0, 461, 361, 80, 80},
+      {{5, 5, 20, 20}, 30, 1, 1, 80, 80},
+      {{1000, 740, 20, 20}, 30, 970, 710, 54, 58},
+  };
+  for (const auto& c : cases) {
+    Rect16 frame = c.stroke;
+    VFrameSquare(&frame, c.margin, kW, kH);
+    EXPECT_TRUE(Is(frame, c.x, c.y, c.w, c.h)) << c.stroke.x;
+  }
 }
 
 TEST(ScreenSave, StartsAroundThePointAndGrowsByStrips) {
@@ -114,11 +109,8 @@ TEST(ScreenSave, StartsAroundThePointAndGrowsByStrips) {
   EXPECT_TRUE(Is(strips[0], 77, 87, 18, 18));   // left
   EXPECT_TRUE(Is(strips[1], 77, 105, 47, 19));  // bottom, down to 123
   EXPECT_TRUE(Is(area, 77, 87, 47, 37));
-}
-
-TEST(ScreenSave, PointsAreClampedIntoTheScreen) {
-  Rect16 area{0, 0, 0, 0};
-  Rect16 strips[4];
+  // Points are clamped into the screen.
+  area = Rect16{0, 0, 0, 0};
   ClearAreaGrow(&area, -50, 2000, kW, kH, strips);
   EXPECT_TRUE(Is(area, 1, 760, 10, 10));
   ClearAreaGrow(&area, 5000, 2000, kW, kH, strips);

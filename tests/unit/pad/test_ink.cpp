@@ -32,32 +32,22 @@ TEST_F(Ink, StrokeIsMarkCountAndPointsEndedByTheEndMark) {
   EXPECT_EQ(Ink_data.strokes, 2);
 }
 
-TEST_F(Ink, ThirtyFirstStrokeIsNotStored) {
+TEST_F(Ink, StrokesBeyondThirtyAndPointsBeyond1024AreNotStored) {
   ASSERT_EQ(InkNewCharacter(), kInkStarted);
   for (int s = 0; s < 31; ++s) Stroke(3, s);
   EXPECT_EQ(Ink_data.strokes, 30);
-  const Words pen = Closed(0);
+  Words pen = Closed(0);
   EXPECT_EQ(PenStrokeCount(pen), 30);
   EXPECT_EQ(pen.size(), 30u * (2 + 3 * 2) + 1);
-  // The thirtieth stroke has all its points.
-  EXPECT_EQ(pen[29 * 8 + 1], 3);
-}
-
-TEST_F(Ink, PointsBeyond1024AreNotStored) {
-  ASSERT_EQ(InkNewCharacter(), kInkStarted);
-  Stroke(1500);
-  const Words pen = Closed(0);
-  EXPECT_EQ(pen[1], 1024);
-  EXPECT_EQ(pen.size(), 2u + 2048 + 1);
-  EXPECT_EQ(pen.back(), kPenEnd);
-}
-
-TEST_F(Ink, LargestCharacterFitsItsBuffer) {
+  EXPECT_EQ(pen[29 * 8 + 1], 3);  // the thirtieth stroke has all its points
+  // The largest character fits its buffer.
   ASSERT_EQ(InkNewCharacter(), kInkStarted);
   for (int s = 0; s < 40; ++s) Stroke(2000, s);
-  const Words pen = Closed(0);
+  pen = Closed(1);
+  EXPECT_EQ(pen[1], 1024);
   EXPECT_EQ(PenStrokeCount(pen), 30);
   EXPECT_EQ(pen.size(), 30u * (2 + 2048) + 1);
+  EXPECT_EQ(pen.back(), kPenEnd);
   EXPECT_LE(pen.size() * 2, kPenBufferBytes);
 }
 
@@ -93,21 +83,18 @@ TEST_F(Ink, TwelveCharactersAtMost) {
   EXPECT_EQ(Closed(11), (Words{0xEEEE, 2, 11, 11, 12, 11, 0xF001}));
 }
 
-TEST_F(Ink, DroppedStrokeLeavesNothing) {
+TEST_F(Ink, DroppedStrokeLeavesNothingAndNothingIsWrittenWithoutACharacter) {
+  InkStrokeBegin(1, 1);
+  InkStrokePoint(2, 2);
+  InkCloseCharacter();
+  EXPECT_EQ(Ink_data.strokes, 0);
+  for (const PenData& pen : hPens) EXPECT_TRUE(pen.empty());
   ASSERT_EQ(InkNewCharacter(), kInkStarted);
   Stroke(2, 10);
   Stroke(4, 50);
   InkDropLastStroke();
   EXPECT_EQ(Ink_data.strokes, 1);
   EXPECT_EQ(Closed(0), (Words{0xEEEE, 2, 10, 10, 11, 10, 0xF001}));
-}
-
-TEST_F(Ink, NothingIsWrittenWithoutACharacter) {
-  InkStrokeBegin(1, 1);
-  InkStrokePoint(2, 2);
-  InkCloseCharacter();
-  EXPECT_EQ(Ink_data.strokes, 0);
-  for (const PenData& pen : hPens) EXPECT_TRUE(pen.empty());
 }
 
 }  // namespace

@@ -23,20 +23,17 @@ TEST_F(Pending, DeletingASelectionMovesTheLaterCharactersDown) {
   }
 }
 
-TEST_F(Pending, NoSelectionDeletesNothing) {
-  SetPending("あい");
-  Rang = RangRec{1, 1, 1};
-  EXPECT_EQ(BuffTextDel(), 1);
-  EXPECT_EQ(PendingUtf8(), "あい");
-  EXPECT_EQ(display.pendingRedraws, 0);
-}
-
-TEST_F(Pending, MixedWidthTextKeepsCharacterBoundaries) {
+TEST_F(Pending, DeletingKeepsCharacterBoundariesAndAnEmptySelectionDeletesNothing) {
   SetPending("aあb");
   Rang = RangRec{1, 2, 1};
   BuffTextDel();
   EXPECT_EQ(PendingUtf8(), "ab");
   EXPECT_EQ(EucCharCount(Tbuff), 2);
+  const int redraws = display.pendingRedraws;
+  Rang = RangRec{1, 1, 1};
+  EXPECT_EQ(BuffTextDel(), 1);
+  EXPECT_EQ(PendingUtf8(), "ab");
+  EXPECT_EQ(display.pendingRedraws, redraws);
 }
 
 TEST_F(Pending, AlternativeReplacesTheCharacterBeforeTheCursor) {
@@ -50,19 +47,15 @@ TEST_F(Pending, AlternativeReplacesTheCharacterBeforeTheCursor) {
   EXPECT_EQ(PendingUtf8(), "あい");
 }
 
-TEST_F(Pending, AlternativeWithTheCursorAtTheStartUsesTheFirstCharacter) {
-  SetPending("あい", {"ぁ", "り"});
-  Rang = RangRec{0, 0, 0};
-  KohoSwaping(0);
-  EXPECT_EQ(PendingUtf8(), "ぁい");
-}
-
-TEST_F(Pending, EmptyAlternativeBeeps) {
+TEST_F(Pending, AlternativeAtTheStartUsesTheFirstCharacterAndAnEmptyOneBeeps) {
   SetPending("あい", {"ぁ"});
   KohoSwaping(0);  // い has no alternative
   KohoSwaping(8);
   EXPECT_EQ(display.beeps, 2);
   EXPECT_EQ(PendingUtf8(), "あい");
+  Rang = RangRec{0, 0, 0};
+  KohoSwaping(0);
+  EXPECT_EQ(PendingUtf8(), "ぁい");
   BuffCleaEx();
   KohoSwaping(0);
   EXPECT_EQ(display.beeps, 3);

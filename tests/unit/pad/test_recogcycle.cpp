@@ -106,21 +106,19 @@ TEST_F(Cycle, FullCommitBufferRefusesTheCharacterInsteadOfOverflowing) {
   EXPECT_EQ(PenTag(BFpen[0]), 0);
 }
 
-TEST_F(Cycle, NothingRecognisedLeavesTheLine) {
-  SetPending("あい");
+TEST_F(Cycle, NothingRecognisedLeavesTheLineAndTheFirstCharacterTurnsEnterIntoPaste) {
   std::vector<WrittenChar> none;
   EXPECT_EQ(InsertRecognised(&none), 0);
-  EXPECT_EQ(PendingUtf8(), "あい");
   EXPECT_EQ(display.candidateCalls, std::vector<int>{10});
-}
-
-TEST_F(Cycle, FirstCharacterTurnsTheEnterKeyIntoPaste) {
+  EXPECT_EQ(PendingUtf8(), "");
+  display.enterCalls.clear();
   Insert({"あ"});
+  EXPECT_EQ(PendingUtf8(), "あ");
   EXPECT_EQ(display.enterCalls, std::vector<int>{-2});
   EXPECT_EQ(display.candidateCalls.back(), 10);
 }
 
-TEST_F(Cycle, GestureCandidatesAreSkipped) {
+TEST(RecogResult, GestureCandidatesAreSkippedAndCellsHoldBothWidths) {
   ZkResult r = ResultOf({"あ", "い"});
   r.entry[2] = r.entry[1];
   r.entry[1] = r.entry[0];
@@ -134,14 +132,11 @@ TEST_F(Cycle, GestureCandidatesAreSkipped) {
   gestures.count = 1;
   DropGestureCandidates(&gestures);
   EXPECT_EQ(gestures.count, 0);
-}
 
-TEST_F(Cycle, ResultCellsHoldBothWidths) {
   char cells[kCandCells][2];
   ResultSets(ResultOf({"漢", "A"}), cells);
   EXPECT_EQ(CellText(cells[0]), "漢");
-  EXPECT_EQ(cells[1][0], 'A');
-  EXPECT_EQ(cells[1][1], 0);
+  EXPECT_EQ(std::string(cells[1], 2), std::string("A\0", 2));
   EXPECT_EQ(cells[2][0], 0);
   ResultSets(ZkResult{}, cells);
   EXPECT_EQ(CellText(cells[0]), "？");

@@ -32,58 +32,49 @@ class SeniRescore : public LoadedTable {
 
 }  // namespace
 
-TEST_F(SeniRescore, OneCharacterIsLeftUnchanged) {
-  std::vector<SeniCharRecord> row = {Record({"目", "日"})};
-  EXPECT_EQ(Run(&row), kSeniDone);
-  EXPECT_EQ(FirstChoices(row), "目");
-  EXPECT_EQ(row[0].selected, 2);
+TEST_F(SeniRescore, RowsReadAsTheTransitionsSuggest) {
+  const struct {
+    std::vector<SeniCharRecord> row;
+    const char* read;
+    int firstSelected = -1;  // candidates of the first character within the threshold
+  } cases[] = {
+      {{Record({"目", "日"})}, "目", 2},  // one character is left unchanged
+      {{Record({"目", "日", "白"}), Record({"本", "木"}), Record({"誌", "語"})}, "日本語"},
+      // 日→は is counted 300 times of 2000, 本→は 200 of 1000: later steps divide by
+      // the occurrence of the character before, so the rarer pair wins.
+      {{Record({"今"}), Record({"日", "本"}), Record({"は"})}, "今本は"},
+      {{Record({"犬", "大", "太"}), Record({"猫", "描"}), Record({"鳥", "島", "烏"}), Record({"ア", "マ"})},
+       "犬猫鳥ア"},  // all pairs unknown
+      // A candidate more than 250 above the first is never chosen.
+      {{Record({"目", "日"}, 1000, 251), Record({"本"})}, "目本", 1},
+      {{Record({"目", "日"}, 1000, 250), Record({"本"})}, "日本", 2},
+      // 、→晴 is the strongest pair, but 晴 starts a new sentence; the comma belongs
+      // to the sentence before it.
+      {{Record({"目", "日"}), Record({"、", "，"}), Record({"暗", "晴"})}, "目、暗"},
+      {{Record({"日"}), Record({"は"}), Record({"，", "、"}), Record({"暗", "晴"})}, "日は、暗"},
+      // A character without candidates leaves its sentence alone.
+      {{Record({"目", "日"}), Record({"本"}), Record({})}, "目本"},
+  };
+  for (auto c : cases) {
+    EXPECT_EQ(Run(&c.row), kSeniDone) << c.read;
+    EXPECT_EQ(FirstChoices(c.row), c.read);
+    if (c.firstSelected >= 0) EXPECT_EQ(c.row[0].selected, c.firstSelected) << c.read;
+  }
 }
 
-TEST_F(SeniRescore, TransitionsChooseTheSecondCandidate) {
+TEST_F(SeniRescore, OnlyTheCodesMoveAndUnknownCodesTakeTheDefaults) {
   std::vector<SeniCharRecord> row = {Record({"目", "日", "白"}), Record({"本", "木"}), Record({"誌", "語"})};
   EXPECT_EQ(Run(&row), kSeniDone);
-  EXPECT_EQ(FirstChoices(row), "日本語");
-  // Only the codes move; the distances stay with their ranks.
   EXPECT_EQ(row[0].cand[1].code, Sj("目"));
   EXPECT_EQ(row[0].cand[0].distance, 1000);
   EXPECT_EQ(row[0].cand[1].distance, 1010);
-  EXPECT_EQ(row[2].cand[1].code, Sj("誌"));
-}
-
-TEST_F(SeniRescore, LaterStepsDivideByTheOccurrenceOfTheCharacterBefore) {
-  // 日→は is counted 300 times of 2000, 本→は 200 of 1000: the rarer pair is the
-  // likelier continuation.
-  std::vector<SeniCharRecord> row = {Record({"今"}), Record({"日", "本"}), Record({"は"})};
-  EXPECT_EQ(Run(&row), kSeniDone);
-  EXPECT_EQ(FirstChoices(row), "今本は");
-}
-
-TEST_F(SeniRescore, AllPairsUnknownKeepEveryFirstCandidate) {
-  std::vector<SeniCharRecord> row = {Record({"犬", "大", "太"}), Record({"猫", "描"}), Record({"鳥", "島", "烏"}),
-                                     Record({"ア", "マ"})};
-  EXPECT_EQ(Run(&row), kSeniDone);
-  EXPECT_EQ(FirstChoices(row), "犬猫鳥ア");
-}
-
-TEST_F(SeniRescore, UnknownCodesTakeTheDefaults) {
-  // A gesture code and a level-2 kanji have no index; the known pair still wins.
-  std::vector<SeniCharRecord> row = {Record({"目", "日"}), Record({"本"}), Record({"日"})};
+  EXPECT_EQ(row[0].selected, 3);
+  // A gesture code has no index; the known pair still wins.
+  row = {Record({"目", "日"}), Record({"本"}), Record({"日"})};
   row[2].cand[0].code = 0x8051;
   EXPECT_EQ(Run(&row), kSeniDone);
   EXPECT_EQ(row[0].cand[0].code, Sj("日"));
   EXPECT_EQ(row[2].cand[0].code, 0x8051);
-}
-
-TEST_F(SeniRescore, CandidateMoreThan250AboveTheFirstIsNeverChosen) {
-  std::vector<SeniCharRecord> row = {Record({"目", "日"}, 1000, 251), Record({"本"})};
-  EXPECT_EQ(Run(&row), kSeniDone);
-  EXPECT_EQ(FirstChoices(row), "目本");
-  EXPECT_EQ(row[0].selected, 1);
-
-  row = {Record({"目", "日"}, 1000, 250), Record({"本"})};
-  EXPECT_EQ(Run(&row), kSeniDone);
-  EXPECT_EQ(FirstChoices(row), "日本");
-  EXPECT_EQ(row[0].selected, 2);
 }
 
 TEST_F(SeniRescore, SelectionStopsAtTheFirstCandidateBeyondTheThreshold) {
@@ -96,18 +87,6 @@ TEST_F(SeniRescore, SelectionStopsAtTheFirstCandidateBeyondTheThreshold) {
   SeniSelect();
   EXPECT_EQ(row[0].selected, 2);
   EXPECT_EQ(SNthres_dist, 250);
-}
-
-TEST_F(SeniRescore, SentenceEndsAtTheCommaAndNoTransitionCrossesIt) {
-  // 、→晴 is the table's strongest pair, but 晴 starts a new sentence.
-  std::vector<SeniCharRecord> row = {Record({"目", "日"}), Record({"、", "，"}), Record({"暗", "晴"})};
-  EXPECT_EQ(Run(&row), kSeniDone);
-  EXPECT_EQ(FirstChoices(row), "目、暗");
-
-  // The comma belongs to the sentence before it: は→、 is looked up.
-  row = {Record({"日"}), Record({"は"}), Record({"，", "、"}), Record({"暗", "晴"})};
-  EXPECT_EQ(Run(&row), kSeniDone);
-  EXPECT_EQ(FirstChoices(row), "日は、暗");
 }
 
 TEST_F(SeniRescore, HalfWidthPunctuationEndsASentenceToo) {
@@ -158,13 +137,6 @@ TEST_F(SeniRescore, FullRowOfTenCandidatesStaysWithinItsRecords) {
   EXPECT_EQ(row[0].selected, 10);
   EXPECT_EQ(row[1].selected, 0);
   EXPECT_EQ(FirstChoices(row), "目目目");
-}
-
-TEST_F(SeniRescore, CharacterWithoutCandidatesLeavesItsSentenceAlone) {
-  std::vector<SeniCharRecord> row = {Record({"目", "日"}), Record({"本"}), Record({})};
-  EXPECT_EQ(Run(&row), kSeniDone);
-  EXPECT_EQ(FirstChoices(row), "目本");
-  EXPECT_EQ(row[2].selected, 0);
 }
 
 TEST_F(SeniRescore, DataTypeMustBeLoaded) {

@@ -30,19 +30,22 @@ TEST(CheckedStrokes, ReadFromTheTable) {
 TEST(CheckedStrokes, JoinsThatKeepTheCheckedStrokes) {
   CheckedStrokes marks;  // ば: five strokes, the last two read
   marks.fromEnd = 2;
-  EXPECT_TRUE(JoinKeepsCheckedStrokes(marks, 5, 0));
-  EXPECT_TRUE(JoinKeepsCheckedStrokes(marks, 5, 1));
-  EXPECT_FALSE(JoinKeepsCheckedStrokes(marks, 5, 2));  // the body joined to the first dot
-  EXPECT_FALSE(JoinKeepsCheckedStrokes(marks, 5, 3));  // the two dots joined
   CheckedStrokes first;  // stroke 0 read
   first.fromStart = {0};
-  EXPECT_FALSE(JoinKeepsCheckedStrokes(first, 3, 0));
-  EXPECT_TRUE(JoinKeepsCheckedStrokes(first, 3, 1));
   CheckedStrokes third;  // stroke 2 read: every join before or at it renumbers it
   third.fromStart = {2};
-  EXPECT_FALSE(JoinKeepsCheckedStrokes(third, 3, 0));
-  EXPECT_FALSE(JoinKeepsCheckedStrokes(third, 3, 1));
-  EXPECT_TRUE(JoinKeepsCheckedStrokes(third, 5, 3));  // strokes 3 and 4 lie after it
+  const struct {
+    const CheckedStrokes& checked;
+    int strokes, joinAt;
+    bool keeps;
+  } cases[] = {
+      {marks, 5, 0, true},  {marks, 5, 1, true},  {marks, 5, 2, false},  // the body joined to the first dot
+      {marks, 5, 3, false},                                              // the two dots joined
+      {first, 3, 0, false}, {first, 3, 1, true},  {third, 3, 0, false}, {third, 3, 1, false},
+      {third, 5, 3, true},  // strokes 3 and 4 lie after it
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(JoinKeepsCheckedStrokes(c.checked, c.strokes, c.joinAt), c.keeps) << c.strokes << " " << c.joinAt;
   EXPECT_TRUE(JoinKeepsCheckedStrokes(CheckedStrokes{}, 2, 0));
 }
 

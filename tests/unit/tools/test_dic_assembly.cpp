@@ -26,20 +26,6 @@ size_t CountPatterns(const std::vector<SubDicSpec>& subs) {
   return n;
 }
 
-TEST(SplitIntoSubDics, SmallClassStaysInOneBlock) {
-  std::vector<DicPatternSpec> groups[kDicGroups];
-  groups[0] = {Pattern(0x82A0, 3), Pattern(0x82A2, 4)};
-  groups[5] = {Pattern(0x82A4, 10)};
-  std::vector<SubDicSpec> out;
-  std::string error;
-  ASSERT_TRUE(SplitIntoSubDics(kClassHiragana, groups, &out, &error)) << error;
-  ASSERT_EQ(out.size(), 1u);
-  EXPECT_EQ(out[0].typeMask, kClassHiragana);
-  EXPECT_EQ(out[0].flags, 0u);
-  EXPECT_EQ(out[0].groups[0].size(), 2u);
-  EXPECT_EQ(out[0].groups[5][0].code, 0x82A4);
-}
-
 TEST(SplitIntoSubDics, SplitsWhereAGroupWouldStartBeyondTheLimit) {
   // 90-segment records are 364 bytes: 3000 of them push group 1's start past
   // 65535 units of 16 bytes, so group 1 must open a second block.
@@ -68,7 +54,7 @@ TEST(SplitIntoSubDics, SplitsWhereAGroupWouldStartBeyondTheLimit) {
   EXPECT_EQ(out[0].groups[0][2999].segments[0][0], static_cast<int8_t>(2999 % 256 + 0));
 }
 
-TEST(SplitIntoSubDics, SplitsAGroupOverItsCountLimit) {
+TEST(SplitIntoSubDics, SplitsAGroupOverItsCountLimitAndRefusesAPatternNoBlockCanHold) {
   std::vector<DicPatternSpec> groups[kDicGroups];
   groups[3].assign(70000, Pattern(0x8260, 0));
   std::vector<SubDicSpec> out;
@@ -77,13 +63,9 @@ TEST(SplitIntoSubDics, SplitsAGroupOverItsCountLimit) {
   ASSERT_EQ(out.size(), 2u);
   EXPECT_EQ(out[0].groups[3].size(), 65535u);
   EXPECT_EQ(out[1].groups[3].size(), 70000u - 65535u);
-}
 
-TEST(SplitIntoSubDics, RefusesAPatternNoBlockCanHold) {
-  std::vector<DicPatternSpec> groups[kDicGroups];
+  groups[3].clear();
   groups[0] = {Pattern(0x8260, 91)};
-  std::vector<SubDicSpec> out;
-  std::string error;
   EXPECT_FALSE(SplitIntoSubDics(kClassCapital, groups, &out, &error));
   EXPECT_NE(error.find("8260"), std::string::npos) << error;
 }
@@ -112,6 +94,7 @@ TEST(AssembleSubDics, ByClassInOrderWithoutDuplicates) {
                             kClassSmall, kClassDigit,    kClassSymbol};
   for (size_t i = 0; i < 7; ++i) {
     EXPECT_EQ(subs[i].typeMask, order[i]);
+    EXPECT_EQ(subs[i].flags, 0u);
     for (const auto& g : subs[i].groups)
       for (const auto& p : g) EXPECT_EQ(ZkCheckJisyu(p.code), order[i]);
   }

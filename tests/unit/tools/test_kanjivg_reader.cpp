@@ -49,70 +49,57 @@ TEST(KanjiVgReader, StrokesInDocumentOrder) {
 }
 
 TEST(KanjiVgReader, BrokenFilesAreRefusedWithTheirName) {
+  const std::string paths = "<svg><g id=\"kvg:StrokePaths_1\">";
+  const std::pair<std::string, std::string> cases[] = {
+      {paths + "<path d=\"M0,0", "a.svg: not XML"},
+      {"<svg><g id=\"other\"><path d=\"M0,0 L1,1\"/></g></svg>", "b.svg: no StrokePaths group"},
+      {paths + "</g></svg>", "c.svg: no stroke"},
+      {paths + "<path d=\"M0,0 L1,1\"/><path d=\"M0,0 A1,1 0 0 1 2,2\"/></g></svg>",
+       "d.svg: stroke 2: unsupported path command 'A'"},
+      {paths + "<path d=\"\"/></g></svg>", "e.svg: stroke 1 has no path data"},
+  };
+  char name = 'a';
+  for (const auto& [text, why] : cases) {
+    StrokeList strokes;
+    std::string error;
+    EXPECT_FALSE(ReadKanjiVgText(text, std::string(1, name++) + ".svg", &strokes, &error)) << why;
+    EXPECT_EQ(error.rfind(why, 0), 0u) << error;
+    EXPECT_TRUE(strokes.empty());
+  }
   StrokeList strokes;
   std::string error;
-  EXPECT_FALSE(ReadKanjiVgText("<svg><g id=\"kvg:StrokePaths_1\"><path d=\"M0,0", "a.svg", &strokes, &error));
-  EXPECT_EQ(error.rfind("a.svg: not XML", 0), 0u) << error;
-  EXPECT_FALSE(ReadKanjiVgText("<svg><g id=\"other\"><path d=\"M0,0 L1,1\"/></g></svg>", "b.svg", &strokes, &error));
-  EXPECT_EQ(error, "b.svg: no StrokePaths group");
-  EXPECT_FALSE(ReadKanjiVgText("<svg><g id=\"kvg:StrokePaths_1\"></g></svg>", "c.svg", &strokes, &error));
-  EXPECT_EQ(error, "c.svg: no stroke");
-  EXPECT_FALSE(ReadKanjiVgText(
-      "<svg><g id=\"kvg:StrokePaths_1\"><path d=\"M0,0 L1,1\"/><path d=\"M0,0 A1,1 0 0 1 2,2\"/></g></svg>", "d.svg",
-      &strokes, &error));
-  EXPECT_EQ(error.rfind("d.svg: stroke 2: unsupported path command 'A'", 0), 0u) << error;
-  EXPECT_TRUE(strokes.empty());
-  EXPECT_FALSE(ReadKanjiVgText("<svg><g id=\"kvg:StrokePaths_1\"><path d=\"\"/></g></svg>", "e.svg", &strokes, &error));
-  EXPECT_EQ(error, "e.svg: stroke 1 has no path data");
   EXPECT_FALSE(ReadKanjiVgFile("/no/such/dir/x.svg", &strokes, &error));
   EXPECT_EQ(error, "/no/such/dir/x.svg: cannot open");
 }
 
 TEST(KanjiVgReader, FileNames) {
-  KanjiVgName name;
-  ASSERT_TRUE(ParseKanjiVgName("04e00.svg", &name));
-  EXPECT_EQ(name.codePoint, 0x4E00u);
-  EXPECT_EQ(name.variant, "");
-  ASSERT_TRUE(ParseKanjiVgName("05b57-Kaisho.svg", &name));
-  EXPECT_EQ(name.codePoint, 0x5B57u);
-  EXPECT_EQ(name.variant, "Kaisho");
-  EXPECT_FALSE(ParseKanjiVgName("04e00-.svg", &name));
-  EXPECT_FALSE(ParseKanjiVgName("04e00.txt", &name));
-  EXPECT_FALSE(ParseKanjiVgName("zz.svg", &name));
-  EXPECT_FALSE(ParseKanjiVgName(".svg", &name));
-  EXPECT_FALSE(ParseKanjiVgName("1100000.svg", &name));
+  const struct {
+    const char* file;
+    uint32_t codePoint;  // 0: refused
+    const char* variant;
+  } cases[] = {{"04e00.svg", 0x4E00, ""}, {"05b57-Kaisho.svg", 0x5B57, "Kaisho"}, {"04e00-.svg", 0, ""},
+               {"04e00.txt", 0, ""},      {"zz.svg", 0, ""},                      {".svg", 0, ""},
+               {"1100000.svg", 0, ""}};
+  for (const auto& c : cases) {
+    KanjiVgName name;
+    ASSERT_EQ(ParseKanjiVgName(c.file, &name), c.codePoint != 0) << c.file;
+    if (c.codePoint == 0) continue;
+    EXPECT_EQ(name.codePoint, c.codePoint);
+    EXPECT_EQ(name.variant, c.variant);
+  }
 }
 
-TEST(CharMap, DictionaryCodes) {
-  EXPECT_EQ(DictionaryCodeOf('A'), 0x8260);   // ASCII letters become full-width
-  EXPECT_EQ(DictionaryCodeOf('z'), 0x829A);
-  EXPECT_EQ(DictionaryCodeOf('7'), 0x8256);
-  EXPECT_EQ(DictionaryCodeOf('?'), 0x8148);
-  EXPECT_EQ(DictionaryCodeOf(','), 0x8143);
-  EXPECT_EQ(DictionaryCodeOf(0xFF01), 0x8149);  // full-width ! too
-  EXPECT_EQ(DictionaryCodeOf(0x3042), 0x82A0);  // あ
-  EXPECT_EQ(DictionaryCodeOf(0x30F6), 0x8396);  // ヶ
-  EXPECT_EQ(DictionaryCodeOf(0x4E9C), 0x889F);  // 亜, first level-1 kanji
-  EXPECT_EQ(DictionaryCodeOf(0x7199), 0xEAA4);  // 熙, last level-2 kanji
-  EXPECT_EQ(DictionaryCodeOf(0x3005), 0x8158);  // 々
-  EXPECT_EQ(DictionaryCodeOf(0x2460), 0);       // ① is a vendor code
-  EXPECT_EQ(DictionaryCodeOf(0x9AD9), 0);       // 髙 is an IBM extension
-  EXPECT_EQ(DictionaryCodeOf(0x3400), 0);       // not in Shift-JIS at all
-  EXPECT_EQ(DictionaryCodeOf(0x20), 0);
-  EXPECT_EQ(DictionaryCodeOf(0xD800), 0);
-}
-
-TEST(CharMap, JisRows) {
-  EXPECT_TRUE(IsJisX0208Code(0x8140));
-  EXPECT_TRUE(IsJisX0208Code(0x9872));
-  EXPECT_FALSE(IsJisX0208Code(0x9873));  // gap at the end of level 1
-  EXPECT_TRUE(IsJisX0208Code(0x989F));
-  EXPECT_TRUE(IsJisX0208Code(0xEAA4));
-  EXPECT_FALSE(IsJisX0208Code(0xEAA5));
-  EXPECT_FALSE(IsJisX0208Code(0x8740));  // row 13
-  EXPECT_FALSE(IsJisX0208Code(0x877F));
-  EXPECT_FALSE(IsJisX0208Code(0xFA40));
-  EXPECT_FALSE(IsJisX0208Code(0x41));
+TEST(CharMap, DictionaryCodesAndJisRows) {
+  const std::pair<uint32_t, uint16_t> codes[] = {
+      {'A', 0x8260},    {'z', 0x829A},    {'7', 0x8256},    {'?', 0x8148},    {',', 0x8143},
+      {0xFF01, 0x8149}, {0x3042, 0x82A0}, {0x30F6, 0x8396}, {0x4E9C, 0x889F}, {0x7199, 0xEAA4},
+      {0x3005, 0x8158},
+      // Vendor codes (①), IBM extensions (髙), no Shift-JIS at all, controls, surrogates.
+      {0x2460, 0},      {0x9AD9, 0},      {0x3400, 0},      {0x20, 0},        {0xD800, 0}};
+  for (const auto& [unicode, code] : codes) EXPECT_EQ(DictionaryCodeOf(unicode), code) << std::hex << unicode;
+  // The gap at the end of level 1, the end of level 2, row 13, the user area.
+  for (uint16_t in : {0x8140, 0x9872, 0x989F, 0xEAA4}) EXPECT_TRUE(IsJisX0208Code(in)) << std::hex << in;
+  for (uint16_t out : {0x9873, 0xEAA5, 0x8740, 0x877F, 0xFA40, 0x41}) EXPECT_FALSE(IsJisX0208Code(out)) << std::hex << out;
 }
 
 TEST(ReferenceSet, LoadsADirectoryWithAndWithoutVariants) {

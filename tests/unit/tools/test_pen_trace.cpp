@@ -24,27 +24,22 @@ TEST(PenTrace, EvenSpacingWithBothEnds) {
     EXPECT_EQ(std::abs(s[i].x - s[i - 1].x) + std::abs(s[i].y - s[i - 1].y), 4);
 }
 
-TEST(PenTrace, OffsetAndRepeatedPixels) {
+TEST(PenTrace, OffsetRepeatedPixelsAndTaps) {
   TraceOptions o;
   o.box = 10;
   o.size = 10;
   o.left = 100;
   o.top = 50;
   o.spacing = 0.25;  // finer than a pixel: repeats are dropped
-  const auto strokes = TraceStrokes({{{0, 0}, {2, 0}}}, o);
+  const auto strokes = TraceStrokes({{{0, 0}, {2, 0}}, {{5, 5}}, {{2, 2}, {2.01, 2.01}}}, o);
+  ASSERT_EQ(strokes.size(), 3u);
   ASSERT_EQ(strokes[0].size(), 3u);
   EXPECT_EQ(strokes[0][0].x, 100);
   EXPECT_EQ(strokes[0][0].y, 50);
   EXPECT_EQ(strokes[0][2].x, 102);
-}
-
-TEST(PenTrace, TapIsTwoEqualPoints) {
-  TraceOptions o;
-  const auto strokes = TraceStrokes({{{50, 50}}, {{20, 20}, {20.1, 20.1}}}, o);
-  ASSERT_EQ(strokes.size(), 2u);
-  for (const auto& s : strokes) {
-    ASSERT_EQ(s.size(), 2u);
-    EXPECT_EQ(s[0].x, s[1].x);
+  for (size_t s = 1; s < 3; ++s) {  // a tap is two equal points
+    ASSERT_EQ(strokes[s].size(), 2u);
+    EXPECT_EQ(strokes[s][0].x, strokes[s][1].x);
   }
 }
 

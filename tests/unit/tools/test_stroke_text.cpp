@@ -48,32 +48,29 @@ TEST(StrokeText, AcceptsEitherFormOfAFullWidthSign) {
   EXPECT_EQ(out.size(), 2u);
 }
 
-TEST(StrokeText, HeaderMistakes) {
-  EXPECT_EQ(ParseError("char 817 ＋\n1,1 2,2\n"), "t.txt:1: expected a 4-digit hexadecimal Shift-JIS code after \"char\"");
-  EXPECT_EQ(ParseError("char 81ZB ＋\n1,1 2,2\n"), "t.txt:1: expected a 4-digit hexadecimal Shift-JIS code after \"char\"");
-  EXPECT_EQ(ParseError("char 817B\n1,1 2,2\n"), "t.txt:1: the character itself must follow the code");
-  EXPECT_EQ(ParseError("char 817B ×\n1,1 2,2\n"), "t.txt:1: \"×\" is not the character of code 817B");
-  EXPECT_EQ(ParseError("char 817B ＋＋\n1,1 2,2\n"), "t.txt:1: \"＋＋\" is not the character of code 817B");
-  // NEC row 13 (circled digits) is not JIS X 0208.
-  EXPECT_EQ(ParseError("char 8740 ①\n1,1 2,2\n"), "t.txt:1: code 8740 is not a JIS X 0208 character");
-}
-
-TEST(StrokeText, StrokeMistakes) {
-  EXPECT_EQ(ParseError("10,10 20,20\n"), "t.txt:1: stroke before the first \"char\" line");
-  EXPECT_EQ(ParseError("char 817B ＋\n10,10\n"), "t.txt:2: a stroke needs at least 2 points");
-  EXPECT_EQ(ParseError("char 817B ＋\n10,10 101,5\n"), "t.txt:2: point 101,5 lies outside the 0-100 box");
-  EXPECT_EQ(ParseError("char 817B ＋\n10,10 -1,5\n"), "t.txt:2: point -1,5 lies outside the 0-100 box");
-  EXPECT_EQ(ParseError("char 817B ＋\n10;10 20,20\n"), "t.txt:2: \"10;10\" is not a point x,y");
-  EXPECT_EQ(ParseError("char 817B ＋\n10,10 20,x\n"), "t.txt:2: \"20,x\" is not a point x,y");
-  EXPECT_EQ(ParseError("char 817B ＋\n10,10 20,nan\n"), "t.txt:2: \"20,nan\" is not a point x,y");
-}
-
-TEST(StrokeText, BlockMistakes) {
-  EXPECT_EQ(ParseError("char 817B ＋\nchar 819B ○\n1,1 2,2\n"), "t.txt:1: character has no stroke");
-  EXPECT_EQ(ParseError("char 817B ＋\n1,1 2,2\nchar 819B ○\n"), "t.txt:3: character has no stroke");
+TEST(StrokeText, MistakesNameTheLine) {
+  const std::string code = "t.txt:1: expected a 4-digit hexadecimal Shift-JIS code after \"char\"";
   std::string many = "char 817B ＋\n";
   for (int i = 0; i < 31; ++i) many += "1,1 2,2\n";
-  EXPECT_EQ(ParseError(many), "t.txt:32: more than 30 strokes");
+  const std::pair<std::string, std::string> cases[] = {
+      {"char 817 ＋\n1,1 2,2\n", code},
+      {"char 81ZB ＋\n1,1 2,2\n", code},
+      {"char 817B\n1,1 2,2\n", "t.txt:1: the character itself must follow the code"},
+      {"char 817B ×\n1,1 2,2\n", "t.txt:1: \"×\" is not the character of code 817B"},
+      {"char 817B ＋＋\n1,1 2,2\n", "t.txt:1: \"＋＋\" is not the character of code 817B"},
+      {"char 8740 ①\n1,1 2,2\n", "t.txt:1: code 8740 is not a JIS X 0208 character"},  // NEC row 13
+      {"10,10 20,20\n", "t.txt:1: stroke before the first \"char\" line"},
+      {"char 817B ＋\n10,10\n", "t.txt:2: a stroke needs at least 2 points"},
+      {"char 817B ＋\n10,10 101,5\n", "t.txt:2: point 101,5 lies outside the 0-100 box"},
+      {"char 817B ＋\n10,10 -1,5\n", "t.txt:2: point -1,5 lies outside the 0-100 box"},
+      {"char 817B ＋\n10;10 20,20\n", "t.txt:2: \"10;10\" is not a point x,y"},
+      {"char 817B ＋\n10,10 20,x\n", "t.txt:2: \"20,x\" is not a point x,y"},
+      {"char 817B ＋\n10,10 20,nan\n", "t.txt:2: \"20,nan\" is not a point x,y"},
+      {"char 817B ＋\nchar 819B ○\n1,1 2,2\n", "t.txt:1: character has no stroke"},
+      {"char 817B ＋\n1,1 2,2\nchar 819B ○\n", "t.txt:3: character has no stroke"},
+      {many, "t.txt:32: more than 30 strokes"},
+  };
+  for (const auto& [text, error] : cases) EXPECT_EQ(ParseError(text), error);
 }
 
 TEST(StrokeText, ReadsFilesAndReportsMissingOnes) {

@@ -28,25 +28,31 @@ void ExpectPoint(PointF p, double x, double y) {
   EXPECT_NEAR(p.y, y, 1e-9);
 }
 
-TEST(SvgPath, StraightCommandsAbsoluteAndRelative) {
+TEST(SvgPath, EquivalentFormsGiveTheSamePoints) {
+  const struct {
+    const char* path;
+    const char* same;
+  } cases[] = {
+      {"m10,20 l20,0 h20 v40 l-40,0", "M10,20 L30,20 H50 V60 L10,60"},
+      {"m5,5 10,0 0,10", "M5,5 L15,5 L15,15"},  // pairs after a move are lines
+      {"M10,10 c0,10 10,10 10,0", "M10,10 C10,20 20,20 20,10"},
+      // S after C reflects (10,10) about (20,0) into (30,-10).
+      {"M0,0 C0,10 10,10 20,0 S40,-10 40,0", "M0,0 C0,10 10,10 20,0 C30,-10 40,-10 40,0"},
+      {"M0,0 c0,10 10,10 20,0 s20,-10 20,0", "M0,0 C0,10 10,10 20,0 C30,-10 40,-10 40,0"},
+      // Without a curve before, the first control point is the current point.
+      {"M0,0 S10,10 20,0", "M0,0 C0,0 10,10 20,0"},
+      {"M0,0 Q10,10 20,0 T40,0", "M0,0 Q10,10 20,0 Q30,-10 40,0"},
+  };
+  for (const auto& c : cases) {
+    const auto p = Flatten(c.path), q = Flatten(c.same);
+    ASSERT_EQ(p.size(), 1u) << c.path;
+    ASSERT_EQ(p[0].size(), q[0].size()) << c.path;
+    for (size_t i = 0; i < p[0].size(); ++i) ExpectPoint(p[0][i], q[0][i].x, q[0][i].y);
+  }
   const auto abs = Flatten("M10,20 L30,20 H50 V60 L10,60");
-  ASSERT_EQ(abs.size(), 1u);
   ASSERT_EQ(abs[0].size(), 5u);
   ExpectPoint(abs[0][2], 50, 20);
   ExpectPoint(abs[0][3], 50, 60);
-
-  const auto rel = Flatten("m10,20 l20,0 h20 v40 l-40,0");
-  ASSERT_EQ(rel.size(), 1u);
-  ASSERT_EQ(rel[0].size(), 5u);
-  for (size_t i = 0; i < 5; ++i) ExpectPoint(rel[0][i], abs[0][i].x, abs[0][i].y);
-}
-
-TEST(SvgPath, ExtraPairsAfterMoveAreLines) {
-  const auto abs = Flatten("M0,0 10,0 10,10");
-  ASSERT_EQ(abs[0].size(), 3u);
-  ExpectPoint(abs[0][2], 10, 10);
-  const auto rel = Flatten("m5,5 10,0 0,10");  // relative lines from the move
-  ExpectPoint(rel[0][2], 15, 15);
 }
 
 TEST(SvgPath, NumberSyntax) {
@@ -72,62 +78,25 @@ TEST(SvgPath, CubicEndsOnItsEndPointAndFollowsTheCurve) {
     EXPECT_LE(std::hypot(line[i].x - line[i - 1].x, line[i].y - line[i - 1].y), 1.0 + 1e-9);
 }
 
-TEST(SvgPath, RelativeCubicIsTheSameCurve) {
-  const auto a = Flatten("M10,10 C10,20 20,20 20,10");
-  const auto r = Flatten("M10,10 c0,10 10,10 10,0");
-  ASSERT_EQ(a[0].size(), r[0].size());
-  for (size_t i = 0; i < a[0].size(); ++i) ExpectPoint(r[0][i], a[0][i].x, a[0][i].y);
-}
-
-TEST(SvgPath, SmoothCubicReflectsThePreviousControlPoint) {
-  // S after C reflects (10,10) about (20,0) into (30,-10): the same as writing C.
-  const auto s = Flatten("M0,0 C0,10 10,10 20,0 S40,-10 40,0");
-  const auto c = Flatten("M0,0 C0,10 10,10 20,0 C30,-10 40,-10 40,0");
-  ASSERT_EQ(s[0].size(), c[0].size());
-  for (size_t i = 0; i < s[0].size(); ++i) ExpectPoint(s[0][i], c[0][i].x, c[0][i].y);
-  // Relative s after relative c.
-  const auto rs = Flatten("M0,0 c0,10 10,10 20,0 s20,-10 20,0");
-  for (size_t i = 0; i < s[0].size(); ++i) ExpectPoint(rs[0][i], c[0][i].x, c[0][i].y);
-  // Without a curve before, the first control point is the current point.
-  const auto alone = Flatten("M0,0 S10,10 20,0");
-  const auto plain = Flatten("M0,0 C0,0 10,10 20,0");
-  for (size_t i = 0; i < alone[0].size(); ++i) ExpectPoint(alone[0][i], plain[0][i].x, plain[0][i].y);
-}
-
-TEST(SvgPath, QuadraticAndSmoothQuadratic) {
-  const auto t = Flatten("M0,0 Q10,10 20,0 T40,0");
-  const auto q = Flatten("M0,0 Q10,10 20,0 Q30,-10 40,0");
-  ASSERT_EQ(t[0].size(), q[0].size());
-  for (size_t i = 0; i < t[0].size(); ++i) ExpectPoint(t[0][i], q[0][i].x, q[0][i].y);
-  ExpectPoint(t[0].back(), 40, 0);
-}
-
-TEST(SvgPath, ClosePathReturnsToTheSubpathStart) {
+TEST(SvgPath, CloseReturnsToTheSubpathStartAndEachMoveStartsOne) {
   const auto p = Flatten("M10,10 L20,10 L20,20 Z l5,0");
   ASSERT_EQ(p.size(), 1u);
   ASSERT_EQ(p[0].size(), 5u);
   ExpectPoint(p[0][3], 10, 10);
   ExpectPoint(p[0][4], 15, 10);  // the next command starts from the closed point
-}
-
-TEST(SvgPath, EachMoveStartsASubpath) {
-  const auto p = Flatten("M0,0 L1,1 M5,5 l1,0 z");
-  ASSERT_EQ(p.size(), 2u);
-  ExpectPoint(p[1][0], 5, 5);
-  ExpectPoint(p[1].back(), 5, 5);
+  const auto two = Flatten("M0,0 L1,1 M5,5 l1,0 z");
+  ASSERT_EQ(two.size(), 2u);
+  ExpectPoint(two[1][0], 5, 5);
+  ExpectPoint(two[1].back(), 5, 5);
 }
 
 TEST(SvgPath, Errors) {
-  EXPECT_NE(FlattenError("M0,0 A5,5 0 0 1 10,10").find("unsupported path command 'A'"), std::string::npos);
-  EXPECT_NE(FlattenError("M0,0 L5").find("missing number"), std::string::npos);
-  EXPECT_NE(FlattenError("10,10 L5,5").find("does not start with a command"), std::string::npos);
-  EXPECT_NE(FlattenError("L5,5").find("does not start with a move"), std::string::npos);
-  EXPECT_NE(FlattenError("M0,0 Z 5").find("closepath"), std::string::npos);
-  EXPECT_NE(FlattenError("M0,0 L1e999,0").find("missing number"), std::string::npos);
-  std::vector<Polyline> out;
-  std::string error;
-  EXPECT_TRUE(FlattenSvgPath("", &out, &error));
-  EXPECT_TRUE(out.empty());
+  const std::pair<const char*, const char*> cases[] = {
+      {"M0,0 A5,5 0 0 1 10,10", "unsupported path command 'A'"}, {"M0,0 L5", "missing number"},
+      {"10,10 L5,5", "does not start with a command"},           {"L5,5", "does not start with a move"},
+      {"M0,0 Z 5", "closepath"},                                 {"M0,0 L1e999,0", "missing number"}};
+  for (const auto& [d, why] : cases) EXPECT_NE(FlattenError(d).find(why), std::string::npos) << d;
+  EXPECT_TRUE(Flatten("").empty());
 }
 
 }  // namespace
