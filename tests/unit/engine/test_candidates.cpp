@@ -2,6 +2,7 @@
 // look-alike grouping, marks, voiced marks, symbols read as letters, small forms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "candlist.h"
@@ -114,116 +115,81 @@ TEST(CandidateList, PreferredClassesMoveFrontStably) {
   EXPECT_EQ(l.Codes(), Codes({A, I, Kanji1, Kanji2}));
 }
 
-TEST(LookAlikes, MembersFollowTheBestRanked) {
-  List l({A, Zero, I, LetterO, U}, {100, 200, 300, 400, 500});
+namespace {
+
+using Rule = void (*)(KohoSlot*, const RuleContext&);
+constexpr uint16_t kMore = 0xFFFE;  // ends an expected prefix: more candidates may follow
+constexpr uint16_t kTiny = kSizeSmall | kSizeVerySmall;
+
+struct RuleCase {
+  Rule rule;
+  Codes codes;
+  std::vector<int16_t> distances;  // empty: 100, 200, ...
+  RuleContext ctx;
+  Codes expected;
+};
+
+const RuleCase kRuleCases[] = {
+    // Look-alikes follow the best ranked member, inside the mask; ： after ； for two strokes only.
+    {ApplyLookAlikeGroups, {A, Zero, I, LetterO, U}, {}, Ctx(1), {A, Zero, LetterO, Kuten, Circle, I, U}},
+    {ApplyLookAlikeGroups, {A, Zero, I}, {}, Ctx(1, 0, 0, 0, kClassDigit), {A, Zero, I}},
+    {ApplyLookAlikeGroups, {A, I}, {}, Ctx(1), {A, I}},
+    {ApplyLookAlikeGroups, {0x8147, A}, {}, Ctx(2), {0x8147, 0x8146, A}},
+    // A writing of some size is no mark; a tiny dot ranks a mark with all three inserted;
+    // a tiny circle or full-width ゜ becomes 。.
+    {ApplyMarkRules, {Kuten, Touten, A, I}, {}, Ctx(1), {A, Touten, Kuten, I}},
+    {ApplyMarkRules, {Kuten, Touten}, {}, Ctx(1), {Kuten, Touten}},
+    {ApplyMarkRules, {A, I, U, Touten}, {}, Ctx(1, kTiny), {Touten, Period, Comma, I, U, A}},
+    {ApplyMarkRules, {Circle, A}, {}, Ctx(1, kTiny), {Kuten, Period, Touten, Comma, Circle, A}},
+    {ApplyMarkRules, {Handakuten, A}, {}, Ctx(1, kTiny), {Kuten, kMore}},
+    // Half width: the position decides ゜ or 。, and the period is preferred.
+    {ApplyMarkRules, {Kuten, A}, {}, Ctx(1, 5, kHalfWidthFlag, 1), {Handakuten, kMore}},
+    {ApplyMarkRules, {Handakuten, A}, {}, Ctx(1, 5, kHalfWidthFlag, 0), {Kuten, kMore}},
+    {ApplyMarkRules, {Touten, A}, {}, Ctx(1, 5, kHalfWidthFlag, 0), {Period, kMore}},
+    // Voiced marks: small half width, り ranked (exchanged), very small full width, three strokes.
+    {ApplyVoicedMarkRules, {I, A}, {}, Ctx(2, 5, kHalfWidthFlag), {Dakuten, kMore}},
+    {ApplyVoicedMarkRules, {Dakuten, A, 0x82E8}, {}, Ctx(2), {0x82E8, A, Dakuten}},
+    {ApplyVoicedMarkRules, {Dakuten, A}, {}, Ctx(2, 5), {I, Dakuten, A}},
+    {ApplyVoicedMarkRules, {Dakuten, A}, {}, Ctx(3), {Dakuten, kMore}},
+    // A close letter wins over a symbol: ＝ against 二 at 38 / 2 = 19, not at 20; − then 一.
+    {ApplySymbolToLetterRules, {0x8181, A, Kanji2}, {1000, 1010, 1038}, Ctx(2), {Kanji2, A, 0x8181}},
+    {ApplySymbolToLetterRules, {0x8181, A, Kanji2}, {1000, 1010, 1040}, Ctx(2), {0x8181, kMore}},
+    {ApplySymbolToLetterRules, {Gesture, 0x817C, 0x88EA}, {900, 1000, 1005}, Ctx(1), {Gesture, 0x88EA, 0x817C}},
+    {ApplySymbolToLetterRules, {0x8181, Kanji2}, {1000, 1000}, Ctx(4), {0x8181, kMore}},
+    // Small forms after a large writing, before a small one; Ｃ ０ -> ｃ ｏ only where the mask allows.
+    {AddSmallForms, {A, Kanji1, I}, {}, Ctx(3), {A, SmallA, Kanji1, I, SmallI}},
+    {AddSmallForms, {A, I}, {}, Ctx(3, kSizeSmall), {SmallA, A, SmallI, I}},
+    {AddSmallForms, {0x8262, Zero}, {}, Ctx(1, 0, 0, 0, kClassCapital | kClassDigit), {0x8262, Zero}},
+    {AddSmallForms, {0x8262, Zero}, {}, Ctx(1), {0x8262, 0x8283, Zero, 0x828F}},
+};
+
+}  // namespace
+
+TEST(CandidateRules, EachRuleOnItsLists) {
+  for (size_t i = 0; i < sizeof kRuleCases / sizeof kRuleCases[0]; ++i) {
+    const RuleCase& c = kRuleCases[i];
+    List l(c.codes, c.distances);
+    c.rule(l.slot, c.ctx);
+    Codes got = l.Codes();
+    Codes expected = c.expected;
+    if (expected.back() == kMore) {
+      expected.pop_back();
+      got.resize(std::min(got.size(), expected.size()));
+    }
+    EXPECT_EQ(got, expected) << "case " << i;
+  }
+}
+
+TEST(CandidateRules, InsertedCandidatesTakeTheirLeadersDistance) {
+  List l({A, Zero, I, LetterO, U});
   ApplyLookAlikeGroups(l.slot, Ctx(1));
-  EXPECT_EQ(l.Codes(), Codes({A, Zero, LetterO, Kuten, Circle, I, U}));
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(l.slot[i].distance, 200) << i;
-
-  List digits({A, Zero, I}, {100, 200, 300});
-  ApplyLookAlikeGroups(digits.slot, Ctx(1, 0, 0, 0, kClassDigit));
-  EXPECT_EQ(digits.Codes(), Codes({A, Zero, I}));  // the others are outside the mask
-
-  List none({A, I});
-  ApplyLookAlikeGroups(none.slot, Ctx(1));
-  EXPECT_EQ(none.Codes(), Codes({A, I}));
-
-  List colon({0x8147, A});  // ； then ： after it; only for two strokes
-  ApplyLookAlikeGroups(colon.slot, Ctx(2));
-  EXPECT_EQ(colon.Codes(), Codes({0x8147, 0x8146, A}));
-}
-
-TEST(MarkRules, AWritingOfSomeSizeIsNoMark) {
-  List l({Kuten, Touten, A, I});
-  ApplyMarkRules(l.slot, Ctx(1));
-  EXPECT_EQ(l.Codes(), Codes({A, Touten, Kuten, I}));
-  List onlyMarks({Kuten, Touten});
-  ApplyMarkRules(onlyMarks.slot, Ctx(1));
-  EXPECT_EQ(onlyMarks.Codes(), Codes({Kuten, Touten}));
-}
-
-TEST(MarkRules, TinyDotRanksAMarkWithAllThreeInserted) {
-  List l({A, I, U, Touten});
-  ApplyMarkRules(l.slot, Ctx(1, kSizeSmall | kSizeVerySmall));
-  EXPECT_EQ(l.Codes(), Codes({Touten, Period, Comma, I, U, A}));
-}
-
-TEST(MarkRules, TinyCircleBecomesTheFullStop) {
-  List l({Circle, A});
-  ApplyMarkRules(l.slot, Ctx(1, kSizeSmall | kSizeVerySmall));
-  EXPECT_EQ(l.Codes(), Codes({Kuten, Period, Touten, Comma, Circle, A}));
-
-  List handakuten({Handakuten, A});  // full width: ゜ alone becomes 。
-  ApplyMarkRules(handakuten.slot, Ctx(1, kSizeSmall | kSizeVerySmall));
-  EXPECT_EQ(handakuten.slot[0].code, Kuten);
-}
-
-TEST(MarkRules, HalfWidthUsesThePositionAndPrefersThePeriod) {
-  List upper({Kuten, A});
-  ApplyMarkRules(upper.slot, Ctx(1, 5, kHalfWidthFlag, 1));
-  EXPECT_EQ(upper.slot[0].code, Handakuten);
-  List lower({Handakuten, A});
-  ApplyMarkRules(lower.slot, Ctx(1, 5, kHalfWidthFlag, 0));
-  EXPECT_EQ(lower.slot[0].code, Kuten);
-  List touten({Touten, A});
-  ApplyMarkRules(touten.slot, Ctx(1, 5, kHalfWidthFlag, 0));
-  EXPECT_EQ(touten.slot[0].code, Period);
-  EXPECT_NE(ZkIsCodeKohoNo(Comma, touten.slot), kNotRanked);
-}
-
-TEST(VoicedMarkRules, SmallHalfWidthAndFullWidth) {
-  List small({I, A});
-  ApplyVoicedMarkRules(small.slot, Ctx(2, 5, kHalfWidthFlag));
-  EXPECT_EQ(small.slot[0].code, Dakuten);
-
-  List mark({Dakuten, A, 0x82E8});  // り ranked: exchanged
-  ApplyVoicedMarkRules(mark.slot, Ctx(2));
-  EXPECT_EQ(mark.Codes(), Codes({0x82E8, A, Dakuten}));
-
-  List alone({Dakuten, A});
-  ApplyVoicedMarkRules(alone.slot, Ctx(2, 5));  // very small but full width
-  EXPECT_EQ(alone.Codes(), Codes({I, Dakuten, A}));
-
-  List three({Dakuten, A});
-  ApplyVoicedMarkRules(three.slot, Ctx(3));
-  EXPECT_EQ(three.slot[0].code, Dakuten);
-}
-
-TEST(SymbolRules, CloseLetterWins) {
-  List close({0x8181, A, Kanji2}, {1000, 1010, 1038});  // ＝ vs 二: 38 / 2 = 19
-  ApplySymbolToLetterRules(close.slot, Ctx(2));
-  EXPECT_EQ(close.Codes(), Codes({Kanji2, A, 0x8181}));
-
-  List far({0x8181, A, Kanji2}, {1000, 1010, 1040});  // 40 / 2 = 20
-  ApplySymbolToLetterRules(far.slot, Ctx(2));
-  EXPECT_EQ(far.slot[0].code, 0x8181);
-
-  List afterGesture({Gesture, 0x817C, 0x88EA}, {900, 1000, 1005});  // − then 一
-  ApplySymbolToLetterRules(afterGesture.slot, Ctx(1));
-  EXPECT_EQ(afterGesture.Codes(), Codes({Gesture, 0x88EA, 0x817C}));
-
-  List four({0x8181, Kanji2}, {1000, 1000});
-  ApplySymbolToLetterRules(four.slot, Ctx(4));
-  EXPECT_EQ(four.slot[0].code, 0x8181);
-}
-
-TEST(SmallForms, AfterWhenLargeBeforeWhenSmall) {
   List large({A, Kanji1, I});
   AddSmallForms(large.slot, Ctx(3));
-  EXPECT_EQ(large.Codes(), Codes({A, SmallA, Kanji1, I, SmallI}));
   EXPECT_EQ(large.slot[1].distance, large.slot[0].distance);
-
-  List small({A, I});
-  AddSmallForms(small.slot, Ctx(3, kSizeSmall));
-  EXPECT_EQ(small.Codes(), Codes({SmallA, A, SmallI, I}));
-
-  List letters({0x8262, Zero});  // Ｃ ０ -> ｃ ｏ, not for a mask without small letters
-  AddSmallForms(letters.slot, Ctx(1, 0, 0, 0, kClassCapital | kClassDigit));
-  EXPECT_EQ(letters.Codes(), Codes({0x8262, Zero}));
-  AddSmallForms(letters.slot, Ctx(1));
-  EXPECT_EQ(letters.Codes(), Codes({0x8262, 0x8283, Zero, 0x828F}));
-  EXPECT_EQ(SmallFormOf(0x8396), 0);
-  EXPECT_EQ(SmallFormOf(0x8350), 0x8396);  // ケ -> ヶ
+  List touten({Touten, A});  // half width prefers the period but keeps the comma
+  ApplyMarkRules(touten.slot, Ctx(1, 5, kHalfWidthFlag, 0));
+  EXPECT_NE(ZkIsCodeKohoNo(Comma, touten.slot), kNotRanked);
 }
 
 TEST(SmallForms, TableHoldsExactlyTheListedPairs) {

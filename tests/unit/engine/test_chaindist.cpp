@@ -23,55 +23,45 @@ void ExpectResult(const ChainResult& r, int pos, int shape) {
 
 }  // namespace
 
-TEST(ChainDistance, SingleSegments) {
-  ExpectResult(Chain({{1, 2, 30, -4}}, {{1, 2, 30, -4}}), 0, 0);
-  // Same vector, shifted by (3, -1): only the position differs.
-  ExpectResult(Chain({{0, 0, 10, 0}}, {{3, -1, 13, -1}}), 8, 0);
-  ExpectResult(Chain({{0, 0, 10, 0}}, {{0, 0, 0, 10}}), 20, 20);
-}
-
-TEST(ChainDistance, EmptyChainIsAbsent) {
+TEST(ChainDistance, SegmentsPiecesAndReDivision) {
+  const std::vector<KusabiSegment> along = {{0, 0, 4, 4}, {4, 4, 10, 10}};
+  const struct {
+    const char* what;
+    std::vector<KusabiSegment> a, b;
+    int pos, shape;
+  } cases[] = {
+      {"equal", {{1, 2, 30, -4}}, {{1, 2, 30, -4}}, 0, 0},
+      {"same vector shifted by (3, -1)", {{0, 0, 10, 0}}, {{3, -1, 13, -1}}, 8, 0},
+      {"turned", {{0, 0, 10, 0}}, {{0, 0, 0, 10}}, 20, 20},
+      {"one segment cut in proportional pieces", {{0, 0, 10, 10}}, along, 0, 0},
+      {"the mirror case", along, {{0, 0, 10, 10}}, 0, 0},
+      // (10, 1) * 5/11 = (4, 0) and * 6/11 = (5, 0).
+      {"pieces truncate", {{0, 0, 10, 1}}, {{0, 0, 5, 0}, {5, 0, 10, 1}}, 0, 2},
+      // (2,0) and (0,3) off; (8, 13) halves into pieces (4, 6), each 2 off (5, 5).
+      {"end points of the chain's first start and last end", {{2, 0, 10, 13}}, {{0, 0, 5, 5}, {5, 5, 10, 10}}, 5, 4},
+      {"every piece (0, 0) against a chain of points", {{0, 0, 5, 5}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 10, 0},
+      {"points against points", {{0, 0, 0, 0}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 0, 0},
+      {"zero lengths count as 1 in the re-division", {{1, 1, 1, 1}, {1, 1, 1, 1}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 8, 0},
+      // A piece of 150 wraps to -106 and is 256 off the chain segment it stands for.
+      {"pieces narrow to signed bytes", {{0, 0, 300, 0}}, {{0, 0, 150, 0}, {150, 0, 300, 0}}, 0, 512},
+      // A: right 4, up 4 (LA 8); B: right 6, up 2, up 4 (LB 12). B' = (0,0) (6,0) (6,0)
+      // (6,2) (6,6); A' = (0,0) (4,0)* (4,0) (4,1)* (4,4), * inserted: pos = 0 +
+      // |(4,4)-(6,6)| + 2|(4,0)-(6,0)| = 8; shape = 2 + 0 + 1 + 1 = 4.
+      {"re-division", {{0, 0, 4, 0}, {4, 0, 4, 4}}, {{0, 0, 6, 0}, {6, 0, 6, 2}, {6, 2, 6, 6}}, 8, 4},
+      // Reversed roles: A' keeps B's two interior vertices, each charged twice by 2.
+      {"re-division is not symmetric", {{0, 0, 6, 0}, {6, 0, 6, 2}, {6, 2, 6, 6}}, {{0, 0, 4, 0}, {4, 0, 4, 4}}, 12, 4},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ExpectResult(Chain(c.a, c.b), c.pos, c.shape);
+  }
+  // An empty chain is absent.
   const KusabiSegment s = {0, 0, 5, 5};
   ChainResult r;
   ChainDistance(&s, 0, &s, 1, &r);
   ExpectResult(r, 32767, 0);
   ChainDistance(&s, 1, &s, 0, &r);
   ExpectResult(r, 32767, 0);
-}
-
-TEST(ChainDistance, OneSegmentCutInProportionalPieces) {
-  const std::vector<KusabiSegment> along = {{0, 0, 4, 4}, {4, 4, 10, 10}};
-  ExpectResult(Chain({{0, 0, 10, 10}}, along), 0, 0);
-  ExpectResult(Chain(along, {{0, 0, 10, 10}}), 0, 0);  // the mirror case
-  // Pieces truncate: (10, 1) * 5/11 = (4, 0) and * 6/11 = (5, 0).
-  ExpectResult(Chain({{0, 0, 10, 1}}, {{0, 0, 5, 0}, {5, 0, 10, 1}}), 0, 2);
-  // The end-point terms use the chain's first start and last end: (2,0) and (0,3) off;
-  // (8, 13) halves into pieces (4, 6), each 2 off (5, 5).
-  ExpectResult(Chain({{2, 0, 10, 13}}, {{0, 0, 5, 5}, {5, 5, 10, 10}}), 5, 4);
-}
-
-TEST(ChainDistance, ZeroLengthChainsNeverDivide) {
-  // Every piece is (0, 0) against a chain of points.
-  ExpectResult(Chain({{0, 0, 5, 5}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}), 10, 0);
-  ExpectResult(Chain({{0, 0, 0, 0}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}), 0, 0);
-  // Both chains of zero-length segments: each length counts as 1 in the re-division.
-  ExpectResult(Chain({{1, 1, 1, 1}, {1, 1, 1, 1}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}), 8, 0);
-}
-
-TEST(ChainDistance, PiecesNarrowToSignedBytes) {
-  // A piece of 150 wraps to -106 and is 256 off the chain segment it stands for.
-  ExpectResult(Chain({{0, 0, 300, 0}}, {{0, 0, 150, 0}, {150, 0, 300, 0}}), 0, 512);
-}
-
-TEST(ChainRedivide, WorkedExampleIsNotSymmetric) {
-  // A: right 4, up 4 (LA 8); B: right 6, up 2, up 4 (LB 12).
-  // B' = (0,0) (6,0) (6,0) (6,2) (6,6); A' = (0,0) (4,0)* (4,0) (4,1)* (4,4), * inserted.
-  // pos = 0 + |(4,4)-(6,6)| + 2|(4,0)-(6,0)| = 8; shape = 2 + 0 + 1 + 1 = 4.
-  const std::vector<KusabiSegment> a = {{0, 0, 4, 0}, {4, 0, 4, 4}};
-  const std::vector<KusabiSegment> b = {{0, 0, 6, 0}, {6, 0, 6, 2}, {6, 2, 6, 6}};
-  ExpectResult(Chain(a, b), 8, 4);
-  // Reversed roles: A' keeps B's two interior vertices, each charged twice by 2.
-  ExpectResult(Chain(b, a), 12, 4);
 }
 
 TEST(ChainRedivide, EqualChainsAreZeroUpTo179SubSegments) {

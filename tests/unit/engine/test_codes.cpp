@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <string>
+#include <utility>
 
 #include "codes.h"
 #include "textconv.h"
@@ -32,29 +33,17 @@ TEST(CheckJisyu, RangeCornersAndOrder) {
 }
 
 TEST(SingleByte, TablesAndFirstHitWins) {
-  EXPECT_EQ(ZkSJisToAscii(0x834B), 0);  // ガ has no half-width form
-  EXPECT_EQ(ZkSJisToAscii(0x8140), 0x20);
-  EXPECT_EQ(ZkSJisToAscii(0x8260), 'A');
-  EXPECT_EQ(ZkSJisToAscii(0x829A), 'z');
-  EXPECT_EQ(ZkSJisToAscii(0x8259), 0);
-  EXPECT_EQ(ZkSJisToAscii(0x838F), 0xDC);  // ワ
-  EXPECT_EQ(ZkSJisToAscii(0x8396), 0);     // ヶ
-  EXPECT_EQ(ZkSJisToAscii(0x8198), 0);
-  EXPECT_EQ(ZkSJisToAscii(0x889F), 0);
-
-  EXPECT_EQ(ZkAsciiToSJis(0x5C), 0x818F);  // yen, not the backslash entry
-  EXPECT_EQ(ZkAsciiToSJis(0x7F), 0);
-  EXPECT_EQ(ZkAsciiToSJis(0xA0), 0);
-  EXPECT_EQ(ZkAsciiToSJis(0x1F), 0);
-  EXPECT_EQ(ZkAsciiToSJis(0xE0), 0);
-  EXPECT_EQ(ZkAsciiToSJis(0x7E), 0x8150);
-  EXPECT_EQ(ZkAsciiToSJis(0x2D), 0x815D);
-  EXPECT_EQ(ZkAsciiToSJis(0xB2), 0x8343);  // イ, not ヰ
-  EXPECT_EQ(ZkAsciiToSJis(0xB4), 0x8347);  // エ, not ヱ
-  EXPECT_EQ(ZkAsciiToSJis(0xDC), 0x838E);  // ヮ, not ワ
-  EXPECT_EQ(ZkAsciiToSJis('0'), 0x824F);
-  EXPECT_EQ(ZkAsciiToSJis('a'), 0x8281);
-  EXPECT_EQ(ZkAsciiToSJis(0xB1), 0x8341);
+  // ガ, 0x8259, ヶ, 0x8198 and 亜 have no half-width form; yen, not the backslash entry;
+  // イ, エ, ヮ rather than ヰ, ヱ, ワ for the half-width kana.
+  const std::pair<uint16_t, uint16_t> toAscii[] = {{0x834B, 0}, {0x8140, 0x20}, {0x8260, 'A'}, {0x829A, 'z'},
+                                                   {0x8259, 0},  {0x838F, 0xDC}, {0x8396, 0},   {0x8198, 0},
+                                                   {0x889F, 0}};
+  for (const auto& c : toAscii) EXPECT_EQ(ZkSJisToAscii(c.first), c.second) << std::hex << c.first;
+  const std::pair<uint16_t, uint16_t> toSjis[] = {
+      {0x5C, 0x818F}, {0x7F, 0},      {0xA0, 0},      {0x1F, 0},      {0xE0, 0},      {0x7E, 0x8150},
+      {0x2D, 0x815D}, {0xB2, 0x8343}, {0xB4, 0x8347}, {0xDC, 0x838E}, {'0', 0x824F}, {'a', 0x8281},
+      {0xB1, 0x8341}};
+  for (const auto& c : toSjis) EXPECT_EQ(ZkAsciiToSJis(c.first), c.second) << std::hex << c.first;
 
   // Every byte that has a Shift-JIS form maps back to itself.
   for (int b = 0x20; b <= 0xDF; ++b) {

@@ -27,31 +27,26 @@ TEST(TurnAngle, ReversalCountsAsZero) {
 }
 
 TEST(ZkGetLoop, MarksTurningRuns) {
-  // Three straight segments: turns of 0 make a positive run.
-  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {20, 0}, {30, 0}}})), (std::vector<int>{2, 1, 3}));
-  // Counter-clockwise square and a clockwise one.
-  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}}})), (std::vector<int>{2, 1, 1, 3}));
-  EXPECT_EQ(Marks(Shape({{{0, 0}, {0, 10}, {10, 10}, {10, 0}}})), (std::vector<int>{254, 255, 253}));
-  // A reversal (180 degrees) counts as a turn of 0, so a zigzag back and forth is a run.
-  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {0, 0}, {10, 0}}})), (std::vector<int>{2, 1, 3}));
-  // Turns of opposite signs mark nothing.
-  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}, {20, 10}}})), (std::vector<int>{0, 0, 0}));
-}
-
-TEST(ZkGetLoop, NoMarksAcrossStrokesOrForShortShapes) {
-  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}}})), (std::vector<int>{0, 0}));
-  // The same square cut by a pen-up before its last segment: no triple lies in one stroke.
-  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}}, {{0, 10}, {0, 0}}})), (std::vector<int>{0, 0, 0}));
-  KusabiPattern empty = {};
-  EXPECT_TRUE(Marks(empty).empty());
-}
-
-TEST(ZkGetLoop, RunsOfOppositeSenseDoNotChain) {
-  // Left, left, then right: the run ends where the turns change sign.
-  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 20}}})), (std::vector<int>{2, 1, 3, 0}));
-  // Left, straight, right: the straight turn counts both ways, and a negative triple
-  // that follows a positive run clears the segments it would have taken.
-  EXPECT_EQ(Marks(Shape({{{0, 0}, {10, 0}, {10, 10}, {10, 20}, {20, 20}}})), (std::vector<int>{2, 1, 0, 0}));
+  const struct {
+    const char* what;
+    KusabiPattern shape;
+    std::vector<int> marks;
+  } cases[] = {
+      {"straight: turns of 0 make a positive run", Shape({{{0, 0}, {10, 0}, {20, 0}, {30, 0}}}), {2, 1, 3}},
+      {"counter-clockwise square", Shape({{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}}}), {2, 1, 1, 3}},
+      {"clockwise", Shape({{{0, 0}, {0, 10}, {10, 10}, {10, 0}}}), {254, 255, 253}},
+      {"a reversal turns 0: a zigzag is a run", Shape({{{0, 0}, {10, 0}, {0, 0}, {10, 0}}}), {2, 1, 3}},
+      {"turns of opposite signs", Shape({{{0, 0}, {10, 0}, {10, 10}, {20, 10}}}), {0, 0, 0}},
+      {"too short", Shape({{{0, 0}, {10, 0}, {10, 10}}}), {0, 0}},
+      {"no triple in one stroke", Shape({{{0, 0}, {10, 0}, {10, 10}}, {{0, 10}, {0, 0}}}), {0, 0, 0}},
+      {"empty", KusabiPattern{}, {}},
+      {"left, left, right: the run ends at the sign change", Shape({{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 20}}}),
+       {2, 1, 3, 0}},
+      // The straight turn counts both ways, and a negative triple after a positive run
+      // clears the segments it would have taken.
+      {"left, straight, right", Shape({{{0, 0}, {10, 0}, {10, 10}, {10, 20}, {20, 20}}}), {2, 1, 0, 0}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Marks(c.shape), c.marks) << c.what;
 }
 
 namespace {

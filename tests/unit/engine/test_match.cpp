@@ -41,34 +41,17 @@ class SearchTest : public ::testing::Test {
 
 }  // namespace
 
-TEST(SearchWindows, StrokeRanges) {
-  EXPECT_EQ(FirstSearchGroup(0), 0);
-  EXPECT_EQ(FirstSearchGroup(1), 0);   // 1 and 2 strokes: patterns of 1..21
-  EXPECT_EQ(FirstSearchGroup(2), 0);
-  EXPECT_EQ(FirstSearchGroup(3), 1);   // 2..21
-  EXPECT_EQ(FirstSearchGroup(17), 15); // n - 1
-  EXPECT_EQ(FirstSearchGroup(18), 15); // n - 2 from 18 strokes
-  EXPECT_EQ(FirstSearchGroup(20), 17); // 18..21
-  EXPECT_EQ(FirstSearchGroup(22), 19);
-  EXPECT_EQ(FirstSearchGroup(23), 20); // only 21
-  EXPECT_EQ(FirstSearchGroup(30), 20);
-}
-
-TEST(SearchWindows, PatternsOfAtMostTwoJoinsMoreOrAQuarter) {
-  // Writing strokes -> last group searched (group k holds patterns of k + 1 strokes).
-  const struct { int strokes, lastGroup; } cases[] = {
-      {1, 2},    // 1..3 strokes
-      {2, 3},    // 1..4
-      {7, 8},    // 6..9
-      {8, 9},    // 7..10: a quarter is still 2 joins
-      {12, 14},  // 11..15: 3 joins
-      {16, 19},  // 15..20: 4 joins
-      {19, 20},  // up to the last group
-      {30, 20},
+TEST(SearchWindows, StrokeRangesOfAtMostTwoJoinsMoreOrAQuarter) {
+  // Writing strokes -> groups searched (group k holds patterns of k + 1 strokes): from
+  // n - 1 (n - 2 from 18 strokes), up to two joins more or a quarter.
+  const struct { int strokes, firstGroup, lastGroup; } cases[] = {
+      {0, 0, 1},    {1, 0, 2},    {2, 0, 3},    {3, 1, 4},    {7, 5, 8},    {8, 6, 9},   {12, 10, 14},
+      {16, 14, 19}, {17, 15, 20}, {18, 15, 20}, {19, 16, 20}, {20, 17, 20}, {22, 19, 20}, {23, 20, 20},
+      {30, 20, 20},
   };
   for (const auto& c : cases) {
+    EXPECT_EQ(FirstSearchGroup(c.strokes), c.firstGroup) << c.strokes << " strokes";
     EXPECT_EQ(LastSearchGroup(c.strokes), c.lastGroup) << c.strokes << " strokes";
-    EXPECT_LE(FirstSearchGroup(c.strokes), LastSearchGroup(c.strokes)) << c.strokes << " strokes";
   }
 }
 

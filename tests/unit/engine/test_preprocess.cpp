@@ -129,11 +129,8 @@ TEST(Normalise, CentroidSpreadAndUpwardY) {
 
   out = Normalise({{{-1, 3}, {-2, 3}}}, &n);
   EXPECT_EQ(n.cx, -1);  // -3 / 2 truncates toward zero
-}
-
-TEST(Normalise, SinglePointAndNoPoints) {
-  NormState n{};
-  auto out = Normalise({{{1234, -77}}}, &n);
+  // A single point and no points.
+  out = Normalise({{{1234, -77}}}, &n);
   EXPECT_EQ(out[0], PenStroke({{0, 0}}));
   EXPECT_EQ(n.spread, 1);
   out = Normalise({{}}, &n);
@@ -215,78 +212,46 @@ TEST_F(FeaturePasses, TurnPointsStopAt88AndAtThirtyStrokes) {
   EXPECT_EQ(out.strokes, kMaxStrokes);
 }
 
-TEST_F(FeaturePasses, ThinningDropsClosePointsAndSwitchesToSmallThreshold) {
-  // A long stroke keeps the large threshold 52: the point 5 units on (25 < 52) goes.
-  PenStrokes strokes = {{{0, 0}, {5, 0}, {40, 0}}};
-  SetStream(strokes);
-  FeatureList out;
-  ThinFeaturePoints(stream_.data(), List(strokes), &out, 20, 52);
-  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {40, 0}}));
-
-  // A short first stroke (25 + 36 < 104) switches to 20 for the rest: 5 units
-  // (25 > 20) now stay in the second stroke.
-  strokes = {{{0, 0}, {5, 0}, {11, 0}}, {{0, 10}, {5, 10}, {40, 10}}};
-  SetStream(strokes);
-  ThinFeaturePoints(stream_.data(), List(strokes), &out, 20, 52);
-  const auto pts = Points(out);
-  EXPECT_EQ(pts[0], PenStroke({{0, 0}, {5, 0}, {11, 0}}));
-  EXPECT_EQ(pts[1], PenStroke({{0, 10}, {5, 10}, {40, 10}}));
-
-  // A stroke whose points all lie within the small threshold keeps its two ends.
-  strokes = {{{0, 0}, {1, 0}, {2, 1}}};
-  SetStream(strokes);
-  ThinFeaturePoints(stream_.data(), List(strokes), &out, 20, 52);
-  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {2, 1}}));
-}
-
-TEST_F(FeaturePasses, ThinningKeepsASharpHook) {
-  // A long stroke (large threshold 52) ending in a tight hook of 6-unit steps. At
-  // (62,-4) the two turns are 135 degrees each the same way (sum > 200), so the
-  // skipped point before it, (66,0), comes back and both stay.
-  const PenStrokes strokes = {{{0, 0}, {60, 0}, {66, 0}, {62, -4}, {62, 2}, {62, 40}}};
-  SetStream(strokes);
-  FeatureList out;
-  ThinFeaturePoints(stream_.data(), List(strokes), &out, 20, 52);
-  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {60, 0}, {66, 0}, {62, -4}, {62, 40}}));
-
-  // The same distances without the reversal: the close points go.
-  const PenStrokes straight = {{{0, 0}, {60, 0}, {66, 0}, {70, 4}, {70, 10}, {70, 48}}};
-  SetStream(straight);
-  ThinFeaturePoints(stream_.data(), List(straight), &out, 20, 52);
-  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {60, 0}, {70, 4}, {70, 48}}));
-}
-
-TEST_F(FeaturePasses, StraightRunsMergeUpToTheAngle) {
-  // Direction 0 then 48 degrees (90, 100) merges at 48; 49 degrees (87, 100) does not.
-  PenStrokes strokes = {{{0, 0}, {100, 0}, {190, 100}}};
-  SetStream(strokes);
-  FeatureList out;
-  MergeStraightRuns(stream_.data(), List(strokes), &out, 48);
-  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {190, 100}}));
-  strokes = {{{0, 0}, {100, 0}, {187, 100}}};
-  SetStream(strokes);
-  MergeStraightRuns(stream_.data(), List(strokes), &out, 48);
-  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {100, 0}, {187, 100}}));
-}
-
-TEST_F(FeaturePasses, MergedRunTakesItsNewDirection) {
-  // After (0,0)-(100,0)-(200,60) merges, v is (200,60) at 17 degrees, so a step at
-  // 60 degrees (a turn of 43) merges as well although it turns 60 from the first.
-  const PenStrokes strokes = {{{0, 0}, {100, 0}, {200, 60}, {258, 160}}};
-  SetStream(strokes);
-  FeatureList out;
-  MergeStraightRuns(stream_.data(), List(strokes), &out, 48);
-  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {258, 160}}));
-}
-
-TEST_F(FeaturePasses, SameQuadrantNeedsBothComponentsNonZero) {
-  PenStrokes strokes = {{{0, 0}, {10, 10}, {30, 12}, {40, 12}, {50, 20}}};
-  SetStream(strokes);
-  FeatureList out;
-  MergeSameQuadrant(stream_.data(), List(strokes), &out);
-  // (20,2) follows (10,10): merged; (10,0) has a zero component: kept; (10,8)
-  // follows v = (10,0): kept.
-  EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {30, 12}, {40, 12}, {50, 20}}));
+TEST_F(FeaturePasses, ThinningAndMergingOnTheirCases) {
+  enum Pass { kThin, kStraight, kQuadrant };
+  const struct {
+    const char* what;
+    Pass pass;
+    PenStrokes in;
+    std::vector<PenStroke> out;
+  } cases[] = {
+      // A long stroke keeps the large threshold 52: the point 5 units on (25 < 52) goes.
+      {"large threshold", kThin, {{{0, 0}, {5, 0}, {40, 0}}}, {{{0, 0}, {40, 0}}}},
+      // A short first stroke (25 + 36 < 104) switches to 20 for the rest: 5 units (25 > 20) stay.
+      {"switch to the small threshold", kThin, {{{0, 0}, {5, 0}, {11, 0}}, {{0, 10}, {5, 10}, {40, 10}}},
+       {{{0, 0}, {5, 0}, {11, 0}}, {{0, 10}, {5, 10}, {40, 10}}}},
+      {"all within the threshold: the ends stay", kThin, {{{0, 0}, {1, 0}, {2, 1}}}, {{{0, 0}, {2, 1}}}},
+      // A tight hook of 6-unit steps: at (62,-4) the two turns are 135 degrees the same way
+      // (sum > 200), so the skipped (66,0) comes back and both stay.
+      {"a sharp hook", kThin, {{{0, 0}, {60, 0}, {66, 0}, {62, -4}, {62, 2}, {62, 40}}},
+       {{{0, 0}, {60, 0}, {66, 0}, {62, -4}, {62, 40}}}},
+      {"the same distances without the reversal", kThin, {{{0, 0}, {60, 0}, {66, 0}, {70, 4}, {70, 10}, {70, 48}}},
+       {{{0, 0}, {60, 0}, {70, 4}, {70, 48}}}},
+      // Direction 0 then 48 degrees merges; 49 does not.
+      {"48 degrees", kStraight, {{{0, 0}, {100, 0}, {190, 100}}}, {{{0, 0}, {190, 100}}}},
+      {"49 degrees", kStraight, {{{0, 0}, {100, 0}, {187, 100}}}, {{{0, 0}, {100, 0}, {187, 100}}}},
+      // After the first merge v is (200,60) at 17 degrees, so a step at 60 degrees (a turn
+      // of 43) merges as well although it turns 60 from the first.
+      {"a merged run takes its new direction", kStraight, {{{0, 0}, {100, 0}, {200, 60}, {258, 160}}},
+       {{{0, 0}, {258, 160}}}},
+      // (20,2) follows (10,10): merged; (10,0) has a zero component: kept; (10,8) follows
+      // v = (10,0): kept.
+      {"same quadrant needs both components", kQuadrant, {{{0, 0}, {10, 10}, {30, 12}, {40, 12}, {50, 20}}},
+       {{{0, 0}, {30, 12}, {40, 12}, {50, 20}}}},
+  };
+  for (const auto& c : cases) {
+    SetStream(c.in);
+    FeatureList out;
+    if (c.pass == kThin) ThinFeaturePoints(stream_.data(), List(c.in), &out, 20, 52);
+    if (c.pass == kStraight) MergeStraightRuns(stream_.data(), List(c.in), &out, 48);
+    if (c.pass == kQuadrant) MergeSameQuadrant(stream_.data(), List(c.in), &out);
+    EXPECT_EQ(Points(out), c.out) << c.what;
+  }
 }
 
 TEST_F(FeaturePasses, HighPointIsTheFarthestAboveThreshold) {
@@ -303,25 +268,20 @@ TEST_F(FeaturePasses, HighPointIsTheFarthestAboveThreshold) {
   EXPECT_EQ(Points(out)[0], PenStroke({{0, 0}, {50, 0}}));  // not above the threshold
 }
 
-TEST(Kusabi, StraightStrokeIsOneSegment) {
-  const auto p = Extract({PenLine(10, 50, 200, 60)});
+TEST(Kusabi, StraightStrokeVStrokeAndTaps) {
+  auto p = Extract({PenLine(10, 50, 200, 60)});
   EXPECT_EQ(p.strokes, 1);
   ASSERT_EQ(p.segments, 1);
   EXPECT_LT(p.segment[0].x0, 0);
   EXPECT_GT(p.segment[0].x1, 0);
-}
-
-TEST(Kusabi, VStrokeKeepsItsLowestPoint) {
-  const auto p = Extract({PenPath({{0, 0}, {50, 120}, {100, 0}})});
+  // A V keeps its lowest point (y up: the bottom is the lowest value).
+  p = Extract({PenPath({{0, 0}, {50, 120}, {100, 0}})});
   ASSERT_EQ(p.segments, 2);
   EXPECT_EQ(p.segment[0].x1, p.segment[1].x0);
   EXPECT_EQ(p.segment[0].y1, p.segment[1].y0);
-  EXPECT_LT(p.segment[0].y1, p.segment[0].y0);  // y up: the bottom is the lowest value
+  EXPECT_LT(p.segment[0].y1, p.segment[0].y0);
   EXPECT_LT(p.segment[0].y1, p.segment[1].y1);
-}
-
-TEST(Kusabi, AllTapsGiveNothing) {
-  const auto p = Extract({{{5, 5}}, {{40, 40}}, {{80, 10}}});
+  p = Extract({{{5, 5}}, {{40, 40}}, {{80, 10}}});  // all taps give nothing
   EXPECT_EQ(p.strokes, 0);
   EXPECT_EQ(p.segments, 0);
 }

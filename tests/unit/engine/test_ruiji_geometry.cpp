@@ -45,32 +45,36 @@ TEST(RuijiConnectTX, HorizontalAndVerticalLinesMeetExactly) {
   EXPECT_EQ(p.y, 0);
 }
 
-TEST(RuijiConnectTX, ParallelLinesGive29) {
-  EXPECT_EQ(TX({0, 0}, {40, 0}, {0, 5}, {40, 5}), kCrossNone);
-  EXPECT_EQ(TX({0, 0}, {0, 40}, {5, 0}, {5, 40}), kCrossNone);
-  EXPECT_EQ(TX({0, 0}, {10, 10}, {0, 5}, {20, 25}), kCrossNone);
-  EXPECT_EQ(TX({0, 0}, {10, 10}, {0, 0}, {20, 20}), kCrossNone);  // even on one line
-}
-
-TEST(RuijiConnectTX, ToleranceSevenWhenThePointLiesInBothSegments) {
-  // P = (20, 0) lies in both boxes: B's start counts as on A up to 7 units away.
-  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, -7}, {20, 40}), kCrossBStartsOnA);
-  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, -8}, {20, 40}), kCrossBoth);
-  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 40}, {20, -7}), kCrossBEndsOnA);
-  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 40}, {20, -8}), kCrossBoth);
-}
-
-TEST(RuijiConnectTX, ToleranceFourteenWhenThePointLiesOutsideOne) {
-  // P = (20, 0) is outside B's box: B's start may stop 14 units short of A.
-  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 14}, {20, 40}), kCrossBStartsOnA);
-  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 15}, {20, 40}), kCrossNone);
-  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, 40}, {20, 14}), kCrossBEndsOnA);
-  // P = (20, 0) outside A's box, inside B's: A's start or end near B.
-  EXPECT_EQ(TX({34, 0}, {60, 0}, {20, -20}, {20, 20}), kCrossAStartsOnB);
-  EXPECT_EQ(TX({35, 0}, {60, 0}, {20, -20}, {20, 20}), kCrossNone);
-  EXPECT_EQ(TX({60, 0}, {34, 0}, {20, -20}, {20, 20}), kCrossAEndsOnB);
-  // Outside both boxes nothing meets, however near.
-  EXPECT_EQ(TX({21, 0}, {60, 0}, {20, 1}, {20, 20}), kCrossNone);
+TEST(RuijiConnectTX, ClassesAndTolerances) {
+  const struct {
+    RuijiPoint a0, a1, b0, b1;
+    int expected;
+  } cases[] = {
+      // Parallel lines give 29, even on one line.
+      {{0, 0}, {40, 0}, {0, 5}, {40, 5}, kCrossNone},
+      {{0, 0}, {0, 40}, {5, 0}, {5, 40}, kCrossNone},
+      {{0, 0}, {10, 10}, {0, 5}, {20, 25}, kCrossNone},
+      {{0, 0}, {10, 10}, {0, 0}, {20, 20}, kCrossNone},
+      // P = (20, 0) in both boxes: B's start or end counts as on A up to 7 units away.
+      {{0, 0}, {40, 0}, {20, -7}, {20, 40}, kCrossBStartsOnA},
+      {{0, 0}, {40, 0}, {20, -8}, {20, 40}, kCrossBoth},
+      {{0, 0}, {40, 0}, {20, 40}, {20, -7}, kCrossBEndsOnA},
+      {{0, 0}, {40, 0}, {20, 40}, {20, -8}, kCrossBoth},
+      // P outside B's box: B's start or end may stop 14 units short of A.
+      {{0, 0}, {40, 0}, {20, 14}, {20, 40}, kCrossBStartsOnA},
+      {{0, 0}, {40, 0}, {20, 15}, {20, 40}, kCrossNone},
+      {{0, 0}, {40, 0}, {20, 40}, {20, 14}, kCrossBEndsOnA},
+      // P outside A's box, inside B's: A's start or end near B.
+      {{34, 0}, {60, 0}, {20, -20}, {20, 20}, kCrossAStartsOnB},
+      {{35, 0}, {60, 0}, {20, -20}, {20, 20}, kCrossNone},
+      {{60, 0}, {34, 0}, {20, -20}, {20, 20}, kCrossAEndsOnB},
+      // Outside both boxes nothing meets, however near.
+      {{21, 0}, {60, 0}, {20, 1}, {20, 20}, kCrossNone},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(TX(c.a0, c.a1, c.b0, c.b1), c.expected)
+        << "(" << c.a0.x << "," << c.a0.y << ")-(" << c.a1.x << "," << c.a1.y << ") against (" << c.b0.x << ","
+        << c.b0.y << ")-(" << c.b1.x << "," << c.b1.y << ")";
 }
 
 TEST(RuijiConnectTX, SlantedIntersectionRoundsHalfAwayFromZero) {
@@ -89,41 +93,31 @@ TEST(RuijiConnectTX, SlantedIntersectionRoundsHalfAwayFromZero) {
   EXPECT_EQ(p.y, 3);
 }
 
-TEST(RuijiPointIti, StrictlyOppositeSides) {
-  // Horizontal line y = 0.
-  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 0}, {3, 1}, {50, -1}), 1);
-  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 0}, {3, 0}, {50, -1}), 0);  // on the line
-  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 0}, {3, 2}, {50, 1}), 0);
-  // Vertical line x = 5.
-  EXPECT_EQ(ZkCheckPointIti({5, 0}, {5, 10}, {4, 100}, {6, -100}), 1);
-  EXPECT_EQ(ZkCheckPointIti({5, 0}, {5, 10}, {5, 100}, {6, -100}), 0);
-  // Slanted: y = x.
-  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 10}, {0, 5}, {5, 0}), 1);
-  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 10}, {0, 5}, {-5, 0}), 0);
-}
-
-TEST(RuijiPointIti, LineHeightIsRoundedHalfAwayFromZero) {
-  // y = x/2 at x = 1 is 0.5 -> 1: the point (1, 1) lies on the line, not above it.
-  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 5}, {1, 1}, {4, -5}), 0);
-  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 5}, {1, 2}, {4, -5}), 1);
-  // At x = -1 it is -0.5 -> -1.
-  EXPECT_EQ(ZkCheckPointIti({0, 0}, {10, 5}, {-1, -1}, {4, 5}), 0);
-}
-
-TEST(RuijiPointUe, AboveTheLine) {
-  // Not above the lower end: never above.
-  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 20}, {100, 0}), 0);
-  // Horizontal line.
-  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 0}, {50, 1}), 1);
-  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 0}, {50, 0}), 0);
-  // Vertical line: never.
-  EXPECT_EQ(ZkCheckPointUe({0, 0}, {0, 10}, {-5, 50}), 0);
-  // Slanted y = x: (2, 3) above, (5, 4) below, (5, 5) on it.
-  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 10}, {2, 3}), 1);
-  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 10}, {5, 4}), 0);
-  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 10}, {5, 5}), 0);
-  // y = x/2 at x = 1 rounds to 1, so (1, 1) is not above.
-  EXPECT_EQ(ZkCheckPointUe({0, 0}, {10, 5}, {1, 1}), 0);
+TEST(RuijiPointTests, SidesOfALineAndAboveIt) {
+  // Iti: p and q strictly on opposite sides of the line through a, b; the line's height
+  // is rounded half away from zero (y = x/2 at x = 1 is 1, at x = -1 is -1).
+  const struct {
+    RuijiPoint a, b, p, q;
+    int opposite;
+  } sides[] = {
+      {{0, 0}, {10, 0}, {3, 1}, {50, -1}, 1},   {{0, 0}, {10, 0}, {3, 0}, {50, -1}, 0},
+      {{0, 0}, {10, 0}, {3, 2}, {50, 1}, 0},    {{5, 0}, {5, 10}, {4, 100}, {6, -100}, 1},
+      {{5, 0}, {5, 10}, {5, 100}, {6, -100}, 0}, {{0, 0}, {10, 10}, {0, 5}, {5, 0}, 1},
+      {{0, 0}, {10, 10}, {0, 5}, {-5, 0}, 0},   {{0, 0}, {10, 5}, {1, 1}, {4, -5}, 0},
+      {{0, 0}, {10, 5}, {1, 2}, {4, -5}, 1},    {{0, 0}, {10, 5}, {-1, -1}, {4, 5}, 0},
+  };
+  for (const auto& c : sides)
+    EXPECT_EQ(ZkCheckPointIti(c.a, c.b, c.p, c.q), c.opposite) << c.p.x << "," << c.p.y << " " << c.q.x << "," << c.q.y;
+  // Ue: p above the line; never beside its lower end or a vertical line.
+  const struct {
+    RuijiPoint a, b, p;
+    int above;
+  } above[] = {
+      {{0, 0}, {10, 20}, {100, 0}, 0}, {{0, 0}, {10, 0}, {50, 1}, 1},  {{0, 0}, {10, 0}, {50, 0}, 0},
+      {{0, 0}, {0, 10}, {-5, 50}, 0},  {{0, 0}, {10, 10}, {2, 3}, 1},  {{0, 0}, {10, 10}, {5, 4}, 0},
+      {{0, 0}, {10, 10}, {5, 5}, 0},   {{0, 0}, {10, 5}, {1, 1}, 0},
+  };
+  for (const auto& c : above) EXPECT_EQ(ZkCheckPointUe(c.a, c.b, c.p), c.above) << c.p.x << "," << c.p.y;
 }
 
 TEST(RuijiRoundDivide, HalvesGoAwayFromZero) {
