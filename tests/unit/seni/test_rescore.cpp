@@ -58,7 +58,9 @@ TEST_F(SeniRescore, RowsReadAsTheTransitionsSuggest) {
   for (auto c : cases) {
     EXPECT_EQ(Run(&c.row), kSeniDone) << c.read;
     EXPECT_EQ(FirstChoices(c.row), c.read);
-    if (c.firstSelected >= 0) EXPECT_EQ(c.row[0].selected, c.firstSelected) << c.read;
+    if (c.firstSelected >= 0) {
+      EXPECT_EQ(c.row[0].selected, c.firstSelected) << c.read;
+    }
   }
 }
 
