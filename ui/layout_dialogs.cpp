@@ -21,25 +21,10 @@ constexpr int kWidthSamples = 3;
 constexpr int kSampleWidth = 60;
 constexpr int kSampleHeight = 18;
 
-GtkWidget* Add(GtkWidget* top, GtkWidget* widget, const char* name) {
-  HookupObject(top, widget, name);
-  gtk_widget_show(widget);
-  return widget;
-}
-
-GtkWidget* ModalPopup(const char* title) {
-  GtkWidget* window = gtk_window_new(GTK_WINDOW_POPUP);
-  gtk_window_set_title(GTK_WINDOW(window), title);
-  gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
-  gtk_window_set_modal(GTK_WINDOW(window), TRUE);
-  gtk_window_set_policy(GTK_WINDOW(window), FALSE, FALSE, FALSE);
-  return window;
-}
-
 // A face key (EUC-JP face) whose press and release only change its look.
 GtkWidget* FaceKey(GtkWidget* top, const char* name, const char* face, const char* pressed,
                    int width, int height, GCallback clicked, int code) {
-  GtkWidget* key = Add(top, button_basedisp(kFaceNewButton, nullptr, face), name);
+  GtkWidget* key = AddNamed(top, button_basedisp(kFaceNewButton, nullptr, face), name);
   gtk_widget_set_size_request(key, width, height);
   g_signal_connect(key, "clicked", clicked, GINT_TO_POINTER(code));
   g_signal_connect(key, "button_press_event", G_CALLBACK(on_button_event),
@@ -51,7 +36,7 @@ GtkWidget* FaceKey(GtkWidget* top, const char* name, const char* face, const cha
 
 // A key of the options dialog whose press and release go to Optn_Click as well.
 GtkWidget* OptionKey(GtkWidget* top, const char* name, const char* face, int code) {
-  GtkWidget* key = Add(top, button_basedisp(kFaceNewButton, nullptr, face), name);
+  GtkWidget* key = AddNamed(top, button_basedisp(kFaceNewButton, nullptr, face), name);
   gtk_widget_set_size_request(key, 100, 25);
   g_signal_connect(key, "clicked", G_CALLBACK(on_Option_clicked), GINT_TO_POINTER(code));
   g_signal_connect(key, "button_press_event", G_CALLBACK(on_Optn_button_event),
@@ -64,10 +49,10 @@ GtkWidget* OptionKey(GtkWidget* top, const char* name, const char* face, int cod
 // A table of radio buttons (column 0) beside sample areas (column 1).
 GtkWidget* SampleTable(GtkWidget* top, const char* tableName, int rows, const char* const* radios,
                        const char* const* areas, const int* codes, int firstSlot, int firstArea) {
-  GtkWidget* table = Add(top, gtk_table_new(rows, 2, FALSE), tableName);
+  GtkWidget* table = AddNamed(top, gtk_table_new(rows, 2, FALSE), tableName);
   GSList* group = nullptr;
   for (int i = 0; i < rows; ++i) {
-    GtkWidget* radio = Add(top, gtk_radio_button_new(group), radios[i]);
+    GtkWidget* radio = AddNamed(top, gtk_radio_button_new(group), radios[i]);
     group = gtk_radio_button_get_group(GTK_RADIO_BUTTON(radio));
     gtk_widget_set_can_focus(radio, FALSE);
     gtk_widget_set_size_request(radio, -1, 16);
@@ -75,7 +60,7 @@ GtkWidget* SampleTable(GtkWidget* top, const char* tableName, int rows, const ch
     gtk_table_attach(GTK_TABLE(table), radio, 0, 1, i, i + 1, GTK_FILL, GTK_FILL, 0, 0);
     Optn_wid[firstSlot + i] = radio;
 
-    GtkWidget* area = Add(top, gtk_drawing_area_new(), areas[i]);
+    GtkWidget* area = AddNamed(top, gtk_drawing_area_new(), areas[i]);
     gtk_widget_set_size_request(area, kSampleWidth, kSampleHeight);
     gtk_widget_set_style(area, WinStyle[0]);
     // The samples live in their own windows: each expose redraws them.
@@ -87,9 +72,9 @@ GtkWidget* SampleTable(GtkWidget* top, const char* tableName, int rows, const ch
 }
 
 GtkWidget* PenFrame(GtkWidget* top) {
-  GtkWidget* frame = Add(top, gtk_frame_new(Msg("ペンタイプ")), "Frame421");
+  GtkWidget* frame = AddNamed(top, gtk_frame_new(Msg("ペンタイプ")), "Frame421");
   gtk_container_set_border_width(GTK_CONTAINER(frame), 2);
-  GtkWidget* row = Add(top, gtk_hbox_new(FALSE, 3), "Hbox431");
+  GtkWidget* row = AddNamed(top, gtk_hbox_new(FALSE, 3), "Hbox431");
   gtk_container_add(GTK_CONTAINER(frame), row);
 
   static const char* const kColorRadios[] = {"Pcolor1", "Pcolor2", "Pcolor3",
@@ -97,7 +82,7 @@ GtkWidget* PenFrame(GtkWidget* top) {
   static const char* const kColorAreas[] = {"Draw461", "Draw462", "Draw463",
                                             "Draw464", "Draw465", "Draw466"};
   static const int kColorCodes[] = {0, 1, 2, 3, 4, 5};
-  GtkWidget* colors = Add(top, gtk_frame_new(Msg("色")), "Frame441");
+  GtkWidget* colors = AddNamed(top, gtk_frame_new(Msg("色")), "Frame441");
   gtk_container_add(GTK_CONTAINER(colors), SampleTable(top, "Table451", kColorSamples, kColorRadios,
                                                        kColorAreas, kColorCodes, 12, 0));
   gtk_box_pack_start(GTK_BOX(row), colors, FALSE, FALSE, 0);
@@ -105,7 +90,7 @@ GtkWidget* PenFrame(GtkWidget* top) {
   static const char* const kWidthRadios[] = {"Pborder1", "Pborder2", "Pborder3"};
   static const char* const kWidthAreas[] = {"Draw467", "Draw468", "Draw469"};
   static const int kWidthCodes[] = {11, 13, 15};
-  GtkWidget* widths = Add(top, gtk_frame_new(Msg("太")), "Frame442");
+  GtkWidget* widths = AddNamed(top, gtk_frame_new(Msg("太")), "Frame442");
   gtk_container_add(GTK_CONTAINER(widths), SampleTable(top, "Table452", kWidthSamples, kWidthRadios,
                                                        kWidthAreas, kWidthCodes, 18, 6));
   gtk_box_pack_start(GTK_BOX(row), widths, FALSE, FALSE, 0);
@@ -114,8 +99,8 @@ GtkWidget* PenFrame(GtkWidget* top) {
 
 GtkWidget* TopicColumn(GtkWidget* top, const char* frameName, const char* columnName, int first,
                        int last) {
-  GtkWidget* frame = Add(top, gtk_frame_new(nullptr), frameName);
-  GtkWidget* column = Add(top, gtk_vbutton_box_new(), columnName);
+  GtkWidget* frame = AddNamed(top, gtk_frame_new(nullptr), frameName);
+  GtkWidget* column = AddNamed(top, gtk_vbutton_box_new(), columnName);
   gtk_button_box_set_layout(GTK_BUTTON_BOX(column), GTK_BUTTONBOX_START);
   gtk_box_set_spacing(GTK_BOX(column), 5);
   gtk_container_set_border_width(GTK_CONTAINER(column), 5);
@@ -134,14 +119,14 @@ GtkWidget* TopicColumn(GtkWidget* top, const char* frameName, const char* column
 }  // namespace
 
 GtkWidget* create_Option(const char* pause_face, const char* margin_face, const char* seni_face) {
-  GtkWidget* top = ModalPopup("Option");
+  GtkWidget* top = ModalPopupWindow("Option");
   g_signal_connect(top, "expose_event", G_CALLBACK(on_Option_expose_event), nullptr);
-  GtkWidget* rows = Add(top, gtk_vbox_new(FALSE, 3), "Vbox411");
+  GtkWidget* rows = AddNamed(top, gtk_vbox_new(FALSE, 3), "Vbox411");
   gtk_container_set_border_width(GTK_CONTAINER(rows), 3);
   gtk_container_add(GTK_CONTAINER(top), rows);
   gtk_box_pack_start(GTK_BOX(rows), PenFrame(top), FALSE, FALSE, 0);
 
-  GtkWidget* table = Add(top, gtk_table_new(3, 2, FALSE), "Table421");
+  GtkWidget* table = AddNamed(top, gtk_table_new(3, 2, FALSE), "Table421");
   gtk_table_set_row_spacings(GTK_TABLE(table), 3);
   gtk_table_set_col_spacings(GTK_TABLE(table), 3);
   gtk_box_pack_start(GTK_BOX(rows), table, FALSE, FALSE, 0);
@@ -156,7 +141,7 @@ GtkWidget* create_Option(const char* pause_face, const char* margin_face, const 
   Optn_wid[11] = OptionKey(top, "Option4", seni_face, kOptSeni);
   gtk_table_attach(GTK_TABLE(table), Optn_wid[11], 1, 2, 1, 2, keep, keep, 0, 0);
 
-  GtkWidget* answers = Add(top, gtk_hbox_new(FALSE, 5), "Hbox432");
+  GtkWidget* answers = AddNamed(top, gtk_hbox_new(FALSE, 5), "Hbox432");
   gtk_box_pack_start(GTK_BOX(answers),
                      FaceKey(top, "Option5", MsgEuc("59;23:18:OK"), MsgEuc("60;23:18:OK"), 60, 25,
                              G_CALLBACK(on_Option_clicked), kOptOk),
@@ -170,20 +155,20 @@ GtkWidget* create_Option(const char* pause_face, const char* margin_face, const 
 }
 
 GtkWidget* create_Help() {
-  GtkWidget* top = ModalPopup("Help");
+  GtkWidget* top = ModalPopupWindow("Help");
   gtk_container_set_border_width(GTK_CONTAINER(top), 3);
-  GtkWidget* rows = Add(top, gtk_vbox_new(FALSE, 0), "Vbox711");
+  GtkWidget* rows = AddNamed(top, gtk_vbox_new(FALSE, 0), "Vbox711");
   gtk_container_add(GTK_CONTAINER(top), rows);
-  GtkWidget* head = Add(top, gtk_hbox_new(FALSE, 0), "Hbox721");
+  GtkWidget* head = AddNamed(top, gtk_hbox_new(FALSE, 0), "Hbox721");
   gtk_box_pack_start(GTK_BOX(rows), head, FALSE, FALSE, 0);
-  GtkWidget* title = Add(top, gtk_label_new(Msg("文字認識ヘルプ")), "Label731");
+  GtkWidget* title = AddNamed(top, gtk_label_new(Msg("文字認識ヘルプ")), "Label731");
   gtk_widget_set_size_request(title, 227, -1);
   gtk_box_pack_start(GTK_BOX(head), title, FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(head),
                      FaceKey(top, "Hclose", MsgEuc("59;10:17:閉じる"), MsgEuc("60;10:17:閉じる"),
                              60, 25, G_CALLBACK(on_Help_clicked), kHelpClose),
                      FALSE, FALSE, 0);
-  GtkWidget* columns = Add(top, gtk_hbox_new(FALSE, 0), "Hbox722");
+  GtkWidget* columns = AddNamed(top, gtk_hbox_new(FALSE, 0), "Hbox722");
   gtk_box_pack_start(GTK_BOX(rows), columns, FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(columns), TopicColumn(top, "Frame731", "Vbbox741", 1, 7), FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(columns), TopicColumn(top, "Frame732", "Vbbox742", 8, 15), FALSE, FALSE, 0);
@@ -191,13 +176,13 @@ GtkWidget* create_Help() {
 }
 
 GtkWidget* create_HelpDsp() {
-  GtkWidget* top = ModalPopup("HelpDsp");
+  GtkWidget* top = ModalPopupWindow("HelpDsp");
   gtk_container_set_border_width(GTK_CONTAINER(top), 3);
-  GtkWidget* rows = Add(top, gtk_vbox_new(FALSE, 3), "Vbox811");
+  GtkWidget* rows = AddNamed(top, gtk_vbox_new(FALSE, 3), "Vbox811");
   gtk_container_add(GTK_CONTAINER(top), rows);
-  GtkWidget* head = Add(top, gtk_hbox_new(FALSE, 0), "Hbox821");
+  GtkWidget* head = AddNamed(top, gtk_hbox_new(FALSE, 0), "Hbox821");
   gtk_box_pack_start(GTK_BOX(rows), head, FALSE, FALSE, 0);
-  GtkWidget* title = Add(top, gtk_label_new(""), "Label831");
+  GtkWidget* title = AddNamed(top, gtk_label_new(""), "Label831");
   gtk_widget_set_size_request(title, 400, -1);
   // A damaged file's long title must not widen the window.
   gtk_label_set_ellipsize(GTK_LABEL(title), PANGO_ELLIPSIZE_END);
@@ -206,12 +191,12 @@ GtkWidget* create_HelpDsp() {
                      FaceKey(top, "Hreturn", MsgEuc("59;14:17:戻る"), MsgEuc("60;14:17:戻る"), 60,
                              25, G_CALLBACK(on_Help_clicked), kHelpReturn),
                      FALSE, FALSE, 0);
-  GtkWidget* scroll = Add(top, gtk_scrolled_window_new(nullptr, nullptr), "Scroll821");
+  GtkWidget* scroll = AddNamed(top, gtk_scrolled_window_new(nullptr, nullptr), "Scroll821");
   gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroll), GTK_POLICY_AUTOMATIC,
                                  GTK_POLICY_AUTOMATIC);
   gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroll), GTK_SHADOW_IN);
   gtk_box_pack_start(GTK_BOX(rows), scroll, TRUE, TRUE, 0);
-  GtkWidget* text = Add(top, gtk_text_view_new(), "Htext821");
+  GtkWidget* text = AddNamed(top, gtk_text_view_new(), "Htext821");
   gtk_text_view_set_editable(GTK_TEXT_VIEW(text), FALSE);
   gtk_text_view_set_cursor_visible(GTK_TEXT_VIEW(text), FALSE);
   gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(text), GTK_WRAP_CHAR);

@@ -14,18 +14,8 @@ namespace {
 constexpr int kKeyWidth = 60;
 constexpr int kKeyHeight = 25;
 
-GtkWidget* Add(GtkWidget* top, GtkWidget* widget, const char* name) {
-  HookupObject(top, widget, name);
-  gtk_widget_show(widget);
-  return widget;
-}
-
 GtkWidget* Popup(const char* title) {
-  GtkWidget* window = gtk_window_new(GTK_WINDOW_POPUP);
-  gtk_window_set_title(GTK_WINDOW(window), title);
-  gtk_window_set_policy(GTK_WINDOW(window), FALSE, FALSE, FALSE);
-  gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
-  gtk_window_set_modal(GTK_WINDOW(window), TRUE);
+  GtkWidget* window = ModalPopupWindow(title);
   gtk_widget_set_style(window, WinStyle[0]);
   return window;
 }
@@ -33,7 +23,7 @@ GtkWidget* Popup(const char* title) {
 // A key whose press and release only change its look.
 GtkWidget* Key(GtkWidget* top, const char* name, const char* face, const char* pressed, int value) {
   const char* normal = MsgEuc(face);
-  GtkWidget* key = Add(top, button_basedisp(kFaceNewButton, nullptr, normal), name);
+  GtkWidget* key = AddNamed(top, button_basedisp(kFaceNewButton, nullptr, normal), name);
   gtk_widget_set_size_request(key, kKeyWidth, kKeyHeight);
   g_signal_connect(key, "clicked", G_CALLBACK(on_Udic_clicked), GINT_TO_POINTER(value));
   g_signal_connect(key, "button_press_event", G_CALLBACK(on_button_event), const_cast<char*>(MsgEuc(pressed)));
@@ -42,7 +32,7 @@ GtkWidget* Key(GtkWidget* top, const char* name, const char* face, const char* p
 }
 
 GtkWidget* CharEntry(GtkWidget* top, const char* name, int width) {
-  GtkWidget* entry = Add(top, gtk_entry_new(), name);
+  GtkWidget* entry = AddNamed(top, gtk_entry_new(), name);
   gtk_entry_set_max_length(GTK_ENTRY(entry), 1);
   gtk_editable_set_editable(GTK_EDITABLE(entry), FALSE);
   gtk_widget_set_can_focus(entry, FALSE);
@@ -52,10 +42,10 @@ GtkWidget* CharEntry(GtkWidget* top, const char* name, int width) {
 
 GtkWidget* InkArea(GtkWidget* top, const char* frameName, const char* label, const char* areaName, int width,
                    int height, GtkWidget** area) {
-  GtkWidget* frame = Add(top, gtk_frame_new(label ? Msg(label) : nullptr), frameName);
+  GtkWidget* frame = AddNamed(top, gtk_frame_new(label ? Msg(label) : nullptr), frameName);
   gtk_frame_set_shadow_type(GTK_FRAME(frame), GTK_SHADOW_ETCHED_IN);
   gtk_widget_set_size_request(frame, width, height);
-  *area = Add(top, gtk_drawing_area_new(), areaName);
+  *area = AddNamed(top, gtk_drawing_area_new(), areaName);
   GdkColor white = {0, 0xFFFF, 0xFFFF, 0xFFFF};
   gtk_widget_modify_bg(*area, GTK_STATE_NORMAL, &white);  // the writing surface
   gtk_container_add(GTK_CONTAINER(frame), *area);
@@ -82,7 +72,7 @@ GtkWidget* create_Udic() {
   g_signal_connect(Udic, "motion_notify_event", G_CALLBACK(on_Udic_MouseMove), nullptr);
   g_signal_connect(Udic, "button_release_event", G_CALLBACK(on_Udic_MouseUp_event), nullptr);
 
-  GtkWidget* table = Add(Udic, gtk_table_new(2, 2, FALSE), "Table511");
+  GtkWidget* table = AddNamed(Udic, gtk_table_new(2, 2, FALSE), "Table511");
   gtk_table_set_col_spacings(GTK_TABLE(table), 3);
   gtk_container_add(GTK_CONTAINER(Udic), table);
   GtkWidget* left = InkArea(Udic, "Frame521", "手書入力欄", "Draw531", 220, 200, &Udic_wid[0]);
@@ -93,21 +83,21 @@ GtkWidget* create_Udic() {
   gtk_table_attach(GTK_TABLE(table), left, 0, 1, 0, 1, GTK_FILL, GTK_FILL, 0, 0);
   gtk_table_attach(GTK_TABLE(table), right, 1, 2, 0, 1, GTK_FILL, GTK_FILL, 0, 0);
 
-  GtkWidget* column = Add(Udic, gtk_vbox_new(FALSE, 5), "Vbox521");
+  GtkWidget* column = AddNamed(Udic, gtk_vbox_new(FALSE, 5), "Vbox521");
   gtk_table_attach(GTK_TABLE(table), column, 0, 1, 1, 2, GTK_FILL, GTK_FILL, 0, 0);
-  GtkWidget* nameRow = Add(Udic, gtk_hbox_new(FALSE, 0), "Hbox531");
+  GtkWidget* nameRow = AddNamed(Udic, gtk_hbox_new(FALSE, 0), "Hbox531");
   gtk_box_pack_start(GTK_BOX(column), nameRow, FALSE, FALSE, 0);
-  GtkWidget* label = Add(Udic, gtk_label_new(Msg("正しい文字")), "Label541");
+  GtkWidget* label = AddNamed(Udic, gtk_label_new(Msg("正しい文字")), "Label541");
   gtk_widget_set_size_request(label, 170, -1);
   gtk_box_pack_start(GTK_BOX(nameRow), label, FALSE, FALSE, 0);
   Udic_wid[2] = CharEntry(Udic, "DicCode", 24);
   gtk_box_pack_end(GTK_BOX(nameRow), Udic_wid[2], FALSE, FALSE, 0);
-  GtkWidget* alternatives = Add(Udic, gtk_hbox_new(FALSE, 0), "Hbox532");
+  GtkWidget* alternatives = AddNamed(Udic, gtk_hbox_new(FALSE, 0), "Hbox532");
   gtk_box_pack_start(GTK_BOX(column), alternatives, FALSE, FALSE, 0);
   for (int i = 0; i < 9; ++i) {
     char name[16];
     g_snprintf(name, sizeof name, "Dkoho%d", i + 2);
-    GtkWidget* key = Add(Udic, button_basedisp(kFaceNewButton, nullptr, MsgEuc("65")), name);
+    GtkWidget* key = AddNamed(Udic, button_basedisp(kFaceNewButton, nullptr, MsgEuc("65")), name);
     gtk_widget_set_size_request(key, 24, kKeyHeight);
     g_signal_connect(key, "clicked", G_CALLBACK(on_Udic_clicked), GINT_TO_POINTER(11 + i));
     g_signal_connect(key, "button_press_event", G_CALLBACK(on_Udic_button_event), GINT_TO_POINTER(31 + i));
@@ -116,7 +106,7 @@ GtkWidget* create_Udic() {
     Udic_wid[3 + i] = key;
   }
 
-  GtkWidget* keys = Add(Udic, gtk_table_new(2, 3, FALSE), "Table521");
+  GtkWidget* keys = AddNamed(Udic, gtk_table_new(2, 3, FALSE), "Table521");
   gtk_table_set_row_spacings(GTK_TABLE(keys), 5);
   gtk_table_set_col_spacings(GTK_TABLE(keys), 10);
   gtk_container_set_border_width(GTK_CONTAINER(keys), 5);
@@ -138,16 +128,16 @@ GtkWidget* create_UdicDsp() {
   gtk_widget_set_events(UdicDsp, GDK_BUTTON_PRESS_MASK);
   g_signal_connect(UdicDsp, "button_press_event", G_CALLBACK(on_UdicDsp_button_press_event), nullptr);
 
-  GtkWidget* column = Add(UdicDsp, gtk_vbox_new(FALSE, 0), "Vbox611");
+  GtkWidget* column = AddNamed(UdicDsp, gtk_vbox_new(FALSE, 0), "Vbox611");
   gtk_container_add(GTK_CONTAINER(UdicDsp), column);
-  GtkWidget* frame = Add(UdicDsp, gtk_frame_new(nullptr), "Frame621");
+  GtkWidget* frame = AddNamed(UdicDsp, gtk_frame_new(nullptr), "Frame621");
   gtk_box_pack_start(GTK_BOX(column), frame, FALSE, FALSE, 0);
-  GtkWidget* cells = Add(UdicDsp, gtk_vbox_new(FALSE, 0), "Vbox631");
+  GtkWidget* cells = AddNamed(UdicDsp, gtk_vbox_new(FALSE, 0), "Vbox631");
   gtk_container_set_border_width(GTK_CONTAINER(cells), 3);
   gtk_container_add(GTK_CONTAINER(frame), cells);
   for (int half = 0; half < 2; ++half) {
-    GtkWidget* entries = Add(UdicDsp, gtk_hbox_new(FALSE, 0), half ? "Hbox643" : "Hbox641");
-    GtkWidget* inks = Add(UdicDsp, gtk_hbox_new(FALSE, 10), half ? "Hbox644" : "Hbox642");
+    GtkWidget* entries = AddNamed(UdicDsp, gtk_hbox_new(FALSE, 0), half ? "Hbox643" : "Hbox641");
+    GtkWidget* inks = AddNamed(UdicDsp, gtk_hbox_new(FALSE, 10), half ? "Hbox644" : "Hbox642");
     gtk_widget_set_size_request(inks, -1, 100);
     gtk_box_pack_start(GTK_BOX(cells), entries, FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(cells), inks, FALSE, FALSE, 0);
@@ -166,15 +156,15 @@ GtkWidget* create_UdicDsp() {
       gtk_box_pack_start(GTK_BOX(inks), cell, FALSE, FALSE, 0);
     }
   }
-  GtkWidget* row = Add(UdicDsp, gtk_hbox_new(FALSE, 0), "Hbox621");
+  GtkWidget* row = AddNamed(UdicDsp, gtk_hbox_new(FALSE, 0), "Hbox621");
   gtk_widget_set_size_request(row, -1, kKeyHeight);
   gtk_box_pack_start(GTK_BOX(column), row, FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(row), Key(UdicDsp, "Dback", "59;16:17:前頁", "60;16:17:前頁", 101), FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(row), Key(UdicDsp, "Dnext", "59;16:17:次頁", "60;16:17:次頁", 102), FALSE, FALSE, 0);
-  Udic_wid[28] = Add(UdicDsp, gtk_label_new(""), "Label631");
+  Udic_wid[28] = AddNamed(UdicDsp, gtk_label_new(""), "Label631");
   gtk_widget_set_size_request(Udic_wid[28], 150, -1);
   gtk_box_pack_start(GTK_BOX(row), Udic_wid[28], FALSE, FALSE, 30);
-  GtkWidget* buttons = Add(UdicDsp, gtk_hbutton_box_new(), "Hbbtn631");
+  GtkWidget* buttons = AddNamed(UdicDsp, gtk_hbutton_box_new(), "Hbbtn631");
   gtk_widget_set_size_request(buttons, 190, -1);
   gtk_box_pack_start(GTK_BOX(row), buttons, FALSE, FALSE, 0);
   gtk_container_add(GTK_CONTAINER(buttons), Key(UdicDsp, "Ddisp", "59;16:17:筆順", "60;16:17:筆順", 103));

@@ -82,3 +82,18 @@ GtkWidget* create_pixmap(GtkWidget* widget, const char* filename) {
   if (mask) g_object_unref(mask);
   return image;
 }
+
+GtkWidget* AddNamed(GtkWidget* toplevel, GtkWidget* widget, const char* name) {
+  HookupObject(toplevel, widget, name);
+  gtk_widget_show(widget);
+  return widget;
+}
+
+GtkWidget* ModalPopupWindow(const char* title) {
+  GtkWidget* window = gtk_window_new(GTK_WINDOW_POPUP);
+  gtk_window_set_title(GTK_WINDOW(window), title);
+  gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
+  gtk_window_set_modal(GTK_WINDOW(window), TRUE);
+  gtk_window_set_policy(GTK_WINDOW(window), FALSE, FALSE, FALSE);
+  return window;
+}

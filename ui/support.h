@@ -7,6 +7,12 @@
 // Stores `widget` on `toplevel` under `name` (so lookup_widget finds it).
 void HookupObject(GtkWidget* toplevel, GtkWidget* widget, const char* name);
 
+// `widget` stored on `toplevel` under `name` and shown: each step of a builder.
+GtkWidget* AddNamed(GtkWidget* toplevel, GtkWidget* widget, const char* name);
+
+// A dialog's window: a popup titled `title`, centred, modal, of fixed size.
+GtkWidget* ModalPopupWindow(const char* title);
+
 // The widget stored under `name` on the top-level of `widget` (through the attach
 // widget of a menu); logs "Widget not found: %s" and returns nullptr when there is none.
 GtkWidget* lookup_widget(GtkWidget* widget, const char* name);

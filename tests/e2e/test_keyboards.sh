@@ -17,15 +17,6 @@ keyboard_xid() { field xid "$(grep "^KEYBOARD mapped=$1 " "$LOG" | tail -n 1)"; 
 click_skey() { click_at $(skey_centre "$1" "$2"); }
 shot() { [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/keyboard-$1.png"; true; }
 
-# wait_count PATTERN N: waits until the trace holds N lines matching PATTERN.
-wait_count() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(grep -c -- "$1" "$LOG")" -ge "$2" ] && return 0
-    sleep 0.05
-  done
-  fail "fewer than $2 \"$1\" lines"
-}
 # choose ROW ROWS [WHICH]: clicks row ROW of the list that has just opened with ROWS
 # rows (WHICH 0 the input list, 2 the assignment list).
 LISTS=0

@@ -22,14 +22,6 @@ wait_for '^CLICK 1'
 kill -0 "$PAD_PID" || fail "program ended with the box"
 
 # Without an input method 漢変 asks for one to be started.
-wait_count() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(grep -c "$1" "$LOG")" = "$2" ] && return 0
-    sleep 0.05
-  done
-  fail "\"$1\" is not there $2 times"
-}
 click_key 2
 wait_count '^MSGBOX shown' 2
 ok=$(field ok "$(grep '^MSGBOX shown' "$LOG" | tail -n 1)")
