@@ -23,12 +23,6 @@ constexpr int kStripHeight = 20;
 
 GtkWidget* Frame;
 
-GtkWidget* Add(GtkWidget* widget, const char* name) {
-  HookupObject(Frame, widget, name);
-  gtk_widget_show(widget);
-  return widget;
-}
-
 // The trace of the boxes' places on the screen, for the end-to-end tests.
 gboolean TraceBoxes(gpointer) {
   GdkWindow* window = Frame ? gtk_widget_get_window(Frame) : nullptr;
@@ -64,13 +58,13 @@ void OnBoxesAllocated(GtkWidget*, GtkAllocation*, gpointer) {
 }
 
 GtkWidget* TitleStrip() {
-  GtkWidget* row = Add(gtk_hbox_new(FALSE, 0), "Hbox301");
+  GtkWidget* row = AddNamed(Frame, gtk_hbox_new(FALSE, 0), "Hbox301");
   GtkWidget* strip = gtk_drawing_area_new();
   gtk_widget_set_size_request(strip, 709, kStripHeight);
   gtk_widget_set_style(strip, WinStyle[1]);
   gtk_widget_show(strip);
   gtk_box_pack_start(GTK_BOX(row), strip, TRUE, TRUE, 0);
-  GtkWidget* close = Add(gtk_button_new_with_label(Msg("閉")), "Fclose");
+  GtkWidget* close = AddNamed(Frame, gtk_button_new_with_label(Msg("閉")), "Fclose");
   gtk_widget_set_can_focus(close, FALSE);
   gtk_widget_set_size_request(close, kCloseWidth, kStripHeight);
   g_signal_connect(close, "clicked", G_CALLBACK(on_Frame_clicked), nullptr);
@@ -80,14 +74,14 @@ GtkWidget* TitleStrip() {
 }
 
 GtkWidget* SizeRow(int size) {
-  GtkWidget* row = Add(gtk_hbox_new(FALSE, 0), "Hbox321");
-  gtk_box_pack_start(GTK_BOX(row), Add(gtk_label_new(Msg("＜枠の大きさ＞")), "Label331"), FALSE,
+  GtkWidget* row = AddNamed(Frame, gtk_hbox_new(FALSE, 0), "Hbox321");
+  gtk_box_pack_start(GTK_BOX(row), AddNamed(Frame, gtk_label_new(Msg("＜枠の大きさ＞")), "Label331"), FALSE,
                      FALSE, 5);
   static const char* const kNames[] = {"Fsize1", "Fsize2", "Fsize3"};
   static const char* const kLabels[] = {"小", "中", "大"};
   GSList* group = nullptr;
   for (int i = 0; i < 3; ++i) {
-    GtkWidget* radio = Add(gtk_radio_button_new_with_label(group, Msg(kLabels[i])), kNames[i]);
+    GtkWidget* radio = AddNamed(Frame, gtk_radio_button_new_with_label(group, Msg(kLabels[i])), kNames[i]);
     group = gtk_radio_button_get_group(GTK_RADIO_BUTTON(radio));
     gtk_widget_set_can_focus(radio, FALSE);
     gtk_box_pack_start(GTK_BOX(row), radio, FALSE, FALSE, 0);
@@ -98,15 +92,15 @@ GtkWidget* SizeRow(int size) {
 }
 
 GtkWidget* BoxRow() {
-  GtkWidget* row = Add(gtk_hbox_new(TRUE, 5), "Hbox322");
+  GtkWidget* row = AddNamed(Frame, gtk_hbox_new(TRUE, 5), "Hbox322");
   gtk_container_set_border_width(GTK_CONTAINER(row), 5);
   static const char* const kFrames[] = {"Fram331", "Fram332", "Fram333", "Fram334", "Fram335"};
   static const char* const kAreas[] = {"Draw341", "Draw342", "Draw343", "Draw344", "Draw345"};
   GdkColor white = {0, 0xFFFF, 0xFFFF, 0xFFFF};
   for (int b = 0; b < kBoxes; ++b) {
-    GtkWidget* frame = Add(gtk_frame_new(nullptr), kFrames[b]);
+    GtkWidget* frame = AddNamed(Frame, gtk_frame_new(nullptr), kFrames[b]);
     gtk_box_pack_start(GTK_BOX(row), frame, TRUE, TRUE, 0);
-    GtkWidget* area = Add(gtk_drawing_area_new(), kAreas[b]);
+    GtkWidget* area = AddNamed(Frame, gtk_drawing_area_new(), kAreas[b]);
     gtk_widget_modify_bg(area, GTK_STATE_NORMAL, &white);  // the writing surface
     gtk_container_add(GTK_CONTAINER(frame), area);
     Fram_wid[b + 1] = area;
@@ -126,10 +120,10 @@ GtkWidget* create_Frame(int size) {
   gtk_widget_set_events(Frame, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
                                    GDK_BUTTON1_MOTION_MASK);
 
-  GtkWidget* rows = Add(gtk_vbox_new(FALSE, 0), "Vbox301");
+  GtkWidget* rows = AddNamed(Frame, gtk_vbox_new(FALSE, 0), "Vbox301");
   gtk_container_add(GTK_CONTAINER(Frame), rows);
   gtk_box_pack_start(GTK_BOX(rows), TitleStrip(), FALSE, FALSE, 0);
-  GtkWidget* body = Add(gtk_vbox_new(FALSE, 0), "Vbox311");
+  GtkWidget* body = AddNamed(Frame, gtk_vbox_new(FALSE, 0), "Vbox311");
   gtk_box_pack_start(GTK_BOX(rows), body, TRUE, TRUE, 0);
   gtk_box_pack_start(GTK_BOX(body), SizeRow(size), FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(body), BoxRow(), TRUE, TRUE, 0);

@@ -24,14 +24,8 @@ constexpr int kSpacing = 5;
 
 GtkWidget* TenKey;
 
-GtkWidget* Add(GtkWidget* widget, const char* name) {
-  HookupObject(TenKey, widget, name);
-  gtk_widget_show(widget);
-  return widget;
-}
-
 GtkWidget* Key(const char* name, int value, const char* face, int width) {
-  GtkWidget* key = Add(button_basedisp(kFaceNewButton, nullptr, face), name);
+  GtkWidget* key = AddNamed(TenKey, button_basedisp(kFaceNewButton, nullptr, face), name);
   gtk_widget_set_size_request(key, width, kKeySize);
   g_signal_connect(key, "clicked", G_CALLBACK(on_Tenkey_clicked), GINT_TO_POINTER(value));
   g_signal_connect(key, "button_press_event", G_CALLBACK(on_Tkey_button_event),
@@ -45,13 +39,13 @@ GtkWidget* Key(const char* name, int value, const char* face, int width) {
 void Pack(GtkWidget* box, GtkWidget* child) { gtk_box_pack_start(GTK_BOX(box), child, FALSE, FALSE, 0); }
 
 GtkWidget* TitleStrip() {
-  GtkWidget* row = Add(gtk_hbox_new(FALSE, 0), "Hbox201");
+  GtkWidget* row = AddNamed(TenKey, gtk_hbox_new(FALSE, 0), "Hbox201");
   GtkWidget* strip = gtk_drawing_area_new();
   gtk_widget_set_size_request(strip, kStripWidth, kStripHeight);
   gtk_widget_set_style(strip, WinStyle[1]);
   gtk_widget_show(strip);
   Pack(row, strip);
-  GtkWidget* close = Add(gtk_button_new_with_label(Msg("閉")), "Tclose");
+  GtkWidget* close = AddNamed(TenKey, gtk_button_new_with_label(Msg("閉")), "Tclose");
   gtk_widget_set_can_focus(close, FALSE);
   gtk_widget_set_size_request(close, kStripHeight, kStripHeight);
   g_signal_connect(close, "clicked", G_CALLBACK(on_Tenkey_clicked), GINT_TO_POINTER(kTenkClose));
@@ -61,7 +55,7 @@ GtkWidget* TitleStrip() {
 }
 
 GtkWidget* Grid() {
-  GtkWidget* table = Add(gtk_table_new(4, 4, FALSE), "Table221");
+  GtkWidget* table = AddNamed(TenKey, gtk_table_new(4, 4, FALSE), "Table221");
   gtk_table_set_row_spacings(GTK_TABLE(table), kSpacing);
   gtk_table_set_col_spacings(GTK_TABLE(table), kSpacing);
   static const char* const kNames[kTenkGridKeys] = {
@@ -108,18 +102,18 @@ GtkWidget* create_TenKey() {
   gtk_widget_set_events(TenKey, GDK_BUTTON1_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
                                     GDK_BUTTON_RELEASE_MASK);
 
-  GtkWidget* rows = Add(gtk_vbox_new(FALSE, 0), "Vbox201");
+  GtkWidget* rows = AddNamed(TenKey, gtk_vbox_new(FALSE, 0), "Vbox201");
   gtk_container_add(GTK_CONTAINER(TenKey), rows);
   Pack(rows, TitleStrip());
-  GtkWidget* body = Add(gtk_vbox_new(FALSE, kSpacing), "Vbox211");
+  GtkWidget* body = AddNamed(TenKey, gtk_vbox_new(FALSE, kSpacing), "Vbox211");
   gtk_container_set_border_width(GTK_CONTAINER(body), kSpacing);
   Pack(rows, body);
   Pack(body, Grid());
-  GtkWidget* modes = Add(gtk_hbox_new(FALSE, kSpacing), "Hbox221");
+  GtkWidget* modes = AddNamed(TenKey, gtk_hbox_new(FALSE, kSpacing), "Hbox221");
   Pack(body, modes);
   Pack(modes, Key("Tdoub", kTenkDoub, MsgEuc("21;25:23:全角"), kWideKeyWidth));
   Pack(modes, Key("Tenter", kTenkEnter, MsgEuc("21;21:23:Enter"), kWideKeyWidth));
-  GtkWidget* pages = Add(gtk_hbox_new(FALSE, kSpacing), "Hbox222");
+  GtkWidget* pages = AddNamed(TenKey, gtk_hbox_new(FALSE, kSpacing), "Hbox222");
   Pack(body, pages);
   Pack(pages, Key("Tprev", kTenkPrev, MsgEuc("4;10:23:前"), kKeySize));
   Pack(pages, Key("Tpage", kTenkPage, MsgEuc("21;25:23:1/19"), kWideKeyWidth));
