@@ -34,3 +34,25 @@ int VFrameDecide(Rect16* charBox, const Rect16& stroke, Rect16* frame, int margi
   VFrameSquare(frame, margin, screenW, screenH);
   return result;
 }
+
+std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,
+                             int maxChars) {
+  std::vector<int> group;
+  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
+  int current = -1;
+  for (const Rect16& stroke : strokes) {
+    const Rect16 frameBefore = frame;
+    const bool first = current < 0;
+    if (VFrameDecide(&charBox, stroke, &frame, margin, screenW, screenH) == 1 || first) {
+      if (current + 1 >= maxChars) {
+        frame = frameBefore;
+        group.push_back(-1);
+        continue;
+      }
+      if (!first) charBox = stroke;
+      ++current;
+    }
+    group.push_back(current);
+  }
+  return group;
+}

@@ -2,6 +2,8 @@
 // written, which decides whether a stroke joins it or starts the next character.
 #pragma once
 
+#include <vector>
+
 #include "app/appstate.h"
 
 constexpr int kVFrameMinHalf = 40;  // the square is at least 80 pixels wide
@@ -17,3 +19,9 @@ int VFrameDecide(Rect16* charBox, const Rect16& stroke, Rect16* frame, int margi
 // (at least 40), kept right of and below (1, 1) and cut at the screen's right and
 // bottom edges.
 void VFrameSquare(Rect16* frame, int margin, int screenW, int screenH);
+
+// The characters the pen-up decisions make of strokes with these boxes, written in
+// this order: the character of each stroke (0, 1, ...), or -1 for a stroke the pad
+// forgets because it would start character maxChars + 1.
+std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,
+                             int maxChars);
