@@ -9,7 +9,7 @@
 //
 //   zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]
 //                [--kanjivg DIR] [--strokes DIR] [--tune]
-//                [--merge-cost X] [--split-cost X] [--transition-weight X]
+//                [--merge-cost X] [--split-cost X] [--transition-weight X] [--max-parts N]
 //
 // --tune tries a grid of the three settings and prints the best first (for choosing
 // them on one seed and checking them on others).
@@ -72,6 +72,7 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--merge-cost") a->settings.mergeCost = std::atof(v);
     else if (opt == "--split-cost") a->settings.splitCost = std::atof(v);
     else if (opt == "--transition-weight") a->settings.transitionWeight = std::atof(v);
+    else if (opt == "--max-parts") a->settings.maxParts = std::atoi(v);
     else return false;
   }
   return !a->sentences.empty() && !a->dic.empty() && !a->seni.empty() && a->samples >= 1 && a->samples <= 1000;
@@ -216,11 +217,15 @@ int AlignedRight(const std::vector<std::string>& want, const std::vector<std::st
 }
 
 struct Score {
-  long chars = 0, right = 0, rows = 0, rowsRight = 0;
+  std::vector<bool> rowRight;
+  long chars = 0, right = 0, rows = 0, rowsRight = 0, spoiled = 0;
   long calls = 0, extraCalls = 0, maxExtra = 0, merges = 0, splits = 0;
 };
 
-Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings, CachedRecogniser* recogniser) {
+// Reads every row; `guess` (when given) is the reading of the frame's guess, whose
+// right rows that the alternatives get wrong are counted as spoiled.
+Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings, CachedRecogniser* recogniser,
+           const Score* guess = nullptr) {
   Score score;
   const SegRecogniser recognise = [recogniser](const SegPen& pen, const Rect16& frame, ZkResult* result) {
     (*recogniser)(pen, frame, result);
@@ -237,6 +242,8 @@ Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings,
     score.right += AlignedRight(want, Characters(reading));
     ++score.rows;
     score.rowsRight += reading == row.text;
+    score.rowRight.push_back(reading == row.text);
+    if (guess && guess->rowRight[score.rowRight.size() - 1] && reading != row.text) ++score.spoiled;
     score.calls += stats.calls;
     score.extraCalls += stats.extraCalls;
     score.maxExtra = std::max<long>(score.maxExtra, stats.extraCalls);
@@ -247,10 +254,11 @@ Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings,
 }
 
 void Print(const char* label, const Score& s) {
-  std::printf("%-22s characters right %5.1f%%, rows right %5.1f%%, recognitions per row %.1f (extra %.1f, at most %ld)",
+  std::printf("%-40s characters right %5.1f%%, rows right %5.1f%%, recognitions per row %.1f (extra %.1f, at most %ld)",
               label, 100.0 * s.right / s.chars, 100.0 * s.rowsRight / s.rows, double(s.calls) / s.rows,
               double(s.extraCalls) / s.rows, s.maxExtra);
-  if (s.merges || s.splits) std::printf(", %ld merges, %ld splits", s.merges, s.splits);
+  if (s.merges || s.splits)
+    std::printf(", %ld merges, %ld splits, %ld rows right before now wrong", s.merges, s.splits, s.spoiled);
   std::printf("\n");
 }
 
@@ -262,7 +270,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]\n"
                  "       [--kanjivg DIR] [--strokes DIR] [--tune] [--merge-cost X] [--split-cost X]\n"
-                 "       [--transition-weight X]\n");
+                 "       [--transition-weight X] [--max-parts N]\n");
     return 2;
   }
   std::vector<ReferenceForm> forms;
@@ -360,7 +368,7 @@ int main(int argc, char** argv) {
   const Score before = Read(rows, guess, &recogniser);
   Print("frame's guess only:", before);
   if (!args.tune) {
-    Print("with alternatives:", Read(rows, args.settings, &recogniser));
+    Print("with alternatives:", Read(rows, args.settings, &recogniser, &before));
     return 0;
   }
   struct Tried {
@@ -368,22 +376,29 @@ int main(int argc, char** argv) {
     Score score;
   };
   std::vector<Tried> tried;
-  for (double merge : {0.0, 0.4, 0.8, 1.2, 1.6, 2.4})
-    for (double split : {0.0, 0.4, 0.8, 1.2, 1.6, 2.4})
-      for (double weight : {0.0, 0.2, 0.4, 0.7, 1.0}) {
+  for (int parts : {3})
+  for (double minWidth : {0.6, 0.7, 0.8})
+  for (double minGap : {0.02, 0.06, 0.1})
+  for (double merge : {0.0, 0.4, 0.8})
+    for (double split : {0.0, 0.2, 0.4})
+      for (double weight : {0.2, 0.3, 0.4}) {
         SegmentSettings s = args.settings;
+        s.maxParts = parts;
+        s.splitMinWidth = minWidth;
+        s.splitMinGap = minGap;
         s.mergeCost = merge;
         s.splitCost = split;
         s.transitionWeight = weight;
-        tried.push_back({s, Read(rows, s, &recogniser)});
+        tried.push_back({s, Read(rows, s, &recogniser, &before)});
       }
   std::sort(tried.begin(), tried.end(), [](const Tried& a, const Tried& b) {
     return a.score.right != b.score.right ? a.score.right > b.score.right : a.score.rowsRight > b.score.rowsRight;
   });
   for (size_t i = 0; i < std::min<size_t>(tried.size(), 15); ++i) {
-    char label[64];
-    std::snprintf(label, sizeof label, "m %.1f s %.1f t %.1f:", tried[i].settings.mergeCost,
-                  tried[i].settings.splitCost, tried[i].settings.transitionWeight);
+    const SegmentSettings& t = tried[i].settings;
+    char label[96];
+    std::snprintf(label, sizeof label, "p %d w %.2f g %.2f m %.1f s %.1f t %.1f:", t.maxParts, t.splitMinWidth,
+                  t.splitMinGap, t.mergeCost, t.splitCost, t.transitionWeight);
     Print(label, tried[i].score);
   }
   return 0;

@@ -133,7 +133,8 @@ class EngineSegment : public ::testing::Test {
 
 TEST_F(EngineSegment, FrameMistakesAreMendedAndRightRowsKept) {
   const Case cases[] = {
-      {"海 written large, 氵 apart from 毎: merged", {{"06d77.svg", 300, 100, 400, 3, 70}}, 3, "海"},
+      {"海 written large, 氵 apart from 毎: merged", {{"06d77.svg", 300, 100, 200, 3, 30}}, 3, "海"},
+      {"海 written larger, each stroke of 氵 on its own: merged", {{"06d77.svg", 300, 100, 300, 3, 30}}, 4, "海"},
       {"変換 written small and close: split",
        {{"05909.svg", 100, 100, 44, 0, 0}, {"063db.svg", 140, 100, 44, 0, 0}}, 1, "変換"},
       {"木山 apart: left alone", {{"06728.svg", 100, 100, 120, 0, 0}, {"05c71.svg", 300, 100, 120, 0, 0}}, 2,
@@ -186,7 +187,8 @@ TEST(Segment, NeverMoreThanTwelveCharactersAndNoStrokeLost) {
   for (const SegUnit& u : units) strokes += Strokes(u.pen);
   EXPECT_EQ(strokes, 24);
   EXPECT_EQ(stats.calls, calls);
-  EXPECT_LE(stats.extraCalls, 2 * 12);  // wide pairs are not merged: only the split halves
+  // Each half, and each right half with the next left half (no wider than 1.6 rows).
+  EXPECT_EQ(stats.extraCalls, 24 + 11);
 }
 
 }  // namespace
