@@ -73,6 +73,7 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--split-cost") a->settings.splitCost = std::atof(v);
     else if (opt == "--transition-weight") a->settings.transitionWeight = std::atof(v);
     else if (opt == "--max-parts") a->settings.maxParts = std::atoi(v);
+    else if (opt == "--high-mark-cost") a->settings.highMarkCost = std::atof(v);
     else return false;
   }
   return !a->sentences.empty() && !a->dic.empty() && !a->seni.empty() && a->samples >= 1 && a->samples <= 1000;
@@ -307,7 +308,7 @@ int main(int argc, char** argv) {
       ++rowNumber;
       for (int sample = 0; sample < args.samples; ++sample) {
         BenchRng rng(MixSeed(MixSeed(MixSeed(args.seed, sentenceNumber), rowNumber), static_cast<uint64_t>(sample)));
-        const double height = rng.Uniform(40, 240);  // from small writing to most of a screen
+        const double height = rng.Uniform(40, 320);  // from small writing to most of a screen
         DistortOptions options;
         options.minFrame = options.maxFrame = static_cast<int>(height);
         double cursor = 40;
@@ -376,15 +377,15 @@ int main(int argc, char** argv) {
     Score score;
   };
   std::vector<Tried> tried;
-  for (int parts : {3})
-  for (double minWidth : {0.6, 0.7, 0.8})
-  for (double minGap : {0.02, 0.06, 0.1})
+  for (int parts : {3, 4})
+  for (double minGap : {0.02, 0.06})
+  for (double mark : {0.0, 1.0, 2.0})
   for (double merge : {0.0, 0.4, 0.8})
-    for (double split : {0.0, 0.2, 0.4})
+    for (double split : {0.0, 0.4})
       for (double weight : {0.2, 0.3, 0.4}) {
         SegmentSettings s = args.settings;
+        s.highMarkCost = mark;
         s.maxParts = parts;
-        s.splitMinWidth = minWidth;
         s.splitMinGap = minGap;
         s.mergeCost = merge;
         s.splitCost = split;
@@ -397,8 +398,8 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < std::min<size_t>(tried.size(), 15); ++i) {
     const SegmentSettings& t = tried[i].settings;
     char label[96];
-    std::snprintf(label, sizeof label, "p %d w %.2f g %.2f m %.1f s %.1f t %.1f:", t.maxParts, t.splitMinWidth,
-                  t.splitMinGap, t.mergeCost, t.splitCost, t.transitionWeight);
+    std::snprintf(label, sizeof label, "p %d g %.2f k %.1f m %.1f s %.1f t %.1f:", t.maxParts, t.splitMinGap,
+                  t.highMarkCost, t.mergeCost, t.splitCost, t.transitionWeight);
     Print(label, tried[i].score);
   }
   return 0;

@@ -19,6 +19,11 @@ constexpr double kDistanceDeviation = 269;
 constexpr double kUnreadableCost = 6;  // a character without candidates
 constexpr int kMaxStrokes = 30;        // what one character's pen data may hold
 
+// Marks written at the foot of a character cell: 、 。 ， ． and their half-width forms.
+bool IsLowMark(uint16_t code) {
+  return (code >= 0x8141 && code <= 0x8144) || code == 0xA1 || code == 0xA4 || code == ',' || code == '.';
+}
+
 struct RowStroke {
   size_t atom;
   size_t begin, end;  // words of atoms[atom]
@@ -76,7 +81,10 @@ class RowSegmenter {
     strokes_ = StrokesOf(atoms, &start_);
     for (size_t a = 0; a + 1 < start_.size(); ++a) {
       const Rect16 box = BoxOf(Span(start_[a], start_[a + 1]));
+      if (box.height == 0) continue;
       rowHeight_ = std::max<int>(rowHeight_, box.height);
+      rowTop_ = std::min<int>(rowTop_, box.y);
+      rowBottom_ = std::max<int>(rowBottom_, box.y + box.height);
     }
   }
 
@@ -139,6 +147,8 @@ class RowSegmenter {
       e.code = e.result.entry[0].code;
       const double z = (e.result.entry[0].distance - kDistanceMean) / kDistanceDeviation;
       e.cost = std::clamp(z, -kUnreadableCost, kUnreadableCost);
+      // A dot in the upper half of the row is part of a character (氵, 冫), no 、 or 。.
+      if (IsLowMark(e.code) && 2 * (e.box.y + e.box.height / 2) < rowTop_ + rowBottom_) e.cost += settings_.highMarkCost;
     }
     return cache_.emplace(span, e).first->second;
   }
@@ -244,6 +254,7 @@ class RowSegmenter {
   std::vector<int> cuts_;   // strokes where a character may begin, then the total
   std::vector<bool> inner_; // per cut: inside a frame character
   int rowHeight_ = 1;
+  int rowTop_ = 32767, rowBottom_ = -32768;
   std::map<Span, Evaluated> cache_;
 };
 

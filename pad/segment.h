@@ -24,13 +24,14 @@ struct SegUnit {
 
 struct SegmentSettings {
   bool alternatives = true;       // false: the first guess only
-  double transitionWeight = 0.3;  // weight of -log10 P(next | previous) against distances
-  double mergeCost = 0.4;         // what a merge must win, per character merged away
+  double transitionWeight = 0.4;  // weight of -log10 P(next | previous) against distances
+  double mergeCost = 0.0;         // what a merge must win, per character merged away
   double splitCost = 0.0;         // what each split must win
   int maxParts = 4;               // pieces (frame characters or their parts) one character may gather
   double mergeMaxWidth = 1.6;     // widest merged box, in row heights
   double splitMinWidth = 0.8;     // narrowest frame character worth splitting, in row heights
-  double splitMinGap = 0.06;       // least horizontal gap where it may be split, in row heights
+  double splitMinGap = 0.06;      // least horizontal gap where it may be split, in row heights
+  double highMarkCost = 1.0;      // extra cost of 、 。 ， ． read in the upper half of the row
 };
 
 // Recognises pen written in frame (origin at the character's box, side the row's
