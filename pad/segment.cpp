@@ -17,6 +17,7 @@ namespace {
 constexpr double kDistanceMean = 1200;
 constexpr double kDistanceDeviation = 269;
 constexpr double kUnreadableCost = 6;  // a character without candidates
+constexpr double kUntried = 1e9;       // an alternative left out to bound the work
 constexpr int kMaxStrokes = 30;        // what one character's pen data may hold
 
 // Marks written at the foot of a character cell: 、 。 ， ． and their half-width forms.
@@ -134,6 +135,11 @@ class RowSegmenter {
     if (found != cache_.end()) return found->second;
     Evaluated e{};
     e.box = BoxOf(span);
+    if (extra && extraCalls_ >= settings_.maxExtraCalls) {
+      e.cost = kUntried;  // out of budget: the first guess is always cheaper
+      return cache_.emplace(span, e).first->second;
+    }
+    if (extra) ++extraCalls_;
     const int16_t side = static_cast<int16_t>(std::min(rowHeight_, 32767));
     recognise_(PenOf(span), Rect16{e.box.x, e.box.y, static_cast<uint16_t>(side), static_cast<uint16_t>(side)},
                &e.result);
@@ -254,6 +260,7 @@ class RowSegmenter {
   std::vector<int> cuts_;   // strokes where a character may begin, then the total
   std::vector<bool> inner_; // per cut: inside a frame character
   int rowHeight_ = 1;
+  int extraCalls_ = 0;
   int rowTop_ = 32767, rowBottom_ = -32768;
   std::map<Span, Evaluated> cache_;
 };

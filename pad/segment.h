@@ -32,6 +32,7 @@ struct SegmentSettings {
   double splitMinWidth = 0.8;     // narrowest frame character worth splitting, in row heights
   double splitMinGap = 0.06;      // least horizontal gap where it may be split, in row heights
   double highMarkCost = 1.0;      // extra cost of 、 。 ， ． read in the upper half of the row
+  int maxExtraCalls = 64;         // recognitions a row may spend on alternatives
 };
 
 // Recognises pen written in frame (origin at the character's box, side the row's
