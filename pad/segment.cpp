@@ -94,12 +94,11 @@ class RowSegmenter {
     // are told apart from the alternatives'.
     for (size_t a = 0; a + 1 < start_.size(); ++a) Evaluate(Span(start_[a], start_[a + 1]), false);
     // Splits that would give more than twelve characters get dearer until they fit.
-    double splitCost = settings_.splitCost;
-    std::vector<Node> nodes = Search(settings_.alternatives, splitCost);
-    for (int round = 0; nodes[static_cast<size_t>(Best(nodes))].units > kSegMaxUnits; ++round) {
-      splitCost += 1;
-      nodes = Search(settings_.alternatives && round < 4, splitCost);
-    }
+    // The last round is the first guess itself.
+    constexpr int kRounds = 5;
+    std::vector<Node> nodes = Search(settings_.alternatives, settings_.splitCost);
+    for (int round = 1; round <= kRounds && nodes[static_cast<size_t>(Best(nodes))].units > kSegMaxUnits; ++round)
+      nodes = Search(settings_.alternatives && round < kRounds, settings_.splitCost + round);
     return Units(nodes);
   }
 
