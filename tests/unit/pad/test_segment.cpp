@@ -139,6 +139,14 @@ TEST_F(EngineSegment, FrameMistakesAreMendedAndRightRowsKept) {
        {{"05909.svg", 100, 100, 44, 0, 0}, {"063db.svg", 140, 100, 44, 0, 0}}, 1, "変換"},
       {"木山 apart: left alone", {{"06728.svg", 100, 100, 120, 0, 0}, {"05c71.svg", 300, 100, 120, 0, 0}}, 2,
        "木山"},
+      {"川八いけ小 apart, each with gaps of its own: left alone",
+       {{"05ddd.svg", 100, 100, 120, 0, 0},
+        {"0516b.svg", 260, 100, 120, 0, 0},
+        {"03044.svg", 420, 100, 120, 0, 0},
+        {"03051.svg", 580, 100, 120, 0, 0},
+        {"05c0f.svg", 740, 100, 120, 0, 0}},
+       5,
+       "川八いけ小"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
