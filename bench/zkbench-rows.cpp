@@ -10,6 +10,9 @@
 //   zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]
 //                [--kanjivg DIR] [--strokes DIR] [--tune]
 //                [--merge-cost X] [--split-cost X] [--transition-weight X] [--max-parts N]
+//                [--high-mark-cost X] [--show N]
+//
+// --show prints the first N rows read wrong, with what the frame's guess read.
 //
 // --tune tries a grid of the three settings and prints the best first (for choosing
 // them on one seed and checking them on others).
@@ -48,6 +51,7 @@ struct Args {
   uint64_t seed = 20240801;
   int samples = 4;
   bool tune = false;
+  int show = 0;  // wrong rows to print
   SegmentSettings settings;
 };
 
@@ -74,6 +78,7 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--split-cost") a->settings.splitCost = std::atof(v);
     else if (opt == "--transition-weight") a->settings.transitionWeight = std::atof(v);
     else if (opt == "--max-parts") a->settings.maxParts = std::atoi(v);
+    else if (opt == "--show") a->show = std::atoi(v);
     else if (opt == "--high-mark-cost") a->settings.highMarkCost = std::atof(v);
     else return false;
   }
@@ -138,7 +143,8 @@ struct WrittenRow {
 };
 
 // The strokes of a row go through the variable frame as the pad's pen-up does.
-std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes) {
+// *dropped counts the strokes the pad forgets because they would start a 13th character.
+std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes, int* dropped) {
   std::vector<Rect16> boxes;
   for (const PixelStroke& stroke : strokes) {
     Rect16 box{static_cast<int16_t>(stroke.at(0).x), static_cast<int16_t>(stroke[0].y), 1, 1};
@@ -148,7 +154,10 @@ std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes) {
   const std::vector<int> group = VFrameGroup(boxes, kFrameMargin, kScreen, kScreen, static_cast<int>(kRowLimit));
   std::vector<SegPen> atoms;
   for (size_t k = 0; k < strokes.size(); ++k) {
-    if (group[k] < 0) continue;
+    if (group[k] < 0) {
+      ++*dropped;
+      continue;
+    }
     if (static_cast<size_t>(group[k]) == atoms.size()) atoms.emplace_back();
     SegPen& pen = atoms.back();
     const size_t n = std::min(strokes[k].size(), kMaxPoints);
@@ -220,6 +229,7 @@ int AlignedRight(const std::vector<std::string>& want, const std::vector<std::st
 
 struct Score {
   std::vector<bool> rowRight;
+  std::vector<std::string> readings;
   long chars = 0, right = 0, rows = 0, rowsRight = 0, spoiled = 0;
   long calls = 0, extraCalls = 0, maxExtra = 0, merges = 0, splits = 0;
 };
@@ -245,6 +255,7 @@ Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings,
     ++score.rows;
     score.rowsRight += reading == row.text;
     score.rowRight.push_back(reading == row.text);
+    score.readings.push_back(reading);
     if (guess && guess->rowRight[score.rowRight.size() - 1] && reading != row.text) ++score.spoiled;
     score.calls += stats.calls;
     score.extraCalls += stats.extraCalls;
@@ -272,7 +283,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]\n"
                  "       [--kanjivg DIR] [--strokes DIR] [--tune] [--merge-cost X] [--split-cost X]\n"
-                 "       [--transition-weight X] [--max-parts N]\n");
+                 "       [--transition-weight X] [--max-parts N] [--high-mark-cost X] [--show N]\n");
     return 2;
   }
   std::vector<ReferenceForm> forms;
@@ -298,7 +309,7 @@ int main(int argc, char** argv) {
   }
   std::vector<WrittenRow> rows;
   std::map<uint32_t, int> leftParts;
-  int skipped = 0, withLeftPart = 0;
+  int skipped = 0, withLeftPart = 0, rowsCut = 0;
   std::string sentence;
   uint64_t sentenceNumber = 0;
   while (std::getline(in, sentence)) {
@@ -354,7 +365,9 @@ int main(int argc, char** argv) {
           ++skipped;
           continue;
         }
-        written.atoms = FrameCharacters(strokes);
+        int dropped = 0;
+        written.atoms = FrameCharacters(strokes, &dropped);
+        rowsCut += dropped > 0;
         rows.push_back(std::move(written));
       }
     }
@@ -363,6 +376,7 @@ int main(int argc, char** argv) {
   for (const WrittenRow& r : rows) chars += static_cast<long>(Characters(r.text).size());
   std::printf("%zu rows of %ld characters (seed %llu, %d left out, %d written with a gap in a left-right character)\n",
               rows.size(), chars, static_cast<unsigned long long>(args.seed), skipped, withLeftPart);
+  std::printf("rows whose strokes made more than twelve frame characters (the rest forgotten): %d\n", rowsCut);
 
   CachedRecogniser recogniser;
   SegmentSettings guess = args.settings;
@@ -380,6 +394,12 @@ int main(int argc, char** argv) {
     const auto ms = [&](auto a, auto b) { return std::chrono::duration<double, std::milli>(b - a).count() / rows.size(); };
     std::printf("time per row: %.1f ms for the frame's guess, %.1f ms more for the alternatives\n", ms(t0, t1),
                 ms(t1, t2));
+    for (size_t r = 0, shown = 0; r < rows.size() && shown < static_cast<size_t>(args.show); ++r) {
+      if (after.rowRight[r]) continue;
+      std::printf("  written %s, frame's guess %s, read %s\n", rows[r].text.c_str(), before.readings[r].c_str(),
+                  after.readings[r].c_str());
+      ++shown;
+    }
     return 0;
   }
   struct Tried {
