@@ -250,13 +250,18 @@ void StrokeTo(int rootX, int rootY) {
 }
 
 // Pen-up in pen input: the variable frame decides whether the stroke starts a new
-// character; a 13th character is refused and its stroke forgotten.
+// character; a 13th character is refused and its stroke forgotten unless two pieces
+// of one character can be joined to make room.
 void PenStrokeEnd() {
   const int c = Ink_data.chars;
   if (c < 1) return;
   const Rect16 charBefore = Vfram_rct[c];
   const Rect16 frameBefore = Vfram_rct[0];
   if (!VFrameChk(&Vfram_rct[c])) return;
+  if (c >= kPadChars && InkJoinFragments()) {
+    ReportInkFailure(InkMoveStrokeToNewCharacter());
+    return;
+  }
   if (c >= kPadChars) {
     InvertFrame(Vfram_rct[0]);
     Vfram_rct[c] = charBefore;
