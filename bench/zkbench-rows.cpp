@@ -139,19 +139,20 @@ int LeftPartStrokes(const std::string& kanjivgDir, uint32_t cp) {
 
 struct WrittenRow {
   std::string text;
-  std::vector<SegPen> atoms;  // the variable frame's characters
+  std::vector<SegPen> atoms;     // the variable frame's characters
+  std::vector<SegPen> unjoined;  // the same when no pieces are joined for a 13th
 };
 
 // The strokes of a row go through the variable frame as the pad's pen-up does.
 // *dropped counts the strokes the pad forgets because they would start a 13th character.
-std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes, int* dropped) {
+std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes, bool joinFragments, int* dropped) {
   std::vector<Rect16> boxes;
   for (const PixelStroke& stroke : strokes) {
     Rect16 box{static_cast<int16_t>(stroke.at(0).x), static_cast<int16_t>(stroke[0].y), 1, 1};
     for (const PixelPoint& p : stroke) RECT_add(&box, p.x, p.y);
     boxes.push_back(box);
   }
-  const std::vector<int> group = VFrameGroup(boxes, kFrameMargin, kScreen, kScreen, static_cast<int>(kRowLimit));
+  const std::vector<int> group = VFrameGroup(boxes, kFrameMargin, kScreen, kScreen, static_cast<int>(kRowLimit), joinFragments);
   std::vector<SegPen> atoms;
   for (size_t k = 0; k < strokes.size(); ++k) {
     if (group[k] < 0) {
@@ -237,14 +238,15 @@ struct Score {
 // Reads every row; `guess` (when given) is the reading of the frame's guess, whose
 // right rows that the alternatives get wrong are counted as spoiled.
 Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings, CachedRecogniser* recogniser,
-           const Score* guess = nullptr) {
+           const Score* guess = nullptr, bool unjoined = false) {
   Score score;
   const SegRecogniser recognise = [recogniser](const SegPen& pen, const Rect16& frame, ZkResult* result) {
     (*recogniser)(pen, frame, result);
   };
   for (const WrittenRow& row : rows) {
     SegmentStats stats;
-    const std::vector<SegUnit> units = SegmentRow(row.atoms, recognise, SeniTransitionCost, settings, &stats);
+    const std::vector<SegUnit> units =
+        SegmentRow(unjoined ? row.unjoined : row.atoms, recognise, SeniTransitionCost, settings, &stats);
     std::vector<ZkResult> results;
     for (const SegUnit& u : units)
       if (u.result.count >= 1) results.push_back(u.result);  // the pad drops the unreadable
@@ -309,7 +311,7 @@ int main(int argc, char** argv) {
   }
   std::vector<WrittenRow> rows;
   std::map<uint32_t, int> leftParts;
-  int skipped = 0, withLeftPart = 0, rowsCut = 0;
+  int skipped = 0, withLeftPart = 0, rowsCut = 0, rowsCutUnjoined = 0;
   std::string sentence;
   uint64_t sentenceNumber = 0;
   while (std::getline(in, sentence)) {
@@ -365,9 +367,11 @@ int main(int argc, char** argv) {
           ++skipped;
           continue;
         }
-        int dropped = 0;
-        written.atoms = FrameCharacters(strokes, &dropped);
+        int dropped = 0, droppedUnjoined = 0;
+        written.atoms = FrameCharacters(strokes, true, &dropped);
+        written.unjoined = FrameCharacters(strokes, false, &droppedUnjoined);
         rowsCut += dropped > 0;
+        rowsCutUnjoined += droppedUnjoined > 0;
         rows.push_back(std::move(written));
       }
     }
@@ -376,24 +380,27 @@ int main(int argc, char** argv) {
   for (const WrittenRow& r : rows) chars += static_cast<long>(Characters(r.text).size());
   std::printf("%zu rows of %ld characters (seed %llu, %d left out, %d written with a gap in a left-right character)\n",
               rows.size(), chars, static_cast<unsigned long long>(args.seed), skipped, withLeftPart);
-  std::printf("rows whose strokes made more than twelve frame characters (the rest forgotten): %d\n", rowsCut);
+  std::printf("rows that lost strokes past twelve frame characters: %d (%d without joining pieces)\n", rowsCut,
+              rowsCutUnjoined);
 
   CachedRecogniser recogniser;
   SegmentSettings guess = args.settings;
   guess.alternatives = false;
-  // The second reading recognises only what the first did not: its time is the
-  // alternatives' cost.
+  // Each reading recognises only what the ones before did not: the last one's time
+  // is the alternatives' cost.
   const auto t0 = std::chrono::steady_clock::now();
-  const Score before = Read(rows, guess, &recogniser);
+  Print("frame alone, no joining:", Read(rows, guess, &recogniser, nullptr, true));
   const auto t1 = std::chrono::steady_clock::now();
+  const Score before = Read(rows, guess, &recogniser);
+  const auto t1b = std::chrono::steady_clock::now();
   Print("frame's guess only:", before);
   if (!args.tune) {
     const Score after = Read(rows, args.settings, &recogniser, &before);
     const auto t2 = std::chrono::steady_clock::now();
     Print("with alternatives:", after);
     const auto ms = [&](auto a, auto b) { return std::chrono::duration<double, std::milli>(b - a).count() / rows.size(); };
-    std::printf("time per row: %.1f ms for the frame's guess, %.1f ms more for the alternatives\n", ms(t0, t1),
-                ms(t1, t2));
+    std::printf("time per row: %.1f ms for the frame's characters, %.1f ms more for the alternatives\n", ms(t0, t1),
+                ms(t1b, t2));
     for (size_t r = 0, shown = 0; r < rows.size() && shown < static_cast<size_t>(args.show); ++r) {
       if (after.rowRight[r]) continue;
       std::printf("  written %s, frame's guess %s, read %s\n", rows[r].text.c_str(), before.readings[r].c_str(),

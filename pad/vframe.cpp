@@ -52,7 +52,7 @@ int VFrameFragmentPair(const Rect16* boxes, const int* strokes, int count) {
 }
 
 std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,
-                             int maxChars) {
+                             int maxChars, bool joinFragments) {
   std::vector<int> group;
   std::vector<Rect16> boxes;   // of each character so far
   std::vector<int> counts;     // strokes of each character so far
@@ -63,7 +63,8 @@ std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int
     if (VFrameDecide(&charBox, stroke, &frame, margin, screenW, screenH) == 1 || first) {
       if (static_cast<int>(boxes.size()) >= maxChars) {
         // The finished characters, all but the current one, may give up a pair.
-        const int pair = VFrameFragmentPair(boxes.data(), counts.data(), static_cast<int>(boxes.size()) - 1);
+        const int pair =
+            joinFragments ? VFrameFragmentPair(boxes.data(), counts.data(), static_cast<int>(boxes.size()) - 1) : -1;
         if (pair < 0) {
           frame = frameBefore;
           group.push_back(-1);

@@ -33,6 +33,6 @@ int VFrameFragmentPair(const Rect16* boxes, const int* strokes, int count);
 // The characters the pen-up decisions make of strokes with these boxes, written in
 // this order: the character of each stroke (0, 1, ...), or -1 for a stroke the pad
 // forgets because it would start character maxChars + 1 and no fragments could be
-// joined to make room.
+// joined to make room (joinFragments false: none are).
 std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,
-                             int maxChars);
+                             int maxChars, bool joinFragments = true);
