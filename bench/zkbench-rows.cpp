@@ -43,6 +43,7 @@ constexpr int kFrameMargin = 30;     // the pad's default margin of the variable
 constexpr int kScreen = 32767;       // rows may run wider than a real screen
 constexpr uint32_t kAutoMask = 0x0FFF407F;  // 自動: every class
 constexpr size_t kMaxPoints = 1024;  // points the pad keeps of one stroke
+constexpr int kMaxCharStrokes = 30;  // strokes the pad keeps of one character
 
 struct Args {
   std::string sentences, dic, seni;
@@ -140,27 +141,37 @@ int LeftPartStrokes(const std::string& kanjivgDir, uint32_t cp) {
 struct WrittenRow {
   std::string text;
   std::vector<SegPen> atoms;     // the variable frame's characters
-  std::vector<SegPen> unjoined;  // the same when no pieces are joined for a 13th
+  std::vector<SegPen> unjoined;  // the same as the pad once made them (no room made)
 };
 
 // The strokes of a row go through the variable frame as the pad's pen-up does.
-// *dropped counts the strokes the pad forgets because they would start a 13th character.
-std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes, bool joinFragments, int* dropped) {
+// *dropped counts the strokes the pad forgets: those that would start a 13th
+// character, and those past the 30th of one character.
+std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes, bool makeRoom, int* dropped) {
   std::vector<Rect16> boxes;
   for (const PixelStroke& stroke : strokes) {
     Rect16 box{static_cast<int16_t>(stroke.at(0).x), static_cast<int16_t>(stroke[0].y), 1, 1};
     for (const PixelPoint& p : stroke) RECT_add(&box, p.x, p.y);
     boxes.push_back(box);
   }
-  const std::vector<int> group = VFrameGroup(boxes, kFrameMargin, kScreen, kScreen, static_cast<int>(kRowLimit), joinFragments);
+  const std::vector<int> group = VFrameGroup(boxes, kFrameMargin, kScreen, kScreen, static_cast<int>(kRowLimit), makeRoom);
   std::vector<SegPen> atoms;
+  std::vector<int> strokeCount;
   for (size_t k = 0; k < strokes.size(); ++k) {
     if (group[k] < 0) {
       ++*dropped;
       continue;
     }
-    if (static_cast<size_t>(group[k]) == atoms.size()) atoms.emplace_back();
-    SegPen& pen = atoms.back();
+    if (static_cast<size_t>(group[k]) == atoms.size()) {
+      atoms.emplace_back();
+      strokeCount.push_back(0);
+    }
+    // A character keeps 30 strokes; the pad does not store the rest.
+    if (strokeCount[static_cast<size_t>(group[k])]++ >= kMaxCharStrokes) {
+      ++*dropped;
+      continue;
+    }
+    SegPen& pen = atoms[static_cast<size_t>(group[k])];
     const size_t n = std::min(strokes[k].size(), kMaxPoints);
     pen.push_back(kStrokeMark);
     pen.push_back(static_cast<uint16_t>(n));
@@ -380,8 +391,8 @@ int main(int argc, char** argv) {
   for (const WrittenRow& r : rows) chars += static_cast<long>(Characters(r.text).size());
   std::printf("%zu rows of %ld characters (seed %llu, %d left out, %d written with a gap in a left-right character)\n",
               rows.size(), chars, static_cast<unsigned long long>(args.seed), skipped, withLeftPart);
-  std::printf("rows that lost strokes past twelve frame characters: %d (%d without joining pieces)\n", rowsCut,
-              rowsCutUnjoined);
+  std::printf("rows that lost strokes past twelve frame characters or 30 strokes in one: %d (%d as the frame was)\n",
+              rowsCut, rowsCutUnjoined);
 
   CachedRecogniser recogniser;
   SegmentSettings guess = args.settings;
@@ -389,11 +400,11 @@ int main(int argc, char** argv) {
   // Each reading recognises only what the ones before did not: the last one's time
   // is the alternatives' cost.
   const auto t0 = std::chrono::steady_clock::now();
-  Print("frame alone, no joining:", Read(rows, guess, &recogniser, nullptr, true));
+  Print("frame as it was:", Read(rows, guess, &recogniser, nullptr, true));
   const auto t1 = std::chrono::steady_clock::now();
   const Score before = Read(rows, guess, &recogniser);
   const auto t1b = std::chrono::steady_clock::now();
-  Print("frame's guess only:", before);
+  Print("frame making room:", before);
   if (!args.tune) {
     const Score after = Read(rows, args.settings, &recogniser, &before);
     const auto t2 = std::chrono::steady_clock::now();

@@ -197,6 +197,16 @@ void PenInputDown(int x, int y) {
       Mus_data.state = kPadPenIdle;
       return;
     }
+  } else if (Ink_data.strokes >= kPenMaxStrokes && Ink_data.chars < kPadChars) {
+    // No character has more than 30 strokes: the next one starts a new character
+    // (with a frame of its own) rather than being lost.
+    InvertFrame(Vfram_rct[0]);
+    Vfram_rct[0] = Rect16{0, 0, 0, 0};
+    Vfram_rct[Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
+    if (Ink_alloc(0) != 0) {
+      Mus_data.state = kPadPenIdle;
+      return;
+    }
   }
   Vfram_rct[Ink_data.chars + 1] = Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), 1, 1};
   TimerRemove(kTimerRecog);

@@ -52,19 +52,23 @@ int VFrameFragmentPair(const Rect16* boxes, const int* strokes, int count) {
 }
 
 std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,
-                             int maxChars, bool joinFragments) {
+                             int maxChars, bool makeRoom) {
   std::vector<int> group;
   std::vector<Rect16> boxes;   // of each character so far
   std::vector<int> counts;     // strokes of each character so far
   Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
   for (const Rect16& stroke : strokes) {
     const Rect16 frameBefore = frame;
-    const bool first = boxes.empty();
+    // A character that holds 30 strokes takes no more: the stroke starts the next.
+    const bool full = makeRoom && !boxes.empty() && counts.back() >= kFragmentMaxStrokes &&
+                      static_cast<int>(boxes.size()) < maxChars;
+    if (full) charBox = Rect16{0, 0, 0, 0};
+    const bool first = boxes.empty() || full;
     if (VFrameDecide(&charBox, stroke, &frame, margin, screenW, screenH) == 1 || first) {
       if (static_cast<int>(boxes.size()) >= maxChars) {
         // The finished characters, all but the current one, may give up a pair.
         const int pair =
-            joinFragments ? VFrameFragmentPair(boxes.data(), counts.data(), static_cast<int>(boxes.size()) - 1) : -1;
+            makeRoom ? VFrameFragmentPair(boxes.data(), counts.data(), static_cast<int>(boxes.size()) - 1) : -1;
         if (pair < 0) {
           frame = frameBefore;
           group.push_back(-1);

@@ -33,6 +33,8 @@ int VFrameFragmentPair(const Rect16* boxes, const int* strokes, int count);
 // The characters the pen-up decisions make of strokes with these boxes, written in
 // this order: the character of each stroke (0, 1, ...), or -1 for a stroke the pad
 // forgets because it would start character maxChars + 1 and no fragments could be
-// joined to make room (joinFragments false: none are).
+// joined to make room. A character that holds 30 strokes takes no more: the next
+// stroke starts a new one. (makeRoom false: neither, as the pad once did, when
+// strokes past the 30th of a character were not stored.)
 std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,
-                             int maxChars, bool joinFragments = true);
+                             int maxChars, bool makeRoom = true);
