@@ -1,7 +1,8 @@
 #!/bin/bash
 # Free writing in pen input: 海 written large with its 氵 well apart from 毎 is cut by
 # the variable frame, and 変換 written small and close together is run into one
-# character by it; the segmentation before the pending line mends both.
+# character by it; the segmentation before the pending line mends both. A 31st stroke
+# written over a character starts a new one rather than being lost.
 . "$(dirname "$0")/lib.sh"
 
 # draw_strokes FILE: one press-drag-release per line of "x,y x,y ...".
@@ -35,6 +36,12 @@ grep -q '^STROKE chars=2 ' <(sed -n '/text=海$/,$p' "$LOG") && fail "the frame 
 
 click_key 35
 wait_target 海変換
+
+# A character keeps 30 strokes; the 31st starts the next one instead of being lost.
+for ((i = 0; i < 31; i++)); do echo "400,$((300 + i)) 440,$((300 + i)) 480,$((300 + i))"; done >"$WORK/many"
+draw_strokes "$WORK/many"
+wait_for '^STROKE chars=2 strokes=1 '
+grep -q '^STROKE chars=1 strokes=30 ' "$LOG" || fail "the first character did not keep 30 strokes"
 kill -TERM "$PAD_PID"
 wait_exit "$PAD_PID"
 echo PASS
