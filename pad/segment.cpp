@@ -1,7 +1,9 @@
-// Segmentation of free writing: a shortest path over the frame characters, where
-// each step takes one frame character, merges up to maxMerge of them, or splits one
-// in two, and pays the normalised recognition distance of what it produces, the
-// transition cost from the character before, and a toll for leaving the first guess.
+// Segmentation of free writing: a shortest path over the places where a character
+// may end (each frame character's end, and the horizontal gaps inside a wide one).
+// Each step takes up to maxParts pieces as one character: a frame character as it
+// is, several merged, or a part of one split off. It pays the normalised recognition
+// distance of what it reads, the transition cost from the character before, and the
+// tolls for merging and splitting.
 #include "pad/segment.h"
 
 #include <algorithm>
