@@ -55,7 +55,7 @@ bench: build
 # The libFuzzer targets (clang, AddressSanitizer and UBSan), one per reader of outside
 # data. Each starts from its committed seeds in tests/fuzz/corpus/<name>; what it finds
 # stays in $(FUZZ_BUILD)/corpus/<name>.
-.PHONY: fuzz-build test-fuzz fuzz bench-speed
+.PHONY: fuzz-build test-fuzz fuzz bench-speed bench-rows
 FUZZ_TARGETS = recognize dictionary seni settings assign zkrecog_line help learn
 # Longest input per target.
 FUZZ_MAX_LEN_recognize = 12000
@@ -97,6 +97,12 @@ fuzz: fuzz-build
 SPEED_ARGS ?=
 bench-speed: build
 	$(BUILD)/bench/recog_speed $(SPEED_ARGS)
+
+# Free writing across the screen, read through the pad's frame and segmentation
+# (bench/free_rows.sh; ROWS_ARGS passes zkbench-rows options, e.g. --samples 8).
+ROWS_ARGS ?=
+bench-rows: build
+	bench/free_rows.sh $(BUILD) $(ROWS_ARGS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

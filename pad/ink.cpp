@@ -197,6 +197,16 @@ void PenInputDown(int x, int y) {
       Mus_data.state = kPadPenIdle;
       return;
     }
+  } else if (Ink_data.strokes >= kPenMaxStrokes && Ink_data.chars < kPadChars) {
+    // No character has more than 30 strokes: the next one starts a new character
+    // (with a frame of its own) rather than being lost.
+    InvertFrame(Vfram_rct[0]);
+    Vfram_rct[0] = Rect16{0, 0, 0, 0};
+    Vfram_rct[Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
+    if (Ink_alloc(0) != 0) {
+      Mus_data.state = kPadPenIdle;
+      return;
+    }
   }
   Vfram_rct[Ink_data.chars + 1] = Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), 1, 1};
   TimerRemove(kTimerRecog);
@@ -250,13 +260,18 @@ void StrokeTo(int rootX, int rootY) {
 }
 
 // Pen-up in pen input: the variable frame decides whether the stroke starts a new
-// character; a 13th character is refused and its stroke forgotten.
+// character; a 13th character is refused and its stroke forgotten unless two pieces
+// of one character can be joined to make room.
 void PenStrokeEnd() {
   const int c = Ink_data.chars;
   if (c < 1) return;
   const Rect16 charBefore = Vfram_rct[c];
   const Rect16 frameBefore = Vfram_rct[0];
   if (!VFrameChk(&Vfram_rct[c])) return;
+  if (c >= kPadChars && InkJoinFragments()) {
+    ReportInkFailure(InkMoveStrokeToNewCharacter());
+    return;
+  }
   if (c >= kPadChars) {
     InvertFrame(Vfram_rct[0]);
     Vfram_rct[c] = charBefore;

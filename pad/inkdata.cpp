@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <new>
 
+#include "pad/rect.h"
+#include "pad/vframe.h"
+
 InkDataRec Ink_data;
 PenData hPens[kPadChars];
 Rect16 Vfram_rct[kPadChars + 2];
@@ -29,6 +32,17 @@ void Close(PenData* pen) {
 }
 
 uint16_t Word(int v) { return static_cast<uint16_t>(static_cast<int16_t>(v)); }
+
+// Words of pen data up to its end mark (or the last whole stroke).
+size_t StrokeWords(const PenData& pen) {
+  size_t i = 0;
+  while (i + 1 < pen.size() && pen[i] == kStrokeMark) {
+    const int16_t n = static_cast<int16_t>(pen[i + 1]);
+    if (n < 1 || i + 2 + 2 * static_cast<size_t>(n) > pen.size()) break;
+    i += 2 + 2 * static_cast<size_t>(n);
+  }
+  return i;
+}
 
 }  // namespace
 
@@ -104,6 +118,37 @@ void InkDropLastStroke() {
   Ink_data.write = Ink_data.count - 1;
   --Ink_data.strokes;
   Ink_data.recording = false;
+}
+
+bool InkJoinFragments() {
+  const int finished = Ink_data.chars - 1;
+  if (finished < 2 || Ink_data.chars > kPadChars) return false;
+  Rect16 boxes[kPadChars];
+  int strokes[kPadChars];
+  for (int i = 0; i < finished; ++i) {
+    boxes[i] = Vfram_rct[i + 1];
+    strokes[i] = PenStrokeCount(hPens[i]);
+  }
+  const int pair = VFrameFragmentPair(boxes, strokes, finished);
+  if (pair < 0) return false;
+  const size_t first = StrokeWords(hPens[pair]), second = StrokeWords(hPens[pair + 1]);
+  PenData joined;
+  try {
+    joined.reserve(first + second + 1);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  joined.assign(hPens[pair].begin(), hPens[pair].begin() + static_cast<std::ptrdiff_t>(first));
+  joined.insert(joined.end(), hPens[pair + 1].begin(), hPens[pair + 1].begin() + static_cast<std::ptrdiff_t>(second));
+  joined.push_back(kPenEnd);
+  hPens[pair] = std::move(joined);
+  for (int i = pair + 1; i + 1 < Ink_data.chars; ++i) hPens[i] = std::move(hPens[i + 1]);
+  PenData().swap(hPens[Ink_data.chars - 1]);
+  Vfram_rct[pair + 1] = RectUnion(Vfram_rct[pair + 1], Vfram_rct[pair + 2]);
+  for (int i = pair + 2; i <= Ink_data.chars; ++i) Vfram_rct[i] = Vfram_rct[i + 1];
+  Vfram_rct[Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
+  --Ink_data.chars;
+  return true;
 }
 
 void InkCloseCharacter() {

@@ -55,6 +55,12 @@ int InkMoveStrokeToNewCharacter();
 // Forgets the stroke just finished (it would have started a 13th character).
 void InkDropLastStroke();
 
+// Makes room for a 13th character: two neighbouring finished characters (all but the
+// current one) that together look like pieces of one (VFrameFragmentPair) become one,
+// and the later ones, the current character and its stroke box move down one place.
+// False when no pair fits; nothing changes then.
+bool InkJoinFragments();
+
 // Writes the end mark of the current character.
 void InkCloseCharacter();
 

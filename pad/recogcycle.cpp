@@ -12,6 +12,7 @@
 #include "codes.h"
 #include "pad/commit.h"
 #include "pad/platform.h"
+#include "pad/segment.h"
 #include "recog.h"
 #include "seni.h"
 #include "textconv.h"
@@ -58,6 +59,32 @@ void FillEntry(int index, const SeniCharRecord& r) {
 void MoveEntry(int from, int to) {
   std::memcpy(Result[to], Result[from], sizeof Result[to]);
   BFpen[to] = std::move(BFpen[from]);
+}
+
+void RecogniseInFrame(const PenData& pen, const Rect16& frame, ZkResult* result) {
+  ZkOption.frameX = frame.x;
+  ZkOption.frameY = frame.y;
+  ZkOption.frameWidth = static_cast<int16_t>(frame.width);
+  ZkOption.frameHeight = static_cast<int16_t>(frame.height);
+  ZkRecogEx(pen.data(), pen.size(), result);
+  DropGestureCandidates(result);
+}
+
+// Pen input: the variable frame's characters are segmented again before recognition;
+// the character boxes follow the new grouping.
+void RecogniseFreeWriting(std::vector<WrittenChar>* chars) {
+  std::vector<SegPen> atoms;
+  for (int i = 0; i < kPadChars && !hPens[i].empty(); ++i) {
+    atoms.push_back(std::move(hPens[i]));
+    PenData().swap(hPens[i]);
+  }
+  const SegTransition transition = Ap_table.seni_exec ? SegTransition(SeniTransitionCost) : SegTransition();
+  std::vector<SegUnit> units = SegmentRow(atoms, RecogniseInFrame, transition, SegmentSettings{});
+  for (int i = 1; i < kPadChars + 2; ++i) Vfram_rct[i] = Rect16{0, 0, 0, 0};
+  for (size_t i = 0; i < units.size(); ++i) {
+    Vfram_rct[i + 1] = units[i].box;
+    if (units[i].result.count >= 1) chars->push_back(WrittenChar{std::move(units[i].pen), units[i].result});
+  }
 }
 
 }  // namespace
@@ -174,25 +201,19 @@ int RecogCycleRun() {
     ZkOption.frameX = ZkOption.frameY = 0;
     ZkOption.frameWidth = ZkOption.frameHeight =
         static_cast<int16_t>(Ap_table.lframe_size * 28 + 60);
-  } else {
-    ZkOption.frameWidth = ZkOption.frameHeight = 0;
   }
 
   std::vector<WrittenChar> chars;
-  for (int i = 0; i < kPadChars && !hPens[i].empty(); ++i) {
-    if (!fixedFrame) {
-      const Rect16& box = Vfram_rct[i + 1];
-      ZkOption.frameX = box.x;
-      ZkOption.frameY = box.y;
-      ZkOption.frameWidth = std::max<int16_t>(ZkOption.frameWidth, static_cast<int16_t>(box.width));
-      ZkOption.frameHeight =
-          std::max<int16_t>(ZkOption.frameHeight, static_cast<int16_t>(box.height));
+  if (fixedFrame) {
+    for (int i = 0; i < kPadChars && !hPens[i].empty(); ++i) {
+      WrittenChar written{std::move(hPens[i]), ZkResult{}};
+      PenData().swap(hPens[i]);
+      ZkRecogEx(written.pen.data(), written.pen.size(), &written.result);
+      DropGestureCandidates(&written.result);
+      if (written.result.count >= 1) chars.push_back(std::move(written));
     }
-    WrittenChar written{std::move(hPens[i]), ZkResult{}};
-    PenData().swap(hPens[i]);
-    ZkRecogEx(written.pen.data(), written.pen.size(), &written.result);
-    DropGestureCandidates(&written.result);
-    if (written.result.count >= 1) chars.push_back(std::move(written));
+  } else {
+    RecogniseFreeWriting(&chars);
   }
   Ink_data.chars = 0;
   Ink_data.strokes = 0;

@@ -34,3 +34,61 @@ int VFrameDecide(Rect16* charBox, const Rect16& stroke, Rect16* frame, int margi
   VFrameSquare(frame, margin, screenW, screenH);
   return result;
 }
+
+int VFrameFragmentPair(const Rect16* boxes, const int* strokes, int count) {
+  int tallest = 0;
+  for (int i = 0; i < count; ++i) tallest = std::max<int>(tallest, boxes[i].height);
+  int best = -1, bestWidth = 0;
+  for (int i = 0; i + 1 < count; ++i) {
+    if (strokes[i] + strokes[i + 1] > kFragmentMaxStrokes) continue;
+    const int width = RectUnion(boxes[i], boxes[i + 1]).width;
+    if (width > kFragmentPairWidth * tallest) continue;
+    if (best < 0 || width < bestWidth) {
+      best = i;
+      bestWidth = width;
+    }
+  }
+  return best;
+}
+
+std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,
+                             int maxChars, bool makeRoom) {
+  std::vector<int> group;
+  std::vector<Rect16> boxes;   // of each character so far
+  std::vector<int> counts;     // strokes of each character so far
+  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
+  for (const Rect16& stroke : strokes) {
+    const Rect16 frameBefore = frame;
+    // A character that holds 30 strokes takes no more: the stroke starts the next.
+    const bool full = makeRoom && !boxes.empty() && counts.back() >= kFragmentMaxStrokes &&
+                      static_cast<int>(boxes.size()) < maxChars;
+    if (full) charBox = Rect16{0, 0, 0, 0};
+    const bool first = boxes.empty() || full;
+    if (VFrameDecide(&charBox, stroke, &frame, margin, screenW, screenH) == 1 || first) {
+      if (static_cast<int>(boxes.size()) >= maxChars) {
+        // The finished characters, all but the current one, may give up a pair.
+        const int pair =
+            makeRoom ? VFrameFragmentPair(boxes.data(), counts.data(), static_cast<int>(boxes.size()) - 1) : -1;
+        if (pair < 0) {
+          frame = frameBefore;
+          group.push_back(-1);
+          continue;
+        }
+        boxes[static_cast<size_t>(pair)] = RectUnion(boxes[static_cast<size_t>(pair)], boxes[static_cast<size_t>(pair) + 1]);
+        counts[static_cast<size_t>(pair)] += counts[static_cast<size_t>(pair) + 1];
+        boxes.erase(boxes.begin() + pair + 1);
+        counts.erase(counts.begin() + pair + 1);
+        for (int& g : group)
+          if (g > pair) --g;
+      }
+      if (!first) charBox = stroke;
+      boxes.push_back(stroke);
+      counts.push_back(0);
+    } else {
+      boxes.back() = charBox;
+    }
+    ++counts.back();
+    group.push_back(static_cast<int>(boxes.size()) - 1);
+  }
+  return group;
+}

@@ -2,6 +2,8 @@
 // written, which decides whether a stroke joins it or starts the next character.
 #pragma once
 
+#include <vector>
+
 #include "app/appstate.h"
 
 constexpr int kVFrameMinHalf = 40;  // the square is at least 80 pixels wide
@@ -17,3 +19,22 @@ int VFrameDecide(Rect16* charBox, const Rect16& stroke, Rect16* frame, int margi
 // (at least 40), kept right of and below (1, 1) and cut at the screen's right and
 // bottom edges.
 void VFrameSquare(Rect16* frame, int margin, int screenW, int screenH);
+
+// Characters the frame cut too finely (a 氵 written apart from 毎 makes up to four)
+// would fill the twelve of a sequence before the writer has written twelve. When a
+// stroke would start a 13th, two neighbouring finished characters whose joint box is
+// at most kFragmentPairWidth of the tallest character wide are joined into one
+// instead (the segmentation parts them again where that reads better): the index of
+// the first of the narrowest such pair, or -1 when none fits (nor in 30 strokes).
+constexpr double kFragmentPairWidth = 1.0;
+constexpr int kFragmentMaxStrokes = 30;  // what one character's pen data holds
+int VFrameFragmentPair(const Rect16* boxes, const int* strokes, int count);
+
+// The characters the pen-up decisions make of strokes with these boxes, written in
+// this order: the character of each stroke (0, 1, ...), or -1 for a stroke the pad
+// forgets because it would start character maxChars + 1 and no fragments could be
+// joined to make room. A character that holds 30 strokes takes no more: the next
+// stroke starts a new one. (makeRoom false: neither, as the pad once did, when
+// strokes past the 30th of a character were not stored.)
+std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,
+                             int maxChars, bool makeRoom = true);

@@ -1,6 +1,8 @@
-// Rectangles, the variable frame that parts characters in pen input, and the growth
-// of the saved screen area.
+// Rectangles, the variable frame that parts characters in pen input, its grouping of
+// strokes, and the growth of the saved screen area.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "pad/rect.h"
 #include "pad/screensave.h"
@@ -92,6 +94,44 @@ TEST(VFrame, SquareHasAMinimumAndIsCutByTheScreenEdges) {
     VFrameSquare(&frame, c.margin, kW, kH);
     EXPECT_TRUE(Is(frame, c.x, c.y, c.w, c.h)) << c.stroke.x;
   }
+}
+
+// Grouping strokes as the pen-ups do, where the twelve characters and the 30 strokes
+// of one would otherwise lose strokes.
+TEST(VFrame, GroupingMakesRoomRatherThanForgetStrokes) {
+  const auto box = [](int x, int w) { return Rect16{static_cast<int16_t>(x), 0, static_cast<uint16_t>(w), 100}; };
+  struct Case {
+    const char* what;
+    std::vector<Rect16> strokes;
+    std::vector<int> groups;
+  };
+  std::vector<Case> cases;
+  // 31 strokes on one spot: the 31st starts a character.
+  Case crowded{"31 strokes in one place", std::vector<Rect16>(31, box(0, 100)), std::vector<int>(30, 0)};
+  crowded.groups.push_back(1);
+  cases.push_back(crowded);
+  // Twelve characters 300 pixels apart, the 4th and 5th two narrow pieces of one
+  // (the frame parts them, as it does 氵 and 毎); a 13th character joins them.
+  Case pieces{"pieces joined for a 13th", {}, {}};
+  for (int c = 0; c < 12; ++c)
+    pieces.strokes.push_back(c == 3 ? box(900, 20) : c == 4 ? box(995, 5) : box(c * 300, 100));
+  pieces.strokes.push_back(box(3600, 100));
+  pieces.groups = {0, 1, 2, 3, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+  const std::vector<int> apart = VFrameGroup(
+      std::vector<Rect16>(pieces.strokes.begin(), pieces.strokes.begin() + 12), 30, 4000, 1000, 12);
+  ASSERT_EQ(apart[4], 4);  // without a 13th the frame keeps the pieces apart
+  cases.push_back(pieces);
+  // Thirteen whole characters: the 13th is forgotten.
+  Case whole{"a 13th whole character", {}, {}};
+  for (int c = 0; c < 13; ++c) whole.strokes.push_back(box(c * 300, 100));
+  whole.groups = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, -1};
+  cases.push_back(whole);
+
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(VFrameGroup(c.strokes, 30, 4000, 1000, 12), c.groups);
+  }
+  EXPECT_EQ(VFrameGroup(cases[0].strokes, 30, 4000, 1000, 12, false), std::vector<int>(31, 0));
 }
 
 TEST(ScreenSave, StartsAroundThePointAndGrowsByStrips) {

@@ -1,6 +1,9 @@
 // Pen data of the writing sequence: the stroke format, the 30-stroke and 1024-point
-// limits, and the move of a stroke that starts a new character.
+// limits, the move of a stroke that starts a new character, and the joining of two
+// pieces of one character that makes room for a 13th.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "pad_fixture.h"
 
@@ -81,6 +84,42 @@ TEST_F(Ink, TwelveCharactersAtMost) {
   EXPECT_EQ(InkMoveStrokeToNewCharacter(), kInkSequenceFull);
   // The stroke stays with the twelfth character.
   EXPECT_EQ(Closed(11), (Words{0xEEEE, 2, 11, 11, 12, 11, 0xF001}));
+}
+
+TEST_F(Ink, PiecesOfOneCharacterMakeRoomForAThirteenthAndWholeCharactersDoNot) {
+  struct Case {
+    int pieceWidth;  // characters 4 and 5 (one 100-pixel character cut in two, or two)
+    bool joined;
+  };
+  for (const Case& c : {Case{45, true}, Case{80, false}}) {
+    SCOPED_TRACE(c.pieceWidth);
+    InkDiscardSequence();
+    for (int k = 0; k < kPadChars; ++k) {
+      ASSERT_EQ(InkNewCharacter(), kInkStarted);
+      Stroke(2, k);
+      const int x = k == 4 ? 3 * 200 + 50 : k * 200;
+      const int width = k == 3 || k == 4 ? c.pieceWidth : 100;
+      Vfram_rct[k + 1] = Rect16{static_cast<int16_t>(x), 0, static_cast<uint16_t>(width), 100};
+    }
+    Stroke(3, 90);  // the stroke that would start a 13th character
+    Vfram_rct[kPadChars + 1] = Rect16{2400, 0, 100, 100};
+    const std::vector<PenData> before(hPens, hPens + kPadChars);
+
+    ASSERT_EQ(InkJoinFragments(), c.joined);
+    if (!c.joined) {
+      EXPECT_EQ(Ink_data.chars, kPadChars);
+      EXPECT_TRUE(std::equal(before.begin(), before.end(), hPens));
+      continue;
+    }
+    EXPECT_EQ(Ink_data.chars, kPadChars - 1);
+    EXPECT_EQ(hPens[3], (Words{0xEEEE, 2, 3, 3, 4, 3, 0xEEEE, 2, 4, 4, 5, 4, 0xF001}));
+    EXPECT_EQ(hPens[4], before[5]);
+    EXPECT_EQ(Vfram_rct[4].width, 95);
+    EXPECT_EQ(Vfram_rct[kPadChars].x, 2400);  // the stroke's box moved down with it
+    ASSERT_EQ(InkMoveStrokeToNewCharacter(), kInkStarted);
+    EXPECT_EQ(Ink_data.chars, kPadChars);
+    EXPECT_EQ(Closed(kPadChars - 1), (Words{0xEEEE, 3, 90, 90, 91, 90, 92, 90, 0xF001}));
+  }
 }
 
 TEST_F(Ink, DroppedStrokeLeavesNothingAndNothingIsWrittenWithoutACharacter) {

@@ -1,0 +1,283 @@
+// Segmentation of free writing: a shortest path over the places where a character
+// may end (each frame character's end, and the horizontal gaps inside a wide one).
+// Each step takes up to maxParts pieces as one character: a frame character as it
+// is, several merged, or a part of one split off. It pays the normalised recognition
+// distance of what it reads, the transition cost from the character before, and the
+// tolls for merging and splitting.
+#include "pad/segment.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <utility>
+
+#include "seni.h"
+
+namespace {
+
+// The engine brings every distance to one scale: mean 1200, one deviation 269.
+constexpr double kDistanceMean = 1200;
+constexpr double kDistanceDeviation = 269;
+constexpr double kUnreadableCost = 6;  // a character without candidates
+constexpr double kUntried = 1e9;       // an alternative left out to bound the work
+constexpr int kMaxStrokes = 30;        // what one character's pen data may hold
+
+// Marks written at the foot of a character cell: 、 。 ， ． and their half-width forms.
+bool IsLowMark(uint16_t code) {
+  return (code >= 0x8141 && code <= 0x8144) || code == 0xA1 || code == 0xA4 || code == ',' || code == '.';
+}
+
+struct RowStroke {
+  size_t atom;
+  size_t begin, end;  // words of atoms[atom]
+  int x0, y0, x1, y1;
+};
+
+struct Evaluated {
+  ZkResult result;
+  Rect16 box;
+  double cost;
+  uint16_t code;  // best candidate, 0 when none
+};
+
+using Span = std::pair<int, int>;  // strokes [first, second) of the row
+
+struct Node {
+  int cut;       // index of the cut reached
+  Span last;     // the last unit
+  int previous;  // node index, -1 at the start
+  double cost;
+  uint16_t code;
+  int units;
+};
+
+std::vector<RowStroke> StrokesOf(const std::vector<SegPen>& atoms, std::vector<int>* atomStart) {
+  std::vector<RowStroke> strokes;
+  for (size_t a = 0; a < atoms.size(); ++a) {
+    atomStart->push_back(static_cast<int>(strokes.size()));
+    const SegPen& pen = atoms[a];
+    size_t i = 0;
+    while (i + 1 < pen.size() && pen[i] == kStrokeMark) {
+      const int n = static_cast<int16_t>(pen[i + 1]);
+      if (n < 1 || i + 2 + 2 * static_cast<size_t>(n) > pen.size()) break;
+      RowStroke s{a, i, i + 2 + 2 * static_cast<size_t>(n), 32767, 32767, -32768, -32768};
+      for (size_t p = i + 2; p < s.end; p += 2) {
+        const int x = static_cast<int16_t>(pen[p]), y = static_cast<int16_t>(pen[p + 1]);
+        s.x0 = std::min(s.x0, x);
+        s.y0 = std::min(s.y0, y);
+        s.x1 = std::max(s.x1, x);
+        s.y1 = std::max(s.y1, y);
+      }
+      strokes.push_back(s);
+      i = s.end;
+    }
+  }
+  atomStart->push_back(static_cast<int>(strokes.size()));
+  return strokes;
+}
+
+class RowSegmenter {
+ public:
+  RowSegmenter(const std::vector<SegPen>& atoms, const SegRecogniser& recognise, const SegTransition& transition,
+               const SegmentSettings& settings, SegmentStats* stats)
+      : atoms_(atoms), recognise_(recognise), transition_(transition), settings_(settings), stats_(stats) {
+    strokes_ = StrokesOf(atoms, &start_);
+    for (size_t a = 0; a + 1 < start_.size(); ++a) {
+      const Rect16 box = BoxOf(Span(start_[a], start_[a + 1]));
+      if (box.height == 0) continue;
+      rowHeight_ = std::max<int>(rowHeight_, box.height);
+      rowTop_ = std::min<int>(rowTop_, box.y);
+      rowBottom_ = std::max<int>(rowBottom_, box.y + box.height);
+    }
+  }
+
+  std::vector<SegUnit> Run() {
+    // The first guess is recognised whatever happens, and first, so that its calls
+    // are told apart from the alternatives'.
+    for (size_t a = 0; a + 1 < start_.size(); ++a) Evaluate(Span(start_[a], start_[a + 1]), false);
+    // Splits that would give more than twelve characters get dearer until they fit.
+    // The last round is the first guess itself.
+    constexpr int kRounds = 5;
+    std::vector<Node> nodes = Search(settings_.alternatives, settings_.splitCost);
+    for (int round = 1; round <= kRounds && nodes[static_cast<size_t>(Best(nodes))].units > kSegMaxUnits; ++round)
+      nodes = Search(settings_.alternatives && round < kRounds, settings_.splitCost + round);
+    return Units(nodes);
+  }
+
+ private:
+  Rect16 BoxOf(Span span) const {
+    int x0 = 32767, y0 = 32767, x1 = -32768, y1 = -32768;
+    for (int k = span.first; k < span.second; ++k) {
+      const RowStroke& s = strokes_[static_cast<size_t>(k)];
+      x0 = std::min(x0, s.x0);
+      y0 = std::min(y0, s.y0);
+      x1 = std::max(x1, s.x1);
+      y1 = std::max(y1, s.y1);
+    }
+    if (span.first >= span.second) return Rect16{0, 0, 0, 0};
+    return Rect16{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<uint16_t>(x1 - x0 + 1),
+                  static_cast<uint16_t>(y1 - y0 + 1)};
+  }
+
+  SegPen PenOf(Span span) const {
+    SegPen pen;
+    for (int k = span.first; k < span.second; ++k) {
+      const RowStroke& s = strokes_[static_cast<size_t>(k)];
+      const SegPen& from = atoms_[s.atom];
+      pen.insert(pen.end(), from.begin() + static_cast<std::ptrdiff_t>(s.begin),
+                 from.begin() + static_cast<std::ptrdiff_t>(s.end));
+    }
+    pen.push_back(kPenEnd);
+    return pen;
+  }
+
+  const Evaluated& Evaluate(Span span, bool extra) {
+    auto found = cache_.find(span);
+    if (found != cache_.end()) return found->second;
+    Evaluated e{};
+    e.box = BoxOf(span);
+    if (extra && extraCalls_ >= settings_.maxExtraCalls) {
+      e.cost = kUntried;  // out of budget: the first guess is always cheaper
+      return cache_.emplace(span, e).first->second;
+    }
+    if (extra) ++extraCalls_;
+    const int16_t side = static_cast<int16_t>(std::min(rowHeight_, 32767));
+    recognise_(PenOf(span), Rect16{e.box.x, e.box.y, static_cast<uint16_t>(side), static_cast<uint16_t>(side)},
+               &e.result);
+    if (stats_) {
+      ++stats_->calls;
+      if (extra) ++stats_->extraCalls;
+    }
+    if (e.result.count < 1) {
+      e.cost = kUnreadableCost;
+    } else {
+      e.code = e.result.entry[0].code;
+      const double z = (e.result.entry[0].distance - kDistanceMean) / kDistanceDeviation;
+      e.cost = std::clamp(z, -kUnreadableCost, kUnreadableCost);
+      // A dot in the upper half of the row is part of a character (氵, 冫), no 、 or 。.
+      if (IsLowMark(e.code) && 2 * (e.box.y + e.box.height / 2) < rowTop_ + rowBottom_) e.cost += settings_.highMarkCost;
+    }
+    return cache_.emplace(span, e).first->second;
+  }
+
+  double Transition(uint16_t from, uint16_t to) const {
+    if (!transition_ || from == 0 || to == 0) return 0;
+    return settings_.transitionWeight * transition_(from, to);
+  }
+
+  // The places where a character may end: every frame character's end, and inside a
+  // frame character as wide as splitMinWidth rows the places in writing order where
+  // all strokes after lie right of all strokes before (less splitMinGap).
+  void FindCuts(bool alternatives) {
+    cuts_.clear();
+    inner_.clear();
+    for (size_t a = 0; a + 1 < start_.size(); ++a) {
+      const Span atom(start_[a], start_[a + 1]);
+      cuts_.push_back(atom.first);
+      inner_.push_back(false);
+      if (!alternatives || BoxOf(atom).width < settings_.splitMinWidth * rowHeight_) continue;
+      for (int k = atom.first + 1; k < atom.second; ++k) {
+        const Rect16 before = BoxOf(Span(atom.first, k)), after = BoxOf(Span(k, atom.second));
+        if (after.x - (before.x + before.width) < settings_.splitMinGap * rowHeight_) continue;
+        cuts_.push_back(k);
+        inner_.push_back(true);
+      }
+    }
+    cuts_.push_back(start_.back());
+    inner_.push_back(false);
+  }
+
+  // Shortest path from no character to all of them; one node per (cut, last unit).
+  std::vector<Node> Search(bool alternatives, double splitCost) {
+    FindCuts(alternatives);
+    std::vector<Node> nodes{Node{0, Span(-1, -1), -1, 0.0, 0, 0}};
+    std::map<std::pair<int, Span>, size_t> index;
+    const int last = static_cast<int>(cuts_.size()) - 1;
+    const int maxParts = alternatives ? settings_.maxParts : 1;
+    for (int b = 0; b < last; ++b) {
+      for (size_t n = 0; n < nodes.size(); ++n) {
+        if (nodes[n].cut != b) continue;
+        const Node from = nodes[n];
+        int merged = 0;  // frame characters' ends passed over
+        for (int j = b + 1; j <= last && j <= b + maxParts; ++j) {
+          if (j > b + 1 && !inner_[static_cast<size_t>(j - 1)]) ++merged;
+          const Span span(cuts_[static_cast<size_t>(b)], cuts_[static_cast<size_t>(j)]);
+          if (j > b + 1 && (span.second - span.first > kMaxStrokes ||
+                            BoxOf(span).width > settings_.mergeMaxWidth * rowHeight_))
+            break;
+          const bool atom = !inner_[static_cast<size_t>(b)] && !inner_[static_cast<size_t>(j)] && merged == 0;
+          const Evaluated& e = Evaluate(span, !atom);
+          Node next{j, span, static_cast<int>(n),
+                    from.cost + e.cost + Transition(from.code, e.code) + settings_.mergeCost * merged +
+                        (inner_[static_cast<size_t>(j)] ? splitCost : 0.0),
+                    e.code, from.units + 1};
+          const auto key = std::make_pair(j, span);
+          const auto at = index.find(key);
+          if (at == index.end()) {
+            index.emplace(key, nodes.size());
+            nodes.push_back(next);
+          } else if (next.cost < nodes[at->second].cost) {
+            nodes[at->second] = next;
+          }
+        }
+      }
+    }
+    return nodes;
+  }
+
+  int Best(const std::vector<Node>& nodes) const {
+    const int last = static_cast<int>(cuts_.size()) - 1;
+    int best = 0;  // the start node when there is no character at all
+    for (size_t n = 0; n < nodes.size(); ++n)
+      if (nodes[n].cut == last && (best == 0 || nodes[n].cost < nodes[static_cast<size_t>(best)].cost))
+        best = static_cast<int>(n);
+    return best;
+  }
+
+  std::vector<SegUnit> Units(const std::vector<Node>& nodes) {
+    std::vector<Span> spans;
+    for (int n = Best(nodes); n > 0; n = nodes[static_cast<size_t>(n)].previous)
+      spans.push_back(nodes[static_cast<size_t>(n)].last);
+    std::reverse(spans.begin(), spans.end());
+    std::vector<SegUnit> units;
+    for (const Span& span : spans) {
+      const Evaluated& e = Evaluate(span, true);
+      units.push_back(SegUnit{PenOf(span), e.box, e.result});
+      if (!stats_) continue;
+      const auto isStart = [&](int stroke) { return std::count(start_.begin(), start_.end(), stroke) > 0; };
+      if (!isStart(span.second)) ++stats_->splits;
+      for (int k = span.first + 1; k < span.second; ++k) stats_->merges += isStart(k);
+    }
+    return units;
+  }
+
+  const std::vector<SegPen>& atoms_;
+  const SegRecogniser& recognise_;
+  const SegTransition& transition_;
+  const SegmentSettings& settings_;
+  SegmentStats* stats_;
+  std::vector<RowStroke> strokes_;
+  std::vector<int> start_;  // first stroke of each frame character, then the total
+  std::vector<int> cuts_;   // strokes where a character may begin, then the total
+  std::vector<bool> inner_; // per cut: inside a frame character
+  int rowHeight_ = 1;
+  int extraCalls_ = 0;
+  int rowTop_ = 32767, rowBottom_ = -32768;
+  std::map<Span, Evaluated> cache_;
+};
+
+}  // namespace
+
+std::vector<SegUnit> SegmentRow(const std::vector<SegPen>& atoms, const SegRecogniser& recognise,
+                                const SegTransition& transition, const SegmentSettings& settings,
+                                SegmentStats* stats) {
+  RowSegmenter segmenter(atoms, recognise, transition, settings, stats);
+  return segmenter.Run();
+}
+
+double SeniTransitionCost(uint16_t from, uint16_t to) {
+  int32_t occurrences = 0, pairs = 0;
+  if (SeniGetPrbl(from, to, &occurrences, &pairs) != kSeniDone) return 0;
+  const double p = std::max<double>(pairs, 0.5) / std::max<int32_t>(occurrences, 1);
+  return std::clamp(-std::log10(p), 0.0, 4.0);
+}

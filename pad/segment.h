@@ -1,0 +1,65 @@
+// Segmentation of free writing: the variable frame's characters are the first guess;
+// merging neighbours (a left part such as 氵 cut off from the rest) or splitting one
+// at a horizontal gap between its strokes (characters written small and close) is
+// kept only when the recognition distances and the transition counts prefer it.
+// Plain logic: the engine and the transition table come in through two callbacks.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "app/appstate.h"
+#include "types.h"
+
+// One character's pen data: per stroke 0xEEEE, a point count and x, y pairs, then 0xF001.
+using SegPen = std::vector<uint16_t>;
+
+// One character of the segmented row.
+struct SegUnit {
+  SegPen pen;       // its strokes, with the end mark
+  Rect16 box;       // bounding box of its strokes
+  ZkResult result;  // the recognition of pen in its frame
+};
+
+// The defaults were chosen on seed 1 of zkbench-rows (--tune) and checked on others:
+// there a merge or split needs no toll beyond what recognition and transitions say.
+struct SegmentSettings {
+  bool alternatives = true;       // false: the first guess only
+  double transitionWeight = 0.4;  // weight of -log10 P(next | previous) against distances
+  double mergeCost = 0.0;         // what a merge must win, per character merged away
+  double splitCost = 0.0;         // what each split must win
+  int maxParts = 4;               // pieces (frame characters or their parts) one character may gather
+  double mergeMaxWidth = 1.6;     // widest merged box, in row heights
+  double splitMinWidth = 0.8;     // narrowest frame character worth splitting, in row heights
+  double splitMinGap = 0.06;      // least horizontal gap where it may be split, in row heights
+  double highMarkCost = 1.0;      // extra cost of 、 。 ， ． read in the upper half of the row
+  int maxExtraCalls = 64;         // recognitions a row may spend on alternatives
+};
+
+// Recognises pen written in frame (origin at the character's box, side the row's
+// height) into result; a result with no candidate counts as unreadable.
+using SegRecogniser = std::function<void(const SegPen& pen, const Rect16& frame, ZkResult* result)>;
+// Cost of code `to` following code `from` (0 = a common pair); null: no transition term.
+using SegTransition = std::function<double(uint16_t from, uint16_t to)>;
+
+struct SegmentStats {
+  int calls = 0;       // recognitions made, the first guess's included
+  int extraCalls = 0;  // of which for alternatives
+  int merges = 0;      // frame characters merged away
+  int splits = 0;      // characters split in two
+};
+
+// Most characters one row may come out as (the pad recognises twelve per cycle).
+constexpr int kSegMaxUnits = 12;
+
+// Segments the frame characters `atoms` (in writing order, at most kSegMaxUnits) and
+// recognises each resulting character. Every stroke of the atoms ends up in exactly
+// one unit, in writing order; at most kSegMaxUnits units come out.
+std::vector<SegUnit> SegmentRow(const std::vector<SegPen>& atoms, const SegRecogniser& recognise,
+                                const SegTransition& transition, const SegmentSettings& settings,
+                                SegmentStats* stats = nullptr);
+
+// -log10 of the transition table's P(to | from), floored at 1e-4: 0..4. 0 when the
+// table is not loaded.
+double SeniTransitionCost(uint16_t from, uint16_t to);

@@ -1,0 +1,202 @@
+// Segmentation of free writing. With the real engine: characters the variable frame
+// cut apart or ran together come out whole, and a row it got right stays as it is.
+// With a stand-in engine: the row never grows beyond twelve characters, no stroke is
+// lost, and the extra recognitions stay bounded.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "kanjivg_reader.h"
+#include "pad/rect.h"
+#include "pad/segment.h"
+#include "pad/vframe.h"
+#include "pen_trace.h"
+#include "recog.h"
+#include "seni.h"
+#include "textconv.h"
+
+namespace {
+
+#ifdef SORENIX_SYSTEM_DIC
+const std::string kSystemDic = SORENIX_SYSTEM_DIC;
+#else
+const std::string kSystemDic;
+#endif
+#ifdef SORENIX_TRANSITIONS
+const std::string kTransitions = SORENIX_TRANSITIONS;
+#else
+const std::string kTransitions;
+#endif
+#ifdef SORENIX_KANJIVG
+const std::string kKanjiVg = SORENIX_KANJIVG;
+#else
+const std::string kKanjiVg;
+#endif
+
+bool Exists(const std::string& path) {
+  struct stat st;
+  return !path.empty() && stat(path.c_str(), &st) == 0;
+}
+
+int Strokes(const SegPen& pen) {
+  int n = 0;
+  for (size_t i = 0; i + 1 < pen.size() && pen[i] == kStrokeMark; i += 2 + 2 * pen[i + 1]) ++n;
+  return n;
+}
+
+SegPen PenOf(const std::vector<PixelStroke>& strokes) {
+  SegPen pen;
+  for (const PixelStroke& s : strokes) {
+    pen.push_back(kStrokeMark);
+    pen.push_back(static_cast<uint16_t>(s.size()));
+    for (const PixelPoint& p : s) {
+      pen.push_back(static_cast<uint16_t>(p.x));
+      pen.push_back(static_cast<uint16_t>(p.y));
+    }
+  }
+  pen.push_back(kPenEnd);
+  return pen;
+}
+
+// The frame's characters of strokes written in this order, as the pen-ups make them.
+std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes) {
+  std::vector<Rect16> boxes;
+  for (const PixelStroke& s : strokes) {
+    Rect16 box{static_cast<int16_t>(s[0].x), static_cast<int16_t>(s[0].y), 1, 1};
+    for (const PixelPoint& p : s) RECT_add(&box, p.x, p.y);
+    boxes.push_back(box);
+  }
+  const std::vector<int> group = VFrameGroup(boxes, 30, 4000, 2000, kSegMaxUnits);
+  std::vector<std::vector<PixelStroke>> chars;
+  for (size_t k = 0; k < strokes.size(); ++k) {
+    if (group[k] < 0) continue;
+    if (static_cast<size_t>(group[k]) == chars.size()) chars.emplace_back();
+    chars.back().push_back(strokes[k]);
+  }
+  std::vector<SegPen> pens;
+  for (const auto& c : chars) pens.push_back(PenOf(c));
+  return pens;
+}
+
+void Recognise(const SegPen& pen, const Rect16& frame, ZkResult* result) {
+  ZkOption = ZkOptionRec{0x0FFF407F, 0, frame.x, frame.y, static_cast<int16_t>(frame.width),
+                         static_cast<int16_t>(frame.height)};
+  result->count = 0;
+  ZkCRecognize(&ZkOption, pen.data(), pen.size(), result);
+}
+
+// A character written at (left, top) in a size x size square; its first leftPart
+// strokes (its left part) moved gap pixels further left.
+struct Written {
+  const char* file;
+  int left, top, size;
+  int leftPart, gap;
+};
+
+struct Case {
+  const char* what;
+  std::vector<Written> chars;
+  size_t frameChars;  // what the variable frame makes of them
+  const char* text;
+};
+
+class EngineSegment : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!Exists(kSystemDic) || !Exists(kKanjiVg)) GTEST_SKIP() << "no built dictionary or KanjiVG";
+    ASSERT_EQ(ZkCRecInitializesFrom(kSystemDic.c_str(), "/nonexistent/Crecs.upt"), 0);
+    if (Exists(kTransitions)) {
+      ASSERT_EQ(SeniJishoFrom(kTransitions), kSeniLoaded);
+    }
+  }
+  void TearDown() override {
+    SeniClose();
+    ZkCRecEnd();
+  }
+
+  std::vector<PixelStroke> Write(const Written& w) {
+    StrokeList strokes;
+    std::string error;
+    EXPECT_TRUE(ReadKanjiVgFile(kKanjiVg + "/" + w.file, &strokes, &error)) << error;
+    TraceOptions options;
+    options.box = kKanjiVgBox;
+    options.left = w.left;
+    options.top = w.top;
+    options.size = w.size;
+    options.spacing = 4;
+    std::vector<PixelStroke> traced = TraceStrokes(strokes, options);
+    for (int k = 0; k < w.leftPart && k < static_cast<int>(traced.size()); ++k)
+      for (PixelPoint& p : traced[static_cast<size_t>(k)]) p.x -= w.gap;
+    return traced;
+  }
+};
+
+TEST_F(EngineSegment, FrameMistakesAreMendedAndRightRowsKept) {
+  const Case cases[] = {
+      {"海 written large, 氵 apart from 毎: merged", {{"06d77.svg", 300, 100, 200, 3, 30}}, 3, "海"},
+      {"海 written larger, each stroke of 氵 on its own: merged", {{"06d77.svg", 300, 100, 300, 3, 30}}, 4, "海"},
+      {"変換 written small and close: split",
+       {{"05909.svg", 100, 100, 44, 0, 0}, {"063db.svg", 140, 100, 44, 0, 0}}, 1, "変換"},
+      {"木山 apart: left alone", {{"06728.svg", 100, 100, 120, 0, 0}, {"05c71.svg", 300, 100, 120, 0, 0}}, 2,
+       "木山"},
+      {"川八いけ小 apart, each with gaps of its own: left alone",
+       {{"05ddd.svg", 100, 100, 120, 0, 0},
+        {"0516b.svg", 260, 100, 120, 0, 0},
+        {"03044.svg", 420, 100, 120, 0, 0},
+        {"03051.svg", 580, 100, 120, 0, 0},
+        {"05c0f.svg", 740, 100, 120, 0, 0}},
+       5,
+       "川八いけ小"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<PixelStroke> strokes;
+    for (const Written& w : c.chars)
+      for (const PixelStroke& s : Write(w)) strokes.push_back(s);
+    const std::vector<SegPen> atoms = FrameCharacters(strokes);
+    ASSERT_EQ(atoms.size(), c.frameChars);
+
+    SegmentStats stats;
+    const std::vector<SegUnit> units = SegmentRow(atoms, Recognise, SeniTransitionCost, SegmentSettings{}, &stats);
+    std::string text;
+    int strokesOut = 0;
+    for (const SegUnit& u : units) {
+      ASSERT_GE(u.result.count, 1);
+      text += SjisCodeToUtf8(u.result.entry[0].code);
+      strokesOut += Strokes(u.pen);
+    }
+    EXPECT_EQ(text, c.text);
+    EXPECT_EQ(strokesOut, static_cast<int>(strokes.size()));
+    if (c.frameChars == std::string(c.text).size() / 3) {
+      EXPECT_EQ(stats.merges + stats.splits, 0);
+    }
+  }
+}
+
+// Stand-in engine: two strokes far apart read badly, one stroke reads well, so every
+// character would rather be split.
+TEST(Segment, NeverMoreThanTwelveCharactersAndNoStrokeLost) {
+  std::vector<SegPen> atoms;
+  for (int c = 0; c < 12; ++c) {
+    const int x = c * 300;
+    atoms.push_back(PenOf({{{x, 0}, {x, 100}}, {{x + 150, 0}, {x + 150, 100}}}));
+  }
+  int calls = 0;
+  const SegRecogniser fake = [&](const SegPen& pen, const Rect16&, ZkResult* r) {
+    ++calls;
+    *r = ZkResult{};
+    r->count = 1;
+    r->entry[0] = ZkResultEntry{0x88A0, 0, static_cast<uint16_t>(Strokes(pen) == 1 ? 400 : 2400)};
+  };
+  SegmentStats stats;
+  const std::vector<SegUnit> units = SegmentRow(atoms, fake, nullptr, SegmentSettings{}, &stats);
+  EXPECT_LE(units.size(), static_cast<size_t>(kSegMaxUnits));
+  int strokes = 0;
+  for (const SegUnit& u : units) strokes += Strokes(u.pen);
+  EXPECT_EQ(strokes, 24);
+  EXPECT_EQ(stats.calls, calls);
+  // Each half, and each right half with the next left half (no wider than 1.6 rows).
+  EXPECT_EQ(stats.extraCalls, 24 + 11);
+}
+
+}  // namespace
