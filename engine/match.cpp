@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <cstring>
 #include <utility>
+#include <vector>
 
+#include "coarse.h"
 #include "dicindex.h"
 #include "loop.h"
 #include "patscan.h"
@@ -186,15 +188,40 @@ int16_t KusabiMatch(const KusabiPattern* input, const KusabiPattern* pattern, in
   return RefineComparison(input, pattern, score, inLen, patLen, inStrokeMap, corr);
 }
 
+namespace {
+
+// A pattern that passed the windows, in search order, and its coarse distance.
+struct Admitted {
+  const DicIndexItem* item;
+  int k;             // the pattern's stroke count
+  uint16_t ordinal;  // among the group's patterns inside the length window
+  int coarse;        // coarse distance to the writing
+};
+
+// Keeps the `keep` patterns of the smallest coarse distance (the earlier on ties)
+// and leaves them in search order.
+void KeepNearest(std::vector<Admitted>* admitted, size_t keep) {
+  if (admitted->size() <= keep) return;
+  std::vector<Admitted>& a = *admitted;
+  std::nth_element(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(keep), a.end(),
+                   [](const Admitted& x, const Admitted& y) {
+                     return x.coarse != y.coarse ? x.coarse < y.coarse : x.item < y.item;
+                   });
+  a.resize(keep);
+  std::sort(a.begin(), a.end(), [](const Admitted& x, const Admitted& y) { return x.item < y.item; });
+}
+
+}  // namespace
+
 void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* list, int16_t inTotal,
                      const int16_t* inLen, const uint8_t* inStrokeMap) {
   const int n = input->strokes;
   const int nInSegments = SegmentsOf(input);
-  int worst = WorstSlot(list);
-  KusabiPattern pattern{};
-  for (int i = 0; i < kMaxSegments; ++i) pattern.order[i] = pattern.index[i] = static_cast<uint16_t>(i);
-  SegmentCorrespondence corr{};
+  uint8_t inCoarse[kCoarseBins];
+  CoarseDescriptor(input->segment, nInSegments, inCoarse);
 
+  static std::vector<Admitted> admitted;
+  admitted.clear();
   for (int group = FirstSearchGroup(n); group <= LastSearchGroup(n); ++group) {
     const DicIndexItem* item = dic->groupList[group];
     if (item == nullptr) continue;
@@ -207,25 +234,37 @@ void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* 
       if (stored < lengths.lo || stored > lengths.hi) continue;
       ++ordinal;
       if (item->segments < segments.lo || item->segments > segments.hi) continue;
-
-      const int16_t threshold = std::min(list[worst].distance, ZkHighWayMAXDIST[k]);
-      uint16_t code = 0;
-      const int16_t dist = MatchStoredPattern(input, ScanAt(dic->scans, item->scan), item->pattern, k, threshold,
-                                              inLen, inTotal, inStrokeMap, &pattern, &corr, &code);
-      if (dist >= list[worst].distance) continue;  // equal distances keep the earlier pattern
-      KohoSlot& slot = list[worst];
-      slot.distance = dist;
-      slot.code = code;
-      slot.patternStrokes = static_cast<uint16_t>(k);
-      slot.patternSegments = static_cast<uint16_t>(pattern.segments);
-      slot.dicKind = dic->kind;
-      slot.typeMask = dic->typeMask;
-      slot.flags = dic->flags;
-      slot.ordinal = ordinal;
-      slot.pattern = item->pattern;
-      slot.corr = corr;
-      worst = WorstSlot(list);
+      admitted.push_back(Admitted{item, k, ordinal, 0});
     }
+  }
+  if (admitted.size() > kPreselected) {
+    for (Admitted& a : admitted) a.coarse = CoarseDistance(inCoarse, ScanAt(dic->scans, a.item->scan).coarse);
+    KeepNearest(&admitted, kPreselected);
+  }
+
+  int worst = WorstSlot(list);
+  KusabiPattern pattern{};
+  for (int i = 0; i < kMaxSegments; ++i) pattern.order[i] = pattern.index[i] = static_cast<uint16_t>(i);
+  SegmentCorrespondence corr{};
+  for (const Admitted& a : admitted) {
+    const int k = a.k;
+    const int16_t threshold = std::min(list[worst].distance, ZkHighWayMAXDIST[k]);
+    uint16_t code = 0;
+    const int16_t dist = MatchStoredPattern(input, ScanAt(dic->scans, a.item->scan), a.item->pattern, k, threshold,
+                                            inLen, inTotal, inStrokeMap, &pattern, &corr, &code);
+    if (dist >= list[worst].distance) continue;  // equal distances keep the earlier pattern
+    KohoSlot& slot = list[worst];
+    slot.distance = dist;
+    slot.code = code;
+    slot.patternStrokes = static_cast<uint16_t>(k);
+    slot.patternSegments = static_cast<uint16_t>(pattern.segments);
+    slot.dicKind = dic->kind;
+    slot.typeMask = dic->typeMask;
+    slot.flags = dic->flags;
+    slot.ordinal = a.ordinal;
+    slot.pattern = a.item->pattern;
+    slot.corr = corr;
+    worst = WorstSlot(list);
   }
   ZkBubbleSort(kMatchSlots, list);
   RemoveDuplicateCandidates(list);

@@ -3,15 +3,18 @@
 
 #include <algorithm>
 
+#include "coarse.h"
 #include "dicfile.h"
 #include "segdist.h"
 
 namespace {
 
 // Layout at an offset: a head block (segments, blocks, total, narrow), then the
-// blocks of x0, y0, x1, y1 and the lengths, each blocks * kScanLanes slots.
+// blocks of x0, y0, x1, y1 and the lengths, each blocks * kScanLanes slots, then the
+// coarse descriptor.
 enum Head { kHeadSegments, kHeadBlocks, kHeadTotal, kHeadNarrow };
 constexpr int kArrays = 5;
+constexpr int kCoarseWords = (kCoarseBins + 1) / 2;  // the descriptor's bytes in 16-bit words
 
 bool Narrow(int v) { return v >= -kScanNarrowLimit && v <= kScanNarrowLimit; }
 
@@ -23,7 +26,7 @@ size_t AppendPatternScan(const KusabiSegment* segments, int count, const int16_t
   const int blocks = (count + kScanLanes - 1) / kScanLanes;
   const int slots = blocks * kScanLanes;
   const size_t offset = store->size();
-  store->resize(offset + kScanLanes + static_cast<size_t>(kArrays) * slots, 0);
+  store->resize(offset + kScanLanes + static_cast<size_t>(kArrays) * slots + kCoarseWords, 0);
   int16_t* head = store->data() + offset;
   int16_t* x0 = head + kScanLanes;
   int16_t *y0 = x0 + slots, *x1 = y0 + slots, *y1 = x1 + slots, *len = y1 + slots;
@@ -36,6 +39,7 @@ size_t AppendPatternScan(const KusabiSegment* segments, int count, const int16_t
     total = static_cast<int16_t>(total + len[j]);
     narrow = narrow && Narrow(g.x0) && Narrow(g.y0) && Narrow(g.x1) && Narrow(g.y1);
   }
+  CoarseDescriptor(segments, count, reinterpret_cast<uint8_t*>(len + slots));
   head[kHeadSegments] = static_cast<int16_t>(count);
   head[kHeadBlocks] = static_cast<int16_t>(blocks);
   head[kHeadTotal] = total;
@@ -56,6 +60,14 @@ PatternScan ScanAt(const std::vector<int16_t>& store, size_t offset) {
   const int blocks = head[kHeadBlocks];
   const int slots = blocks * kScanLanes;
   const int16_t* x0 = head + kScanLanes;
-  return PatternScan{x0,          x0 + slots,        x0 + 2 * slots,   x0 + 3 * slots, x0 + 4 * slots,
-                     head[kHeadSegments], blocks, head[kHeadTotal], head[kHeadNarrow] != 0};
+  return PatternScan{x0,
+                     x0 + slots,
+                     x0 + 2 * slots,
+                     x0 + 3 * slots,
+                     x0 + 4 * slots,
+                     reinterpret_cast<const uint8_t*>(x0 + 5 * slots),
+                     head[kHeadSegments],
+                     blocks,
+                     head[kHeadTotal],
+                     head[kHeadNarrow] != 0};
 }

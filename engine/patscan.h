@@ -20,6 +20,7 @@ struct PatternScan {
   const int16_t* x1;
   const int16_t* y1;
   const int16_t* length;  // SegmentLength of each segment
+  const uint8_t* coarse;  // the coarse descriptor, kCoarseBins bytes (coarse.h)
   int segments;
   int blocks;       // blocks of kScanLanes slots in use
   int16_t total;    // sum of the lengths, in 16 bits
