@@ -86,6 +86,11 @@ bool JoinKeepsCheckedStrokes(const CheckedStrokes& checked, int strokes, int fir
   // Strokes before the pair keep their numbers; the joined one and all after it
   // do not.
   if (!checked.fromStart.empty() && *checked.fromStart.rbegin() >= first) return false;
-  // The last strokes keep theirs when the pair lies wholly before them.
-  return first + 1 < strokes - checked.fromEnd;
+  // The last strokes keep theirs when the pair lies wholly before them. The pen also
+  // runs on from the body into a voiced mark: the stroke before the last checked ones
+  // taken into the first of them (the first dot of ゛, the circle of ゜) leaves the
+  // mark's strokes last and their ends in place, and the checks still read them
+  // right. Joining the two dots of ゛ into one stroke does not.
+  const int firstChecked = strokes - checked.fromEnd;
+  return first + 1 < firstChecked || (checked.fromEnd > 0 && first + 1 == firstChecked);
 }

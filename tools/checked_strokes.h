@@ -16,5 +16,7 @@ struct CheckedStrokes {
 CheckedStrokes LookAlikeCheckedStrokes(uint16_t code);
 
 // True when joining stroke `first` with the next one, in a form of `strokes`
-// strokes, leaves every checked stroke as it is and under its number.
+// strokes, leaves every checked stroke as it is and under its number, or joins the
+// stroke before the checked last strokes to the first of them (the body run on
+// into a voiced mark).
 bool JoinKeepsCheckedStrokes(const CheckedStrokes& checked, int strokes, int first);
