@@ -34,7 +34,7 @@ TEST(CheckedStrokes, JoinsThatKeepTheCheckedStrokes) {
   circle.fromEnd = 1;
   CheckedStrokes first;  // stroke 0 read
   first.fromStart = {0};
-  CheckedStrokes third;  // stroke 2 read: every join before or at it renumbers it
+  CheckedStrokes third;  // stroke 2 read: every join before it renumbers it
   third.fromStart = {2};
   const struct {
     const CheckedStrokes& checked;
@@ -45,7 +45,8 @@ TEST(CheckedStrokes, JoinsThatKeepTheCheckedStrokes) {
       {marks, 5, 3, false},                                             // the two dots joined
       {circle, 2, 0, true},                                             // ぴ: the body run on into the circle
       {circle, 3, 1, true},
-      {first, 3, 0, false}, {first, 3, 1, true},  {third, 3, 0, false}, {third, 3, 1, false},
+      {first, 3, 0, true},  // the checked stroke runs on into the next
+      {first, 3, 1, true},  {third, 3, 0, false}, {third, 3, 1, false},
       {third, 5, 3, true},  // strokes 3 and 4 lie after it
   };
   for (const auto& c : cases)
