@@ -35,6 +35,8 @@ constexpr int kDicNoSystem = 101;
 struct DicIndexItem {
   const uint8_t* pattern;  // the record's code field; null ends a group's list
   uint16_t length;         // sum of |x1 - x0| + |y1 - y0| over the segments
+  uint16_t segments = 0;   // segment count, as the record is unpacked
+  uint32_t scan = 0;       // offset of the pattern's block copy in DicEntry::scans
 };
 
 using DicBytes = std::shared_ptr<std::vector<uint8_t>>;
@@ -48,6 +50,7 @@ struct DicEntry {
   uint32_t flags = 0;
   uint32_t size = 0;
   std::vector<DicIndexItem> index;
+  std::vector<int16_t> scans;  // block copies of the patterns for the greedy pass (patscan.h)
   const DicIndexItem* groupList[kDicGroups] = {};
 };
 

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "patscan.h"
+
 namespace {
 
 // Walk state of ZkGetDicPattern, shared by all callers.
@@ -107,17 +109,22 @@ int ZkBuildEntryIndex(DicEntry* entry) {
   }
   try {
     entry->index.assign(items, DicIndexItem{nullptr, 0});
+    entry->scans.clear();
+    size_t next = 0;
+    KusabiPattern pattern;
+    for (int k = 0; k < kDicGroups; ++k) {
+      entry->groupList[k] = &entry->index[next];
+      const uint8_t* record = nullptr;
+      for (int i = 0; ZkGetDicPattern(entry, k, i, &pattern, &record) != 0; ++i) {
+        const size_t scan = AppendRecordScan(record, &entry->scans);
+        if (scan > UINT32_MAX) return kDicNoMemory;
+        entry->index[next++] = DicIndexItem{record, DicRecordLength(record), static_cast<uint16_t>(pattern.segments),
+                                            static_cast<uint32_t>(scan)};
+      }
+      entry->index[next++] = DicIndexItem{nullptr, 0};
+    }
   } catch (const std::bad_alloc&) {
     return kDicNoMemory;
-  }
-  size_t next = 0;
-  KusabiPattern pattern;
-  for (int k = 0; k < kDicGroups; ++k) {
-    entry->groupList[k] = &entry->index[next];
-    const uint8_t* record = nullptr;
-    for (int i = 0; ZkGetDicPattern(entry, k, i, &pattern, &record) != 0; ++i)
-      entry->index[next++] = DicIndexItem{record, DicRecordLength(record)};
-    entry->index[next++] = DicIndexItem{nullptr, 0};
   }
   return kDicOk;
 }

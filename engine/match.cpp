@@ -6,9 +6,12 @@
 #include <cstddef>
 #include <cstring>
 #include <utility>
+#include <vector>
 
+#include "coarse.h"
 #include "dicindex.h"
 #include "loop.h"
+#include "patscan.h"
 #include "refine.h"
 #include "segdist.h"
 
@@ -44,11 +47,6 @@ int WorstSlot(const KohoSlot* list) {
   for (int i = kMatchSlots - 2; i >= 0; --i)
     if (list[i].distance > list[worst].distance) worst = i;
   return worst;
-}
-
-// Segment count of a stored record, as the reader will unpack it.
-int RecordSegments(const uint8_t* record) {
-  return std::clamp<int>(static_cast<int16_t>(DicU16(record + 2)), 0, kMaxSegments);
 }
 
 }  // namespace
@@ -126,22 +124,13 @@ void RemoveDuplicateCandidates(KohoSlot* list) {
   }
 }
 
-int16_t KusabiMatch(const KusabiPattern* input, const KusabiPattern* pattern, int16_t threshold,
-                    const int16_t* inLen, int16_t inTotal, const uint8_t* inStrokeMap,
-                    SegmentCorrespondence* corr) {
-  // Both shapes hold at most kMaxSegments segments (SegmentsOf), so every chain the
-  // passes build from them stays within the sizes ChainDistance works with.
-  int16_t patLen[kMaxSegments];
-  const int16_t patTotal = Lengths(pattern, patLen);
-  // Every segment unpaired and no group: all bytes of the per-segment arrays 0xFF.
-  static_assert(kUnpaired == 0xFF && kNoGroup == 0xFFFF, "the reset relies on all-ones markers");
-  std::memset(corr, 0xFF, offsetof(SegmentCorrespondence, inputOmission));
+namespace {
 
-  // Charges reaching the threshold reject the pattern already during the pass.
-  MatchScore score{};
-  if (!GreedySegmentMatchBelow(input, pattern, &score, inLen, patLen, corr, inTotal, patTotal, threshold) ||
-      score.total >= threshold)
-    return kAbsentDistance;
+// The comparison after a greedy pass that stayed below the threshold: the nine
+// refinement passes, the loop pass of small writings and the score's copy.
+int16_t RefineComparison(const KusabiPattern* input, const KusabiPattern* pattern, MatchScore score,
+                         const int16_t* inLen, const int16_t* patLen, const uint8_t* inStrokeMap,
+                         SegmentCorrespondence* corr) {
   uint8_t patStrokeMap[kMaxSegments];
   BuildStrokeMap(*pattern, patStrokeMap);
 
@@ -159,15 +148,80 @@ int16_t KusabiMatch(const KusabiPattern* input, const KusabiPattern* pattern, in
   return score.total;
 }
 
+void ResetCorrespondence(SegmentCorrespondence* corr) {
+  // Every segment unpaired and no group: all bytes of the per-segment arrays 0xFF.
+  static_assert(kUnpaired == 0xFF && kNoGroup == 0xFFFF, "the reset relies on all-ones markers");
+  std::memset(corr, 0xFF, offsetof(SegmentCorrespondence, inputOmission));
+}
+
+// One comparison with a stored pattern: the greedy pass runs on the pattern's block
+// copy, and the record is unpacked into *pattern only when that pass stays below the
+// threshold (most patterns end there). *code receives the record's code then.
+int16_t MatchStoredPattern(const KusabiPattern* input, const PatternScan& scan, const uint8_t* record, int k,
+                           int16_t threshold, const int16_t* inLen, int16_t inTotal, const uint8_t* inStrokeMap,
+                           KusabiPattern* pattern, SegmentCorrespondence* corr, uint16_t* code) {
+  ResetCorrespondence(corr);
+  MatchScore score{};
+  if (!GreedyScanMatchBelow(input, scan, k, &score, inLen, corr, inTotal, threshold) || score.total >= threshold)
+    return kAbsentDistance;
+  *code = ZkGetDicOnePattern(record, pattern);
+  pattern->strokes = static_cast<uint16_t>(k);
+  return RefineComparison(input, pattern, score, inLen, scan.length, inStrokeMap, corr);
+}
+
+}  // namespace
+
+int16_t KusabiMatch(const KusabiPattern* input, const KusabiPattern* pattern, int16_t threshold,
+                    const int16_t* inLen, int16_t inTotal, const uint8_t* inStrokeMap,
+                    SegmentCorrespondence* corr) {
+  // Both shapes hold at most kMaxSegments segments (SegmentsOf), so every chain the
+  // passes build from them stays within the sizes ChainDistance works with.
+  int16_t patLen[kMaxSegments];
+  const int16_t patTotal = Lengths(pattern, patLen);
+  ResetCorrespondence(corr);
+
+  // Charges reaching the threshold reject the pattern already during the pass.
+  MatchScore score{};
+  if (!GreedySegmentMatchBelow(input, pattern, &score, inLen, patLen, corr, inTotal, patTotal, threshold) ||
+      score.total >= threshold)
+    return kAbsentDistance;
+  return RefineComparison(input, pattern, score, inLen, patLen, inStrokeMap, corr);
+}
+
+namespace {
+
+// A pattern that passed the windows, in search order, and its coarse distance.
+struct Admitted {
+  const DicIndexItem* item;
+  int k;             // the pattern's stroke count
+  uint16_t ordinal;  // among the group's patterns inside the length window
+  int coarse;        // coarse distance to the writing
+};
+
+// Keeps the `keep` patterns of the smallest coarse distance (the earlier on ties)
+// and leaves them in search order.
+void KeepNearest(std::vector<Admitted>* admitted, size_t keep) {
+  if (admitted->size() <= keep) return;
+  std::vector<Admitted>& a = *admitted;
+  std::nth_element(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(keep), a.end(),
+                   [](const Admitted& x, const Admitted& y) {
+                     return x.coarse != y.coarse ? x.coarse < y.coarse : x.item < y.item;
+                   });
+  a.resize(keep);
+  std::sort(a.begin(), a.end(), [](const Admitted& x, const Admitted& y) { return x.item < y.item; });
+}
+
+}  // namespace
+
 void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* list, int16_t inTotal,
                      const int16_t* inLen, const uint8_t* inStrokeMap) {
   const int n = input->strokes;
   const int nInSegments = SegmentsOf(input);
-  int worst = WorstSlot(list);
-  KusabiPattern pattern{};
-  for (int i = 0; i < kMaxSegments; ++i) pattern.order[i] = pattern.index[i] = static_cast<uint16_t>(i);
-  SegmentCorrespondence corr{};
+  uint8_t inCoarse[kCoarseBins];
+  CoarseDescriptor(input->segment, nInSegments, inCoarse);
 
+  static std::vector<Admitted> admitted;
+  admitted.clear();
   for (int group = FirstSearchGroup(n); group <= LastSearchGroup(n); ++group) {
     const DicIndexItem* item = dic->groupList[group];
     if (item == nullptr) continue;
@@ -179,29 +233,38 @@ void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* 
       const int stored = static_cast<int16_t>(item->length);
       if (stored < lengths.lo || stored > lengths.hi) continue;
       ++ordinal;
-      // The segment count is read before the record is unpacked; it is the count
-      // the reader delivers.
-      const int patSegments = RecordSegments(item->pattern);
-      if (patSegments < segments.lo || patSegments > segments.hi) continue;
-      const uint16_t code = ZkGetDicOnePattern(item->pattern, &pattern);
-      pattern.strokes = static_cast<uint16_t>(k);
-
-      const int16_t threshold = std::min(list[worst].distance, ZkHighWayMAXDIST[k]);
-      const int16_t dist = KusabiMatch(input, &pattern, threshold, inLen, inTotal, inStrokeMap, &corr);
-      if (dist >= list[worst].distance) continue;  // equal distances keep the earlier pattern
-      KohoSlot& slot = list[worst];
-      slot.distance = dist;
-      slot.code = code;
-      slot.patternStrokes = static_cast<uint16_t>(k);
-      slot.patternSegments = static_cast<uint16_t>(pattern.segments);
-      slot.dicKind = dic->kind;
-      slot.typeMask = dic->typeMask;
-      slot.flags = dic->flags;
-      slot.ordinal = ordinal;
-      slot.pattern = item->pattern;
-      slot.corr = corr;
-      worst = WorstSlot(list);
+      if (item->segments < segments.lo || item->segments > segments.hi) continue;
+      admitted.push_back(Admitted{item, k, ordinal, 0});
     }
+  }
+  if (admitted.size() > kPreselected) {
+    for (Admitted& a : admitted) a.coarse = CoarseDistance(inCoarse, ScanAt(dic->scans, a.item->scan).coarse);
+    KeepNearest(&admitted, kPreselected);
+  }
+
+  int worst = WorstSlot(list);
+  KusabiPattern pattern{};
+  for (int i = 0; i < kMaxSegments; ++i) pattern.order[i] = pattern.index[i] = static_cast<uint16_t>(i);
+  SegmentCorrespondence corr{};
+  for (const Admitted& a : admitted) {
+    const int k = a.k;
+    const int16_t threshold = std::min(list[worst].distance, ZkHighWayMAXDIST[k]);
+    uint16_t code = 0;
+    const int16_t dist = MatchStoredPattern(input, ScanAt(dic->scans, a.item->scan), a.item->pattern, k, threshold,
+                                            inLen, inTotal, inStrokeMap, &pattern, &corr, &code);
+    if (dist >= list[worst].distance) continue;  // equal distances keep the earlier pattern
+    KohoSlot& slot = list[worst];
+    slot.distance = dist;
+    slot.code = code;
+    slot.patternStrokes = static_cast<uint16_t>(k);
+    slot.patternSegments = static_cast<uint16_t>(pattern.segments);
+    slot.dicKind = dic->kind;
+    slot.typeMask = dic->typeMask;
+    slot.flags = dic->flags;
+    slot.ordinal = a.ordinal;
+    slot.pattern = a.item->pattern;
+    slot.corr = corr;
+    worst = WorstSlot(list);
   }
   ZkBubbleSort(kMatchSlots, list);
   RemoveDuplicateCandidates(list);

@@ -71,3 +71,10 @@ int GreedySegmentMatch(const KusabiPattern* input, const KusabiPattern* pattern,
 int GreedySegmentMatchBelow(const KusabiPattern* input, const KusabiPattern* pattern, MatchScore* score,
                             const int16_t* inLen, const int16_t* patLen, SegmentCorrespondence* corr,
                             int16_t inTotal, int16_t patTotal, int bound);
+
+// The same on a pattern's block copy (patscan.h), whose lengths and total it uses;
+// the early limit is taken for a pattern of `patternStrokes` strokes.
+struct PatternScan;
+int GreedyScanMatchBelow(const KusabiPattern* input, const PatternScan& pattern, int patternStrokes,
+                         MatchScore* score, const int16_t* inLen, SegmentCorrespondence* corr, int16_t inTotal,
+                         int bound);

@@ -16,5 +16,8 @@ struct CheckedStrokes {
 CheckedStrokes LookAlikeCheckedStrokes(uint16_t code);
 
 // True when joining stroke `first` with the next one, in a form of `strokes`
-// strokes, leaves every checked stroke as it is and under its number.
+// strokes, leaves every checked stroke under its number with its start in place:
+// the pair lies after the strokes read from the start (or begins with the last of
+// them, which then runs on), and before the strokes read from the end (or joins the
+// stroke before them to the first of them: the body run on into a voiced mark).
 bool JoinKeepsCheckedStrokes(const CheckedStrokes& checked, int strokes, int first);

@@ -10,7 +10,8 @@
 // the next, except where the engine's
 // look-alike checks read the strokes of the character by number and the join would
 // renumber or merge them (those checks would then read the wrong strokes; a joined
-// writing still matches the form with separate strokes). KanjiVG's variant forms
+// writing still matches the form with separate strokes); the body run on into a
+// voiced mark is kept. KanjiVG's variant forms
 // are judged against the dictionary of the other forms: a variant that dictionary
 // already recognises first by a normalised margin of M or more (default 300) adds
 // nothing but search time and is left out. Small kana and

@@ -217,3 +217,35 @@ TEST_F(SearchTest, SameCodeFromUserAndSystemKeepsTheCloser) {
   EXPECT_EQ(list_[1].dicKind, kDicUser);
   EXPECT_EQ(list_[2].code, kEmptyCode);
 }
+
+TEST_F(SearchTest, PreselectionKeepsARareAnswerBehindManyOthers) {
+  // More patterns pass the windows than are compared in full: hundreds of three
+  // upright bars, then the answer (three flat bars) last in its list, once stored
+  // with the writing's stroke count and once with a fourth stroke (a rare form).
+  struct Case {
+    int group;  // where the answer is stored
+    std::vector<std::array<int8_t, 4>> answer;
+  };
+  const Case cases[] = {
+      {2, {{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}}},
+      {3, {{-50, 60, 50, 60}, {-50, 0, 0, 0}, {2, 0, 50, 0}, {-50, -60, 50, -60}}},
+  };
+  for (const Case& c : cases) {
+    std::vector<SubDicSpec> subs(1);
+    subs[0].typeMask = kClassKanji;
+    constexpr int kDecoys = 3 * static_cast<int>(kPreselected);
+    for (int i = 0; i < kDecoys; ++i) {
+      const int8_t x = static_cast<int8_t>(-60 + i % 40), mirrored = static_cast<int8_t>(-x);
+      const int8_t top = static_cast<int8_t>(50 + i % 7), bottom = static_cast<int8_t>(-50 + i % 7);
+      subs[0].groups[2].push_back(SegmentsPattern(static_cast<uint16_t>(0x8A40 + i), {{x, top, x, bottom},
+                                                                                      {0, 50, 0, -50},
+                                                                                      {mirrored, 50, mirrored, -50}}));
+    }
+    subs[0].groups[c.group].push_back(SegmentsPattern(0x88A0, c.answer));
+    ASSERT_EQ(InitEngineWith(dir_, subs), 0);
+    KusabiPattern input = Shape({{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}}, 3);
+    MatchAll(&input, list_);
+    EXPECT_EQ(list_[0].code, 0x88A0) << "answer in group " << c.group;
+    ZkCRecEnd();
+  }
+}

@@ -30,18 +30,23 @@ TEST(CheckedStrokes, ReadFromTheTable) {
 TEST(CheckedStrokes, JoinsThatKeepTheCheckedStrokes) {
   CheckedStrokes marks;  // ば: five strokes, the last two read
   marks.fromEnd = 2;
+  CheckedStrokes circle;  // ぴ: the last stroke read
+  circle.fromEnd = 1;
   CheckedStrokes first;  // stroke 0 read
   first.fromStart = {0};
-  CheckedStrokes third;  // stroke 2 read: every join before or at it renumbers it
+  CheckedStrokes third;  // stroke 2 read: every join before it renumbers it
   third.fromStart = {2};
   const struct {
     const CheckedStrokes& checked;
     int strokes, joinAt;
     bool keeps;
   } cases[] = {
-      {marks, 5, 0, true},  {marks, 5, 1, true},  {marks, 5, 2, false},  // the body joined to the first dot
-      {marks, 5, 3, false},                                              // the two dots joined
-      {first, 3, 0, false}, {first, 3, 1, true},  {third, 3, 0, false}, {third, 3, 1, false},
+      {marks, 5, 0, true},  {marks, 5, 1, true},  {marks, 5, 2, true},  // the body run on into the first dot
+      {marks, 5, 3, false},                                             // the two dots joined
+      {circle, 2, 0, true},                                             // ぴ: the body run on into the circle
+      {circle, 3, 1, true},
+      {first, 3, 0, true},  // the checked stroke runs on into the next
+      {first, 3, 1, true},  {third, 3, 0, false}, {third, 3, 1, false},
       {third, 5, 3, true},  // strokes 3 and 4 lie after it
   };
   for (const auto& c : cases)
