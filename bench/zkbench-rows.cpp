@@ -86,17 +86,6 @@ bool ParseArgs(int argc, char** argv, Args* a) {
   return !a->sentences.empty() && !a->dic.empty() && !a->seni.empty() && a->samples >= 1 && a->samples <= 1000;
 }
 
-std::vector<std::string> Characters(const std::string& text) {
-  std::vector<std::string> chars;
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t length = Utf8CharLength(text, pos);
-    if (length == 0) break;
-    chars.push_back(text.substr(pos, length));
-    pos += length;
-  }
-  return chars;
-}
-
 std::vector<std::vector<std::string>> Rows(const std::vector<std::string>& chars) {
   std::vector<std::vector<std::string>> rows;
   for (size_t start = 0; start < chars.size(); start += kRowLimit)
@@ -262,9 +251,9 @@ Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings,
     for (const SegUnit& u : units)
       if (u.result.count >= 1) results.push_back(u.result);  // the pad drops the unreadable
     const std::string reading = ReadRow(results).rescored;
-    const std::vector<std::string> want = Characters(row.text);
+    const std::vector<std::string> want = Utf8Characters(row.text);
     score.chars += static_cast<long>(want.size());
-    score.right += AlignedRight(want, Characters(reading));
+    score.right += AlignedRight(want, Utf8Characters(reading));
     ++score.rows;
     score.rowsRight += reading == row.text;
     score.rowRight.push_back(reading == row.text);
@@ -329,7 +318,7 @@ int main(int argc, char** argv) {
     if (sentence.empty()) continue;
     ++sentenceNumber;
     uint64_t rowNumber = 0;
-    for (const auto& row : Rows(Characters(sentence))) {
+    for (const auto& row : Rows(Utf8Characters(sentence))) {
       ++rowNumber;
       for (int sample = 0; sample < args.samples; ++sample) {
         BenchRng rng(MixSeed(MixSeed(MixSeed(args.seed, sentenceNumber), rowNumber), static_cast<uint64_t>(sample)));
@@ -388,7 +377,7 @@ int main(int argc, char** argv) {
     }
   }
   long chars = 0;
-  for (const WrittenRow& r : rows) chars += static_cast<long>(Characters(r.text).size());
+  for (const WrittenRow& r : rows) chars += static_cast<long>(Utf8Characters(r.text).size());
   std::printf("%zu rows of %ld characters (seed %llu, %d left out, %d written with a gap in a left-right character)\n",
               rows.size(), chars, static_cast<unsigned long long>(args.seed), skipped, withLeftPart);
   std::printf("rows that lost strokes past twelve frame characters or 30 strokes in one: %d (%d as the frame was)\n",

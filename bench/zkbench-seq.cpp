@@ -53,17 +53,6 @@ bool ParseArgs(int argc, char** argv, Args* a) {
   return !a->sentences.empty() && a->samples >= 1 && a->samples <= 1000;
 }
 
-std::vector<std::string> Characters(const std::string& text) {
-  std::vector<std::string> chars;
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t length = Utf8CharLength(text, pos);
-    if (length == 0) break;
-    chars.push_back(text.substr(pos, length));
-    pos += length;
-  }
-  return chars;
-}
-
 // Cuts a sentence into rows of at most twelve characters, after the last 、 or 。
 // of a full row when there is one.
 std::vector<std::vector<std::string>> Rows(const std::vector<std::string>& chars) {
@@ -114,7 +103,7 @@ int main(int argc, char** argv) {
     if (sentence.empty()) continue;
     ++sentenceNumber;
     uint64_t rowNumber = 0;
-    for (const auto& row : Rows(Characters(sentence))) {
+    for (const auto& row : Rows(Utf8Characters(sentence))) {
       ++rowNumber;
       for (int sample = 0; sample < args.samples; ++sample) {
         nlohmann::json chars = nlohmann::json::array();

@@ -113,3 +113,14 @@ std::string Utf8FromCodePoint(uint32_t cp) {
   }
   return s;
 }
+
+std::vector<std::string> Utf8Characters(const std::string& text) {
+  std::vector<std::string> chars;
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t length = Utf8CharLength(text, pos);
+    if (length == 0) break;
+    chars.push_back(text.substr(pos, length));
+    pos += length;
+  }
+  return chars;
+}

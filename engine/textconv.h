@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // UTF-8 of a Shift-JIS code (a single-byte code when code <= 0xFF); "" when the
 // code is not a character (for example a gesture code).
@@ -22,3 +23,5 @@ std::string Utf8FromCodePoint(uint32_t cp);
 
 // Splits UTF-8 text into characters (each a complete UTF-8 sequence).
 size_t Utf8CharLength(const std::string& text, size_t pos);
+// The characters of UTF-8 text, up to the first broken sequence.
+std::vector<std::string> Utf8Characters(const std::string& text);

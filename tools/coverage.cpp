@@ -19,14 +19,8 @@ std::vector<uint16_t> JisRange(uint16_t first, uint16_t last) {
 
 std::vector<uint16_t> CodesOf(const char* utf8) {
   std::vector<uint16_t> codes;
-  const std::string text = utf8;
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t len = Utf8CharLength(text, pos);
-    if (len == 0) break;
-    const std::string one = text.substr(pos, len);
+  for (const std::string& one : Utf8Characters(utf8))
     if (one != " ") codes.push_back(Utf8ToSjisCode(one));
-    pos += len;
-  }
   return codes;
 }
 

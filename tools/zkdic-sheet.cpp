@@ -137,12 +137,7 @@ int main(int argc, char** argv) {
       return 2;
     }
     std::set<uint16_t> wanted;
-    for (size_t pos = 0; pos < chars.size();) {
-      const size_t len = Utf8CharLength(chars, pos);
-      if (len == 0) break;
-      wanted.insert(Utf8ToSjisCode(chars.substr(pos, len)));
-      pos += len;
-    }
+    for (const std::string& one : Utf8Characters(chars)) wanted.insert(Utf8ToSjisCode(one));
     for (const ReferenceForm& form : forms) {
       if (!wanted.empty() && !wanted.count(form.code)) continue;
       cells.push_back({CodeLabel(form.code, form.source), form.box, 0, 0, form.strokes});

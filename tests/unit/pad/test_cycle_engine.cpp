@@ -4,8 +4,7 @@
 // changes a character reports it. Skipped without the built data.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
+#include "engine_data.h"
 #include "kanjivg_reader.h"
 #include "pad/recogcycle.h"
 #include "pad_fixture.h"
@@ -14,27 +13,6 @@
 #include "seni.h"
 
 namespace {
-
-bool Exists(const std::string& path) {
-  struct stat st;
-  return !path.empty() && stat(path.c_str(), &st) == 0;
-}
-
-#ifdef SORENIX_SYSTEM_DIC
-const std::string kSystemDic = SORENIX_SYSTEM_DIC;
-#else
-const std::string kSystemDic;
-#endif
-#ifdef SORENIX_TRANSITIONS
-const std::string kTransitions = SORENIX_TRANSITIONS;
-#else
-const std::string kTransitions;
-#endif
-#ifdef SORENIX_KANJIVG
-const std::string kKanjiVg = SORENIX_KANJIVG;
-#else
-const std::string kKanjiVg;
-#endif
 
 class EngineCycle : public PadTest {
  protected:

@@ -4,8 +4,7 @@
 // lost, and the extra recognitions stay bounded.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
+#include "engine_data.h"
 #include "kanjivg_reader.h"
 #include "pad/rect.h"
 #include "pad/segment.h"
@@ -16,27 +15,6 @@
 #include "textconv.h"
 
 namespace {
-
-#ifdef SORENIX_SYSTEM_DIC
-const std::string kSystemDic = SORENIX_SYSTEM_DIC;
-#else
-const std::string kSystemDic;
-#endif
-#ifdef SORENIX_TRANSITIONS
-const std::string kTransitions = SORENIX_TRANSITIONS;
-#else
-const std::string kTransitions;
-#endif
-#ifdef SORENIX_KANJIVG
-const std::string kKanjiVg = SORENIX_KANJIVG;
-#else
-const std::string kKanjiVg;
-#endif
-
-bool Exists(const std::string& path) {
-  struct stat st;
-  return !path.empty() && stat(path.c_str(), &st) == 0;
-}
 
 int Strokes(const SegPen& pen) {
   int n = 0;
