@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "bench_forms.h"
+#include "pad/recognise.h"
 #include "pad/rect.h"
 #include "pad/segment.h"
 #include "pad/vframe.h"
@@ -173,7 +174,7 @@ std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes, boo
   return atoms;
 }
 
-// Recognition as the pad's cycle does it (gestures dropped), remembered by pen data so
+// Recognition as the pad's cycle does it, remembered by pen data so
 // that trying many settings recognises each piece once.
 class CachedRecogniser {
  public:
@@ -184,19 +185,7 @@ class CachedRecogniser {
       *result = found->second;
       return;
     }
-    ZkOption.frameX = frame.x;
-    ZkOption.frameY = frame.y;
-    ZkOption.frameWidth = static_cast<int16_t>(frame.width);
-    ZkOption.frameHeight = static_cast<int16_t>(frame.height);
-    result->count = 0;
-    ZkCRecognize(&ZkOption, pen.data(), pen.size(), result);
-    int kept = 0;
-    for (int i = 0; i < std::clamp<int>(result->count, 0, kResultEntries); ++i) {
-      const ZkResultEntry& e = result->entry[i];
-      if (e.type == kCodeGesture || (e.code >= 0x8051 && e.code <= 0x805D)) continue;
-      result->entry[kept++] = e;
-    }
-    result->count = static_cast<int16_t>(kept);
+    RecogniseInFrame(pen, frame, result);
     cache_.emplace(key, *result);
   }
 

@@ -19,9 +19,6 @@
 
 namespace {
 
-constexpr uint16_t kFirstGesture = 0x8051;
-constexpr uint16_t kLastGesture = 0x805D;
-
 void CodeToCell(uint16_t code, char cell[2]) {
   if (code <= 0xFF) {
     cell[0] = static_cast<char>(code);
@@ -61,15 +58,6 @@ void MoveEntry(int from, int to) {
   BFpen[to] = std::move(BFpen[from]);
 }
 
-void RecogniseInFrame(const PenData& pen, const Rect16& frame, ZkResult* result) {
-  ZkOption.frameX = frame.x;
-  ZkOption.frameY = frame.y;
-  ZkOption.frameWidth = static_cast<int16_t>(frame.width);
-  ZkOption.frameHeight = static_cast<int16_t>(frame.height);
-  ZkRecogEx(pen.data(), pen.size(), result);
-  DropGestureCandidates(result);
-}
-
 // Pen input: the variable frame's characters are segmented again before recognition;
 // the character boxes follow the new grouping.
 void RecogniseFreeWriting(std::vector<WrittenChar>* chars) {
@@ -88,31 +76,6 @@ void RecogniseFreeWriting(std::vector<WrittenChar>* chars) {
 }
 
 }  // namespace
-
-int ZkRecogEx(const uint16_t* pen, size_t words, ZkResult* result) {
-  result->count = 0;
-  const int rc = ZkCRecognize(&ZkOption, pen, words, result);
-  if (ZkOption.flags == kHalfWidthFlag) {
-    int kept = 0;
-    for (int i = 0; i < std::clamp<int>(result->count, 0, kResultEntries); ++i) {
-      const ZkResultEntry& e = result->entry[i];
-      if (e.type != kCodeDoubleByte && e.code >= 0x80 && e.code <= 0xFF) continue;
-      result->entry[kept++] = e;
-    }
-    result->count = static_cast<int16_t>(kept);
-  }
-  return rc;
-}
-
-void DropGestureCandidates(ZkResult* result) {
-  int kept = 0;
-  for (int i = 0; i < std::clamp<int>(result->count, 0, kResultEntries); ++i) {
-    const ZkResultEntry& e = result->entry[i];
-    if (e.type == kCodeGesture || (e.code >= kFirstGesture && e.code <= kLastGesture)) continue;
-    result->entry[kept++] = e;
-  }
-  result->count = static_cast<int16_t>(kept);
-}
 
 void ResultSets(const ZkResult& result, char cells[kCandCells][2]) {
   std::memset(cells, 0, kCandCells * 2);

@@ -9,16 +9,8 @@
 
 #include "pad/inkdata.h"
 #include "pad/pending.h"
+#include "pad/recognise.h"
 #include "types.h"
-
-// Recognises pen data (`words` 16-bit words) with ZkOption into `result` (count 0
-// first); in half-width mode the half-width katakana candidates are removed.
-// Returns the engine's result code.
-int ZkRecogEx(const uint16_t* pen, size_t words, ZkResult* result);
-
-// Removes the editing-gesture candidates (codes 0x8051..0x805D): the pad has no use
-// for them and they are no characters.
-void DropGestureCandidates(ZkResult* result);
 
 // The result's codes as up to ten candidate cells; "？" in cell 0 when it has none.
 void ResultSets(const ZkResult& result, char cells[kCandCells][2]);
