@@ -10,43 +10,36 @@ namespace {
 constexpr int kW = 1024;
 constexpr int kH = 768;
 
-struct Place {
-  int x, y;
-};
+constexpr int kAny = -9999;  // a coordinate the row does not check
 
-Place TenKey(int owner, int x, int y, int w = kW, int h = kH) {
-  Place p{-1, -1};
-  EXPECT_TRUE(TenKeyPlace(owner, x, y, w, h, &p.x, &p.y));
-  return p;
-}
-
-TEST(TenKeyPlace, MainWindowInTheLowerHalfGetsItAbove) {
-  const Place p = TenKey(kOwnerMain, 0, 600);
-  EXPECT_EQ(p.x, 606);  // right edges line up
-  EXPECT_EQ(p.y, 335);
-}
-
-TEST(TenKeyPlace, SmallKeyboardAtTheCornerGetsItBelow) {
-  const Place p = TenKey(kOwnerSmallKeyboard, 0, 0);
-  EXPECT_EQ(p.x, 238);
-  EXPECT_EQ(p.y, 163);
-}
-
-TEST(TenKeyPlace, HorizontalEdges) {
-  EXPECT_EQ(TenKey(kOwnerMain, 300, 0).x, kW - 164);         // owner past the right edge
-  EXPECT_EQ(TenKey(kOwnerSmallKeyboard, -300, 0).x, 0);     // right edge left of 165
-  EXPECT_EQ(TenKey(kOwnerSmallKeyboard, -237, 0).x, 1);     // right edge at 165
-  EXPECT_EQ(TenKey(kOwnerLargeKeyboard, 254, 0).x, 860);    // exactly at the screen edge
-}
-
-TEST(TenKeyPlace, VerticalEdges) {
-  // Lower half but too close to the top: pinned at 0.
-  EXPECT_EQ(TenKey(kOwnerMain, 0, 200, kW, 400).y, 0);
-  // Upper half, no room below: pinned to the bottom.
-  EXPECT_EQ(TenKey(kOwnerLargeKeyboard, 0, 100, kW, 600).y, 600 - 265);
-  // The middle line, (900 - 278) / 2 = 311, counts as the lower half.
-  EXPECT_EQ(TenKey(kOwnerLargeKeyboard, 0, 311, kW, 900).y, 311 - 265);
-  EXPECT_EQ(TenKey(kOwnerLargeKeyboard, 0, 310, kW, 900).y, 310 + 278);
+// Above an owner in the lower half, below one in the upper half (the middle line counts
+// as lower), right edges lined up, and clamped at every screen edge.
+TEST(TenKeyPlace, BesideItsOwnerAndOnTheScreen) {
+  const struct {
+    int owner, x, y, screenH;
+    int placeX, placeY;
+  } cases[] = {
+      {kOwnerMain, 0, 600, kH, 606, 335},
+      {kOwnerSmallKeyboard, 0, 0, kH, 238, 163},
+      {kOwnerMain, 300, 0, kH, kW - 164, kAny},                 // owner past the right edge
+      {kOwnerSmallKeyboard, -300, 0, kH, 0, kAny},              // right edge left of 165
+      {kOwnerSmallKeyboard, -237, 0, kH, 1, kAny},              // right edge at 165
+      {kOwnerLargeKeyboard, 254, 0, kH, 860, kAny},             // exactly at the screen edge
+      {kOwnerMain, 0, 200, 400, kAny, 0},                       // lower half, too near the top
+      {kOwnerLargeKeyboard, 0, 100, 600, kAny, 600 - 265},      // upper half, no room below
+      {kOwnerLargeKeyboard, 0, 311, 900, kAny, 311 - 265},      // (900 - 278) / 2: the middle
+      {kOwnerLargeKeyboard, 0, 310, 900, kAny, 310 + 278},
+  };
+  for (const auto& c : cases) {
+    int x = -1, y = -1;
+    EXPECT_TRUE(TenKeyPlace(c.owner, c.x, c.y, kW, c.screenH, &x, &y));
+    if (c.placeX != kAny) {
+      EXPECT_EQ(x, c.placeX) << c.owner << " at " << c.x << "," << c.y;
+    }
+    if (c.placeY != kAny) {
+      EXPECT_EQ(y, c.placeY) << c.owner << " at " << c.x << "," << c.y;
+    }
+  }
 }
 
 TEST(TenKeyPlace, UnknownOwnerChangesNothing) {
