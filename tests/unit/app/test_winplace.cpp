@@ -53,30 +53,23 @@ TEST(TenKeyPlace, UnknownOwnerChangesNothing) {
   EXPECT_EQ(Ap_table.tenk_y, 335);
 }
 
+// Windows are clamped onto the screen; the whole main window stays on it (its close
+// key is at the right end), and one wider than the screen keeps its title strip's left
+// end on it.
 TEST(WinPosition, ClampsOntoTheScreen) {
   ResetStartupState(kW, kH);
-  int x = -40, y = 9999;
-  WinPosition(402, 163, &x, &y);
-  EXPECT_EQ(x, 0);
-  EXPECT_EQ(y, kH - 163);
-  x = 9999;
-  y = -1;
-  WinPosition(770, 93, &x, &y);
-  EXPECT_EQ(x, kW - 770);
-  EXPECT_EQ(y, 0);
-  x = 100;
-  y = 100;
-  WinPosition(770, 93, &x, &y);
-  EXPECT_EQ(x, 100);
-  EXPECT_EQ(y, 100);
-  // The whole main window stays on the screen (its close key is at the right end)...
-  x = 99999;
-  WinPosition(772, 92, &x, &y);
-  EXPECT_EQ(x + 772, kW);
-  // ...and a window wider than the screen keeps its title strip's left end on it.
-  x = 50;
-  WinPosition(kW + 10, 92, &x, &y);
-  EXPECT_EQ(x, 0);
+  const struct {
+    int width, height, x, y, placeX, placeY;
+  } cases[] = {
+      {402, 163, -40, 9999, 0, kH - 163}, {770, 93, 9999, -1, kW - 770, 0}, {770, 93, 100, 100, 100, 100},
+      {772, 92, 99999, 100, kW - 772, 100}, {kW + 10, 92, 50, 100, 0, 100},
+  };
+  for (const auto& c : cases) {
+    int x = c.x, y = c.y;
+    WinPosition(c.width, c.height, &x, &y);
+    EXPECT_EQ(x, c.placeX) << c.width << " at " << c.x << "," << c.y;
+    EXPECT_EQ(y, c.placeY) << c.width << " at " << c.x << "," << c.y;
+  }
 }
 
 TEST(DragStartsAt, OnlyTheFreePartOfTheTitleStrip) {
