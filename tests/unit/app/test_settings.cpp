@@ -68,20 +68,8 @@ TEST(SettingsRead, EachValueIsConvertedAndClamped) {
     EXPECT_EQ(row.field(Read(row.text, row.screenWidth, kH)), row.expected) << row.text;
 }
 
-TEST(SettingsRead, SectionsInAnyOrderAndRepeatedTakeTheLast) {
-  ApTableRec t = Read(
-      "[PMODE]\nMODE=2\n\n[WINDOW]\nX=10,Y=20\n\n[PMODE]\nMODE=1\n\n"
-      "[LFRAME]\nX=30,Y=40,SIZE=3\n\n[WINDOW]\nX=11,Y=21\n");
-  EXPECT_EQ(t.pmode, 1);
-  EXPECT_EQ(t.win_x, 11);
-  EXPECT_EQ(t.win_y, 21);
-  EXPECT_EQ(t.lframe_x, 30);
-  EXPECT_EQ(t.lframe_y, 40);
-  EXPECT_EQ(t.lframe_size, 3);
-}
-
 // Files as people write them: the sections after a blank, commented or malformed line
-// are all still read, and each malformed line is named once.
+// are all still read, in any order, and each malformed line is named once.
 TEST(SettingsRead, HandWrittenFilesKeepEverySection) {
   const struct {
     const char* text;
@@ -95,6 +83,8 @@ TEST(SettingsRead, HandWrittenFilesKeepEverySection) {
        {":1: ", ":3: ", ":5: "}},
       {"[WINDOW]\nX=1,Y=abc\n[NEWER]\nTYPE=0\nWHATEVER\n[PAST]\nTYPE=0\n", 0, 1500, 0, kH - 93, {":2: "}},
       {"[RECOG]\nTIMER=400\n", kPasteShiftInsert, 400, 0, kH - 93, {}},
+      // Sections in any order; a repeated one takes the last.
+      {"[WINDOW]\nX=10,Y=20\n\n[PAST]\nTYPE=0\n\n[WINDOW]\nX=11,Y=21\n", 0, 1500, 11, 21, {}},
   };
   for (const auto& row : rows) {
     std::vector<std::string> warnings;

@@ -10,43 +10,36 @@ namespace {
 constexpr int kW = 1024;
 constexpr int kH = 768;
 
-struct Place {
-  int x, y;
-};
+constexpr int kAny = -9999;  // a coordinate the row does not check
 
-Place TenKey(int owner, int x, int y, int w = kW, int h = kH) {
-  Place p{-1, -1};
-  EXPECT_TRUE(TenKeyPlace(owner, x, y, w, h, &p.x, &p.y));
-  return p;
-}
-
-TEST(TenKeyPlace, MainWindowInTheLowerHalfGetsItAbove) {
-  const Place p = TenKey(kOwnerMain, 0, 600);
-  EXPECT_EQ(p.x, 606);  // right edges line up
-  EXPECT_EQ(p.y, 335);
-}
-
-TEST(TenKeyPlace, SmallKeyboardAtTheCornerGetsItBelow) {
-  const Place p = TenKey(kOwnerSmallKeyboard, 0, 0);
-  EXPECT_EQ(p.x, 238);
-  EXPECT_EQ(p.y, 163);
-}
-
-TEST(TenKeyPlace, HorizontalEdges) {
-  EXPECT_EQ(TenKey(kOwnerMain, 300, 0).x, kW - 164);         // owner past the right edge
-  EXPECT_EQ(TenKey(kOwnerSmallKeyboard, -300, 0).x, 0);     // right edge left of 165
-  EXPECT_EQ(TenKey(kOwnerSmallKeyboard, -237, 0).x, 1);     // right edge at 165
-  EXPECT_EQ(TenKey(kOwnerLargeKeyboard, 254, 0).x, 860);    // exactly at the screen edge
-}
-
-TEST(TenKeyPlace, VerticalEdges) {
-  // Lower half but too close to the top: pinned at 0.
-  EXPECT_EQ(TenKey(kOwnerMain, 0, 200, kW, 400).y, 0);
-  // Upper half, no room below: pinned to the bottom.
-  EXPECT_EQ(TenKey(kOwnerLargeKeyboard, 0, 100, kW, 600).y, 600 - 265);
-  // The middle line, (900 - 278) / 2 = 311, counts as the lower half.
-  EXPECT_EQ(TenKey(kOwnerLargeKeyboard, 0, 311, kW, 900).y, 311 - 265);
-  EXPECT_EQ(TenKey(kOwnerLargeKeyboard, 0, 310, kW, 900).y, 310 + 278);
+// Above an owner in the lower half, below one in the upper half (the middle line counts
+// as lower), right edges lined up, and clamped at every screen edge.
+TEST(TenKeyPlace, BesideItsOwnerAndOnTheScreen) {
+  const struct {
+    int owner, x, y, screenH;
+    int placeX, placeY;
+  } cases[] = {
+      {kOwnerMain, 0, 600, kH, 606, 335},
+      {kOwnerSmallKeyboard, 0, 0, kH, 238, 163},
+      {kOwnerMain, 300, 0, kH, kW - 164, kAny},                 // owner past the right edge
+      {kOwnerSmallKeyboard, -300, 0, kH, 0, kAny},              // right edge left of 165
+      {kOwnerSmallKeyboard, -237, 0, kH, 1, kAny},              // right edge at 165
+      {kOwnerLargeKeyboard, 254, 0, kH, 860, kAny},             // exactly at the screen edge
+      {kOwnerMain, 0, 200, 400, kAny, 0},                       // lower half, too near the top
+      {kOwnerLargeKeyboard, 0, 100, 600, kAny, 600 - 265},      // upper half, no room below
+      {kOwnerLargeKeyboard, 0, 311, 900, kAny, 311 - 265},      // (900 - 278) / 2: the middle
+      {kOwnerLargeKeyboard, 0, 310, 900, kAny, 310 + 278},
+  };
+  for (const auto& c : cases) {
+    int x = -1, y = -1;
+    EXPECT_TRUE(TenKeyPlace(c.owner, c.x, c.y, kW, c.screenH, &x, &y));
+    if (c.placeX != kAny) {
+      EXPECT_EQ(x, c.placeX) << c.owner << " at " << c.x << "," << c.y;
+    }
+    if (c.placeY != kAny) {
+      EXPECT_EQ(y, c.placeY) << c.owner << " at " << c.x << "," << c.y;
+    }
+  }
 }
 
 TEST(TenKeyPlace, UnknownOwnerChangesNothing) {
@@ -60,30 +53,23 @@ TEST(TenKeyPlace, UnknownOwnerChangesNothing) {
   EXPECT_EQ(Ap_table.tenk_y, 335);
 }
 
+// Windows are clamped onto the screen; the whole main window stays on it (its close
+// key is at the right end), and one wider than the screen keeps its title strip's left
+// end on it.
 TEST(WinPosition, ClampsOntoTheScreen) {
   ResetStartupState(kW, kH);
-  int x = -40, y = 9999;
-  WinPosition(402, 163, &x, &y);
-  EXPECT_EQ(x, 0);
-  EXPECT_EQ(y, kH - 163);
-  x = 9999;
-  y = -1;
-  WinPosition(770, 93, &x, &y);
-  EXPECT_EQ(x, kW - 770);
-  EXPECT_EQ(y, 0);
-  x = 100;
-  y = 100;
-  WinPosition(770, 93, &x, &y);
-  EXPECT_EQ(x, 100);
-  EXPECT_EQ(y, 100);
-  // The whole main window stays on the screen (its close key is at the right end)...
-  x = 99999;
-  WinPosition(772, 92, &x, &y);
-  EXPECT_EQ(x + 772, kW);
-  // ...and a window wider than the screen keeps its title strip's left end on it.
-  x = 50;
-  WinPosition(kW + 10, 92, &x, &y);
-  EXPECT_EQ(x, 0);
+  const struct {
+    int width, height, x, y, placeX, placeY;
+  } cases[] = {
+      {402, 163, -40, 9999, 0, kH - 163}, {770, 93, 9999, -1, kW - 770, 0}, {770, 93, 100, 100, 100, 100},
+      {772, 92, 99999, 100, kW - 772, 100}, {kW + 10, 92, 50, 100, 0, 100},
+  };
+  for (const auto& c : cases) {
+    int x = c.x, y = c.y;
+    WinPosition(c.width, c.height, &x, &y);
+    EXPECT_EQ(x, c.placeX) << c.width << " at " << c.x << "," << c.y;
+    EXPECT_EQ(y, c.placeY) << c.width << " at " << c.x << "," << c.y;
+  }
 }
 
 TEST(DragStartsAt, OnlyTheFreePartOfTheTitleStrip) {

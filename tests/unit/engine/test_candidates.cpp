@@ -55,51 +55,44 @@ TEST(CandidateList, RankStopsAtTheEndCode) {
   EXPECT_EQ(ZkIsCodeKohoNo(U, l.slot), kNotRanked);
 }
 
-TEST(CandidateList, InsertBeforeAndAfterInheritDistances) {
-  List before({A, I, U});
-  EXPECT_TRUE(InsertCandidate(before.slot, 1, Kanji1, Place::kBefore, kClassAll));
-  EXPECT_EQ(before.Codes(), Codes({A, Kanji1, I, U}));
-  EXPECT_EQ(before.slot[1].distance, 200);
-  EXPECT_EQ(before.slot[1].typeMask, kClassKanji);
-
-  List after({A, I, U});
-  EXPECT_TRUE(InsertCandidate(after.slot, 1, Kanji1, Place::kAfter, kClassAll));
-  EXPECT_EQ(after.Codes(), Codes({A, I, Kanji1, U}));
-  EXPECT_EQ(after.slot[2].distance, 200);
-
-  List atEnd({A});
-  EXPECT_TRUE(InsertCandidate(atEnd.slot, 1, I, Place::kBefore, kClassAll));
-  EXPECT_EQ(atEnd.Codes(), Codes({A, I}));
-  EXPECT_EQ(atEnd.slot[1].distance, 32766);
-  EXPECT_EQ(atEnd.slot[1].pattern, nullptr);
-}
-
-TEST(CandidateList, InsertMovesALaterCopyAndRespectsBetterRanksAndMask) {
-  List later({A, I, Kanji1, U});
-  EXPECT_TRUE(InsertCandidate(later.slot, 1, Kanji1, Place::kBefore, kClassAll));
-  EXPECT_EQ(later.Codes(), Codes({A, Kanji1, I, U}));
-
-  List better({A, Kanji1, I, U});
-  EXPECT_FALSE(InsertCandidate(better.slot, 2, Kanji1, Place::kBefore, kClassAll));
-  EXPECT_EQ(better.Codes(), Codes({A, Kanji1, I, U}));
-
-  List masked({A, I});
-  EXPECT_FALSE(InsertCandidate(masked.slot, 0, Kanji1, Place::kBefore, kClassHiragana));
-  EXPECT_EQ(masked.Codes(), Codes({A, I}));
-}
-
-TEST(CandidateList, FullListDropsTheLastAndNeverTouchesTheEndSlot) {
+// An inserted candidate takes the distance of the slot it is placed at (an empty slot
+// gives 32766); a later copy of it moves up, a better-ranked copy or the mask refuses
+// it, and a full list drops its last candidate but never writes the end slot.
+TEST(CandidateList, InsertPlacesMovesOrRefuses) {
   Codes ten;
   for (int i = 0; i < 10; ++i) ten.push_back(static_cast<uint16_t>(0x88A0 + i));
-  List full(ten);
-  EXPECT_TRUE(InsertCandidate(full.slot, 0, A, Place::kBefore, kClassAll));
-  Codes expected = {A};
-  expected.insert(expected.end(), ten.begin(), ten.begin() + 9);
-  EXPECT_EQ(full.Codes(), expected);
-  EXPECT_FALSE(InsertCandidate(full.slot, 9, I, Place::kAfter, kClassAll));
-  EXPECT_FALSE(InsertCandidate(full.slot, 10, I, Place::kBefore, kClassAll));
-  EXPECT_EQ(full.Codes(), expected);
-  EXPECT_EQ(full.slot[kEndSlot].code, kEmptyCode);
+  Codes tenAfterA = {A};
+  tenAfterA.insert(tenAfterA.end(), ten.begin(), ten.begin() + 9);
+  const struct {
+    const char* what;
+    Codes codes;
+    int rank;
+    uint16_t code;
+    Place place;
+    uint32_t mask;
+    Codes after;  // empty: refused, the list unchanged
+    int16_t distance = 0;
+  } cases[] = {
+      {"before", {A, I, U}, 1, Kanji1, Place::kBefore, kClassAll, {A, Kanji1, I, U}, 200},
+      {"after", {A, I, U}, 1, Kanji1, Place::kAfter, kClassAll, {A, I, Kanji1, U}, 200},
+      {"at the end", {A}, 1, I, Place::kBefore, kClassAll, {A, I}, 32766},
+      {"a later copy moves up", {A, I, Kanji1, U}, 1, Kanji1, Place::kBefore, kClassAll, {A, Kanji1, I, U}, 200},
+      {"a better copy refuses", {A, Kanji1, I, U}, 2, Kanji1, Place::kBefore, kClassAll, {}},
+      {"outside the mask", {A, I}, 0, Kanji1, Place::kBefore, kClassHiragana, {}},
+      {"a full list drops its last", ten, 0, A, Place::kBefore, kClassAll, tenAfterA, 100},
+      {"after the tenth", ten, 9, I, Place::kAfter, kClassAll, {}},
+      {"beyond the tenth", ten, 10, I, Place::kBefore, kClassAll, {}},
+  };
+  for (const auto& c : cases) {
+    List l(c.codes);
+    EXPECT_EQ(InsertCandidate(l.slot, c.rank, c.code, c.place, c.mask), !c.after.empty()) << c.what;
+    EXPECT_EQ(l.Codes(), c.after.empty() ? c.codes : c.after) << c.what;
+    EXPECT_EQ(l.slot[kEndSlot].code, kEmptyCode) << c.what;
+    if (c.after.empty()) continue;
+    const int at = ZkIsCodeKohoNo(c.code, l.slot);
+    EXPECT_EQ(l.slot[at].distance, c.distance) << c.what;
+    EXPECT_EQ(l.slot[at].typeMask, ZkCheckJisyu(c.code)) << c.what;
+  }
 }
 
 TEST(CandidateList, DeleteGesturesClosesUp) {

@@ -55,33 +55,26 @@ TEST(SearchWindows, StrokeRangesOfAtMostTwoJoinsMoreOrAQuarter) {
   }
 }
 
-TEST(SearchWindows, LengthWindowScalesForMoreStrokes) {
-  MatchWindow w = LengthWindow(100, 1, 1);
-  EXPECT_EQ(w.lo, 69);
-  EXPECT_EQ(w.hi, 131);
-  w = LengthWindow(100, 2, 1);  // E = 100 - (100 / 2) / 2 = 75
-  EXPECT_EQ(w.lo, 53);
-  EXPECT_EQ(w.hi, 97);
-  w = LengthWindow(100, 1, 3);  // fewer pattern strokes: E = 100 + 100 = 200
-  EXPECT_EQ(w.lo, 138);
-  EXPECT_EQ(w.hi, 262);
-  w = LengthWindow(-100, 1, 1);  // a wrapped total: arithmetic shifts, an empty window
-  EXPECT_GT(w.lo, w.hi);
-}
-
-TEST(SearchWindows, SegmentCountWindow) {
-  MatchWindow w = SegmentCountWindow(10, 6, 5);
-  EXPECT_EQ(w.lo, 6);
-  EXPECT_EQ(w.hi, 14);
-  w = SegmentCountWindow(10, 9, 5);  // d = 2
-  EXPECT_EQ(w.lo, 4);
-  EXPECT_EQ(w.hi, 13);
-  w = SegmentCountWindow(10, 3, 5);  // d = -2 >> 1 = -1
-  EXPECT_EQ(w.lo, 7);
-  EXPECT_EQ(w.hi, 15);
-  w = SegmentCountWindow(30, 21, 25);  // beyond 21 strokes d comes from k - 21
-  EXPECT_EQ(w.lo, 26);
-  EXPECT_EQ(w.hi, 34);
+TEST(SearchWindows, LengthAndSegmentCountWindows) {
+  const struct {
+    const char* what;
+    MatchWindow window;
+    int lo, hi;
+  } cases[] = {
+      {"length, same strokes", LengthWindow(100, 1, 1), 69, 131},
+      {"length, more strokes: E = 100 - (100 / 2) / 2", LengthWindow(100, 2, 1), 53, 97},
+      {"length, fewer pattern strokes: E = 100 + 100", LengthWindow(100, 1, 3), 138, 262},
+      {"segments", SegmentCountWindow(10, 6, 5), 6, 14},
+      {"segments, d = 2", SegmentCountWindow(10, 9, 5), 4, 13},
+      {"segments, d = -2 >> 1 = -1", SegmentCountWindow(10, 3, 5), 7, 15},
+      {"segments beyond 21 strokes: d from k - 21", SegmentCountWindow(30, 21, 25), 26, 34},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.window.lo, c.lo) << c.what;
+    EXPECT_EQ(c.window.hi, c.hi) << c.what;
+  }
+  const MatchWindow wrapped = LengthWindow(-100, 1, 1);  // arithmetic shifts, an empty window
+  EXPECT_GT(wrapped.lo, wrapped.hi);
 }
 
 TEST(MatchList, OrderByLengthTiesAndZeros) {

@@ -2,26 +2,14 @@
 // and the exit statuses 0, 1 and 2.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <nlohmann/json.hpp>
-#include <sstream>
-
+#include "json_lines.h"
 #include "testdic.h"
 #include "usrdic.h"
 
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-struct CommandRun {
-  int status = -1;
-  std::vector<Json> lines;
-  std::string raw;
-};
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
 class ZkrecogTest : public ::testing::Test {
  protected:
@@ -45,27 +33,18 @@ class ZkrecogTest : public ::testing::Test {
   }
 
   CommandRun Zkrecog(const std::string& input, const std::string& args = "") {
-    CommandRun run;
 #ifdef ZKRECOG_COMMAND
     const std::string in = dir_.File("in.jsonl");
     WriteFileBytes(in, std::vector<uint8_t>(input.begin(), input.end()));
-    const std::string cmd = "timeout 60 " + Quote(ZKRECOG_COMMAND) + " " + args + " < " + Quote(in) + " 2>" + Quote(dir_.File("err"));
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return run;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) run.raw.append(buf, n);
-    const int status = pclose(p);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream lines(run.raw);
-    std::string line;
-    while (std::getline(lines, line)) run.lines.push_back(Json::parse(line));
-#endif
+    return RunJsonLines("timeout 60 " + ShellQuote(ZKRECOG_COMMAND) + " " + args + " < " + ShellQuote(in) + " 2>" +
+                        ShellQuote(dir_.File("err")));
+#else
     (void)input;
     (void)args;
-    return run;
+    return CommandRun();
+#endif
   }
-  std::string DicArgs() const { return "--dic " + Quote(dir_.File("Crecs.ptn")); }
+  std::string DicArgs() const { return "--dic " + ShellQuote(dir_.File("Crecs.ptn")); }
   std::string Stderr() const {
     const auto bytes = ReadFileBytes(dir_.File("err"));
     return std::string(bytes.begin(), bytes.end());
@@ -196,13 +175,13 @@ TEST_F(ZkrecogTest, OversizedAndHostileLinesAreRefusedOneByOne) {
 }
 
 TEST_F(ZkrecogTest, DictionaryProblemsStopWithStatusTwo) {
-  CommandRun run = Zkrecog(std::string(kIchi) + "\n", "--dic " + Quote(dir_.File("missing.ptn")));
+  CommandRun run = Zkrecog(std::string(kIchi) + "\n", "--dic " + ShellQuote(dir_.File("missing.ptn")));
   EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(run.lines.empty());
   EXPECT_NE(Stderr().find("missing.ptn"), std::string::npos);
 
   WriteFileBytes(dir_.File("bad.ptn"), std::vector<uint8_t>(700, 0x41));
-  run = Zkrecog(std::string(kIchi) + "\n", "--dic " + Quote(dir_.File("bad.ptn")));
+  run = Zkrecog(std::string(kIchi) + "\n", "--dic " + ShellQuote(dir_.File("bad.ptn")));
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(Stderr().find("not a valid pattern dictionary"), std::string::npos);
 
@@ -212,10 +191,10 @@ TEST_F(ZkrecogTest, DictionaryProblemsStopWithStatusTwo) {
   // A FIFO or device named as a file is refused at once, never waited on or read
   // (the command's time limit turns a hang into a failure).
   ASSERT_EQ(mkfifo(dir_.File("fifo").c_str(), 0600), 0);
-  run = Zkrecog(std::string(kIchi) + "\n", DicArgs() + " --user-dic " + Quote(dir_.File("fifo")));
+  run = Zkrecog(std::string(kIchi) + "\n", DicArgs() + " --user-dic " + ShellQuote(dir_.File("fifo")));
   EXPECT_EQ(run.status, 0);
-  for (const std::string& args : {"--dic " + Quote(dir_.File("fifo")), std::string("--dic /dev/zero"),
-                                  DicArgs() + " --seq --seni " + Quote(dir_.File("fifo")),
+  for (const std::string& args : {"--dic " + ShellQuote(dir_.File("fifo")), std::string("--dic /dev/zero"),
+                                  DicArgs() + " --seq --seni " + ShellQuote(dir_.File("fifo")),
                                   DicArgs() + " --seq --seni /dev/zero"}) {
     run = Zkrecog(std::string(kIchi) + "\n", args);
     EXPECT_EQ(run.status, 2) << args;
@@ -234,7 +213,7 @@ TEST_F(ZkrecogTest, ReadsAUserDictionaryTheEngineSaved) {
   ZkCRecEnd();
 
   const std::string line = R"({"strokes": [[[100,160],[100,100],[100,40]],[[160,100],[100,100],[40,100]]]})";
-  const CommandRun run = Zkrecog(line + "\n", DicArgs() + " --user-dic " + Quote(usr));
+  const CommandRun run = Zkrecog(line + "\n", DicArgs() + " --user-dic " + ShellQuote(usr));
   ASSERT_EQ(run.lines.size(), 1u) << run.raw;
   EXPECT_EQ(run.lines[0]["cands"][0], "二");
   EXPECT_EQ(Zkrecog(line + "\n", DicArgs()).lines[0]["cands"], Json::array());  // reversed strokes match nothing

@@ -35,48 +35,41 @@ TEST(Rect, AddGrowsTowardsThePointAndPointTestIncludesBothEdges) {
 
 constexpr int kW = 1024, kH = 768;
 
-TEST(VFrame, FirstStrokeBecomesTheCharacterAndIsSquared) {
-  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
-  EXPECT_EQ(VFrameDecide(&charBox, Rect16{200, 200, 100, 40}, &frame, 30, kW, kH), 0);
-  EXPECT_TRUE(Is(charBox, 200, 200, 100, 40));
-  // half sides 50 and 20: r = 50 + 30 around the centre (250, 220)
-  EXPECT_TRUE(Is(frame, 170, 140, 160, 160));
-}
-
-TEST(VFrame, StrokeTenPixelsRightOfTheFrameStartsACharacter) {
-  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
-  VFrameDecide(&charBox, Rect16{200, 200, 100, 100}, &frame, 30, kW, kH);
-  ASSERT_TRUE(Is(frame, 170, 170, 160, 160));
-  const Rect16 stroke{static_cast<int16_t>(frame.x + frame.width + 10), 210, 50, 50};
-  EXPECT_EQ(VFrameDecide(&charBox, stroke, &frame, 30, kW, kH), 1);
-  EXPECT_TRUE(Is(charBox, 200, 200, 100, 100));  // the old character keeps its box
-  EXPECT_TRUE(Is(frame, 310, 180, 110, 110));    // the frame follows the new stroke
-}
-
-TEST(VFrame, StrokeInsideOrTouchingTheFrameJoins) {
-  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
-  VFrameDecide(&charBox, Rect16{200, 200, 100, 100}, &frame, 30, kW, kH);
-  EXPECT_EQ(VFrameDecide(&charBox, Rect16{220, 250, 60, 60}, &frame, 30, kW, kH), 0);
-  EXPECT_TRUE(Is(charBox, 200, 200, 100, 110));
-  // Touching the right edge exactly still joins.
-  EXPECT_EQ(VFrameDecide(&charBox, Rect16{static_cast<int16_t>(frame.x + frame.width), 200, 10, 10},
-                         &frame, 30, kW, kH), 0);
-}
-
-TEST(VFrame, MarginWidensTheFrame) {
-  Rect16 charBox{0, 0, 0, 0}, frame{0, 0, 0, 0};
-  const Rect16 stroke{300, 300, 100, 100};
-  VFrameDecide(&charBox, stroke, &frame, 0, kW, kH);
-  EXPECT_TRUE(Is(frame, 300, 300, 100, 100));
-  charBox = frame = Rect16{0, 0, 0, 0};
-  VFrameDecide(&charBox, stroke, &frame, 60, kW, kH);
-  EXPECT_TRUE(Is(frame, 240, 240, 220, 220));
-  // The same stroke 30 pixels off joins with margin 60, not with margin 0.
-  const Rect16 near{430, 300, 20, 20};
-  EXPECT_EQ(VFrameDecide(&charBox, near, &frame, 60, kW, kH), 0);
-  charBox = frame = Rect16{0, 0, 0, 0};
-  VFrameDecide(&charBox, stroke, &frame, 0, kW, kH);
-  EXPECT_EQ(VFrameDecide(&charBox, near, &frame, 0, kW, kH), 1);
+// The first stroke becomes the character and its frame the square around it widened by
+// the margin; a later stroke inside or touching the frame joins the character, one
+// beyond it starts the next character and the frame follows it.
+TEST(VFrame, StrokesJoinInsideTheFrameAndStartACharacterBeyondIt) {
+  const Rect16 none{0, 0, 0, 0};
+  const struct {
+    const char* what;
+    int margin;
+    Rect16 first, second;  // second none: only the first stroke
+    int decision;
+    Rect16 charBox, frame;  // frame none: not checked
+  } cases[] = {
+      // half sides 50 and 20: r = 50 + 30 around the centre (250, 220)
+      {"first stroke", 30, {200, 200, 100, 40}, none, 0, {200, 200, 100, 40}, {170, 140, 160, 160}},
+      {"ten pixels right of the frame", 30, {200, 200, 100, 100}, {340, 210, 50, 50}, 1, {200, 200, 100, 100},
+       {310, 180, 110, 110}},
+      {"inside: the frame squares the whole character", 30, {200, 200, 100, 100}, {220, 250, 60, 60}, 0,
+       {200, 200, 100, 110}, {165, 170, 170, 170}},
+      {"touching the right edge", 30, {200, 200, 100, 100}, {330, 200, 10, 10}, 0, {200, 200, 140, 100}, none},
+      {"no margin", 0, {300, 300, 100, 100}, none, 0, {300, 300, 100, 100}, {300, 300, 100, 100}},
+      {"margin 60", 60, {300, 300, 100, 100}, none, 0, {300, 300, 100, 100}, {240, 240, 220, 220}},
+      {"30 pixels off with margin 60", 60, {300, 300, 100, 100}, {430, 300, 20, 20}, 0, {300, 300, 150, 100}, none},
+      {"30 pixels off with margin 0", 0, {300, 300, 100, 100}, {430, 300, 20, 20}, 1, {300, 300, 100, 100}, none},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Rect16 charBox = none, frame = none;
+    int decision = VFrameDecide(&charBox, c.first, &frame, c.margin, kW, kH);
+    if (c.second.width) decision = VFrameDecide(&charBox, c.second, &frame, c.margin, kW, kH);
+    EXPECT_EQ(decision, c.decision);
+    EXPECT_TRUE(Is(charBox, c.charBox.x, c.charBox.y, c.charBox.width, c.charBox.height));
+    if (c.frame.width) {
+      EXPECT_TRUE(Is(frame, c.frame.x, c.frame.y, c.frame.width, c.frame.height));
+    }
+  }
 }
 
 TEST(VFrame, SquareHasAMinimumAndIsCutByTheScreenEdges) {

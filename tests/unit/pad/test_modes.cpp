@@ -31,12 +31,6 @@ TEST(Modes, HalfWidthSetsTheFlag) {
   EXPECT_EQ(option.flags, 0u);
 }
 
-TEST(Modes, PenModeCycles) {
-  EXPECT_EQ(NextPenMode(0), 1);
-  EXPECT_EQ(NextPenMode(1), 2);
-  EXPECT_EQ(NextPenMode(2), 0);
-}
-
 TEST(Modes, FrameWindowSizes) {
   const int expected[3][3] = {{415, 128, 82}, {530, 156, 110}, {645, 184, 138}};
   for (int size = 1; size <= 3; ++size) {

@@ -1,20 +1,14 @@
 // `zkrecog --seq` as the measurement uses it: rows of writings in, the row read
 // before and after rescoring out, with the command's errors and exit statuses.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <nlohmann/json.hpp>
-#include <sstream>
-
+#include "json_lines.h"
 #include "seni_fixture.h"
 #include "testdic.h"
 
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
 // A horizontal stroke reads as 一 or as the long-vowel mark ー, whose stored forms
 // differ a little; 十 is written clearly.
@@ -48,23 +42,15 @@ class ZkrecogSeq : public LoadedTable {
     }
     const std::string in = dir_.File("in.jsonl");
     WriteFileBytes(in, std::vector<uint8_t>(input.begin(), input.end()));
-    std::string raw;
 #ifdef ZKRECOG_COMMAND
-    const std::string cmd = Quote(ZKRECOG_COMMAND) + " --seq --dic " + Quote(dir_.File("Crecs.ptn")) + " --seni " +
-                            Quote(tablePath) + " < " + Quote(in) + " 2>/dev/null";
-    FILE* p = popen(cmd.c_str(), "r");
-    if (p == nullptr) return Json();
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) raw.append(buf, n);
-    const int s = pclose(p);
-    *status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    const CommandRun run = RunJsonLines(ShellQuote(ZKRECOG_COMMAND) + " --seq --dic " + ShellQuote(dir_.File("Crecs.ptn")) +
+                                        " --seni " + ShellQuote(tablePath) + " < " + ShellQuote(in) + " 2>/dev/null");
+    *status = run.status;
+    return Json(run.lines);
+#else
+    (void)status;
+    return Json::array();
 #endif
-    Json lines = Json::array();
-    std::istringstream stream(raw);
-    std::string line;
-    while (std::getline(stream, line)) lines.push_back(Json::parse(line));
-    return lines;
   }
 };
 
