@@ -160,14 +160,19 @@ start_target() {
 # write_char CHARACTER LEFT TOP SIZE: draws the character's strokes (from KanjiVG) on
 # the screen with the pointer, one press-drag-release per stroke.
 write_char() {
-  local line args p
   "$E2E_STROKES" "$E2E_KANJIVG" "$1" "$2" "$3" "$4" >"$WORK/strokes" || fail "no strokes for $1"
+  draw_strokes "$WORK/strokes"
+}
+
+# draw_strokes FILE: one press-drag-release per line of "x,y x,y ...".
+draw_strokes() {
+  local line args p
   while read -r line; do
     args=()
     for p in $line; do args+=(mousemove "${p%,*}" "${p#*,}"); done
     # The press comes after the first move, the release after the last.
     xdotool "${args[@]:0:3}" mousedown 1 "${args[@]:3}" mouseup 1
-  done <"$WORK/strokes"
+  done <"$1"
 }
 
 # pending_text: the text of the last PENDING line.

@@ -5,16 +5,6 @@
 # written over a character starts a new one rather than being lost.
 . "$(dirname "$0")/lib.sh"
 
-# draw_strokes FILE: one press-drag-release per line of "x,y x,y ...".
-draw_strokes() {
-  local line args p
-  while read -r line; do
-    args=()
-    for p in $line; do args+=(mousemove "${p%,*}" "${p#*,}"); done
-    xdotool "${args[@]:0:3}" mousedown 1 "${args[@]:3}" mouseup 1
-  done <"$1"
-}
-
 settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0'
 start_target
 start_pad

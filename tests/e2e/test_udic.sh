@@ -14,15 +14,6 @@ odd_strokes() {
     fail "no strokes for $1"
 }
 
-draw_odd() {
-  local line args p
-  while read -r line; do
-    args=()
-    for p in $line; do args+=(mousemove "${p%,*}" "${p#*,}"); done
-    xdotool "${args[@]:0:3}" mousedown 1 "${args[@]:3}" mouseup 1
-  done <"$WORK/odd"
-}
-
 # key_of LINE N: centre "x y" of the N-th (from 1) key of a trace line's keys= list.
 key_of() { field keys "$1" | cut -d';' -f"$2" | tr , ' '; }
 
@@ -46,7 +37,7 @@ write_on_pad() {
   start_pad
   wait_for '^GRAB on status=0'
   odd_strokes 木 100 200 120
-  draw_odd
+  draw_strokes "$WORK/odd"
   write_char 山 300 200 120
   wait_for '^PENDING '
   local text
@@ -73,7 +64,7 @@ IFS=, read -r rx ry _ _ <<<"$(field right "$UDIC")"
 write_char 木 $((lx + 25)) $((ly + 15)) 160
 wait_for '^UDIC name=木'
 odd_strokes 木 $((rx + 25)) $((ry + 15)) 160
-draw_odd
+draw_strokes "$WORK/odd"
 wait_for '^UDIC sample '
 [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/udic-dialog.png"
 click_at $(key_of "$UDIC" 1)
