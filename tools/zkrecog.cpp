@@ -24,8 +24,9 @@ const char kUsage[] =
     "Each input line: {\"strokes\": [[[x,y],...],...], \"width\": W, \"height\": H, ...}\n"
     "  optional \"mask\" (class mask) and \"half\" (true: half-width output); other fields are copied.\n"
     "Each output line: the copied fields, \"kind\", \"cands\", \"dist\" and \"us\", or {\"error\": ...}.\n"
-    "  Lines longer than 1 MiB (1048576 bytes), nested more than 64 deep, or writings of more\n"
-    "  than 30 strokes or 1536 points are answered with an error.\n"
+    "  Every input line gets one output line, in order. Blank lines, lines holding a NUL byte,\n"
+    "  lines longer than 1 MiB (1048576 bytes), nested more than 64 deep, or writings of more\n"
+    "  than 30 strokes or 1536 points are answered with an error naming the line.\n"
     "  --dic PATH       system pattern dictionary (default: the installed one)\n"
     "  --user-dic PATH  user pattern dictionary (default: none)\n"
     "  --mask HEX       class mask of lines without \"mask\" (default 0x0FFF407F)\n"
@@ -154,7 +155,6 @@ int main(int argc, char** argv) {
       allGood = false;
       continue;
     }
-    if (text.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines
     bool ok = false;
     PrintLine(AnswerLine(text, lineNumber, options.defaults, options.sequence, &ok, options.repeat));
     allGood = allGood && ok;
