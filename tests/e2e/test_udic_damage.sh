@@ -1,0 +1,72 @@
+#!/bin/bash
+# A damaged user dictionary loses nothing the user taught. 木 and 山 are taught and one
+# byte of Crecs.upt is damaged: the next start says so in a message box and on standard
+# error, keeps the damaged file as Crecs.upt.damaged, registers both again from their
+# samples in Learn.dat and lists them in the browser; after 川 is taught the next start
+# finds all three in the dictionary and nothing to mend.
+. "$(dirname "$0")/lib.sh"
+
+DIC=$HOME/.ZkCrec/Crecs.upt
+
+# key_of LINE N: centre "x y" of the N-th (from 1) key of a trace line's keys= list.
+key_of() { field keys "$1" | cut -d';' -f"$2" | tr , ' '; }
+
+stop_pad() {
+  kill -TERM "$PAD_PID"
+  wait_exit "$PAD_PID"
+}
+
+# open_dialog: 設定, then 学習辞書 in the options dialog.
+open_dialog() {
+  local c
+  click_key 37
+  wait_for '^OPTION shown'
+  c=$(field udic "$(grep '^OPTION shown' "$LOG" | tail -n 1)")
+  click_at "${c%,*}" "${c#*,}"
+  wait_for '^UDIC shown'
+  UDIC=$(grep '^UDIC shown' "$LOG" | tail -n 1)
+}
+
+# teach CHARACTER N: its name in the left area, its sample (the N-th of this run) in
+# the right one, then 登録.
+teach() {
+  local lx ly rx ry
+  IFS=, read -r lx ly _ _ <<<"$(field left "$UDIC")"
+  IFS=, read -r rx ry _ _ <<<"$(field right "$UDIC")"
+  write_char "$1" $((lx + 25)) $((ly + 15)) 160
+  wait_for "^UDIC name=$1"
+  write_char "$1" $((rx + 25)) $((ry + 15)) 160
+  wait_count '^UDIC sample ' "$2"
+  click_at $(key_of "$UDIC" 1)
+  wait_for "^UDIC registered $1"
+}
+
+settings '[PMODE]' 'MODE=0' '[RECOG]' 'TIMER=900' '[SENI]' 'EXEC=0' '[DSLEEP]' 'TIME=0'
+start_pad
+open_dialog
+teach 木 1
+teach 山 2
+stop_pad
+
+# The first group of the only sub-dictionary now starts far beyond its block.
+printf '\377' | dd of="$DIC" bs=1 seek=529 conv=notrunc status=none
+cp "$DIC" "$WORK/damaged"
+
+start_pad
+wait_for '^UDIC check dictionary=[^ ]*/Crecs.upt.damaged learn=- registered=2 '
+answer_box "$LOG"
+grep -q 'Crecs.upt.damaged' "$ERR" || fail "nothing said on standard error"
+cmp -s "$WORK/damaged" "$DIC.damaged" || fail "the damaged file was not kept as it was"
+open_dialog
+click_at $(key_of "$UDIC" 4)
+wait_for '^UDICDSP page=1/1 cells=木|山||||||$'
+click_at $(key_of "$(grep '^UDICDSP shown' "$LOG")" 5)
+wait_for '^UDICDSP closed'
+teach 川 1
+stop_pad
+
+start_pad
+wait_for '^UDIC check dictionary=- learn=- registered=0 unregistrable=0'
+stop_pad
+cmp -s "$WORK/damaged" "$DIC.damaged" || fail "the kept copy changed"
+echo PASS
