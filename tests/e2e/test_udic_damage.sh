@@ -3,7 +3,8 @@
 # byte of Crecs.upt is damaged: the next start says so in a message box and on standard
 # error, keeps the damaged file as Crecs.upt.damaged, registers both again from their
 # samples in Learn.dat and lists them in the browser; after 川 is taught the next start
-# finds all three in the dictionary and nothing to mend.
+# finds all three in the dictionary and nothing to mend. A temporary file the safe
+# writer left in a crash is removed at start; a file of the user's is not.
 . "$(dirname "$0")/lib.sh"
 
 DIC=$HOME/.ZkCrec/Crecs.upt
@@ -51,12 +52,17 @@ stop_pad
 # The first group of the only sub-dictionary now starts far beyond its block.
 printf '\377' | dd of="$DIC" bs=1 seek=529 conv=notrunc status=none
 cp "$DIC" "$WORK/damaged"
+leftover=$HOME/.ZkCrec/Learn.dat.0123456789abcdef.tmp
+mine=$HOME/.ZkCrec/notes.0123456789abcdef.tmp
+touch "$leftover" "$mine"
 
 start_pad
 wait_for '^UDIC check dictionary=[^ ]*/Crecs.upt.damaged learn=- registered=2 '
 answer_box "$LOG"
 grep -q 'Crecs.upt.damaged' "$ERR" || fail "nothing said on standard error"
 cmp -s "$WORK/damaged" "$DIC.damaged" || fail "the damaged file was not kept as it was"
+[ -e "$leftover" ] && fail "the writer's leftover is still there"
+[ -e "$mine" ] || fail "a file of the user's was removed"
 open_dialog
 click_at $(key_of "$UDIC" 4)
 wait_for '^UDICDSP page=1/1 cells=木|山||||||$'
