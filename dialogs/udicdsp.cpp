@@ -84,7 +84,8 @@ void LeaDicStrt() {
   }
   if (listing.records.empty()) {
     struct stat st;
-    if (listing.clean) MessageBox(Msg(::stat(LearnFilePath().c_str(), &st) == 0 ? "学習辞書が空です" : "学習辞書はありません"), kMsgWarn);
+    const bool exists = ::stat(LearnFilePath().c_str(), &st) == 0;
+    if (listing.clean) MessageBox(exists ? Msg("学習辞書が空です") : Msg("学習辞書はありません"), kMsgWarn);
     return;
   }
   std::vector<LearnRecord> records = std::move(listing.records);
