@@ -46,3 +46,35 @@ bool BackColorOption(int argc, char** argv, uint32_t* rgb, std::string* error) {
   *rgb = color;
   return true;
 }
+
+const char kUsageText[] =
+    "usage: sorenix [-s] [-b RED GREEN BLUE] [GTK options]\n"
+    "       sorenix --help | --version\n"
+    "On-screen Japanese handwriting input pad for X11.\n"
+    "  -s               start with the soft keyboard instead of the pad\n"
+    "  -b R G B         background colour of the windows, three values from 0 to 255\n"
+    "  --display NAME   the X display to use (and the other GTK options)\n"
+    "  --help           print this text and exit\n"
+    "  --version        print the version and exit\n"
+    "Settings, the user dictionary and the learning file are in ~/.ZkCrec; see sorenix(1).\n";
+
+CommandLine ReadCommandLine(int argc, char** argv, std::string* unknown) {
+  unknown->clear();
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i] ? argv[i] : "";
+    if (arg == "--help") return CommandLine::kHelp;
+    if (arg == "--version") return CommandLine::kVersion;
+  }
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i] ? argv[i] : "";
+    if (arg.size() < 2 || arg[0] != '-' || arg.compare(0, 2, "-s") == 0) continue;
+    if (arg.compare(0, 2, "-b") == 0) {
+      long value;
+      for (int k = 0; k < 3 && i + 1 < argc && DecimalArg(argv[i + 1], &value); ++k) ++i;
+      continue;
+    }
+    *unknown = arg;
+    return CommandLine::kUnknown;
+  }
+  return CommandLine::kRun;
+}

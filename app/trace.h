@@ -21,6 +21,8 @@
 //   CANDIDATES entry cells=c0|c1|...|c9         candidates of the character before the cursor
 //   PICKED entry                                an alternative key replaced a character
 //   PASTE focus text=...                        text put on the clipboard and the paste key sent
+//   CLIPBOARD fetched clipboard|primary         the target took the pasted text
+//   CLIPBOARD restored clipboard=kept|empty primary=kept|empty   the user's text offered again
 //   SENT Return|BackSpace focus                 a key sent on an empty line
 //   NOFOCUS focus                               enter with no focus window: the line stays
 //   PAUSE ms                                    recognition armed after a pen-up

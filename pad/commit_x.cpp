@@ -1,6 +1,6 @@
 // Focus query with XGetInputFocus and the top-level window behind it, and the
-// clipboard through Text151: its text is copied to the clipboard and also set as the
-// primary selection.
+// clipboard through Text151: its text goes to the clipboard and the primary selection,
+// which get back what they held once the target has fetched it.
 #include "pad/commit_x.h"
 
 #include <X11/Xatom.h>
@@ -16,6 +16,7 @@
 #include "pad/commit.h"
 #include "pad/keyfaces.h"
 #include "pad/platform.h"
+#include "pad/selection_keeper_x.h"
 #include "textconv.h"
 #include "ui/widgets.h"
 
@@ -98,11 +99,8 @@ class EntryClipboard : public PasteBoard {
       return false;
     }
     gtk_entry_set_text(GTK_ENTRY(entry), utf8.c_str());
-    gtk_editable_select_region(GTK_EDITABLE(entry), 0, -1);
-    gtk_editable_copy_clipboard(GTK_EDITABLE(entry));
-    // Shift+Insert pastes the primary selection in terminals: it holds the text too
-    // (the never-shown entry does not claim it by selecting).
-    gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_PRIMARY), utf8.c_str(), -1);
+    // Shift+Insert pastes the primary selection in terminals: it holds the text too.
+    OfferPasteText(utf8);
     return true;
   }
 };

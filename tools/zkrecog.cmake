@@ -3,7 +3,9 @@ find_package(nlohmann_json REQUIRED)
 add_executable(zkrecog ${CMAKE_CURRENT_LIST_DIR}/zkrecog.cpp ${CMAKE_CURRENT_LIST_DIR}/zkrecog_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zkrecog_answer.cpp)
 target_link_libraries(zkrecog PRIVATE engine nlohmann_json::nlohmann_json)
+target_compile_definitions(zkrecog PRIVATE SORENIX_VERSION="${PROJECT_VERSION}")
 sorenix_warnings(zkrecog)
+install(TARGETS zkrecog DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Its test (tests/unit/engine/test_zkrecog.cpp) runs the built command: once every
 # directory is read, tell the test where the command is.

@@ -22,6 +22,7 @@ namespace {
 const char kUsage[] =
     "usage: zkrecog [--dic PATH] [--user-dic PATH] [--mask HEX] [--half] [--seq [--seni PATH]] [--no-ruiji | --ruiji-unguarded] [--ruiji-trace]\n"
     "               [--repeat N] < writings.jsonl\n"
+    "       zkrecog --help | --version\n"
     "Each input line: {\"strokes\": [[[x,y],...],...], \"width\": W, \"height\": H, ...}\n"
     "  optional \"mask\" (class mask) and \"half\" (true: half-width output); other fields are copied.\n"
     "Each output line: the copied fields, \"kind\", \"cands\", \"dist\" and \"us\", or {\"error\": ...}.\n"
@@ -49,6 +50,7 @@ struct Options {
   bool sequence = false;
   std::string transitionDic = ZkDefaultTransitionDicPath();
   int repeat = 1;
+  bool version = false;
 };
 
 long tracedLine = 0;  // input line the look-alike trace is about
@@ -67,6 +69,8 @@ bool ParseArguments(int argc, char** argv, Options* options, bool* help) {
     const bool hasValue = a + 1 < argc;
     if (arg == "--help" || arg == "-h") {
       *help = true;
+    } else if (arg == "--version") {
+      options->version = true;
     } else if (arg == "--dic" && hasValue) {
       options->dic = argv[++a];
     } else if (arg == "--user-dic" && hasValue) {
@@ -116,6 +120,10 @@ int main(int argc, char** argv) {
   if (!ParseArguments(argc, argv, &options, &help)) return 2;
   if (help) {
     std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("zkrecog %s\n", SORENIX_VERSION);
     return 0;
   }
   // A user dictionary named on the command line must be there and whole: answers

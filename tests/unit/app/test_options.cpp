@@ -51,4 +51,27 @@ TEST(BackColorOption, ValuesAreClampedAndIncompleteOnesRefused) {
   }
 }
 
+// --help and --version win wherever they stand; "-s..." and "-b" with its values pass;
+// any other argument starting with '-' is named as unknown.
+TEST(ReadCommandLine, KnownOptionsPassAndOthersAreNamed) {
+  const struct {
+    std::vector<std::string> words;
+    CommandLine expected;
+    const char* unknown;
+  } rows[] = {
+      {{"sorenix"}, CommandLine::kRun, ""},
+      {{"sorenix", "-sx", "-b", "1", "-2", "3"}, CommandLine::kRun, ""},
+      {{"sorenix", "-b", "1", "-x"}, CommandLine::kUnknown, "-x"},
+      {{"sorenix", "-s", "--bogus", "--help"}, CommandLine::kHelp, ""},
+      {{"sorenix", "--version"}, CommandLine::kVersion, ""},
+      {{"sorenix", "-s", "--versions"}, CommandLine::kUnknown, "--versions"},
+  };
+  for (const auto& row : rows) {
+    Args a(row.words);
+    std::string unknown = "x";
+    EXPECT_EQ(ReadCommandLine(a.argc(), a.argv(), &unknown), row.expected) << row.words.back();
+    EXPECT_EQ(unknown, row.unknown) << row.words.back();
+  }
+}
+
 }  // namespace
