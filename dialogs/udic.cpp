@@ -23,6 +23,7 @@
 #include "paths.h"
 #include "recog.h"
 #include "textconv.h"
+#include "usrdic.h"
 #include "ui/faces.h"
 #include "ui/layout_udic.h"
 #include "ui/resources.h"
@@ -124,6 +125,7 @@ void ClearAll() {
     UdicMessage(kMsgWarn, Msg("辞書登録に失敗しました [%d]"), r.code);
   else if (r.outcome != UdicOutcome::kDone)
     UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が削除できません"), ZkHomeDir().c_str(), Msg(".ZkCrec"), Msg("Learn.dat"));
+  UdicTellCopies(r);
   Trace("UDIC cleared");
 }
 
@@ -148,10 +150,18 @@ void UdicMessageEuc(int style, const char* format, ...) {
   MessageBox(EucToUtf8(text, &utf8) ? utf8.c_str() : text, style);
 }
 
-void UdicTellLearnCopy(const UdicResult& r) {
+void UdicTellCopies(const UdicResult& r) {
   if (!r.learnCopy.empty())
     UdicMessage(kMsgWarn, Msg("学習辞書の一部が読めませんでした。読めた分だけを残し、元のファイルは %s に残しました。"),
                 r.learnCopy.c_str());
+  // The user dictionary was damaged behind the pad's back since the engine read it;
+  // the save just now kept it.
+  static std::string told;
+  if (ZkUsrDicDamagedCopyFresh() && ZkUsrDicDamagedCopy() != told) {
+    told = ZkUsrDicDamagedCopy();
+    UdicMessage(kMsgWarn, Msg("ユーザ辞書が壊れていました。読めた分だけを使います。元のファイルは %s に残しました。"),
+                told.c_str());
+  }
 }
 
 void UdicTellUnreadable() {
@@ -263,7 +273,7 @@ void LeaDicSave() {
       UdicMessageEuc(kMsgWarn, MsgEuc("[%.2s] は登録済です"), euc.c_str());
       return;
     case UdicOutcome::kDictionaryFailed:
-      UdicTellLearnCopy(r);
+      UdicTellCopies(r);
       UdicMessage(kMsgWarn, Msg("辞書登録に失敗しました [%d]"), r.code);
       return;
     case UdicOutcome::kLearnFailed:
@@ -279,7 +289,7 @@ void LeaDicSave() {
     case UdicOutcome::kDone:
       break;
   }
-  UdicTellLearnCopy(r);
+  UdicTellCopies(r);
   RestartEngine();
   Trace("UDIC registered %s", Utf8Of(code).c_str());
   UdicCleaEx(2);

@@ -52,7 +52,8 @@ void UdicDrawPen(GtkWidget* area, const std::vector<uint16_t>& pen, int divisor,
 void UdicMessage(int style, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void UdicMessageEuc(int style, const char* format, ...) __attribute__((format(printf, 2, 3)));
 struct UdicResult;
-// Tells that a change kept a damaged learning file under another name (when it did).
-void UdicTellLearnCopy(const UdicResult& r);
+// Tells that a change kept a damaged learning file or user dictionary under another
+// name (when it did, once per copy).
+void UdicTellCopies(const UdicResult& r);
 // Tells that the learning file is too large or unreadable and was left alone.
 void UdicTellUnreadable();

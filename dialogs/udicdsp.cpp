@@ -164,7 +164,7 @@ void LeaDicDelt() {
                      r.code, EucToSjis(record.euc[0], record.euc[1]));
       return;
   }
-  UdicTellLearnCopy(r);
+  UdicTellCopies(r);
   Trace("UDICDSP deleted %s", Utf8OfRecord(record).c_str());
   Dic_data.entries = static_cast<int16_t>(Dic_data.records.size());
   if (Dic_data.entries == 0) {
