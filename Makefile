@@ -10,11 +10,13 @@ CMAKE_FLAGS ?=
 # Options of the sample generator for `make bench` (for example --classes kanji --kanji-stride 4).
 BENCH_ARGS ?=
 FUZZ_BUILD ?= build-fuzz
+# `make deb` builds the Debian package there (a build with the prefix /usr).
+DEB_BUILD ?= build-deb
 # Runs per fuzz target in `make test`, and seconds per target in `make fuzz`.
 FUZZ_RUNS ?= 20000
 FUZZ_TIME ?= 600
 
-.PHONY: all deps configure build install run test test-asan bench clean
+.PHONY: all deps configure build install uninstall run test test-asan bench deb clean
 
 all: build
 
@@ -22,7 +24,7 @@ deps:
 	@tools/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DSORENIX_DEB_DIR=$(abspath $(DEB_BUILD)) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -30,11 +32,24 @@ build: configure
 install: build
 	cmake --install $(BUILD)
 
+# Removes what `make install` put into the prefix (the list cmake --install wrote),
+# and the directories that became empty by it.
+uninstall:
+	tools/uninstall.sh $(BUILD)
+
+# The Debian package sorenix_<version>_<arch>.deb, in $(DEB_BUILD).
+deb: deps
+	cmake -S . -B $(DEB_BUILD) -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_BUILD_TYPE=Release \
+	  -DSORENIX_TESTS=OFF -DSORENIX_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(DEB_BUILD) -j$(JOBS)
+	cd $(DEB_BUILD) && cpack -G DEB
+	@ls $(DEB_BUILD)/sorenix_*.deb
+
 run: install
 	@test -n "$$DISPLAY" || { echo "make run: no X display (DISPLAY is not set)" >&2; exit 1; }
 	$(PREFIX)/bin/sorenix
 
-test: build
+test: build deb
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory test-asan
 	$(MAKE) --no-print-directory test-fuzz
@@ -105,4 +120,4 @@ bench-rows: build
 	bench/free_rows.sh $(BUILD) $(ROWS_ARGS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

@@ -13,6 +13,7 @@ PACKAGES="
   manpages-ja manpages-ja-dev debian-reference-ja developers-reference-ja
   debian-faq-ja maint-guide-ja debian-policy-ja mecab-ipadic zlib1g-dev
   locales uim-xim uim-anthy
+  dpkg-dev lintian desktop-file-utils appstream man-db groff-base
 "
 
 # The kana-to-kanji test runs an X input method in a Japanese UTF-8 locale.
