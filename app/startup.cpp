@@ -23,11 +23,13 @@
 #include "app/userdir.h"
 #include "app/winhandle.h"
 #include "app/winplace.h"
+#include "dialogs/learnfile.h"
 #include "keyboards/soft.h"
 #include "keyboards/switch.h"
 #include "pad/commands.h"
 #include "pad/engines.h"
 #include "pad/keyfaces.h"
+#include "safewrite.h"
 #include "ui/faces.h"
 #include "ui/layout_aux.h"
 #include "ui/layout_frame.h"
@@ -155,6 +157,8 @@ void Main_Initl(int argc, char** argv) {
   CreateDrawingResources(Ap_table.pen_color, Ap_table.pen_bold);
   // Checked once the message box can be drawn (nothing is written before this).
   if (Proc_Check() != 0) Fatal("起動しています\n");
+  // The only copy running: temporary files of the safe writer are a crash's leftovers.
+  RemoveStaleTemporaries(UserDirPath(), {Msg(kSettingsFileName), Msg(kLearnFileName), kUserDicFileName});
 
   if (FindOption(argc, argv, Msg("-s")) != 0) {
     Boot_soft = 1;

@@ -5,6 +5,7 @@
 #include <gtk/gtk.h>
 #include <gdk/gdkx.h>
 
+#include <cstdio>
 #include <string>
 
 #include "app/appstate.h"
@@ -131,7 +132,15 @@ void Help_Click(int code) {
   }
   if (code < 1 || code > kHelpTopics) return;
   HelpTopic topic;
-  if (!LoadHelpTopic(HelpPath(), code, &topic)) return;  // unreadable: the menu stays
+  bool tooLarge = false;
+  if (!LoadHelpTopic(HelpPath(), code, &topic, &tooLarge)) {  // unreadable: the menu stays
+    if (tooLarge) {
+      const std::string text = std::string(HelpPath()) + Msg(" は大きすぎるため読みません");
+      std::fprintf(stderr, "sorenix: %s\n", text.c_str());
+      MessageBox(text.c_str(), kMboxBeep);
+    }
+    return;
+  }
   gtk_widget_hide(HelpMenu);
   if (!HelpTopicWindow) HelpTopicWindow = Built(create_HelpDsp(), TraceTopicWindow);
   ShowTopic(code, topic);

@@ -18,9 +18,12 @@
 #include "codes.h"
 #include "dialogs/udicdata.h"
 #include "dialogs/udicstore.h"
+#include "dicfile.h"
 #include "pad/recogcycle.h"
+#include "paths.h"
 #include "recog.h"
 #include "textconv.h"
+#include "usrdic.h"
 #include "ui/faces.h"
 #include "ui/layout_udic.h"
 #include "ui/resources.h"
@@ -79,7 +82,9 @@ bool Pending() { return Dic_data.codes[0] != 0 || !Dic_data.pattern.empty(); }
 void RestartEngine() {
   const ZkOptionRec options = ZkOption;
   ZkCRecEnd();
-  if (ZkCRecInitializes() != 0) UdicMessage(kMsgWarn, "%s", Msg("辞書の読み込みに失敗しました"));
+  const int loaded = ZkCRecInitializes();
+  // A damaged file is kept by the next save; only a failed start is told here.
+  if (loaded != kDicOk && loaded != kDicUserDamaged) UdicMessage(kMsgWarn, "%s", Msg("辞書の読み込みに失敗しました"));
   ZkOption = options;
 }
 
@@ -116,10 +121,11 @@ void ClearAll() {
   UdicCleaEx(2);
   UdicFiles files;
   const UdicResult r = UdicClearAll(&files);
-  if (r.outcome == UdicOutcome::kDictionaryFailed)
+  if (r.outcome == UdicOutcome::kDictionaryFailed || r.outcome == UdicOutcome::kInconsistent)
     UdicMessage(kMsgWarn, Msg("辞書登録に失敗しました [%d]"), r.code);
   else if (r.outcome != UdicOutcome::kDone)
-    UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が削除できません"), UdicHome(), Msg(".ZkCrec"), Msg("Learn.dat"));
+    UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が削除できません"), ZkHomeDir().c_str(), Msg(".ZkCrec"), Msg("Learn.dat"));
+  UdicTellCopies(r);
   Trace("UDIC cleared");
 }
 
@@ -144,9 +150,22 @@ void UdicMessageEuc(int style, const char* format, ...) {
   MessageBox(EucToUtf8(text, &utf8) ? utf8.c_str() : text, style);
 }
 
-const char* UdicHome() {
-  const char* home = std::getenv(Msg("HOME"));
-  return home ? home : ".";
+void UdicTellCopies(const UdicResult& r) {
+  if (!r.learnCopy.empty())
+    UdicMessage(kMsgWarn, Msg("学習辞書の一部が読めませんでした。読めた分だけを残し、元のファイルは %s に残しました。"),
+                r.learnCopy.c_str());
+  // The user dictionary was damaged behind the pad's back since the engine read it;
+  // the save just now kept it.
+  static std::string told;
+  if (ZkUsrDicDamagedCopyFresh() && ZkUsrDicDamagedCopy() != told) {
+    told = ZkUsrDicDamagedCopy();
+    UdicMessage(kMsgWarn, Msg("ユーザ辞書が壊れていました。読めた分だけを使います。元のファイルは %s に残しました。"),
+                told.c_str());
+  }
+}
+
+void UdicTellUnreadable() {
+  UdicMessage(kMsgWarn, Msg("学習辞書 %s が大きすぎるか読めないため、変更しません。"), LearnFilePath().c_str());
 }
 
 void Udic_Open() {
@@ -254,19 +273,23 @@ void LeaDicSave() {
       UdicMessageEuc(kMsgWarn, MsgEuc("[%.2s] は登録済です"), euc.c_str());
       return;
     case UdicOutcome::kDictionaryFailed:
+      UdicTellCopies(r);
       UdicMessage(kMsgWarn, Msg("辞書登録に失敗しました [%d]"), r.code);
       return;
     case UdicOutcome::kLearnFailed:
-      UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が作成できません"), UdicHome(), Msg(".ZkCrec"), Msg("Learn.dat"));
+      UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が作成できません"), ZkHomeDir().c_str(), Msg(".ZkCrec"), Msg("Learn.dat"));
+      return;
+    case UdicOutcome::kLearnUnreadable:
+      UdicTellUnreadable();
       return;
     case UdicOutcome::kInconsistent:
-      UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が作成できず、辞書も元に戻せませんでした"), UdicHome(), Msg(".ZkCrec"),
-                  Msg("Learn.dat"));
-      RestartEngine();  // the engine follows the dictionary file as it is now
+      // The sample is in the learning file without its pattern: the next start registers it.
+      UdicMessage(kMsgWarn, Msg("辞書登録に失敗しました [%d]"), r.code);
       return;
     case UdicOutcome::kDone:
       break;
   }
+  UdicTellCopies(r);
   RestartEngine();
   Trace("UDIC registered %s", Utf8Of(code).c_str());
   UdicCleaEx(2);

@@ -5,6 +5,7 @@
 #include <gtk/gtk.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Dialog windows: [0] the options dialog, [1] Udic, [2] UdicDsp.
@@ -50,5 +51,9 @@ void UdicDrawPen(GtkWidget* area, const std::vector<uint16_t>& pen, int divisor,
 // in EUC-JP (for "%.2s" of a two-byte character) and shows the text in UTF-8.
 void UdicMessage(int style, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void UdicMessageEuc(int style, const char* format, ...) __attribute__((format(printf, 2, 3)));
-// "$HOME", ".ZkCrec" and "Learn.dat" for messages about the learning file.
-const char* UdicHome();
+struct UdicResult;
+// Tells that a change kept a damaged learning file or user dictionary under another
+// name (when it did, once per copy).
+void UdicTellCopies(const UdicResult& r);
+// Tells that the learning file is too large or unreadable and was left alone.
+void UdicTellUnreadable();

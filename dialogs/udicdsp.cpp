@@ -73,20 +73,22 @@ void ReturnToDialog() {
 }  // namespace
 
 void LeaDicStrt() {
-  struct stat st;
-  const std::string path = LearnFilePath();
-  std::vector<uint8_t> bytes;
-  if (::stat(path.c_str(), &st) != 0 || !UdicFiles().ReadLearn(&bytes)) {
-    MessageBox(Msg("学習辞書はありません"), kMsgWarn);
+  UdicFiles files;
+  UdicListing listing = UdicBrowserRecords(&files);
+  if (listing.read != LearnRead::kRead) {
+    UdicTellUnreadable();
+    if (listing.records.empty()) return;  // patterns without samples are still listed
+  } else if (!listing.clean) {
+    // The records after the damage stay in the file until a change keeps a copy of it.
+    MessageBox(Msg("学習辞書の一部が読めませんでした"), kMsgWarn);
+  }
+  if (listing.records.empty()) {
+    struct stat st;
+    const bool exists = ::stat(LearnFilePath().c_str(), &st) == 0;
+    if (listing.clean) MessageBox(exists ? Msg("学習辞書が空です") : Msg("学習辞書はありません"), kMsgWarn);
     return;
   }
-  bool clean = true;
-  std::vector<LearnRecord> records = ParseLearnFile(bytes, &clean);
-  if (!clean) std::fprintf(stderr, "sorenix: %s: unreadable records after the %zu-th\n", path.c_str(), records.size());
-  if (records.empty()) {
-    MessageBox(Msg("学習辞書が空です"), kMsgWarn);
-    return;
-  }
+  std::vector<LearnRecord> records = std::move(listing.records);
   UdicCleaEx(2);
   gtk_widget_hide(Wdlg_wid[1]);
   UdicCleaEx(1);
@@ -127,7 +129,8 @@ void Udic_RedrawCell(int cell) {
 
 void LeaInkDisp() {
   const LearnRecord* r = RecordOfCell(Dic_data.cell);
-  if (r) {
+  if (r && r->pen.empty()) gdk_beep();  // a pattern whose sample was lost: nothing to replay
+  if (r && !r->pen.empty()) {
     GtkWidget* area = Ink(Dic_data.cell);
     if (gtk_widget_get_window(area)) gdk_window_clear(gtk_widget_get_window(area));
     UdicDrawPen(area, r->pen, kInkDivisor, true);
@@ -152,11 +155,16 @@ void LeaDicDelt() {
     case UdicOutcome::kLearnFailed:
       MessageBox(Msg("一時ファイル作成失敗"), kMsgWarn);
       return;
+    case UdicOutcome::kLearnUnreadable:
+      UdicTellUnreadable();
+      return;
     default:
-      UdicMessage(kMsgWarn, Msg("[%s/%s/%s]が作成できず、辞書も元に戻せませんでした"), UdicHome(), Msg(".ZkCrec"),
-                  Msg("Learn.dat"));
+      // The sample is gone, its pattern stays: it is listed and can be deleted again.
+      UdicMessageEuc(kMsgWarn, MsgEuc("[%.2s]が削除できません :%d,%x"), reinterpret_cast<const char*>(record.euc),
+                     r.code, EucToSjis(record.euc[0], record.euc[1]));
       return;
   }
+  UdicTellCopies(r);
   Trace("UDICDSP deleted %s", Utf8OfRecord(record).c_str());
   Dic_data.entries = static_cast<int16_t>(Dic_data.records.size());
   if (Dic_data.entries == 0) {

@@ -22,12 +22,13 @@ int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
   ZkCRecEnd();
   ZkSetUsrDicPath(userDicPath);  // the user dictionary is saved where it was read
   const int loaded = HiRecLoadRecDic(ZkRecDic, ZkUsrDic, systemDicPath, userDicPath);
-  if (loaded != kDicOk) return loaded;
+  if (loaded != kDicOk && loaded != kDicUserDamaged) return loaded;
+  ZkNoteUsrDicLoaded(loaded == kDicUserDamaged);  // a damaged file is kept before it is saved over
   if (ZkBuildDicIndex(ZkRecDic, ZkUsrDic) != kDicOk) {
     ZkCRecEnd();
     return kDicNoMemory;
   }
-  return kDicOk;
+  return loaded;
 }
 
 int ZkCRecInitializes() { return ZkCRecInitializesFrom(nullptr, nullptr); }

@@ -16,7 +16,8 @@ extern ZkOptionRec ZkOption;
 extern uint16_t ZkIHPen[kPenCopyWords];
 
 // Loads the system dictionary (default path) and the user dictionary ($HOME) and
-// builds their indexes. 0 = ready, 100 = memory, 101 = no valid system dictionary.
+// builds their indexes. 0 = ready, 100 = memory, 101 = no valid system dictionary,
+// 102 = ready, but the user dictionary file was damaged and only partly loaded.
 int ZkCRecInitializes();
 
 // The same with explicit paths (null: the default path; a user path that cannot be

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "codes.h"
+#include "damagedcopy.h"
 #include "dicfile.h"
 #include "dicindex.h"
 #include "paths.h"
@@ -91,6 +92,26 @@ bool HasPatterns(const SubDicSpec& sub) {
 }
 
 }  // namespace
+
+namespace {
+
+// A damaged file read at initialisation waits here until a save has kept it.
+struct DamageState {
+  bool unkept = false;
+  std::string copy;
+  bool fresh = false;
+};
+DamageState g_damage;
+
+}  // namespace
+
+void ZkNoteUsrDicLoaded(bool damaged) {
+  g_damage = DamageState();
+  g_damage.unkept = damaged;
+}
+
+const std::string& ZkUsrDicDamagedCopy() { return g_damage.copy; }
+bool ZkUsrDicDamagedCopyFresh() { return g_damage.fresh; }
 
 const std::string& ZkUsrDicPath() {
   if (g_usrDicPath.empty()) g_usrDicPath = ZkDefaultUserDicPath();
@@ -202,6 +223,13 @@ uint16_t ZkInfoUsrDicPattern(int restart) {
 
 int ZkSaveUsrDic() {
   const std::string& path = ZkUsrDicPath();
+  if (g_damage.unkept && ::access(path.c_str(), F_OK) != 0 && errno == ENOENT)
+    g_damage.unkept = false;  // removed since: nothing left to keep
+  if (g_damage.unkept) {
+    // What the loader could not read is still in the file: it must survive the save.
+    if (!KeepDamagedCopy(path, &g_damage.copy, &g_damage.fresh, nullptr)) return kUsrSaveFailed;
+    g_damage.unkept = false;
+  }
   const std::vector<SubDicSpec> subs = ZkUsrDicSnapshot();
   if (subs.empty()) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) return kUsrSaveFailed;

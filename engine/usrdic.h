@@ -34,8 +34,17 @@ int ZkDeletePatternUsr(uint16_t code);
 uint16_t ZkInfoUsrDicPattern(int restart);
 
 // Writes the user dictionary to the file the engine loaded it from; with no user
-// pattern left the file is removed. 0 = done, -4 = not written (old file intact).
+// pattern left the file is removed. When that file was damaged at loading, it is
+// first kept beside itself (KeepDamagedCopy); without that copy nothing is written.
+// 0 = done, -4 = not written (old file intact).
 int ZkSaveUsrDic();
+
+// Set by engine initialisation: whether the user dictionary file it read was damaged.
+void ZkNoteUsrDicLoaded(bool damaged);
+// The copy of a damaged user dictionary the last save kept ("" when none), and whether
+// that save made it (false when a copy of the same bytes was there already).
+const std::string& ZkUsrDicDamagedCopy();
+bool ZkUsrDicDamagedCopyFresh();
 
 // The user dictionary file of the running engine ($HOME/.ZkCrec/Crecs.upt unless
 // the engine was started with another one).

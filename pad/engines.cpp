@@ -9,6 +9,8 @@
 #include "app/fatal.h"
 #include "app/i18n.h"
 #include "app/settings.h"
+#include "dialogs/udicstart.h"
+#include "dicfile.h"
 #include "pad/modes.h"
 #include "paths.h"
 #include "recog.h"
@@ -17,6 +19,7 @@
 namespace {
 
 bool running = false;
+bool filesChecked = false;  // the taught files are mended once per run
 
 [[noreturn]] void Fatal(const std::string& message) { FatalExit(message.c_str()); }
 
@@ -31,9 +34,19 @@ std::string DictionaryFailure(const std::string& path) {
 
 void Pad_StartEngines() {
   Pad_EndEngines();  // starting again re-reads the user dictionary
-  const int engine = ZkCRecInitializes();
-  if (engine == 101) Fatal(DictionaryFailure(ZkDefaultSystemDicPath()));
-  if (engine != 0) Fatal(Msg("認識エンジン初期化異常\n"));
+  int engine = ZkCRecInitializes();
+  if (engine == kDicNoSystem) Fatal(DictionaryFailure(ZkDefaultSystemDicPath()));
+  if (engine != kDicOk && engine != kDicUserDamaged) Fatal(Msg("認識エンジン初期化異常\n"));
+  // A damaged dictionary met later in the run (changed behind the pad's back) is
+  // handled the same way; the same damage is neither copied nor reported twice.
+  if (!filesChecked || engine == kDicUserDamaged) {
+    filesChecked = true;
+    if (Udic_CheckFilesAtStart(engine == kDicUserDamaged)) {
+      ZkCRecEnd();  // read the mended dictionary and index it
+      engine = ZkCRecInitializes();
+      if (engine != kDicOk && engine != kDicUserDamaged) Fatal(Msg("認識エンジン初期化異常\n"));
+    }
+  }
   const int seni = SeniJisho();
   if (seni == kSeniNoFile || seni == kSeniBadFile) {
     ZkCRecEnd();

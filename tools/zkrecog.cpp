@@ -6,6 +6,8 @@
 #include <iostream>
 #include <string>
 
+#include <unistd.h>
+
 #include "dicfile.h"
 #include "paths.h"
 #include "recog.h"
@@ -125,8 +127,23 @@ int main(int argc, char** argv) {
     std::printf("zkrecog %s\n", SORENIX_VERSION);
     return 0;
   }
-  // A user dictionary path that cannot be opened leaves the user table empty.
+  // A user dictionary named on the command line must be there and whole: answers
+  // given without it would be taken for answers with it.
+  if (!options.userDic.empty()) {
+    std::string why;
+    const int fd = OpenRegularFile(options.userDic, Symlinks::kFollow, &why);
+    if (fd < 0) {
+      std::fprintf(stderr, "zkrecog: cannot read the user dictionary: %s\n", why.c_str());
+      return 2;
+    }
+    close(fd);
+  }
   const int init = ZkCRecInitializesFrom(options.dic.c_str(), options.userDic.c_str());
+  if (init == kDicUserDamaged) {
+    std::fprintf(stderr, "zkrecog: %s: not a valid user dictionary (damaged)\n", options.userDic.c_str());
+    ZkCRecEnd();
+    return 2;
+  }
   if (init == kDicNoSystem) {
     std::fprintf(stderr, "zkrecog: %s: missing or not a valid pattern dictionary\n", options.dic.c_str());
     return 2;

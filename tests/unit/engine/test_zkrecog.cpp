@@ -201,14 +201,18 @@ TEST_F(ZkrecogTest, DictionaryProblemsStopWithStatusTwo) {
 
   // A FIFO or device named as a file is refused at once, never waited on or read
   // (the command's time limit turns a hang into a failure).
+  // A user dictionary named is as required as the system one: missing, not a file or
+  // damaged, it stops the run rather than answering without it.
   ASSERT_EQ(mkfifo(dir_.File("fifo").c_str(), 0600), 0);
-  run = Zkrecog(std::string(kIchi) + "\n", DicArgs() + " --user-dic " + ShellQuote(dir_.File("fifo")));
-  EXPECT_EQ(run.status, 0);
+  const std::string userDic = DicArgs() + " --user-dic ";
   for (const std::string& args : {"--dic " + ShellQuote(dir_.File("fifo")), std::string("--dic /dev/zero"),
                                   DicArgs() + " --seq --seni " + ShellQuote(dir_.File("fifo")),
-                                  DicArgs() + " --seq --seni /dev/zero"}) {
+                                  DicArgs() + " --seq --seni /dev/zero", userDic + ShellQuote(dir_.File("fifo")),
+                                  userDic + ShellQuote(dir_.File("missing.upt")), userDic + ShellQuote(dir_.path()),
+                                  userDic + ShellQuote(dir_.File("bad.ptn"))}) {
     run = Zkrecog(std::string(kIchi) + "\n", args);
     EXPECT_EQ(run.status, 2) << args;
+    EXPECT_TRUE(run.lines.empty()) << args;
   }
 }
 
