@@ -1,6 +1,8 @@
 // Face characters from the keyboards' face texts.
 #include "keyboards/face_char.h"
 
+#include <iterator>
+
 #include "ui/facetext.h"
 #include "ui/keyboard_keys.h"
 
@@ -28,7 +30,7 @@ int FaceOf(const KeyDef& key, bool shifted) {
 }  // namespace
 
 int FaceCharacter(int keyboard, uint32_t value, bool shifted) {
-  if (keyboard < 0 || keyboard >= 5 || !Printable(value)) return 0;
+  if (keyboard < 0 || keyboard >= static_cast<int>(std::size(kKeyboardKeys)) || !Printable(value)) return 0;
   const KeyboardKeys& keys = kKeyboardKeys[keyboard];
   for (size_t c = 0; c < keys.count; ++c) {
     const KeyContainer& container = keys.containers[c];
