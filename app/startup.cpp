@@ -151,7 +151,9 @@ void Main_Initl(int argc, char** argv) {
 
   ApTableEx(0);
   Pad_SetEngineOptions();
-  ReadAssignments(UserFilePath(kAssignmentFileName), Akey_txt);
+  std::vector<std::string> assignmentWarnings;
+  ReadAssignments(UserFilePath(kAssignmentFileName), Akey_txt, &assignmentWarnings);
+  for (const std::string& w : assignmentWarnings) std::fprintf(stderr, "sorenix: %s\n", w.c_str());
   SetStyleColor(0, haveBack ? backOption : Ap_table.back_color);
   SetStyleColor(1, Ap_table.head_color);
   CreateDrawingResources(Ap_table.pen_color, Ap_table.pen_bold);

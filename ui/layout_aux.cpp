@@ -148,6 +148,13 @@ GtkWidget* create_Akeys() {
     }
     items.push_back(utf8);
   }
+  if (items.empty()) {
+    // One greyed row says why there is nothing to choose; a press closes the list.
+    items.push_back(Msg("割当がありません"));
+    GtkWidget* window = ListWindow("Akeys", items, 2, 6, kCombAkeysWindow, kCombAkeysList);
+    gtk_widget_set_sensitive(Comb_wid[kCombAkeysList], FALSE);
+    return window;
+  }
   return ListWindow("Akeys", items, 2, 6, kCombAkeysWindow, kCombAkeysList);
 }
 
