@@ -279,6 +279,7 @@ namespace {
 void (*saveFailureHandler)(const char*) = nullptr;
 // Set when loading found a file it could not read: saving over it would lose it.
 bool keepUnreadFile = false;
+std::string unreadReason;
 }  // namespace
 
 void SetSettingsSaveFailureHandler(void (*handler)(const char* reason)) {
@@ -292,21 +293,20 @@ void ApTableEx(int mode) {
     std::string refusal;
     keepUnreadFile = !ApTableLoad(path, screen_w, screen_h, &Ap_table, &warnings, &refusal) && !refusal.empty();
     for (const std::string& w : warnings) std::fprintf(stderr, "%s\n", w.c_str());
-    if (keepUnreadFile)
-      std::fprintf(stderr, "sorenix: %s; not read, the defaults are used and the file is kept as it is\n",
-                   refusal.c_str());
+    if (keepUnreadFile) {
+      unreadReason = refusal + "; not read, the defaults are used and the file is kept as it is";
+      std::fprintf(stderr, "sorenix: %s\n", unreadReason.c_str());
+    }
     return;
   }
-  if (keepUnreadFile) {
-    Trace("SETTINGS kept unread file");
-    return;
-  }
-  std::string error;
-  if (ApTableSave(path, Ap_table, &error)) {
+  // A file that was not read is never saved over; the user hears of it like of any
+  // other save that cannot be made.
+  std::string error = unreadReason;
+  if (!keepUnreadFile && ApTableSave(path, Ap_table, &error)) {
     Trace("SETTINGS saved x=%d y=%d imode=%d", Ap_table.win_x, Ap_table.win_y, Ap_table.imode);
     return;
   }
-  Trace("SETTINGS unwritable");
+  Trace(keepUnreadFile ? "SETTINGS unwritable kept unread file" : "SETTINGS unwritable");
   // Said once: the settings are saved at every change, and one message is enough.
   static bool told = false;
   if (told) return;
