@@ -11,7 +11,6 @@ constexpr size_t kPenCopyWords = 65532 / 2;  // ZkIHPen
 constexpr int kPenCopyPoints = 1536;          // points kept over all strokes
 
 extern KohoSlot ZkKoho[kKohoSlots];
-extern KusabiPattern ZkIMDType;
 extern ZkOptionRec ZkOption;
 extern uint16_t ZkIHPen[kPenCopyWords];
 
@@ -31,3 +30,7 @@ void ZkCRecEnd();
 // stops at the end mark, at the end of the buffer, or at the copy limits.
 // 0 = result filled, 1 = dictionary tables inconsistent, 2 = no stroke.
 int ZkCRecognize(const ZkOptionRec* option, const uint16_t* pen, size_t penWords, ZkResult* result);
+// The same, also handing back the writing's feature pattern (what a user pattern taught
+// from this writing holds).
+int ZkCRecognize(const ZkOptionRec* option, const uint16_t* pen, size_t penWords, ZkResult* result,
+                 KusabiPattern* pattern);

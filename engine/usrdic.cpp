@@ -11,12 +11,12 @@
 #include <unistd.h>
 
 #include "codes.h"
-#include "damagedcopy.h"
 #include "dicfile.h"
 #include "dicindex.h"
 #include "paths.h"
 #include "recog.h"
 #include "safewrite.h"
+#include "usrdicfile.h"
 
 namespace {
 
@@ -42,8 +42,6 @@ struct WalkState {
   size_t cursor = 0;     // offset of the next record in the block
 };
 WalkState g_walk;
-
-std::string g_usrDicPath;
 
 int UserEntries() {
   int n = 0;
@@ -93,38 +91,13 @@ bool HasPatterns(const SubDicSpec& sub) {
 
 }  // namespace
 
-namespace {
-
-// A damaged file read at initialisation waits here until a save has kept it.
-struct DamageState {
-  bool unkept = false;
-  std::string copy;
-  bool fresh = false;
-};
-DamageState g_damage;
-
-}  // namespace
-
-void ZkNoteUsrDicLoaded(bool damaged) {
-  g_damage = DamageState();
-  g_damage.unkept = damaged;
-}
-
-const std::string& ZkUsrDicDamagedCopy() { return g_damage.copy; }
-bool ZkUsrDicDamagedCopyFresh() { return g_damage.fresh; }
-
-const std::string& ZkUsrDicPath() {
-  if (g_usrDicPath.empty()) g_usrDicPath = ZkDefaultUserDicPath();
-  return g_usrDicPath;
-}
-
-void ZkSetUsrDicPath(const char* path) { g_usrDicPath = path ? path : ZkDefaultUserDicPath(); }
 
 int ZkChrckEntryPatternUsr(uint16_t code, const uint16_t* pen, size_t penWords) {
   g_pending.armed = false;
   const ZkOptionRec options{kClassAll, 0, 0, 0, 0, 0};
   ZkResult result{};
-  if (ZkCRecognize(&options, pen, penWords, &result) != 0) return kUsrRecogFailed;
+  KusabiPattern input;
+  if (ZkCRecognize(&options, pen, penWords, &result, &input) != 0) return kUsrRecogFailed;
 
   uint16_t target = code;
   uint32_t typeMask = kClassGesture;
@@ -140,8 +113,8 @@ int ZkChrckEntryPatternUsr(uint16_t code, const uint16_t* pen, size_t penWords) 
   g_pending.armed = true;
   g_pending.code = target;
   g_pending.typeMask = typeMask;
-  g_pending.pattern = PatternToSpec(target, ZkIMDType);
-  g_pending.group = DicGroupOf(ZkIMDType.strokes);
+  g_pending.pattern = PatternToSpec(target, input);
+  g_pending.group = DicGroupOf(input.strokes);
 
   if (result.count <= 0) return 0;
   const uint16_t best = result.entry[0].code;
@@ -223,13 +196,7 @@ uint16_t ZkInfoUsrDicPattern(int restart) {
 
 int ZkSaveUsrDic() {
   const std::string& path = ZkUsrDicPath();
-  if (g_damage.unkept && ::access(path.c_str(), F_OK) != 0 && errno == ENOENT)
-    g_damage.unkept = false;  // removed since: nothing left to keep
-  if (g_damage.unkept) {
-    // What the loader could not read is still in the file: it must survive the save.
-    if (!KeepDamagedCopy(path, &g_damage.copy, &g_damage.fresh, nullptr)) return kUsrSaveFailed;
-    g_damage.unkept = false;
-  }
+  if (!ZkKeepDamagedUsrDic()) return kUsrSaveFailed;
   const std::vector<SubDicSpec> subs = ZkUsrDicSnapshot();
   if (subs.empty()) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) return kUsrSaveFailed;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dicwriter.h"
+#include "usrdicfile.h"
 
 // Results of the user-dictionary operations.
 constexpr int kUsrAlreadyTaught = -1;  // the code already has a user pattern
@@ -39,17 +40,6 @@ uint16_t ZkInfoUsrDicPattern(int restart);
 // 0 = done, -4 = not written (old file intact).
 int ZkSaveUsrDic();
 
-// Set by engine initialisation: whether the user dictionary file it read was damaged.
-void ZkNoteUsrDicLoaded(bool damaged);
-// The copy of a damaged user dictionary the last save kept ("" when none), and whether
-// that save made it (false when a copy of the same bytes was there already).
-const std::string& ZkUsrDicDamagedCopy();
-bool ZkUsrDicDamagedCopyFresh();
-
-// The user dictionary file of the running engine ($HOME/.ZkCrec/Crecs.upt unless
-// the engine was started with another one).
-const std::string& ZkUsrDicPath();
-void ZkSetUsrDicPath(const char* path);  // null: the default path
 
 // A copy of the user sub-dictionaries, to undo a change whose files failed.
 std::vector<SubDicSpec> ZkUsrDicSnapshot();

@@ -7,6 +7,7 @@
 #include "codes.h"
 #include "dicfile.h"
 #include "recog.h"
+#include "recogstages.h"
 #include "testdic.h"
 #include "textconv.h"
 #include "usrdic.h"
