@@ -59,15 +59,16 @@ void DrawItem(GdkPixmap* pixmap, const FaceItem& item, GdkGC* text, GdkGC* shado
 }
 
 // A new image widget showing the face.
-GtkWidget* FaceImage(const FaceText& face, bool pressedColors) {
+GtkWidget* FaceImage(const FaceText& face) {
   const BasePicture& base = Picture(face.index);
   const KeySize size = KeyPictureSize(face.index);
   GdkPixmap* pixmap = gdk_pixmap_new(base.pixmap, size.width, size.height, -1);
   GdkGC* copy = gdk_gc_new(pixmap);
   gdk_draw_drawable(pixmap, copy, base.pixmap, 0, 0, 0, 0, size.width, size.height);
   g_object_unref(copy);
-  GdkGC* text = Butn_gc[pressedColors ? kGcPressedText : kGcNormalText];
-  GdkGC* shadow = Butn_gc[pressedColors ? kGcPressedShadow : kGcNormalShadow];
+  const FaceTextColors colors = TextColorsOn(face.index);
+  GdkGC* text = FaceTextGc(colors.text);
+  GdkGC* shadow = FaceTextGc(colors.shadow);
   for (const FaceItem& item : face.items) DrawItem(pixmap, item, text, shadow);
   // The image holds its own references; the old image and its pixmap go when replaced.
   GtkWidget* image = gtk_image_new_from_pixmap(pixmap, base.mask);
@@ -99,7 +100,7 @@ GtkWidget* button_basedisp(int mode, GtkWidget* button, const char* face_text) {
       gtk_container_remove(GTK_CONTAINER(button), old);
   }
   if (!face.valid) return button;  // a new key without a picture
-  GtkWidget* image = FaceImage(face, mode == kFacePressed);
+  GtkWidget* image = FaceImage(face);
   gtk_container_add(GTK_CONTAINER(button), image);
   gtk_widget_show(image);
   return button;
