@@ -135,8 +135,8 @@ gboolean on_s10_button_up(GtkWidget* button, GdkEventButton*, gpointer face_text
 void InstallKeyStyle() {
   // A face key is its picture: the image gets the whole button (no frame, focus line or
   // padding) and does not shift while pressed (the pressed picture shows it). Buttons
-  // with a plain label keep a thin frame and lose only the padding; so do the entries,
-  // which are narrow.
+  // with a plain label keep a thin frame and lose only the padding. The selector
+  // entries are narrow: their text gets the whole width.
   gtk_rc_parse_string(
       "style \"sorenix-key\" {\n"
       "  GtkButton::child-displacement-x = 0\n"
@@ -153,9 +153,9 @@ void InstallKeyStyle() {
       "  ythickness = 1\n"
       "}\n"
       "style \"sorenix-entry\" {\n"
-      "  xthickness = 1\n"
+      "  xthickness = 0\n"
       "  ythickness = 1\n"
-      "  GtkEntry::inner-border = {1, 1, 1, 1}\n"
+      "  GtkEntry::inner-border = {0, 0, 1, 1}\n"
       "}\n"
       "class \"GtkButton\" style \"sorenix-label-key\"\n"
       "class \"GtkEntry\" style \"sorenix-entry\"\n"
