@@ -9,6 +9,7 @@
 #include "app/i18n.h"
 #include "app/options.h"
 #include "app/startup.h"
+#include "app/xerrors.h"
 #include "ui/support.h"
 
 int main(int argc, char** argv) {
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
       break;
   }
   gtk_init(&argc, &argv);
+  InstallXErrorHandling();
   add_pixmap_directory(SORENIX_SHAREDIR "/pixmaps");
   Main_Initl(argc, argv);
   if (!ExitRequested()) gtk_main();

@@ -82,8 +82,8 @@ bool MessageBox(const char* text, int style) {
 
   if (Mbox_wid[kMboxWindow]) gtk_widget_hide(Mbox_wid[kMboxWindow]);
   if (!(style & kMboxStayReleased)) {
-    FreeGrabEx(1);
     Rais_paus = 1;
+    FreeGrabEx(1);
   }
   // gtk_main_quit ends only the innermost loop: pass an exit on to the outer one.
   if (ExitRequested() && gtk_main_level() > 0) gtk_main_quit();

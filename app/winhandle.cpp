@@ -25,6 +25,7 @@ struct IconState {
   std::vector<GtkWidget*> hidden;           // rows hidden below the title strip
 };
 IconState Icon_save;
+GtkWidget* dragWindow = nullptr;  // the window Win_Down started to drag
 
 GdkWindow* WindowOf(GtkWidget* widget) { return gtk_widget_get_window(widget); }
 
@@ -130,6 +131,7 @@ int Win_Down(GtkWidget* window, GdkEventButton* event, int has_icon_key) {
   if (x >= alloc.width || y >= alloc.height) return 0;
   if (!DragStartsAt(x, y, alloc.width, has_icon_key != 0)) return 0;
 
+  dragWindow = window;
   DragBegin(&Mov_data, ox, oy, alloc.width, alloc.height, static_cast<int>(event->x_root),
             static_cast<int>(event->y_root));
   FreeGrabEx(0);
@@ -143,20 +145,22 @@ int Win_Down(GtkWidget* window, GdkEventButton* event, int has_icon_key) {
   return 1;
 }
 
-void Win_Move(GtkWidget* window, GdkEventMotion* event) {
-  if (!Mov_data.dragging || !window) return;
+GtkWidget* DraggedWindow() { return Mov_data.dragging ? dragWindow : nullptr; }
+
+void Win_Move(GtkWidget*, GdkEventMotion* event) {
+  if (!DraggedWindow()) return;
   DragFollow(&Mov_data, static_cast<int>(event->x_root), static_cast<int>(event->y_root));
-  MoveWindowTo(window, Mov_data.x, Mov_data.y);
+  MoveWindowTo(dragWindow, Mov_data.x, Mov_data.y);
 }
 
 int Win_Upex(GtkWidget* window, GdkEventButton* event) {
-  if (!Mov_data.dragging) return 0;
+  if (!DraggedWindow() || window != dragWindow) return 0;
   Mov_data.dragging = 0;
   DragFollow(&Mov_data, static_cast<int>(event->x_root), static_cast<int>(event->y_root));
   // Dropped partly off the screen, the window comes back whole: its keys stay reachable.
   WinPosition(Mov_data.width, Mov_data.height, &Mov_data.x, &Mov_data.y);
   gdk_pointer_ungrab(event->time);
-  if (window) MoveWindowTo(window, Mov_data.x, Mov_data.y);
+  MoveWindowTo(window, Mov_data.x, Mov_data.y);
   FreeGrabEx(1);
   Trace("DRAG end x=%d y=%d", Mov_data.x, Mov_data.y);
   return 1;
@@ -191,32 +195,4 @@ void Win_Icon(GtkWidget* window, int strip_width) {
   else if (!shrunk && strip_width > 0)
     Shrink(window, strip_width);
   if (WindowOf(window)) gdk_window_raise(WindowOf(window));
-}
-
-int FreeGrabEx(int grab) {
-  // A grab change cancels a pending recognition; the next pen-up arms it again.
-  TimerRemove(kTimerRecog);
-  if (!wind_dsp[kShownMain]) return 0;
-  const bool grabbed = gdk_pointer_is_grabbed();
-  if (grab == 0 && grabbed) {
-    gdk_pointer_ungrab(GDK_CURRENT_TIME);
-    Trace("GRAB off");
-  } else if (grab == 1 && !grabbed && Ap_table.pmode == 1 && Main_wid[0] &&
-             WindowOf(Main_wid[0])) {
-    GdkCursor* pencil = gdk_cursor_new(GDK_PENCIL);
-    const GdkGrabStatus status = gdk_pointer_grab(
-        WindowOf(Main_wid[0]), FALSE,
-        static_cast<GdkEventMask>(GDK_BUTTON_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
-                                  GDK_BUTTON_RELEASE_MASK),
-        nullptr, pencil, GDK_CURRENT_TIME);
-    gdk_cursor_unref(pencil);
-    Trace("GRAB on status=%d", static_cast<int>(status));
-  }
-  return 0;
-}
-
-gboolean FreeGrabTimer(gpointer grab) {
-  TimerFinished(kTimerRecog);
-  FreeGrabEx(GPOINTER_TO_INT(grab));
-  return FALSE;
 }

@@ -4,12 +4,19 @@
 
 #include <gtk/gtk.h>
 
+#include "app/pengrab.h"
+
 // Whether the press starts a drag of `window` (and starts it); has_icon_key is 1 for
 // the main window, whose strip begins with the shrink key.
 int Win_Down(GtkWidget* window, GdkEventButton* event, int has_icon_key);
-// Follows the pointer while dragging.
+// The window being dragged, or null. Events of a quick drag may still come to the
+// window that held the pointer before (the pen grab's main window), so they are
+// handed to the dragged window whatever window they came to.
+GtkWidget* DraggedWindow();
+// Follows the pointer while dragging: moves the dragged window.
 void Win_Move(GtkWidget* window, GdkEventMotion* event);
-// Ends a drag (1) or does nothing (0); the new position is in Mov_data.x, Mov_data.y.
+// Ends a drag of `window` (1) or does nothing (0); the new position is in Mov_data.x,
+// Mov_data.y.
 int Win_Upex(GtkWidget* window, GdkEventButton* event);
 
 // Raises `window` when top_ex and Rais_paus are set (on visibility changes).
@@ -22,11 +29,6 @@ void RaiseTimerCheck(GtkWidget* window, int x, int y, int maxX, int maxY);
 
 // Shrinks `window` to strip_width x 20 at (2, screen height - 22) or restores it.
 void Win_Icon(GtkWidget* window, int strip_width);
-
-// Releases (0) or takes (1) the pen-input pointer grab; returns 0.
-int FreeGrabEx(int grab);
-// The same as a one-shot handler of timer slot 0; data is the grab value.
-gboolean FreeGrabTimer(gpointer grab);
 
 // Places a window: gtk_window_move and, when it is mapped, at once.
 void MoveWindowTo(GtkWidget* window, int x, int y);

@@ -13,6 +13,7 @@
 
 #include "app/appstate.h"
 #include "app/timers.h"
+#include "app/xerrors.h"
 #include "pad/commit.h"
 #include "pad/keyfaces.h"
 #include "pad/platform.h"
@@ -68,7 +69,7 @@ class XFocus : public FocusProbe {
     f.screenHeight = DisplayHeight(dpy, DefaultScreen(dpy));
     if (focus == None || focus == PointerRoot || focus == f.root) return f;
     // The focus window may vanish while it is looked at: X errors are expected here.
-    gdk_error_trap_push();
+    XErrorTrap trap;
     f.wmSupporting = SupportingWmWindow(dpy, f.root);
     f.topLevel = TopLevelOf(dpy, focus, f.root);
     XWindowAttributes a;
@@ -82,8 +83,7 @@ class XFocus : public FocusProbe {
     } else {
       f.topLevel = 0;
     }
-    gdk_flush();
-    if (gdk_error_trap_pop() != 0) f.topLevel = 0;
+    if (trap.End() != 0) f.topLevel = 0;
     return f;
   }
 };

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/appstate.h"
 #include "app/i18n.h"
@@ -17,6 +18,7 @@
 #include "app/trace.h"
 #include "app/winhandle.h"
 #include "app/winplace.h"
+#include "app/xerrors.h"
 #include "keyboards/keysend.h"
 #include "pad/commit.h"
 #include "pad/commit_x.h"
@@ -75,17 +77,25 @@ bool InputMethodServerAnswers() {
   unsigned long count = 0, after = 0;
   unsigned char* data = nullptr;
   if (XGetWindowProperty(dpy, DefaultRootWindow(dpy), servers, 0, 1024, False, XA_ATOM, &type,
-                         &format, &count, &after, &data) != Success || !data)
+                         &format, &count, &after, &data) != Success)
     return false;
+  // Any client may write the property: only a list of 32-bit atoms is read.
+  std::vector<Atom> atoms;
+  if (data && type == XA_ATOM && format == 32) {
+    const Atom* listed = reinterpret_cast<const Atom*>(data);
+    atoms.assign(listed, listed + count);
+  }
+  if (data) XFree(data);
+  // A listed atom may not exist: its name and owner are then simply not found.
+  XErrorTrap trap;
   bool found = false;
-  const Atom* atoms = reinterpret_cast<const Atom*>(data);
-  for (unsigned long i = 0; i < count && !found; ++i) {
+  for (size_t i = 0; i < atoms.size() && !found; ++i) {
     char* name = XGetAtomName(dpy, atoms[i]);
     const bool named = name && (wanted.empty() || std::string(name) == "@server=" + wanted);
     if (name) XFree(name);
     found = named && XGetSelectionOwner(dpy, atoms[i]) != None;
   }
-  XFree(data);
+  if (trap.End() != 0) Trace("XIM_SERVERS lists atoms that do not exist");
   if (!found) return false;
   XIM im = XOpenIM(dpy, nullptr, nullptr, nullptr);
   if (!im) return false;
@@ -128,10 +138,8 @@ gboolean DestroyBox(gpointer box) {
 }
 
 void FocusWindowSafely(Window window) {
-  gdk_error_trap_push();
+  XErrorTrap trap;  // the application may have gone meanwhile
   XSetInputFocus(XDisplay(), window, RevertToParent, CurrentTime);
-  gdk_flush();
-  gdk_error_trap_pop();
 }
 
 gboolean OnBoxDeleted(GtkWidget*, GdkEvent*, gpointer) {

@@ -12,6 +12,7 @@
 #include "app/winplace.h"
 #include "keyboards/selector.h"
 #include "keyboards/tenkey.h"
+#include "keyboards/tenkey_gtk.h"
 #include "pad/commands.h"
 #include "pad/display.h"
 #include "pad/inkdata.h"
@@ -76,6 +77,27 @@ void AfterMainDrag() {
   PlaceFixedFrame();
   if (gtk_widget_get_window(main)) gdk_window_raise(gtk_widget_get_window(main));
   RaiseTimerCheck(main, Ap_table.win_x, Ap_table.win_y, screen_w - 772, screen_h - 93);
+}
+
+// The end of a drag that started on a press of the main window or the fixed-frame
+// window; under the pen grab that includes the ten-key window's.
+void EndDrag(GtkWidget* dragged, GdkEventButton* event) {
+  if (dragged == TenKeyWindow()) {
+    Tenk_DragEnd(dragged, event);
+    return;
+  }
+  if (!Win_Upex(dragged, event)) return;
+  if (dragged == MainWindow()) {
+    Ap_table.win_x = Mov_data.x;
+    Ap_table.win_y = Mov_data.y;
+    ApTableEx(1);
+    AfterMainDrag();
+  } else if (dragged == FrameWindow()) {
+    Ap_table.lframe_x = Mov_data.x;
+    Ap_table.lframe_y = Mov_data.y;
+    ApTableEx(1);
+    PlaceFixedFrame();
+  }
 }
 
 // The key of the main window under a root point, 0 when there is none.
@@ -348,8 +370,8 @@ void Mouse_Down(GdkEventButton* event, int is_main) {
 }
 
 void Mouse_Move(GdkEventMotion* event, int is_main) {
-  if (Mov_data.dragging) {
-    Win_Move(is_main ? MainWindow() : FrameWindow(), event);
+  if (DraggedWindow()) {
+    Win_Move(DraggedWindow(), event);
     return;
   }
   const int rootX = static_cast<int>(event->x_root);
@@ -362,19 +384,8 @@ void Mouse_Move(GdkEventMotion* event, int is_main) {
 }
 
 void Mouse_Upex(GdkEventButton* event, int is_main) {
-  if (Mov_data.dragging) {
-    Win_Upex(is_main ? MainWindow() : FrameWindow(), event);
-    if (is_main) {
-      Ap_table.win_x = Mov_data.x;
-      Ap_table.win_y = Mov_data.y;
-      ApTableEx(1);
-      AfterMainDrag();
-    } else {
-      Ap_table.lframe_x = Mov_data.x;
-      Ap_table.lframe_y = Mov_data.y;
-      ApTableEx(1);
-      PlaceFixedFrame();
-    }
+  if (GtkWidget* dragged = DraggedWindow()) {
+    EndDrag(dragged, event);
     return;
   }
   const int rootX = static_cast<int>(event->x_root);

@@ -9,6 +9,7 @@
 #include <gtk/gtk.h>
 
 #include "app/trace.h"
+#include "app/xerrors.h"
 
 namespace {
 
@@ -66,10 +67,10 @@ bool ReadForeignText(GdkAtom selection, std::string* text) {
     int format = 0;
     unsigned long items = 0, after = 0;
     unsigned char* data = nullptr;
-    gdk_error_trap_push();
+    XErrorTrap trap;
     const int status = XGetWindowProperty(dpy, requestor, property, 0, 1L << 22, True, AnyPropertyType, &type,
                                           &format, &items, &after, &data);
-    gdk_error_trap_pop();
+    trap.End();
     bool ok = status == Success && type != incr && format == 8 && data != nullptr;
     if (ok && target == XA_STRING) {
       gchar* utf8 = g_convert(reinterpret_cast<const gchar*>(data), static_cast<gssize>(items), "UTF-8",

@@ -59,15 +59,16 @@ void DrawItem(GdkPixmap* pixmap, const FaceItem& item, GdkGC* text, GdkGC* shado
 }
 
 // A new image widget showing the face.
-GtkWidget* FaceImage(const FaceText& face, bool pressedColors) {
+GtkWidget* FaceImage(const FaceText& face) {
   const BasePicture& base = Picture(face.index);
   const KeySize size = KeyPictureSize(face.index);
   GdkPixmap* pixmap = gdk_pixmap_new(base.pixmap, size.width, size.height, -1);
   GdkGC* copy = gdk_gc_new(pixmap);
   gdk_draw_drawable(pixmap, copy, base.pixmap, 0, 0, 0, 0, size.width, size.height);
   g_object_unref(copy);
-  GdkGC* text = Butn_gc[pressedColors ? kGcPressedText : kGcNormalText];
-  GdkGC* shadow = Butn_gc[pressedColors ? kGcPressedShadow : kGcNormalShadow];
+  const FaceTextColors colors = TextColorsOn(face.index);
+  GdkGC* text = FaceTextGc(colors.text);
+  GdkGC* shadow = FaceTextGc(colors.shadow);
   for (const FaceItem& item : face.items) DrawItem(pixmap, item, text, shadow);
   // The image holds its own references; the old image and its pixmap go when replaced.
   GtkWidget* image = gtk_image_new_from_pixmap(pixmap, base.mask);
@@ -99,7 +100,7 @@ GtkWidget* button_basedisp(int mode, GtkWidget* button, const char* face_text) {
       gtk_container_remove(GTK_CONTAINER(button), old);
   }
   if (!face.valid) return button;  // a new key without a picture
-  GtkWidget* image = FaceImage(face, mode == kFacePressed);
+  GtkWidget* image = FaceImage(face);
   gtk_container_add(GTK_CONTAINER(button), image);
   gtk_widget_show(image);
   return button;
@@ -134,8 +135,8 @@ gboolean on_s10_button_up(GtkWidget* button, GdkEventButton*, gpointer face_text
 void InstallKeyStyle() {
   // A face key is its picture: the image gets the whole button (no frame, focus line or
   // padding) and does not shift while pressed (the pressed picture shows it). Buttons
-  // with a plain label keep a thin frame and lose only the padding; so do the entries,
-  // which are narrow.
+  // with a plain label keep a thin frame and lose only the padding. The selector
+  // entries are narrow: their text gets the whole width.
   gtk_rc_parse_string(
       "style \"sorenix-key\" {\n"
       "  GtkButton::child-displacement-x = 0\n"
@@ -152,9 +153,9 @@ void InstallKeyStyle() {
       "  ythickness = 1\n"
       "}\n"
       "style \"sorenix-entry\" {\n"
-      "  xthickness = 1\n"
+      "  xthickness = 0\n"
       "  ythickness = 1\n"
-      "  GtkEntry::inner-border = {1, 1, 1, 1}\n"
+      "  GtkEntry::inner-border = {0, 0, 1, 1}\n"
       "}\n"
       "class \"GtkButton\" style \"sorenix-label-key\"\n"
       "class \"GtkEntry\" style \"sorenix-entry\"\n"

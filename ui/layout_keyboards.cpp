@@ -20,6 +20,7 @@
 #include "ui/handlers.h"
 #include "ui/keyboard_keys.h"
 #include "ui/resources.h"
+#include "ui/selector_entry.h"
 #include "ui/support.h"
 #include "ui/widgets.h"
 
@@ -31,7 +32,6 @@ const char* Soft_s10[10];
 
 namespace {
 
-constexpr int kEntryFont = 2;
 constexpr int kSelectorOpenFull = 1;
 constexpr int kSelectorOpenKana = 2;
 constexpr int kSelectorOpenAssign = 4;
@@ -127,11 +127,7 @@ GtkWidget* FaceKey(const KeyDef& key) {
 }
 
 GtkWidget* Entry(const KeyDef& key) {
-  GtkWidget* entry = Add(gtk_entry_new(), key.name);
-  gtk_editable_set_editable(GTK_EDITABLE(entry), FALSE);
-  gtk_widget_set_can_focus(entry, FALSE);
-  gtk_widget_set_size_request(entry, key.width, key.height);
-  gtk_widget_modify_font(entry, Fonts[kEntryFont]);
+  GtkWidget* entry = Add(NewSelectorEntry(key.width, key.height), key.name);
   const bool assignment = std::strcmp(key.name, "Akeys_entry") == 0;
   Comb_wid[2 * board + 6 + (assignment ? 1 : 0)] = entry;
   if (!assignment) gtk_entry_set_text(GTK_ENTRY(entry), Msg(Kana() ? "50音KB" : "英数KB"));

@@ -8,15 +8,13 @@
 #include "ui/handlers.h"
 #include "ui/main_faces.h"
 #include "ui/resources.h"
+#include "ui/selector_entry.h"
 #include "ui/support.h"
 #include "ui/widgets.h"
 
 namespace {
 
 GtkWidget* Main;
-
-// The selector entries are 20 pixels high: they take the 12-pixel entry font.
-constexpr int kEntryFont = 2;
 
 GtkWidget* Add(GtkWidget* widget, const char* name) {
   HookupObject(Main, widget, name);
@@ -51,11 +49,7 @@ GtkWidget* Selector(const char* tableName, const char* entryName, const char* bu
                     int entryWidth, int slot, int combSlot, int openValue) {
   GtkWidget* table = Add(gtk_table_new(2, 2, FALSE), tableName);
   gtk_table_set_row_spacings(GTK_TABLE(table), 7);
-  GtkWidget* entry = Add(gtk_entry_new(), entryName);
-  gtk_editable_set_editable(GTK_EDITABLE(entry), FALSE);
-  gtk_widget_set_can_focus(entry, FALSE);
-  gtk_widget_set_size_request(entry, entryWidth, 20);
-  gtk_widget_modify_font(entry, Fonts[kEntryFont]);
+  GtkWidget* entry = Add(NewSelectorEntry(entryWidth, 20), entryName);
   gtk_table_attach(GTK_TABLE(table), entry, 0, 1, 1, 2, GtkAttachOptions(0), GtkAttachOptions(0), 0, 0);
   GtkWidget* button = Add(gtk_button_new_with_label(Msg("▽")), buttonName);
   gtk_widget_set_can_focus(button, FALSE);

@@ -26,6 +26,10 @@ PangoFontDescription* FaceFont(int pixels) {
   return font;
 }
 
+// The colours of Butn_gc, in its order.
+constexpr int faceColors[4] = {kColorPressedText, kColorPressedShadow, kColorNormalText,
+                               kColorNormalShadow};
+
 GdkGC* RootGc() { return gdk_gc_new(gdk_get_default_root_window()); }
 
 void SetForeground(GdkGC* gc, int colorIndex) {
@@ -69,8 +73,6 @@ void CreateDrawingResources(int penColor, int penBold) {
   Clea_gc = RootGc();
   gdk_gc_set_subwindow(Clea_gc, GDK_INCLUDE_INFERIORS);
 
-  const int faceColors[4] = {kColorPressedText, kColorPressedShadow, kColorNormalText,
-                             kColorNormalShadow};
   for (int i = 0; i < 4; ++i) {
     Butn_gc[i] = RootGc();
     SetForeground(Butn_gc[i], faceColors[i]);
@@ -78,4 +80,10 @@ void CreateDrawingResources(int penColor, int penBold) {
   Fonts[0] = FaceFont(kNormalFontPixels);
   Fonts[1] = FaceFont(kSmallFontPixels);
   Fonts[2] = FaceFont(kEntryFontPixels);
+}
+
+GdkGC* FaceTextGc(int colorIndex) {
+  for (int i = 0; i < 4; ++i)
+    if (faceColors[i] == colorIndex) return Butn_gc[i];
+  return Butn_gc[kGcNormalText];
 }

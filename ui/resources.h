@@ -20,6 +20,8 @@ constexpr int kGcPressedText = 0;
 constexpr int kGcPressedShadow = 1;
 constexpr int kGcNormalText = 2;
 constexpr int kGcNormalShadow = 3;
+// The context of Butn_gc that draws in face-text colour `colorIndex`.
+GdkGC* FaceTextGc(int colorIndex);
 
 // Two copies of the toolkit's default style.
 void MakeWinStyles();

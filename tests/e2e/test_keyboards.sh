@@ -1,6 +1,6 @@
 #!/bin/bash
-# The keyboards as a user: through the selector from the pad to SoftKey1, where a
-# latched Shift types a capital, keys type what their faces show on the server's US
+# The keyboards as a user (each selector entry showing its whole text): through the
+# selector from the pad to SoftKey1, where a latched Shift types a capital, keys type what their faces show on the server's US
 # map, Shift then Ctrl then c reaches the target as Control+c, and the assignment
 # list (a UTF-8 file) types and pastes its texts; to the kana keyboard Key51, where か
 # and ゛ type the romaji k a, BackSpace, g a (the target has no input method to make が
@@ -120,6 +120,15 @@ choose 0 3                        # 手書KB
 wait_for '^SETTINGS saved .* imode=1'
 kill -TERM "$PAD_PID"
 wait_exit "$PAD_PID"
+
+# Each selector entry shows its whole text, down to the narrowest ones (割当 in 14
+# pixels on the small keyboard, 50音KB in 27 on the small kana keyboard).
+for text in 手書KB 英数KB 50音KB 割当; do
+  grep -q "^ENTRY text=$text " "$LOG" || fail "no entry showed $text"
+done
+awk '/^ENTRY / { room = $3; width = $4; sub(/.*=/, "", room); sub(/.*=/, "", width)
+       if (width + 0 > room + 0) { print; cut = 1 } } END { exit cut }' "$LOG" >"$WORK/cut" ||
+  fail "entry texts cut: $(cat "$WORK/cut")"
 
 # With "-s" the list offers 英数KB and 50音KB only; its second row is 50音KB.
 : >"$LOG"
