@@ -1,0 +1,70 @@
+// Starting and ending the recognition engine and the transition rescoring with the
+// pad; a failure to start either ends the program.
+#include "gtk/app/engines.h"
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "gtk/app/fatal.h"
+#include "app/i18n.h"
+#include "app/settings.h"
+#include "gtk/app/udicstart.h"
+#include "dicfile.h"
+#include "pad/modes.h"
+#include "paths.h"
+#include "recog.h"
+#include "seni.h"
+
+namespace {
+
+bool running = false;
+bool filesChecked = false;  // the taught files are mended once per run
+
+[[noreturn]] void Fatal(const std::string& message) { FatalExit(message.c_str()); }
+
+// A dictionary the engine refused: missing, or there but unreadable or damaged.
+std::string DictionaryFailure(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return path + Msg("がありません\n");
+  return path + Msg("が壊れています\n");
+}
+
+}  // namespace
+
+void Pad_StartEngines() {
+  Pad_EndEngines();  // starting again re-reads the user dictionary
+  int engine = ZkCRecInitializes();
+  if (engine == kDicNoSystem) Fatal(DictionaryFailure(ZkDefaultSystemDicPath()));
+  if (engine != kDicOk && engine != kDicUserDamaged) Fatal(Msg("認識エンジン初期化異常\n"));
+  // A damaged dictionary met later in the run (changed behind the pad's back) is
+  // handled the same way; the same damage is neither copied nor reported twice.
+  if (!filesChecked || engine == kDicUserDamaged) {
+    filesChecked = true;
+    if (Udic_CheckFilesAtStart(engine == kDicUserDamaged)) {
+      ZkCRecEnd();  // read the mended dictionary and index it
+      engine = ZkCRecInitializes();
+      if (engine != kDicOk && engine != kDicUserDamaged) Fatal(Msg("認識エンジン初期化異常\n"));
+    }
+  }
+  const int seni = SeniJisho();
+  if (seni == kSeniNoFile || seni == kSeniBadFile) {
+    ZkCRecEnd();
+    Fatal(DictionaryFailure(ZkDefaultTransitionDicPath()));
+  }
+  if (seni != kSeniLoaded) {
+    ZkCRecEnd();
+    Fatal(Msg("後処理初期化異常\n"));
+  }
+  running = true;
+  Pad_SetEngineOptions();
+}
+
+void Pad_EndEngines() {
+  if (!running) return;
+  ZkCRecEnd();
+  SeniClose();
+  running = false;
+}
+
+void Pad_SetEngineOptions() { SetEngineOptions(Ap_table.alc_mode, Ap_table.dbl_mode, &ZkOption); }
