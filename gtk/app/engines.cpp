@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "gtk/app/fatal.h"
 #include "app/i18n.h"
 #include "app/settings.h"
-#include "gtk/app/udicstart.h"
 #include "dicfile.h"
+#include "gtk/app/fatal.h"
+#include "gtk/app/udicstart.h"
 #include "pad/modes.h"
 #include "paths.h"
 #include "recog.h"

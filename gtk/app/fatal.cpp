@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "gtk/windows/msgbox.h"
 #include "app/trace.h"
 #include "gtk/windows/layout_aux.h"
+#include "gtk/windows/msgbox.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/widgets.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/i18n.h"
-#include "gtk/windows/msgbox.h"
 #include "app/trace.h"
 #include "dialogs/udicstore.h"
+#include "gtk/windows/msgbox.h"
 #include "usrdic.h"
 
 namespace {

@@ -1,38 +1,37 @@
 // Main_Click, Imode_chng, Pmode_chng and Fsize_chng: the key faces of every key, the
-// pad's commands, the ten-key toggle, shrink and exit, and the pen modes. Keys whose
-// commands come later answer with a message box.
+// pad's commands, the ten-key toggle, shrink and exit, and the pen modes.
 #include "gtk/control/commands.h"
 
 #include <gtk/gtk.h>
 
 #include "app/appstate.h"
-#include "gtk/app/exit.h"
 #include "app/i18n.h"
-#include "gtk/windows/msgbox.h"
 #include "app/settings.h"
-#include "gtk/app/timers.h"
 #include "app/trace.h"
-#include "gtk/control/winhandle.h"
 #include "app/winplace.h"
-#include "gtk/windows/help.h"
-#include "gtk/windows/options.h"
-#include "keyboards/keysend.h"
-#include "gtk/platform/keysend_x.h"
+#include "gtk/app/engines.h"
+#include "gtk/app/exit.h"
+#include "gtk/app/timers.h"
+#include "gtk/control/editing_gtk.h"
+#include "gtk/control/ink.h"
 #include "gtk/control/switch.h"
-#include "pad/commit.h"
+#include "gtk/control/winhandle.h"
 #include "gtk/platform/commit_x.h"
+#include "gtk/platform/keysend_x.h"
+#include "gtk/windows/faces.h"
+#include "gtk/windows/help.h"
+#include "gtk/windows/msgbox.h"
+#include "gtk/windows/options.h"
+#include "gtk/windows/widgets.h"
+#include "keyboards/keysend.h"
+#include "pad/commit.h"
 #include "pad/display.h"
 #include "pad/editing.h"
-#include "gtk/control/editing_gtk.h"
-#include "gtk/app/engines.h"
-#include "gtk/control/ink.h"
 #include "pad/inkdata.h"
 #include "pad/keyfaces.h"
 #include "pad/modes.h"
 #include "pad/pending.h"
-#include "gtk/windows/faces.h"
 #include "ui/main_faces.h"
-#include "gtk/windows/widgets.h"
 
 namespace {
 
@@ -83,8 +82,6 @@ void DrawKeyFace(int k, bool pressed) {
   const std::string face = MainKeyFixedFace(k, pressed);
   if (!face.empty()) button_basedisp(mode, Key(k), MsgEuc(face.c_str()));
 }
-
-void NotYetAvailable() { MessageBox(Msg("この機能はまだ使えません"), 0); }
 
 void Options() {
   Rais_paus = 0;
@@ -275,7 +272,7 @@ void Main_Click(int code) {
     case kKeyPenMode: Pmode_chng(-1); break;
     case kKeyShrink: Win_Icon(Main_wid[0], kShrinkStripWidth); break;
     case kKeyClose: Delt_event(); break;
-    default: NotYetAvailable(); break;  // the keys of windows still to come
+    default: break;  // every key of the main window is handled above
   }
 }
 

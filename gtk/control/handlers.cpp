@@ -1,11 +1,11 @@
 // Forwarding handlers of the main window, the selector lists and the kanji box.
 #include "gtk/control/handlers.h"
 
+#include "gtk/control/commands.h"
+#include "gtk/control/ink.h"
 #include "gtk/control/winhandle.h"
 #include "gtk/windows/selector.h"
-#include "gtk/control/commands.h"
 #include "pad/editing.h"
-#include "gtk/control/ink.h"
 #include "pad/pending.h"
 
 void on_Main_clicked(GtkButton*, gpointer code) { Main_Click(GPOINTER_TO_INT(code)); }

@@ -4,16 +4,18 @@
 #include "gtk/control/ink.h"
 
 #include "app/i18n.h"
-#include "gtk/windows/msgbox.h"
 #include "app/settings.h"
-#include "gtk/app/timers.h"
 #include "app/trace.h"
-#include "gtk/control/winhandle.h"
 #include "app/winplace.h"
-#include "gtk/windows/selector.h"
-#include "keyboards/tenkey.h"
-#include "gtk/windows/tenkey_gtk.h"
+#include "gtk/app/timers.h"
 #include "gtk/control/commands.h"
+#include "gtk/control/winhandle.h"
+#include "gtk/windows/msgbox.h"
+#include "gtk/windows/resources.h"
+#include "gtk/windows/selector.h"
+#include "gtk/windows/tenkey_gtk.h"
+#include "gtk/windows/widgets.h"
+#include "keyboards/tenkey.h"
 #include "pad/display.h"
 #include "pad/inkdata.h"
 #include "pad/keyfaces.h"
@@ -22,8 +24,6 @@
 #include "pad/rect.h"
 #include "pad/screensave.h"
 #include "pad/vframe.h"
-#include "gtk/windows/resources.h"
-#include "gtk/windows/widgets.h"
 
 GdkPixmap* Clea_pmap = nullptr;
 

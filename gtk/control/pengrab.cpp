@@ -9,9 +9,9 @@
 
 #include "app/appstate.h"
 #include "app/settings.h"
-#include "gtk/app/timers.h"
 #include "app/trace.h"
 #include "app/winplace.h"
+#include "gtk/app/timers.h"
 #include "gtk/windows/widgets.h"
 
 namespace {

@@ -13,13 +13,13 @@
 
 #include "app/appstate.h"
 #include "gtk/app/timers.h"
+#include "gtk/platform/selection_keeper_x.h"
 #include "gtk/platform/xerrors.h"
+#include "gtk/windows/widgets.h"
 #include "pad/commit.h"
 #include "pad/keyfaces.h"
 #include "pad/platform.h"
-#include "gtk/platform/selection_keeper_x.h"
 #include "textconv.h"
-#include "gtk/windows/widgets.h"
 
 namespace {
 

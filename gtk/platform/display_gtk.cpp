@@ -7,14 +7,14 @@
 
 #include "app/appstate.h"
 #include "app/i18n.h"
+#include "gtk/windows/faces.h"
+#include "gtk/windows/resources.h"
+#include "gtk/windows/widgets.h"
 #include "pad/inkdata.h"
 #include "pad/keyfaces.h"
 #include "pad/pending.h"
 #include "pad/platform.h"
 #include "textconv.h"
-#include "gtk/windows/faces.h"
-#include "gtk/windows/resources.h"
-#include "gtk/windows/widgets.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <string>
 
+#include "gtk/windows/resources.h"
 #include "textconv.h"
 #include "ui/colors.h"
 #include "ui/facetext.h"
 #include "ui/keypics.h"
-#include "gtk/windows/resources.h"
 
 namespace {
 

@@ -10,13 +10,14 @@
 
 #include "app/appstate.h"
 #include "app/i18n.h"
-#include "gtk/windows/msgbox.h"
 #include "app/trace.h"
-#include "gtk/control/winhandle.h"
 #include "dialogs/helpfile.h"
+#include "gtk/control/winhandle.h"
+#include "gtk/windows/face_key.h"
 #include "gtk/windows/faces.h"
-#include "gtk/windows/layout_dialogs.h"
+#include "gtk/windows/msgbox.h"
 #include "gtk/windows/resources.h"
+#include "gtk/windows/support.h"
 #include "gtk/windows/widgets.h"
 
 namespace {
@@ -145,4 +146,85 @@ void Help_Click(int code) {
   if (!HelpTopicWindow) HelpTopicWindow = Built(create_HelpDsp(), TraceTopicWindow);
   ShowTopic(code, topic);
   gtk_widget_show(HelpTopicWindow);
+}
+
+// --- The windows -----------------------------------------------------------------
+
+namespace {
+
+void on_Help_clicked(GtkButton*, gpointer code) { Help_Click(GPOINTER_TO_INT(code)); }
+
+GtkWidget* TopicColumn(GtkWidget* top, const char* frameName, const char* columnName, int first,
+                       int last) {
+  GtkWidget* frame = AddNamed(top, gtk_frame_new(nullptr), frameName);
+  GtkWidget* column = AddNamed(top, gtk_vbutton_box_new(), columnName);
+  gtk_button_box_set_layout(GTK_BUTTON_BOX(column), GTK_BUTTONBOX_START);
+  gtk_box_set_spacing(GTK_BOX(column), 5);
+  gtk_container_set_border_width(GTK_CONTAINER(column), 5);
+  gtk_container_add(GTK_CONTAINER(frame), column);
+  for (int n = first; n <= last; ++n) {
+    const std::string face = std::string("61;10:17:") + kHelpTopicNames[n - 1];
+    const std::string pressed = std::string("62;10:17:") + kHelpTopicNames[n - 1];
+    const std::string name = "Help_b" + std::to_string(n);
+    GtkWidget* key = FaceKey(top, name.c_str(), MsgEuc(face.c_str()), MsgEuc(pressed.c_str()),
+                             140, 25, G_CALLBACK(on_Help_clicked), n);
+    gtk_container_add(GTK_CONTAINER(column), key);
+  }
+  return frame;
+}
+
+}  // namespace
+
+GtkWidget* create_Help() {
+  GtkWidget* top = ModalPopupWindow("Help");
+  gtk_container_set_border_width(GTK_CONTAINER(top), 3);
+  GtkWidget* rows = AddNamed(top, gtk_vbox_new(FALSE, 0), "Vbox711");
+  gtk_container_add(GTK_CONTAINER(top), rows);
+  GtkWidget* head = AddNamed(top, gtk_hbox_new(FALSE, 0), "Hbox721");
+  gtk_box_pack_start(GTK_BOX(rows), head, FALSE, FALSE, 0);
+  GtkWidget* title = AddNamed(top, gtk_label_new(Msg("文字認識ヘルプ")), "Label731");
+  gtk_widget_set_size_request(title, 227, -1);
+  gtk_box_pack_start(GTK_BOX(head), title, FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(head),
+                     FaceKey(top, "Hclose", MsgEuc("59;10:17:閉じる"), MsgEuc("60;10:17:閉じる"),
+                             60, 25, G_CALLBACK(on_Help_clicked), kHelpClose),
+                     FALSE, FALSE, 0);
+  GtkWidget* columns = AddNamed(top, gtk_hbox_new(FALSE, 0), "Hbox722");
+  gtk_box_pack_start(GTK_BOX(rows), columns, FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(columns), TopicColumn(top, "Frame731", "Vbbox741", 1, 7), FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(columns), TopicColumn(top, "Frame732", "Vbbox742", 8, 15), FALSE, FALSE, 0);
+  return top;
+}
+
+GtkWidget* create_HelpDsp() {
+  GtkWidget* top = ModalPopupWindow("HelpDsp");
+  gtk_container_set_border_width(GTK_CONTAINER(top), 3);
+  GtkWidget* rows = AddNamed(top, gtk_vbox_new(FALSE, 3), "Vbox811");
+  gtk_container_add(GTK_CONTAINER(top), rows);
+  GtkWidget* head = AddNamed(top, gtk_hbox_new(FALSE, 0), "Hbox821");
+  gtk_box_pack_start(GTK_BOX(rows), head, FALSE, FALSE, 0);
+  GtkWidget* title = AddNamed(top, gtk_label_new(""), "Label831");
+  gtk_widget_set_size_request(title, 400, -1);
+  // A damaged file's long title must not widen the window.
+  gtk_label_set_ellipsize(GTK_LABEL(title), PANGO_ELLIPSIZE_END);
+  gtk_box_pack_start(GTK_BOX(head), title, FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(head),
+                     FaceKey(top, "Hreturn", MsgEuc("59;14:17:戻る"), MsgEuc("60;14:17:戻る"), 60,
+                             25, G_CALLBACK(on_Help_clicked), kHelpReturn),
+                     FALSE, FALSE, 0);
+  GtkWidget* scroll = AddNamed(top, gtk_scrolled_window_new(nullptr, nullptr), "Scroll821");
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroll), GTK_POLICY_AUTOMATIC,
+                                 GTK_POLICY_AUTOMATIC);
+  gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroll), GTK_SHADOW_IN);
+  gtk_box_pack_start(GTK_BOX(rows), scroll, TRUE, TRUE, 0);
+  GtkWidget* text = AddNamed(top, gtk_text_view_new(), "Htext821");
+  gtk_text_view_set_editable(GTK_TEXT_VIEW(text), FALSE);
+  gtk_text_view_set_cursor_visible(GTK_TEXT_VIEW(text), FALSE);
+  gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(text), GTK_WRAP_CHAR);
+  gtk_text_view_set_left_margin(GTK_TEXT_VIEW(text), 4);
+  gtk_widget_set_size_request(text, 460, 300);
+  gtk_container_add(GTK_CONTAINER(scroll), text);
+  Help_wid[0] = title;
+  Help_wid[1] = text;
+  return top;
 }

@@ -7,14 +7,14 @@
 
 #include "app/assign.h"
 #include "app/i18n.h"
-#include "gtk/windows/msgbox.h"
-#include "pad/keyfaces.h"
-#include "textconv.h"
-#include "gtk/windows/faces.h"
 #include "gtk/control/handlers.h"
-#include "ui/main_faces.h"
+#include "gtk/windows/faces.h"
+#include "gtk/windows/msgbox.h"
 #include "gtk/windows/support.h"
 #include "gtk/windows/widgets.h"
+#include "pad/keyfaces.h"
+#include "textconv.h"
+#include "ui/main_faces.h"
 
 namespace {
 

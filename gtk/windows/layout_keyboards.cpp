@@ -12,17 +12,17 @@
 
 #include "app/i18n.h"
 #include "app/trace.h"
-#include "gtk/control/winhandle.h"
-#include "keyboards/kana.h"
-#include "keyboards/soft.h"
-#include "gtk/control/switch.h"
-#include "gtk/windows/faces.h"
 #include "gtk/control/handlers.h"
-#include "ui/keyboard_keys.h"
+#include "gtk/control/switch.h"
+#include "gtk/control/winhandle.h"
+#include "gtk/windows/faces.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/selector_entry.h"
 #include "gtk/windows/support.h"
 #include "gtk/windows/widgets.h"
+#include "keyboards/kana.h"
+#include "keyboards/soft.h"
+#include "ui/keyboard_keys.h"
 
 const char* Soft_sft[6];
 const char* Soft_ctl[6];

@@ -3,14 +3,14 @@
 #include "gtk/windows/layout_main.h"
 
 #include "app/i18n.h"
-#include "pad/keyfaces.h"
-#include "gtk/windows/faces.h"
 #include "gtk/control/handlers.h"
-#include "ui/main_faces.h"
+#include "gtk/windows/faces.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/selector_entry.h"
 #include "gtk/windows/support.h"
 #include "gtk/windows/widgets.h"
+#include "pad/keyfaces.h"
+#include "ui/main_faces.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include "app/i18n.h"
 #include "app/trace.h"
 #include "gtk/control/winhandle.h"
-#include "keyboards/tenkey.h"
-#include "gtk/windows/tenkey_gtk.h"
 #include "gtk/windows/faces.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/support.h"
+#include "gtk/windows/tenkey_gtk.h"
 #include "gtk/windows/widgets.h"
+#include "keyboards/tenkey.h"
 
 namespace {
 

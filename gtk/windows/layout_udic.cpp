@@ -3,10 +3,10 @@
 #include "gtk/windows/layout_udic.h"
 
 #include "app/i18n.h"
-#include "gtk/windows/udic.h"
 #include "gtk/windows/faces.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/support.h"
+#include "gtk/windows/udic.h"
 #include "gtk/windows/widgets.h"
 
 namespace {

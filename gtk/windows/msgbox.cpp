@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "app/appstate.h"
-#include "gtk/app/exit.h"
 #include "app/trace.h"
+#include "gtk/app/exit.h"
 #include "gtk/control/winhandle.h"
 #include "gtk/windows/widgets.h"
 

@@ -2,6 +2,8 @@
 // and post-processing, chosen on the working copy Opt_chng; OK saves them.
 #pragma once
 
+#include <gtk/gtk.h>
+
 // Opens the dialog with the working copy filled from the settings (the caller has
 // paused raising and released the pen grab).
 void OptionDsp();
@@ -12,3 +14,7 @@ void Optn_Click(int code);
 void Optn_Cancel();
 // Draws the colour and width samples from the saved settings.
 void Optn_Expos();
+
+// Builds the dialog (not shown) with the faces (EUC-JP) of the pause, margin and
+// post-processing keys; fills Optn_wid. Every control reports its number to Optn_Click.
+GtkWidget* create_Option(const char* pause_face, const char* margin_face, const char* seni_face);

@@ -1,8 +1,8 @@
 // Styles, graphics contexts and fonts.
 #include "gtk/windows/resources.h"
 
-#include "ui/colors.h"
 #include "gtk/windows/faces.h"
+#include "ui/colors.h"
 
 GtkStyle* WinStyle[2];
 GdkGC* Pens_gc;

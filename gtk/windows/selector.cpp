@@ -10,17 +10,17 @@
 #include "app/assign.h"
 #include "app/i18n.h"
 #include "app/settings.h"
-#include "gtk/app/timers.h"
 #include "app/trace.h"
-#include "gtk/control/winhandle.h"
-#include "keyboards/selector_logic.h"
-#include "keyboards/soft.h"
+#include "gtk/app/timers.h"
 #include "gtk/control/commands.h"
-#include "textconv.h"
+#include "gtk/control/winhandle.h"
 #include "gtk/platform/commit_x.h"
 #include "gtk/windows/layout_aux.h"
-#include "ui/main_faces.h"
 #include "gtk/windows/widgets.h"
+#include "keyboards/selector_logic.h"
+#include "keyboards/soft.h"
+#include "textconv.h"
+#include "ui/main_faces.h"
 
 namespace {
 

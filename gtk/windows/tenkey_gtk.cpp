@@ -3,16 +3,16 @@
 
 #include "app/appstate.h"
 #include "app/settings.h"
-#include "gtk/app/timers.h"
-#include "gtk/control/winhandle.h"
 #include "app/winplace.h"
-#include "keyboards/tenkey.h"
+#include "gtk/app/timers.h"
 #include "gtk/control/commands.h"
-#include "gtk/platform/commit_x.h"
 #include "gtk/control/ink.h"
-#include "pad/inkdata.h"
+#include "gtk/control/winhandle.h"
+#include "gtk/platform/commit_x.h"
 #include "gtk/windows/faces.h"
 #include "gtk/windows/widgets.h"
+#include "keyboards/tenkey.h"
+#include "pad/inkdata.h"
 
 namespace {
 

@@ -6,16 +6,16 @@
 #include <string>
 
 #include "app/i18n.h"
-#include "gtk/windows/msgbox.h"
 #include "app/trace.h"
 #include "codes.h"
-#include "gtk/windows/udic.h"
 #include "dialogs/udicdata.h"
 #include "dialogs/udicstore.h"
-#include "textconv.h"
 #include "gtk/windows/layout_udic.h"
+#include "gtk/windows/msgbox.h"
 #include "gtk/windows/support.h"
+#include "gtk/windows/udic.h"
 #include "gtk/windows/widgets.h"
+#include "textconv.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <unistd.h>
 
 #include "codes.h"
-#include "dicfile.h"
 #include "dialogs/learnfile.h"
 #include "dialogs/udicstore.h"
+#include "dicfile.h"
 #include "testdic.h"
 #include "textconv.h"
 #include "usrdic.h"
