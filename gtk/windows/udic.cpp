@@ -18,11 +18,12 @@
 #include "dicfile.h"
 #include "gtk/app/timers.h"
 #include "gtk/control/winhandle.h"
+#include "gtk/windows/face_key.h"
 #include "gtk/windows/faces.h"
-#include "gtk/windows/layout_udic.h"
 #include "gtk/windows/msgbox.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/support.h"
+#include "gtk/windows/udic_widgets.h"
 #include "gtk/windows/widgets.h"
 #include "pad/recogcycle.h"
 #include "paths.h"
@@ -381,4 +382,102 @@ void UdicDrawPen(GtkWidget* area, const std::vector<uint16_t>& pen, int divisor,
     i = first + 2 * n;
   }
   gdk_flush();
+}
+
+// --- The registration window -----------------------------------------------------
+
+void on_Udic_clicked(GtkButton*, gpointer value) { Udic_Click(GPOINTER_TO_INT(value)); }
+
+gboolean on_Udic_expose(GtkWidget*, GdkEventExpose*, gpointer slot) {
+  Udic_Redraw(GPOINTER_TO_INT(slot));
+  return FALSE;
+}
+
+namespace {
+
+gboolean on_Udic_MouseDown(GtkWidget*, GdkEventButton* event, gpointer) {
+  Usdic_Down(event);
+  return FALSE;
+}
+
+gboolean on_Udic_MouseMove(GtkWidget*, GdkEventMotion* event, gpointer) {
+  Usdic_Move(event);
+  return FALSE;
+}
+
+gboolean on_Udic_MouseUp_event(GtkWidget*, GdkEventButton* event, gpointer) {
+  Usdic_Upex(event);
+  return FALSE;
+}
+
+gboolean on_Udic_button_event(GtkWidget*, GdkEventButton*, gpointer value) {
+  Udic_Click(GPOINTER_TO_INT(value));
+  return FALSE;
+}
+
+// A key of the window whose press and release only change its look; its click goes to
+// Udic_Click with `value`.
+GtkWidget* Key(GtkWidget* top, const char* name, const char* face, const char* pressed, int value) {
+  return FaceKey(top, name, MsgEuc(face), MsgEuc(pressed), kUdicKeyWidth, kUdicKeyHeight,
+                 G_CALLBACK(on_Udic_clicked), value);
+}
+
+}  // namespace
+
+GtkWidget* create_Udic() {
+  GtkWidget* Udic = UdicPopup("sorenix-udic");
+  g_object_set_data(G_OBJECT(Udic), "Udic", Udic);
+  gtk_widget_set_events(Udic, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_BUTTON1_MOTION_MASK);
+  g_signal_connect(Udic, "button_press_event", G_CALLBACK(on_Udic_MouseDown), nullptr);
+  g_signal_connect(Udic, "motion_notify_event", G_CALLBACK(on_Udic_MouseMove), nullptr);
+  g_signal_connect(Udic, "button_release_event", G_CALLBACK(on_Udic_MouseUp_event), nullptr);
+
+  GtkWidget* table = AddNamed(Udic, gtk_table_new(2, 2, FALSE), "Table511");
+  gtk_table_set_col_spacings(GTK_TABLE(table), 3);
+  gtk_container_add(GTK_CONTAINER(Udic), table);
+  GtkWidget* left = UdicInkArea(Udic, "Frame521", "手書入力欄", "Draw531", 220, 200, &Udic_wid[0]);
+  GtkWidget* right = UdicInkArea(Udic, "Frame522", "登録するパターン", "Draw532", 220, 200, &Udic_wid[1]);
+  gtk_container_set_border_width(GTK_CONTAINER(left), 5);
+  gtk_container_set_border_width(GTK_CONTAINER(right), 5);
+  g_signal_connect_after(Udic_wid[1], "expose_event", G_CALLBACK(on_Udic_expose), GINT_TO_POINTER(1));
+  gtk_table_attach(GTK_TABLE(table), left, 0, 1, 0, 1, GTK_FILL, GTK_FILL, 0, 0);
+  gtk_table_attach(GTK_TABLE(table), right, 1, 2, 0, 1, GTK_FILL, GTK_FILL, 0, 0);
+
+  GtkWidget* column = AddNamed(Udic, gtk_vbox_new(FALSE, 5), "Vbox521");
+  gtk_table_attach(GTK_TABLE(table), column, 0, 1, 1, 2, GTK_FILL, GTK_FILL, 0, 0);
+  GtkWidget* nameRow = AddNamed(Udic, gtk_hbox_new(FALSE, 0), "Hbox531");
+  gtk_box_pack_start(GTK_BOX(column), nameRow, FALSE, FALSE, 0);
+  GtkWidget* label = AddNamed(Udic, gtk_label_new(Msg("正しい文字")), "Label541");
+  gtk_widget_set_size_request(label, 170, -1);
+  gtk_box_pack_start(GTK_BOX(nameRow), label, FALSE, FALSE, 0);
+  Udic_wid[2] = UdicCharEntry(Udic, "DicCode", 24);
+  gtk_box_pack_end(GTK_BOX(nameRow), Udic_wid[2], FALSE, FALSE, 0);
+  GtkWidget* alternatives = AddNamed(Udic, gtk_hbox_new(FALSE, 0), "Hbox532");
+  gtk_box_pack_start(GTK_BOX(column), alternatives, FALSE, FALSE, 0);
+  for (int i = 0; i < 9; ++i) {
+    char name[16];
+    g_snprintf(name, sizeof name, "Dkoho%d", i + 2);
+    GtkWidget* key = AddNamed(Udic, button_basedisp(kFaceNewButton, nullptr, MsgEuc("65")), name);
+    gtk_widget_set_size_request(key, 24, kUdicKeyHeight);
+    g_signal_connect(key, "clicked", G_CALLBACK(on_Udic_clicked), GINT_TO_POINTER(11 + i));
+    g_signal_connect(key, "button_press_event", G_CALLBACK(on_Udic_button_event), GINT_TO_POINTER(31 + i));
+    g_signal_connect(key, "button_release_event", G_CALLBACK(on_Udic_button_event), GINT_TO_POINTER(41 + i));
+    gtk_box_pack_start(GTK_BOX(alternatives), key, FALSE, FALSE, 0);
+    Udic_wid[3 + i] = key;
+  }
+
+  GtkWidget* keys = AddNamed(Udic, gtk_table_new(2, 3, FALSE), "Table521");
+  gtk_table_set_row_spacings(GTK_TABLE(keys), 5);
+  gtk_table_set_col_spacings(GTK_TABLE(keys), 10);
+  gtk_container_set_border_width(GTK_CONTAINER(keys), 5);
+  gtk_table_attach(GTK_TABLE(table), keys, 1, 2, 1, 2, GTK_FILL, GTK_FILL, 0, 0);
+  auto place = [&](GtkWidget* key, int col, int row) {
+    gtk_table_attach(GTK_TABLE(keys), key, col, col + 1, row, row + 1, GTK_FILL, GTK_FILL, 0, 0);
+  };
+  place(Key(Udic, "DicOK", "59;16:17:登録", "60;16:17:登録", 1), 1, 0);
+  place(Key(Udic, "DicCancel", "59;16:17:取消", "60;16:17:取消", 4), 2, 0);
+  place(Key(Udic, "DicElace", "67;8:17:全削除", "60;8:17:全削除", 3), 0, 1);
+  place(Key(Udic, "DicTable", "59;16:17:一覧", "60;16:17:一覧", 2), 1, 1);
+  place(Key(Udic, "DicEnd", "59;16:17:終了", "60;16:17:終了", 5), 2, 1);
+  return Udic;
 }

@@ -57,3 +57,11 @@ struct UdicResult;
 void UdicTellCopies(const UdicResult& r);
 // Tells that the learning file is too large or unreadable and was left alone.
 void UdicTellUnreadable();
+
+// The windows: the registration dialog (fills Udic_wid 0-11) and the browser (fills
+// Udic_wid 12-28), built once and not shown.
+GtkWidget* create_Udic();
+GtkWidget* create_UdicDsp();
+// Handlers the browser's builder connects too.
+void on_Udic_clicked(GtkButton* button, gpointer value);
+gboolean on_Udic_expose(GtkWidget* area, GdkEventExpose* event, gpointer slot);

@@ -10,10 +10,11 @@
 #include "codes.h"
 #include "dialogs/udicdata.h"
 #include "dialogs/udicstore.h"
-#include "gtk/windows/layout_udic.h"
+#include "gtk/windows/face_key.h"
 #include "gtk/windows/msgbox.h"
 #include "gtk/windows/support.h"
 #include "gtk/windows/udic.h"
+#include "gtk/windows/udic_widgets.h"
 #include "gtk/windows/widgets.h"
 #include "textconv.h"
 
@@ -221,4 +222,73 @@ void Udic_BrowserKey(int value) {
     case 105: ReturnToDialog(); break;
     default: break;
   }
+}
+
+// --- The window ------------------------------------------------------------------
+
+namespace {
+
+gboolean on_UdicDsp_button_press_event(GtkWidget*, GdkEventButton* event, gpointer) {
+  Udic_Selct(event);
+  return FALSE;
+}
+
+// A key of the window whose press and release only change its look; its click goes to
+// Udic_Click with `value`.
+GtkWidget* Key(GtkWidget* top, const char* name, const char* face, const char* pressed, int value) {
+  return FaceKey(top, name, MsgEuc(face), MsgEuc(pressed), kUdicKeyWidth, kUdicKeyHeight,
+                 G_CALLBACK(on_Udic_clicked), value);
+}
+
+}  // namespace
+
+GtkWidget* create_UdicDsp() {
+  GtkWidget* UdicDsp = UdicPopup("sorenix-udicdsp");
+  g_object_set_data(G_OBJECT(UdicDsp), "UdicDsp", UdicDsp);
+  gtk_widget_set_events(UdicDsp, GDK_BUTTON_PRESS_MASK);
+  g_signal_connect(UdicDsp, "button_press_event", G_CALLBACK(on_UdicDsp_button_press_event), nullptr);
+
+  GtkWidget* column = AddNamed(UdicDsp, gtk_vbox_new(FALSE, 0), "Vbox611");
+  gtk_container_add(GTK_CONTAINER(UdicDsp), column);
+  GtkWidget* frame = AddNamed(UdicDsp, gtk_frame_new(nullptr), "Frame621");
+  gtk_box_pack_start(GTK_BOX(column), frame, FALSE, FALSE, 0);
+  GtkWidget* cells = AddNamed(UdicDsp, gtk_vbox_new(FALSE, 0), "Vbox631");
+  gtk_container_set_border_width(GTK_CONTAINER(cells), 3);
+  gtk_container_add(GTK_CONTAINER(frame), cells);
+  for (int half = 0; half < 2; ++half) {
+    GtkWidget* entries = AddNamed(UdicDsp, gtk_hbox_new(FALSE, 0), half ? "Hbox643" : "Hbox641");
+    GtkWidget* inks = AddNamed(UdicDsp, gtk_hbox_new(FALSE, 10), half ? "Hbox644" : "Hbox642");
+    gtk_widget_set_size_request(inks, -1, 100);
+    gtk_box_pack_start(GTK_BOX(cells), entries, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(cells), inks, FALSE, FALSE, 0);
+    for (int i = 0; i < 4; ++i) {
+      const int c = 4 * half + i;
+      char name[16];
+      g_snprintf(name, sizeof name, "DTable_c%d", c + 1);
+      Udic_wid[20 + c] = UdicCharEntry(UdicDsp, name, 24);
+      gtk_box_pack_start(GTK_BOX(entries), Udic_wid[20 + c], FALSE, FALSE, 44);
+      char frameName[16], areaName[16];
+      g_snprintf(frameName, sizeof frameName, "Frame65%d", c + 1);
+      g_snprintf(areaName, sizeof areaName, "Draw66%d", c + 1);
+      GtkWidget* cell = UdicInkArea(UdicDsp, frameName, nullptr, areaName, 105, 100, &Udic_wid[12 + c]);
+      g_signal_connect_after(Udic_wid[12 + c], "expose_event", G_CALLBACK(on_Udic_expose),
+                             GINT_TO_POINTER(12 + c));
+      gtk_box_pack_start(GTK_BOX(inks), cell, FALSE, FALSE, 0);
+    }
+  }
+  GtkWidget* row = AddNamed(UdicDsp, gtk_hbox_new(FALSE, 0), "Hbox621");
+  gtk_widget_set_size_request(row, -1, kUdicKeyHeight);
+  gtk_box_pack_start(GTK_BOX(column), row, FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(row), Key(UdicDsp, "Dback", "59;16:17:前頁", "60;16:17:前頁", 101), FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(row), Key(UdicDsp, "Dnext", "59;16:17:次頁", "60;16:17:次頁", 102), FALSE, FALSE, 0);
+  Udic_wid[28] = AddNamed(UdicDsp, gtk_label_new(""), "Label631");
+  gtk_widget_set_size_request(Udic_wid[28], 150, -1);
+  gtk_box_pack_start(GTK_BOX(row), Udic_wid[28], FALSE, FALSE, 30);
+  GtkWidget* buttons = AddNamed(UdicDsp, gtk_hbutton_box_new(), "Hbbtn631");
+  gtk_widget_set_size_request(buttons, 190, -1);
+  gtk_box_pack_start(GTK_BOX(row), buttons, FALSE, FALSE, 0);
+  gtk_container_add(GTK_CONTAINER(buttons), Key(UdicDsp, "Ddisp", "59;16:17:筆順", "60;16:17:筆順", 103));
+  gtk_container_add(GTK_CONTAINER(buttons), Key(UdicDsp, "Ddelete", "59;16:17:削除", "60;16:17:削除", 104));
+  gtk_container_add(GTK_CONTAINER(buttons), Key(UdicDsp, "Dreturn", "59;16:17:戻る", "60;16:17:戻る", 105));
+  return UdicDsp;
 }
