@@ -5,13 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-// A rectangle of four 16-bit values; x, y signed, width, height unsigned.
-struct Rect16 {
-  int16_t x;
-  int16_t y;
-  uint16_t width;
-  uint16_t height;
-};
+#include "app/geometry.h"
 
 constexpr int kBuffTextSize = 256;
 constexpr int kOverTextSize = 2048;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/appstate.h"
 #include "app/settings.h"
 #include "app/trace.h"
 #include "keyboards/keysend.h"

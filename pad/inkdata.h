@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/appstate.h"
+#include "app/geometry.h"
 #include "types.h"
 
 constexpr int kPadChars = 12;                 // characters of one sequence / pending line

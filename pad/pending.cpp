@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/appstate.h"
 #include "app/trace.h"
 #include "pad/platform.h"
 #include "textconv.h"

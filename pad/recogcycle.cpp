@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/appstate.h"
 #include "app/i18n.h"
 #include "app/settings.h"
 #include "codes.h"

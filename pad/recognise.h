@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/appstate.h"
+#include "app/geometry.h"
 #include "types.h"
 
 // Recognises pen data (`words` 16-bit words) with ZkOption into `result` (count 0

@@ -1,7 +1,7 @@
 // Rectangle helpers of the pad: growing a box by a point, point and overlap tests.
 #pragma once
 
-#include "app/appstate.h"
+#include "app/geometry.h"
 
 // Grows `rect` so that it holds (x, y).
 void RECT_add(Rect16* rect, int x, int y);

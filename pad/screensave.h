@@ -2,7 +2,7 @@
 // cover each new point, strip by strip, so only newly covered pixels are copied.
 #pragma once
 
-#include "app/appstate.h"
+#include "app/geometry.h"
 
 extern Rect16 Clear_rct;
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/appstate.h"
+#include "app/geometry.h"
 #include "types.h"
 
 // One character's pen data: per stroke 0xEEEE, a point count and x, y pairs, then 0xF001.

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/appstate.h"
+#include "app/geometry.h"
 
 constexpr int kVFrameMinHalf = 40;  // the square is at least 80 pixels wide
 

@@ -3,6 +3,7 @@
 // and the pad finds the key under the pointer itself.
 #include "gtk/control/ink.h"
 
+#include "app/appstate.h"
 #include "app/i18n.h"
 #include "app/settings.h"
 #include "app/trace.h"

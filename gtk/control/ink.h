@@ -5,7 +5,7 @@
 
 #include <gtk/gtk.h>
 
-#include "app/appstate.h"
+#include "app/geometry.h"
 
 // The saved screen under the ink (pen input), made when the pad is first shown.
 extern GdkPixmap* Clea_pmap;

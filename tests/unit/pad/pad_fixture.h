@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../keyboards/recording_keys.h"
+#include "app/appstate.h"
 #include "app/settings.h"
 #include "pad/commit.h"
 #include "pad/inkdata.h"

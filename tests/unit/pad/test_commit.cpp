@@ -2,6 +2,7 @@
 // keys on an empty line, back-space, and nothing at all without a focus window.
 #include <gtest/gtest.h>
 
+#include "app/appstate.h"
 #include "pad_fixture.h"
 
 namespace {
