@@ -1,10 +1,10 @@
 // Kana keys as romaji key strokes.
 #include "keyboards/kana.h"
 
-#include "keyboards/keysend.h"
 #include "keyboards/soft.h"
 #include "keyboards/typing.h"
 #include "pad/commit.h"
+#include "pad/keysend.h"
 
 int32_t K50button = 0;
 

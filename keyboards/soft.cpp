@@ -6,9 +6,9 @@
 
 #include "app/settings.h"
 #include "keyboards/face_char.h"
-#include "keyboards/keysend.h"
 #include "keyboards/typing.h"
 #include "pad/commit.h"
+#include "pad/keysend.h"
 
 const uint32_t kLatchKeysyms[kLatchKeys] = {0xFFE1, 0xFFE2, 0xFFE3, 0xFFE4, 0xFFE9, 0xFFEA, 0xFFE5};
 bool Soft_latch[kKeyboards][kLatchKeys];

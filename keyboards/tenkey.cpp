@@ -7,10 +7,10 @@
 #include "app/i18n.h"
 #include "app/settings.h"
 #include "app/trace.h"
-#include "keyboards/keysend.h"
 #include "keyboards/soft.h"
 #include "keyboards/typing.h"
 #include "pad/commit.h"
+#include "pad/keysend.h"
 #include "pad/pending.h"
 
 uint32_t tenk_wide = 1;

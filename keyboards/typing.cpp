@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "keyboards/keysend.h"
 #include "pad/commit.h"
+#include "pad/keysend.h"
 
 namespace {
 

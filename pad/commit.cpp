@@ -7,7 +7,7 @@
 #include "app/appstate.h"
 #include "app/settings.h"
 #include "app/trace.h"
-#include "keyboards/keysend.h"
+#include "pad/keysend.h"
 #include "pad/platform.h"
 #include "textconv.h"
 

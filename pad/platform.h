@@ -1,6 +1,6 @@
 // The pad's side effects outside its own state, behind small interfaces that the
 // toolkit glue implements and tests replace with recorders: the pad's drawing, the
-// X input focus and the clipboard hand-over. Key injection is keyboards/keysend.h.
+// X input focus and the clipboard hand-over. Key injection is pad/keysend.h.
 #pragma once
 
 #include <string>

@@ -25,10 +25,10 @@
 #include "gtk/windows/msgbox.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/widgets.h"
-#include "keyboards/keysend.h"
 #include "pad/commit.h"
 #include "pad/editing.h"
 #include "pad/inkdata.h"
+#include "pad/keysend.h"
 #include "pad/pending.h"
 #include "textconv.h"
 

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "keyboards/keysend.h"
+#include "pad/keysend.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The program's key sender: XTEST events on the display the toolkit opened.
 #pragma once
 
-// Installs it as the KeySender of keyboards/keysend.h.
+// Installs it as the KeySender of pad/keysend.h.
 void InstallXTestKeys();

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "keyboards/keysend.h"
+#include "pad/keysend.h"
 
 struct RecordedKey {
   uint32_t keysym;  // 0 for a flush

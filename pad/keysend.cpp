@@ -1,5 +1,5 @@
 // The key-synthesis convention over the installed sender.
-#include "keyboards/keysend.h"
+#include "pad/keysend.h"
 
 namespace {
 
