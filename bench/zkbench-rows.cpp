@@ -13,7 +13,7 @@
 //                [--kanjivg DIR] [--strokes DIR] [--tune]
 //                [--merge-cost X] [--split-cost X] [--transition-weight X] [--max-parts N]
 //                [--high-mark-cost X] [--show N]
-//                [--word-transitions X] [--word-weight X] [--word-window N]
+//                [--word-transitions X] [--word-weight X] [--word-window N] [--word-after 0|1]
 //
 // --show prints the first N rows read wrong, with what the frame's guess read.
 //
@@ -89,6 +89,7 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--word-transitions") a->words.transitionWeight = std::atof(v);
     else if (opt == "--word-weight") a->words.wordWeight = std::atof(v);
     else if (opt == "--word-window") a->words.window = std::atoi(v);
+    else if (opt == "--word-after") a->words.afterTransitions = std::atoi(v) != 0;
     else return false;
   }
   return !a->sentences.empty() && !a->dic.empty() && !a->seni.empty() && a->samples >= 1 && a->samples <= 1000;

@@ -17,7 +17,6 @@
 #include "row_words.h"
 #include "seni.h"
 #include "textconv.h"
-#include "word_cost.h"
 
 namespace {
 
@@ -77,18 +76,6 @@ void RecogniseFreeWriting(std::vector<WrittenChar>* chars) {
   }
 }
 
-// The rescoring of a row: words with the transitions as their pair term where the
-// word model is there and the row may be a sentence, else the transitions alone.
-void RescoreRow(int count, SeniCharRecord* records) {
-  const WordCost* words = WordsSuitMask(ZkOption.mask) ? SharedWordCost() : nullptr;
-  if (!words) {
-    SeniCntl(0, count, records);
-    return;
-  }
-  RescoreRowWords(records, count, [words](const std::string& text) { return words->Of(text); },
-                  SeniTransitionCost);
-}
-
 }  // namespace
 
 void ResultSets(const ZkResult& result, char cells[kCandCells][2]) {
@@ -113,7 +100,10 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
     records[i] = RecordOf((*chars)[i].result);
     firstBefore[i] = records[i].cand[0].code;
   }
-  if (Ap_table.seni_exec) RescoreRow(k, records);
+  // Words join the transitions where the word model is there and the row may be a
+  // sentence (not in the 英字, 数字 or 記号 modes).
+  if (Ap_table.seni_exec)
+    RescoreRowWithWords(records, k, WordsSuitMask(ZkOption.mask) ? SharedWordCost() : nullptr);
 
   int p = BuffTextDel();
   size_t tail = 0, write = 0;

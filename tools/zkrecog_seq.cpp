@@ -46,11 +46,9 @@ SeqReading ReadRow(const std::vector<ZkResult>& results, const WordCost* words, 
   std::vector<SeniCharRecord> rescored = pairs;
   if (words) {
     rescored = records;
-    const WordTextCost cost = [words](const std::string& text) { return words->Of(text); };
-    const WordPairCost transition = SeniTransitionCost;
     for (size_t start = 0; start < rescored.size(); start += kPadRow) {
       const int length = static_cast<int>(std::min<size_t>(kPadRow, rescored.size() - start));
-      RescoreRowWords(rescored.data() + start, length, cost, transition, settings);
+      RescoreRowWithWords(rescored.data() + start, length, words, settings);
     }
   }
   size_t next = 0;

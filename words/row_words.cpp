@@ -4,7 +4,6 @@
 #include "row_words.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <vector>
 
@@ -13,16 +12,10 @@
 
 namespace {
 
-// The text a candidate gives the word model. Latin letters and digits all read as one
-// letter: the word model knows no part numbers or names in Latin, and its unknown
-// words group by kind of character, which would take 2 for z in "MK2A". So the words
-// decide between Japanese and other characters, and among Japanese ones; distances
-// and transitions alone decide among letters and digits.
-std::string WordText(uint16_t code) {
-  const bool halfAlnum = code <= 0xFF && std::isalnum(code);
-  const bool fullAlnum = (code >= 0x824F && code <= 0x8258) || (code >= 0x8260 && code <= 0x8279) ||
-                         (code >= 0x8281 && code <= 0x829A);
-  return halfAlnum || fullAlnum ? "Ａ" : SjisCodeToUtf8(code);
+// Kana, kanji and the marks that belong to them (ー 々 ゝ ...), in Shift-JIS.
+bool IsJapanese(uint16_t code) {
+  return (code >= 0xA6 && code <= 0xDF) || (code >= 0x8152 && code <= 0x815B) || (code >= 0x829F && code <= 0x82F1) ||
+         (code >= 0x8340 && code <= 0x8396) || code >= 0x889F;
 }
 
 struct Path {
@@ -39,7 +32,7 @@ class RowSearch {
       if (records[i].count < 1) continue;
       row_.push_back(&records[i]);
       std::vector<std::string> texts;
-      for (int c = 0; c < Held(records[i]); ++c) texts.push_back(WordText(records[i].cand[c].code));
+      for (int c = 0; c < Held(records[i]); ++c) texts.push_back(SjisCodeToUtf8(records[i].cand[c].code));
       texts_.push_back(std::move(texts));
     }
   }
@@ -90,7 +83,11 @@ class RowSearch {
  private:
   static int Held(const SeniCharRecord& r) { return std::clamp<int>(r.count, 0, kSeniCandidates); }
 
+  // Whether candidate c may take the first place: close enough to the first, and not
+  // a swap between two characters that are no kana or kanji (O and 0, ｏ and ．, 。
+  // and 、): words know nothing of those, the transitions decide them alone.
   bool InWindow(const SeniCharRecord& r, int c) const {
+    if (c > 0 && !IsJapanese(r.cand[0].code) && !IsJapanese(r.cand[c].code)) return false;
     return r.cand[c].distance - r.cand[0].distance <= settings_.window;
   }
 
@@ -136,7 +133,7 @@ class RowSearch {
   }
 
   std::vector<SeniCharRecord*> row_;
-  std::vector<std::vector<std::string>> texts_;  // WordText of each candidate, as recognised
+  std::vector<std::vector<std::string>> texts_;  // UTF-8 of each candidate, as recognised
   const WordTextCost& words_;
   const WordPairCost& pairs_;
   const WordSettings& settings_;
@@ -152,3 +149,14 @@ int RescoreRowWords(SeniCharRecord* records, int count, const WordTextCost& word
 }
 
 bool WordsSuitMask(uint32_t mask) { return (mask & (kClassKanji | kClassHiragana | kClassKatakana)) != 0; }
+
+int RescoreRowWithWords(SeniCharRecord* records, int count, const WordCost* words, const WordSettings& settings) {
+  if (records == nullptr || count < 1) return kSeniDone;
+  std::vector<SeniCharRecord> recognised(records, records + count);
+  const int result = SeniCntl(0, count, records);
+  if (!words) return result;
+  if (!settings.afterTransitions) std::copy(recognised.begin(), recognised.end(), records);
+  RescoreRowWords(records, count, [words](const std::string& text) { return words->Of(text); }, SeniTransitionCost,
+                  settings);
+  return result;
+}
