@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <strings.h>
 
 #include "textconv.h"
@@ -36,8 +37,11 @@ std::unique_ptr<WordCost> WordCost::Open(std::string* why) {
   auto impl = std::make_unique<Impl>();
   // An empty resource file keeps a user's ~/.mecabrc (another dictionary, another
   // output format) out of the costs; without the UTF-8 build, /etc/mecabrc names one.
-  const std::string args = IsDirectory(kUtf8Dictionary) ? std::string("-r /dev/null -d ") + kUtf8Dictionary
-                                                        : std::string("-r /etc/mecabrc");
+  // SORENIX_WORD_DIC names another dictionary directory (for a dictionary built by
+  // hand, or none at all).
+  const char* chosen = std::getenv("SORENIX_WORD_DIC");
+  if (chosen == nullptr && IsDirectory(kUtf8Dictionary)) chosen = kUtf8Dictionary;
+  const std::string args = chosen ? std::string("-r /dev/null -d ") + chosen : std::string("-r /etc/mecabrc");
   impl->model.reset(MeCab::createModel(args.c_str()));
   if (!impl->model) {
     if (why) *why = MeCab::getLastError() ? MeCab::getLastError() : "MeCab cannot load its dictionary";

@@ -8,7 +8,8 @@
 class WordCost {
  public:
   // Opens MeCab with the IPA dictionary the Debian packages install (the UTF-8 one
-  // when present, else the one /etc/mecabrc names). Null, with `why` set, when
+  // when present, else the one /etc/mecabrc names; SORENIX_WORD_DIC names another
+  // directory). Null, with `why` set, when
   // MeCab or the dictionary cannot be loaded.
   static std::unique_ptr<WordCost> Open(std::string* why);
   ~WordCost();
