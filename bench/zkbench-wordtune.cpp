@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     WordSettings settings;
     settings.transitionWeight = std::atof(argv[4]);
     settings.wordWeight = std::atof(argv[5]);
-    settings.afterTransitions = std::getenv("AFTER") != nullptr;
+    if (const char* mixed = std::getenv("MIXED")) settings.mixedWeight = std::atof(mixed);
     for (const Row& row : rows) {
       const std::string reading = ReadRow(row.results, words, settings).rescored;
       if (reading != row.text)
@@ -79,12 +79,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::vector<Outcome> outcomes;
-  for (bool after : {false, true})
-  for (double t : {0.0, 40.0, 60.0, 80.0, 100.0, 130.0, 160.0, 250.0})
-    for (double w : {0.0, 0.01, 0.015, 0.02, 0.03, 0.04, 0.07})
-      for (int window : {400, 600, 900}) {
+  for (double mixed : {0.0, 50.0, 100.0, 200.0, 400.0})
+  for (double t : {40.0, 60.0, 80.0, 100.0, 130.0})
+    for (double w : {0.0, 0.01, 0.02, 0.03, 0.04, 0.07})
+      for (int window : {600}) {
         Outcome o;
-        o.settings.afterTransitions = after;
+        o.settings.mixedWeight = mixed;
         o.settings.transitionWeight = t;
         o.settings.wordWeight = w;
         o.settings.window = window;
@@ -107,9 +107,9 @@ int main(int argc, char** argv) {
   int sentences = 0;
   for (const Row& row : rows) sentences += row.sentence;
   for (const Outcome& o : outcomes)
-    std::printf("%s transitions %5.1f words %.3f window %3d: sentence rows right %d of %d, do-no-harm spoiled %d, "
+    std::printf("mixed %3.0f transitions %5.1f words %.3f window %3d: sentence rows right %d of %d, do-no-harm spoiled %d, "
                 "%.2f ms a row\n",
-                o.settings.afterTransitions ? "after" : "alone", o.settings.transitionWeight, o.settings.wordWeight,
+                o.settings.mixedWeight, o.settings.transitionWeight, o.settings.wordWeight,
                 o.settings.window, o.right, sentences, o.spoiled,
                 o.medianMs);
   return 0;

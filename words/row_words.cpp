@@ -18,6 +18,12 @@ bool IsJapanese(uint16_t code) {
          (code >= 0x8340 && code <= 0x8396) || code >= 0x889F;
 }
 
+// Marks that sit among kana and kanji as a matter of course.
+bool IsSentenceMark(uint16_t code) {
+  return (code >= 0x8141 && code <= 0x8145) || code == 0x8140 || code == 0xA1 || code == 0xA4 || code == 0xA5 ||
+         code == ',' || code == '.' || code == ' ';
+}
+
 struct Path {
   std::vector<int> pick;  // candidate index at each position
   double score = 0;       // distances and transitions
@@ -126,6 +132,10 @@ class RowSearch {
     for (size_t i = 0; i < row_.size(); ++i) {
       total += row_[i]->cand[pick[i]].distance + (i > 0 ? Pair(i, pick[i - 1], pick[i]) : 0);
       text += texts_[i][static_cast<size_t>(pick[i])];
+      const uint16_t code = row_[i]->cand[pick[i]].code;
+      if (i > 0 && i + 1 < row_.size() && !IsJapanese(code) && !IsSentenceMark(code) &&
+          IsJapanese(row_[i - 1]->cand[pick[i - 1]].code) && IsJapanese(row_[i + 1]->cand[pick[i + 1]].code))
+        total += settings_.mixedWeight;
     }
     auto cached = wordCosts_.find(text);
     if (cached == wordCosts_.end()) cached = wordCosts_.emplace(text, words_(text)).first;

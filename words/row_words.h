@@ -12,13 +12,16 @@
 #include "seni.h"
 #include "word_cost.h"
 
-// The defaults were chosen on seed 1 of zkbench-seq (zkbench-wordtune: most sentence
+// The defaults were chosen on seed 1 of zkbench-seq, 12 samples (zkbench-wordtune: most sentence
 // rows right with no do-no-harm row worse) and checked on seed 1 of zkbench-rows.
 struct WordSettings {
   double transitionWeight = 80;  // distance units per -log10 P(next | previous)
   double wordWeight = 0.03;      // distance units per unit of word cost
   int strings = 24;              // best strings read as words
   int window = 600;              // candidates farther than this behind the best stay out
+  // Distance units for a Latin letter, digit or symbol (not 、 。 ， ． ・) read between
+  // two kana or kanji: a kana written among kanji is rarely meant as one.
+  double mixedWeight = 200;
   // true: the words start from the transition rescoring's reading (SeniCntl moves its
   // choice to the first place and leaves the distances where they were), so the
   // transitions' choice has the best distance; false: from the engine's order.

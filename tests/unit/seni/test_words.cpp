@@ -89,6 +89,29 @@ TEST(RowWords, TheTransitionTermWeighsPairs) {
   EXPECT_EQ(FirstChoices(row), "日木");
 }
 
+TEST(RowWords, LettersAndSymbolsBetweenKanaOrKanjiCostExtra) {
+  struct Case {
+    std::vector<std::vector<const char*>> candidates;  // the second candidate 100 behind
+    const char* reading;
+  };
+  const Case cases[] = {
+      {{{"日"}, {"Ｌ", "し"}, {"本"}}, "日し本"},     // a letter among kanji gives way to a close kana
+      {{{"日"}, {"（", "く"}, {"本"}}, "日く本"},     // so does a bracket
+      {{{"日"}, {"、", "ヽ"}, {"本"}}, "日、本"},     // a sentence mark is at home there
+      {{{"Ａ"}, {"Ｌ", "し"}, {"本"}}, "ＡＬ本"},     // not between two kana or kanji
+      {{{"日"}, {"Ｌ", "し"}}, "日Ｌ"},               // nor at the row's end
+  };
+  WordSettings settings;
+  settings.mixedWeight = 150;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reading);
+    std::vector<SeniCharRecord> row;
+    for (const auto& chars : c.candidates) row.push_back(Record(chars, 1000, 100));
+    RescoreRowWords(row.data(), static_cast<int>(row.size()), FakeWords({}), nullptr, settings);
+    EXPECT_EQ(FirstChoices(row), c.reading);
+  }
+}
+
 // With the IPA dictionary the pad uses: the misreadings of common endings are mended,
 // and rows that are no sentences keep their reading.
 TEST(RowWords, InstalledDictionaryMendsEndingsAndLeavesOtherRows) {
