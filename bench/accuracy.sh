@@ -37,6 +37,8 @@ for mode in all class joined-all joined-class; do
     < "$out/samples-$mode.jsonl" > "$out/answers-$mode.jsonl" || status=1
   "$build/bench/zkbench-score" < "$out/answers-$mode.jsonl" || status=1
 done
+echo "== the same ink at a third and at four thirds of its size, every class allowed"
+"$build/bench/zkbench-size" --dic "$dic" < "$out/samples-all.jsonl" || status=1
 echo "== rows one character per box: as recognised / after transitions / after words"
 "$(dirname "$0")/seni_rescore.sh" "$build" || status=1
 if [ -x "$build/bench/zkbench-rows" ]; then
