@@ -99,23 +99,6 @@ TEST_F(EngineEndToEnd, CleanAndDistortedWritingsRankFirst) {
     }
 }
 
-// Resampling counts in pixels: the ink is brought to one size before its pattern is
-// extracted, so the same ink written two or three times larger gives the same pattern.
-TEST_F(EngineEndToEnd, TheSameInkGivesTheSamePatternAtEverySize) {
-  for (const auto& c : Characters()) {
-    Recognize(c.strokes);
-    const KusabiPattern written = ZkIMDType;
-    for (int times : {2, 3}) {
-      Recognize(Apply(c.strokes, [times](PenPoint p) { return PenPoint{p.first * times, p.second * times}; }));
-      ASSERT_EQ(ZkIMDType.segments, written.segments) << c.text << " x" << times;
-      for (int i = 0; i < written.segments; ++i) {
-        const KusabiSegment a = ZkIMDType.segment[i], b = written.segment[i];
-        EXPECT_TRUE(a.x0 == b.x0 && a.y0 == b.y0 && a.x1 == b.x1 && a.y1 == b.y1) << c.text << " x" << times;
-      }
-    }
-  }
-}
-
 TEST_F(EngineEndToEnd, ClassMaskRestrictsTheCandidates) {
   const ZkResult r = Recognize(Characters()[0].strokes, kClassHiragana);  // 一 written, kana only
   for (int i = 0; i < r.count; ++i) EXPECT_EQ(ZkCheckJisyu(r.entry[i].code), kClassHiragana);
