@@ -1,7 +1,10 @@
 // Settings: defaults, the section reader and the writer of "Sorenix.dat".
 #include "app/settings.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -169,10 +172,18 @@ void ApTableRead(BoundedLineReader& in, const std::string& fileName, int screenW
                  ApTableRec* table, std::vector<std::string>* warnings) {
   const SectionSpec* section = nullptr;
   bool inUnknownSection = false;
+  size_t named = 0;
+  long unnamed = 0;  // malformed lines past the ones named
   std::string raw;
   while (in.Next(&raw)) {
     auto warn = [&](const std::string& why) {
-      if (warnings) warnings->push_back(fileName + ":" + std::to_string(in.LineNumber()) + ": " + why);
+      if (!warnings) return;
+      if (named < kSettingsWarningsNamed) {
+        warnings->push_back(fileName + ":" + std::to_string(in.LineNumber()) + ": " + why);
+        ++named;
+      } else {
+        ++unnamed;
+      }
     };
     const std::string line = Trim(raw);
     if (in.Truncated()) {
@@ -202,6 +213,9 @@ void ApTableRead(BoundedLineReader& in, const std::string& fileName, int screenW
     for (const Assignment& a : values)
       a.field->store(table, Clamp(a.value, a.field->lo, UpperBound(*a.field, screenWidth, screenHeight)));
   }
+  if (unnamed > 0)
+    warnings->push_back(fileName + ": " + std::to_string(unnamed) + " more malformed line" + (unnamed > 1 ? "s" : "") +
+                        " skipped");
 }
 
 std::string ApTableText(const ApTableRec& t) {
@@ -232,10 +246,27 @@ std::string ApTableText(const ApTableRec& t) {
 }
 
 bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApTableRec* table,
-                 std::vector<std::string>* warnings) {
+                 std::vector<std::string>* warnings, std::string* refusal) {
+  std::string why;
   // The pad replaces this file: a symlink, FIFO or device in its place is not read.
-  BoundedLineReader in(path, kSettingsLineSize, Symlinks::kRefuse);
-  if (!in.IsOpen()) return false;
+  const int fd = OpenRegularFile(path, Symlinks::kRefuse, &why);
+  if (fd < 0) {
+    struct stat st;
+    if (refusal && !(::lstat(path.c_str(), &st) != 0 && errno == ENOENT)) *refusal = why;
+    return false;
+  }
+  BoundedLineReader in(fd, kSettingsLineSize, true);
+  struct stat st;
+  if (::fstat(fd, &st) != 0) {
+    if (refusal) *refusal = path + ": " + std::strerror(errno);
+    return false;
+  }
+  if (st.st_size > kSettingsFileMax) {
+    if (refusal)
+      *refusal = path + ": " + std::to_string(static_cast<long long>(st.st_size)) +
+                 " bytes, more than a settings file can hold (" + std::to_string(kSettingsFileMax) + ")";
+    return false;
+  }
   ApTableRead(in, path, screenWidth, screenHeight, table, warnings);
   return true;
 }
@@ -246,6 +277,9 @@ bool ApTableSave(const std::string& path, const ApTableRec& table, std::string* 
 
 namespace {
 void (*saveFailureHandler)(const char*) = nullptr;
+// Set when loading found a file it could not read: saving over it would lose it.
+bool keepUnreadFile = false;
+std::string unreadReason;
 }  // namespace
 
 void SetSettingsSaveFailureHandler(void (*handler)(const char* reason)) {
@@ -256,16 +290,23 @@ void ApTableEx(int mode) {
   const std::string path = UserFilePath(kSettingsFileName);
   if (mode == 0) {
     std::vector<std::string> warnings;
-    ApTableLoad(path, screen_w, screen_h, &Ap_table, &warnings);
+    std::string refusal;
+    keepUnreadFile = !ApTableLoad(path, screen_w, screen_h, &Ap_table, &warnings, &refusal) && !refusal.empty();
     for (const std::string& w : warnings) std::fprintf(stderr, "%s\n", w.c_str());
+    if (keepUnreadFile) {
+      unreadReason = refusal + "; not read, the defaults are used and the file is kept as it is";
+      std::fprintf(stderr, "sorenix: %s\n", unreadReason.c_str());
+    }
     return;
   }
-  std::string error;
-  if (ApTableSave(path, Ap_table, &error)) {
+  // A file that was not read is never saved over; the user hears of it like of any
+  // other save that cannot be made.
+  std::string error = unreadReason;
+  if (!keepUnreadFile && ApTableSave(path, Ap_table, &error)) {
     Trace("SETTINGS saved x=%d y=%d imode=%d", Ap_table.win_x, Ap_table.win_y, Ap_table.imode);
     return;
   }
-  Trace("SETTINGS unwritable");
+  Trace(keepUnreadFile ? "SETTINGS unwritable kept unread file" : "SETTINGS unwritable");
   // Said once: the settings are saved at every change, and one message is enough.
   static bool told = false;
   if (told) return;

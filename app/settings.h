@@ -41,6 +41,11 @@ extern ApTableRec Ap_table;
 
 // Longest line of the settings file that is read; a longer one is skipped.
 constexpr int kSettingsLineSize = 1024;
+// The file is a few hundred bytes: a larger one than this is not the pad's and is
+// neither read nor replaced.
+constexpr long kSettingsFileMax = 1L << 20;
+// Malformed lines named one by one; the rest are counted in one more line.
+constexpr size_t kSettingsWarningsNamed = 20;
 
 ApTableRec ApTableDefaults(int screenWidth, int screenHeight);
 
@@ -48,7 +53,8 @@ ApTableRec ApTableDefaults(int screenWidth, int screenHeight);
 // its range for a screen of the given size. Sections may repeat and come in any order;
 // blank lines, "#" and ";" comments, spaces around "=" and CRLF line ends are allowed.
 // Each values line holds "KEY=VALUE" items separated by commas. A malformed line is
-// skipped and noted in `warnings` as "<fileName>:<line>: <why>"; lines of sections
+// skipped and noted in `warnings` as "<fileName>:<line>: <why>" (the first
+// kSettingsWarningsNamed of them, then one line counting the rest); lines of sections
 // this program does not know are skipped silently.
 void ApTableRead(BoundedLineReader& in, const std::string& fileName, int screenWidth, int screenHeight,
                  ApTableRec* table, std::vector<std::string>* warnings = nullptr);
@@ -56,16 +62,18 @@ void ApTableRead(BoundedLineReader& in, const std::string& fileName, int screenW
 // The file's text: one section line, one values line and an empty line per section.
 std::string ApTableText(const ApTableRec& table);
 
-// File forms: reading returns false when the file does not open or is not a regular
-// file (table untouched); writing replaces the file as a whole and returns false when
-// it cannot.
+// File forms: reading returns false when the file does not open, is not a regular
+// file or is larger than kSettingsFileMax (table untouched), with the reason in
+// `refusal` unless the file does not exist; writing replaces the file as a whole and
+// returns false when it cannot.
 bool ApTableLoad(const std::string& path, int screenWidth, int screenHeight, ApTableRec* table,
-                 std::vector<std::string>* warnings = nullptr);
+                 std::vector<std::string>* warnings = nullptr, std::string* refusal = nullptr);
 bool ApTableSave(const std::string& path, const ApTableRec& table, std::string* error = nullptr);
 
 // Mode 0 loads the user's settings file into Ap_table (screen size from the start-up
-// state; one line on standard error per malformed line); any other mode writes
-// Ap_table to it.
+// state; the malformed lines on standard error); any other mode writes Ap_table to it,
+// unless loading found a file there it could not read: that one is kept as it is for
+// the rest of the run.
 void ApTableEx(int mode);
 
 // Called at the first save that fails, with the reason (the program tells the user in

@@ -5,7 +5,7 @@
 // Lines so far (values as name=value):
 //   KEY k x y width height      a main-window key, relative to the window (before READY)
 //   READY xid x y width height unknown_glyphs   main window mapped
-//   SETTINGS saved x y imode | SETTINGS unwritable
+//   SETTINGS saved x y imode | SETTINGS unwritable [kept unread file]
 //   DRAG start x y | DRAG end x y               window drag (new top-left)
 //   ICON shrunk ... | ICON restored ...
 //   GRAB on status | GRAB off                   pen-input pointer grab

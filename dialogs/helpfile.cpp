@@ -99,9 +99,9 @@ HelpTopic ReadHelpTopic(std::istream& in, int n) {
   return topic;
 }
 
-bool LoadHelpTopic(const std::string& path, int n, HelpTopic* topic) {
+bool LoadHelpTopic(const std::string& path, int n, HelpTopic* topic, bool* tooLarge) {
   std::string bytes;  // a FIFO or device in the file's place is not read
-  if (!ReadRegularFile(path, &bytes)) return false;
+  if (!ReadRegularFile(path, &bytes, kHelpMaxFileBytes, tooLarge)) return false;
   std::istringstream in(bytes);
   *topic = ReadHelpTopic(in, n);
   return true;

@@ -16,6 +16,9 @@ extern const char* const kHelpTopicNames[kHelpTopics];
 // one topic, so that a damaged file cannot make the viewer hold a whole disk.
 constexpr size_t kHelpMaxLineBytes = 4096;
 constexpr size_t kHelpMaxBodyLines = 2000;
+// Largest help file read: the installed one is under 10 KB; a hundred times that
+// leaves room for any translation, and a larger file is not help text.
+constexpr size_t kHelpMaxFileBytes = 1 << 20;
 
 struct HelpTopic {
   bool found = false;              // the file has a topic at that place
@@ -26,8 +29,9 @@ struct HelpTopic {
 // Topic n (1-based) of the help text in `in`. A topic beyond the file is not found and
 // empty. Lines are read whole, whatever their length.
 HelpTopic ReadHelpTopic(std::istream& in, int n);
-// The same from a file; false when the file does not open.
-bool LoadHelpTopic(const std::string& path, int n, HelpTopic* topic);
+// The same from a file; false when the file does not open or is larger than
+// kHelpMaxFileBytes (then *tooLarge, when given, is set and nothing is read).
+bool LoadHelpTopic(const std::string& path, int n, HelpTopic* topic, bool* tooLarge = nullptr);
 
 // UTF-8 of EUC-JP text in which bytes that are not EUC-JP, and codes without a
 // character, each become "〓".

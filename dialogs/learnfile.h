@@ -11,6 +11,12 @@
 // Largest pen data a record may carry: the dialog's ink buffer (30 strokes of 1024 points).
 constexpr size_t kLearnInkBytes = 126980;
 
+// Largest learning file read: 512 records that each fill the whole ink buffer. A real
+// sample takes a few kilobytes, so this is tens of thousands of taught characters, far
+// more than anyone teaches, while a runaway file cannot make the dialogs hold gigabytes.
+constexpr size_t kLearnMaxRecords = 512;
+constexpr size_t kLearnMaxBytes = kLearnMaxRecords * (6 + kLearnInkBytes);
+
 struct LearnRecord {
   uint8_t euc[2] = {0, 0};
   std::vector<uint16_t> pen;  // end mark included

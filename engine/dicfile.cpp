@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <new>
 
 #include "paths.h"
@@ -126,32 +127,42 @@ void ZkReleaseDicTable(DicEntry* table) {
 
 int HiRecLoadUsrDic(DicEntry* usr, const char* path) {
   ZkReleaseDicTable(usr);
-  const std::string defaultPath = path ? std::string() : ZkDefaultUserDicPath();
+  const std::string file_path = path ? path : ZkDefaultUserDicPath();
+  struct stat st;
+  if (::stat(file_path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR))
+    return kDicOk;  // nothing taught yet
   FilePtr file;
   Directory dir;
   uint64_t fileSize;
-  if (!OpenDictionary(path ? path : defaultPath.c_str(), &file, &dir, &fileSize)) return kDicOk;
+  if (!OpenDictionary(file_path.c_str(), &file, &dir, &fileSize)) return kDicUserDamaged;
 
-  // The blocks follow the directory back to back; all of them must be in the file.
+  // The blocks follow the directory back to back. Each block that is wholly in the
+  // file and validates is kept, so one damaged byte costs one character class, not
+  // everything the user taught.
   const int used = UsedEntries(dir);
-  uint64_t total = 0;
-  for (int i = 0; i < used; ++i) total += dir.size[i];
-  if (total > fileSize - kDicBlockArea) return kDicOk;
-
+  uint64_t at = kDicBlockArea;
+  int kept = 0;
+  bool damaged = false;
   for (int i = 0; i < used; ++i) {
+    const uint32_t size = dir.size[i];
+    if (at + size > fileSize || std::fseek(file.get(), static_cast<long>(at), SEEK_SET) != 0) {
+      damaged = true;  // this block and the ones after it are not (all) in the file
+      break;
+    }
+    at += size;
     size_t got;
-    DicBytes block = HiRecReadBlock(file.get(), dir.size[i], &got);
+    DicBytes block = HiRecReadBlock(file.get(), size, &got);
     if (!block) {
       ZkReleaseDicTable(usr);
       return kDicNoMemory;
     }
-    if (got != dir.size[i] || !ValidateSubDicBlock(block->data(), block->size(), true)) {
-      ZkReleaseDicTable(usr);  // a corrupt user file: recognise with the system dictionary
-      return kDicOk;
+    if (got != size || !ValidateSubDicBlock(block->data(), block->size(), true)) {
+      damaged = true;
+      continue;
     }
-    FillEntry(&usr[i], kDicUser, block, block->data(), dir.size[i]);
+    FillEntry(&usr[kept++], kDicUser, block, block->data(), size);
   }
-  return kDicOk;
+  return damaged ? kDicUserDamaged : kDicOk;
 }
 
 namespace {
@@ -191,11 +202,13 @@ int LoadSystemDic(DicEntry* sys, const char* sysPath) {
 
 int HiRecLoadRecDic(DicEntry* sys, DicEntry* usr, const char* sysPath, const char* usrPath) {
   ZkReleaseDicTable(sys);
-  if (HiRecLoadUsrDic(usr, usrPath) != kDicOk) return kDicNoMemory;
+  const int user = HiRecLoadUsrDic(usr, usrPath);
+  if (user == kDicNoMemory) return kDicNoMemory;
   const int result = LoadSystemDic(sys, sysPath);
   if (result != kDicOk) {
     ZkReleaseDicTable(sys);
     ZkReleaseDicTable(usr);
+    return result;
   }
-  return result;
+  return user;
 }

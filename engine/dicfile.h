@@ -31,6 +31,10 @@ constexpr uint16_t kDicUser = 2;
 constexpr int kDicOk = 0;
 constexpr int kDicNoMemory = 100;
 constexpr int kDicNoSystem = 101;
+// The user dictionary file is there but damaged: the sub-dictionaries that validate
+// were loaded, the rest left out. The engine runs; the file must be kept before it
+// is written over (ZkSaveUsrDic does so).
+constexpr int kDicUserDamaged = 102;
 
 struct DicIndexItem {
   const uint8_t* pattern;  // the record's code field; null ends a group's list
@@ -64,12 +68,14 @@ extern DicEntry* ZkRecDicTbl[2 * kDicDirEntries];
 // supplied. Null when memory is exhausted.
 DicBytes HiRecReadBlock(std::FILE* file, size_t size, size_t* got);
 
-// Loads the user dictionary into usr (path null: the default path). A missing,
-// unrecognised or corrupt file leaves the table empty and gives 0; 100 = memory.
+// Loads the user dictionary into usr (path null: the default path). 0 = loaded, or
+// no file there (an empty table); 102 = the file is there but not a dictionary or
+// partly damaged: what validates is loaded; 100 = memory.
 int HiRecLoadUsrDic(DicEntry* usr, const char* path = nullptr);
 
 // Loads the user dictionary, then the system dictionary. 0 = loaded, 100 = memory,
-// 101 = the system file is missing, not a dictionary, truncated or corrupt.
+// 101 = the system file is missing, not a dictionary, truncated or corrupt, 102 = both
+// loaded but the user file was damaged (see HiRecLoadUsrDic).
 int HiRecLoadRecDic(DicEntry* sys, DicEntry* usr, const char* sysPath = nullptr,
                     const char* usrPath = nullptr);
 

@@ -7,7 +7,10 @@
 std::string ZkDefaultSystemDicPath();
 // "<prefix>/ZkCrec/dic/Senijish.dat"
 std::string ZkDefaultTransitionDicPath();
-// "$HOME/.ZkCrec" ("." when HOME is unset)
+// The user's home: $HOME, or the password database's entry when HOME is unset or
+// empty, or "." when neither names one. Every per-user path starts here.
+std::string ZkHomeDir();
+// "<home>/.ZkCrec"
 std::string ZkUserDir();
-// "$HOME/.ZkCrec/Crecs.upt"
+// "<home>/.ZkCrec/Crecs.upt"
 std::string ZkDefaultUserDicPath();

@@ -10,7 +10,7 @@
 #include "preprocess.h"
 #include "recogstages.h"
 #include "ruiji.h"
-#include "usrdic.h"
+#include "usrdicfile.h"
 
 KohoSlot ZkKoho[kKohoSlots];
 KusabiPattern ZkIMDType;
@@ -22,12 +22,13 @@ int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
   ZkCRecEnd();
   ZkSetUsrDicPath(userDicPath);  // the user dictionary is saved where it was read
   const int loaded = HiRecLoadRecDic(ZkRecDic, ZkUsrDic, systemDicPath, userDicPath);
-  if (loaded != kDicOk) return loaded;
+  if (loaded != kDicOk && loaded != kDicUserDamaged) return loaded;
+  ZkNoteUsrDicLoaded(loaded == kDicUserDamaged);  // a damaged file is kept before it is saved over
   if (ZkBuildDicIndex(ZkRecDic, ZkUsrDic) != kDicOk) {
     ZkCRecEnd();
     return kDicNoMemory;
   }
-  return kDicOk;
+  return loaded;
 }
 
 int ZkCRecInitializes() { return ZkCRecInitializesFrom(nullptr, nullptr); }
@@ -63,12 +64,18 @@ int ZkCharcterRecognize(const ZkOptionRec* option, const uint16_t* pen, int stro
   return 0;
 }
 
-int ZkCRecognize(const ZkOptionRec* option, const uint16_t* pen, size_t penWords, ZkResult* result) {
+int ZkCRecognize(const ZkOptionRec* option, const uint16_t* pen, size_t penWords, ZkResult* result,
+                 KusabiPattern* pattern) {
   const int strokes = CopyPenData(pen, penWords, ZkIHPen, kPenCopyWords);
   if (strokes == 0) return 2;
   const ZkOptionRec opt = option ? *option : ZkOption;
   const int r = ZkCharcterRecognize(&opt, ZkIHPen, strokes, ZkKoho);
   if (r != 0) return r;
   if (result) ZkBuildResult(opt, ZkIHPen, ZkKoho, result);
+  if (pattern) *pattern = ZkIMDType;
   return 0;
+}
+
+int ZkCRecognize(const ZkOptionRec* option, const uint16_t* pen, size_t penWords, ZkResult* result) {
+  return ZkCRecognize(option, pen, penWords, result, nullptr);
 }

@@ -12,6 +12,9 @@
 extern const int16_t ZkDstMean[31];
 extern const int16_t ZkDstStDv[31];
 
+// The feature pattern of the writing being recognised.
+extern KusabiPattern ZkIMDType;
+
 // Centroid, spread, bounding box and size classes of the last recognition.
 extern NormState ZkNormResult;
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 int OpenRegularFile(const std::string& path, Symlinks symlinks, std::string* error) {
@@ -28,15 +29,27 @@ int OpenRegularFile(const std::string& path, Symlinks symlinks, std::string* err
   return fd;
 }
 
-bool ReadRegularFile(const std::string& path, std::string* bytes) {
+bool ReadRegularFile(const std::string& path, std::string* bytes, size_t maxBytes, bool* tooLarge) {
   bytes->clear();
+  if (tooLarge) *tooLarge = false;
   const int fd = OpenRegularFile(path, Symlinks::kFollow);
   if (fd < 0) return false;
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || static_cast<uint64_t>(st.st_size) > maxBytes) {
+    ::close(fd);
+    if (tooLarge) *tooLarge = true;
+    return false;
+  }
   char buffer[1 << 16];
   ssize_t n;
   while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) break;
+    if (bytes->size() + static_cast<size_t>(n) > maxBytes) {  // it grew while being read
+      if (tooLarge) *tooLarge = true;
+      bytes->clear();
+      break;
+    }
     bytes->append(buffer, static_cast<size_t>(n));
   }
   ::close(fd);

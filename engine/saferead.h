@@ -13,8 +13,10 @@ enum class Symlinks { kFollow, kRefuse };
 int OpenRegularFile(const std::string& path, Symlinks symlinks, std::string* error = nullptr);
 
 // Reads a whole regular file (see OpenRegularFile, symlinks followed) into `bytes`;
-// false when it cannot be opened or read.
-bool ReadRegularFile(const std::string& path, std::string* bytes);
+// false when it cannot be opened or read, or holds more than `maxBytes` (then
+// nothing of it is read and *tooLarge, when given, is set).
+bool ReadRegularFile(const std::string& path, std::string* bytes, size_t maxBytes = static_cast<size_t>(-1),
+                     bool* tooLarge = nullptr);
 
 // Reads lines of at most `maxLine` bytes. A longer line is cut to its first `maxLine`
 // bytes and the rest of it skipped, so the lines after it stay in step.

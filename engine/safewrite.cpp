@@ -1,16 +1,21 @@
 // The temporary file, fsync and rename of WriteFileAtomically.
 #include "safewrite.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <random>
 
 namespace {
+
+constexpr size_t kSuffixDigits = 16;
+constexpr const char* kTempEnd = ".tmp";
 
 std::string DirectoryOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -23,6 +28,7 @@ std::string RandomSuffix() {
   static std::mt19937_64 generator(
       (static_cast<uint64_t>(device()) << 32) ^ device() ^ static_cast<uint64_t>(getpid()));
   char buf[24];
+  static_assert(kSuffixDigits == 16, "the format below writes 16 digits");
   std::snprintf(buf, sizeof buf, ".%016llx",
                 static_cast<unsigned long long>(generator()));
   return buf;
@@ -61,7 +67,7 @@ bool WriteFileAtomically(const std::string& path, const void* data, size_t size,
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-    temp = path + RandomSuffix() + ".tmp";
+    temp = path + RandomSuffix() + kTempEnd;
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0 && errno != EEXIST) return Fail(error, "cannot create " + temp, errno);
   }
@@ -93,4 +99,33 @@ bool WriteFileAtomically(const std::string& path, const void* data, size_t size,
     ::close(dir);
   }
   return true;
+}
+
+bool IsTemporaryNameOf(const std::string& name, const std::string& target) {
+  const size_t end = std::strlen(kTempEnd);
+  if (name.size() != target.size() + 1 + kSuffixDigits + end) return false;
+  if (name.compare(0, target.size(), target) != 0 || name[target.size()] != '.') return false;
+  if (name.compare(name.size() - end, end, kTempEnd) != 0) return false;
+  for (size_t i = target.size() + 1; i < target.size() + 1 + kSuffixDigits; ++i)
+    if (!std::isxdigit(static_cast<unsigned char>(name[i])) || std::isupper(static_cast<unsigned char>(name[i])))
+      return false;
+  return true;
+}
+
+std::vector<std::string> RemoveStaleTemporaries(const std::string& dir, const std::vector<std::string>& targets) {
+  std::vector<std::string> removed;
+  DIR* d = ::opendir(dir.c_str());
+  if (!d) return removed;
+  while (const struct dirent* e = ::readdir(d)) {
+    const std::string name = e->d_name;
+    bool ours = false;
+    for (const auto& t : targets) ours = ours || IsTemporaryNameOf(name, t);
+    if (!ours) continue;
+    const std::string path = dir + "/" + name;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(path.c_str()) == 0)
+      removed.push_back(name);
+  }
+  ::closedir(d);
+  return removed;
 }

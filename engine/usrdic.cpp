@@ -16,6 +16,7 @@
 #include "paths.h"
 #include "recog.h"
 #include "safewrite.h"
+#include "usrdicfile.h"
 
 namespace {
 
@@ -41,8 +42,6 @@ struct WalkState {
   size_t cursor = 0;     // offset of the next record in the block
 };
 WalkState g_walk;
-
-std::string g_usrDicPath;
 
 int UserEntries() {
   int n = 0;
@@ -92,18 +91,13 @@ bool HasPatterns(const SubDicSpec& sub) {
 
 }  // namespace
 
-const std::string& ZkUsrDicPath() {
-  if (g_usrDicPath.empty()) g_usrDicPath = ZkDefaultUserDicPath();
-  return g_usrDicPath;
-}
-
-void ZkSetUsrDicPath(const char* path) { g_usrDicPath = path ? path : ZkDefaultUserDicPath(); }
 
 int ZkChrckEntryPatternUsr(uint16_t code, const uint16_t* pen, size_t penWords) {
   g_pending.armed = false;
   const ZkOptionRec options{kClassAll, 0, 0, 0, 0, 0};
   ZkResult result{};
-  if (ZkCRecognize(&options, pen, penWords, &result) != 0) return kUsrRecogFailed;
+  KusabiPattern input;
+  if (ZkCRecognize(&options, pen, penWords, &result, &input) != 0) return kUsrRecogFailed;
 
   uint16_t target = code;
   uint32_t typeMask = kClassGesture;
@@ -119,8 +113,8 @@ int ZkChrckEntryPatternUsr(uint16_t code, const uint16_t* pen, size_t penWords) 
   g_pending.armed = true;
   g_pending.code = target;
   g_pending.typeMask = typeMask;
-  g_pending.pattern = PatternToSpec(target, ZkIMDType);
-  g_pending.group = DicGroupOf(ZkIMDType.strokes);
+  g_pending.pattern = PatternToSpec(target, input);
+  g_pending.group = DicGroupOf(input.strokes);
 
   if (result.count <= 0) return 0;
   const uint16_t best = result.entry[0].code;
@@ -202,6 +196,7 @@ uint16_t ZkInfoUsrDicPattern(int restart) {
 
 int ZkSaveUsrDic() {
   const std::string& path = ZkUsrDicPath();
+  if (!ZkKeepDamagedUsrDic()) return kUsrSaveFailed;
   const std::vector<SubDicSpec> subs = ZkUsrDicSnapshot();
   if (subs.empty()) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) return kUsrSaveFailed;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dicwriter.h"
+#include "usrdicfile.h"
 
 // Results of the user-dictionary operations.
 constexpr int kUsrAlreadyTaught = -1;  // the code already has a user pattern
@@ -34,13 +35,11 @@ int ZkDeletePatternUsr(uint16_t code);
 uint16_t ZkInfoUsrDicPattern(int restart);
 
 // Writes the user dictionary to the file the engine loaded it from; with no user
-// pattern left the file is removed. 0 = done, -4 = not written (old file intact).
+// pattern left the file is removed. When that file was damaged at loading, it is
+// first kept beside itself (KeepDamagedCopy); without that copy nothing is written.
+// 0 = done, -4 = not written (old file intact).
 int ZkSaveUsrDic();
 
-// The user dictionary file of the running engine ($HOME/.ZkCrec/Crecs.upt unless
-// the engine was started with another one).
-const std::string& ZkUsrDicPath();
-void ZkSetUsrDicPath(const char* path);  // null: the default path
 
 // A copy of the user sub-dictionaries, to undo a change whose files failed.
 std::vector<SubDicSpec> ZkUsrDicSnapshot();

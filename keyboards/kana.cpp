@@ -3,6 +3,7 @@
 
 #include "keyboards/keysend.h"
 #include "keyboards/soft.h"
+#include "keyboards/typing.h"
 #include "pad/commit.h"
 
 int32_t K50button = 0;
@@ -16,9 +17,9 @@ constexpr int kKaFirst = 106, kToLast = 120;  // か .. と
 constexpr int kHaFirst = 126, kHoLast = 130;  // は .. ほ
 constexpr int kBaEntry = 15, kPaEntry = 20;   // entries of ba and pa in dakuon_tbl
 
+// Each romaji letter with Shift where the keyboard map needs it (flushed).
 void Type(const uint32_t* keysyms, int count) {
-  for (int i = 0; i < count && keysyms[i] != 0; ++i) KeyTap(keysyms[i]);
-  KeyFlush();
+  for (int i = 0; i < count && keysyms[i] != 0; ++i) TypeAscii(static_cast<int>(keysyms[i]));
 }
 
 // BackSpace over the kana typed last, then its new spelling.
@@ -43,7 +44,7 @@ const uint32_t kana_keys_tbl[kKanaLast - kKanaFirst + 1][3] = {
     {R('x'), R('a')}, {R('x'), R('i')}, {R('x'), R('u')}, {R('x'), R('e')}, {R('x'), R('o')},
     {R('x'), R('y'), R('a')}, {R('x'), R('y'), R('u')}, {R('x'), R('y'), R('o')},
     {R('x'), R('t'), R('u')}, {R('x'), R('w'), R('a')},
-    {R('=')},  // ー: the long-vowel key of a Japanese keyboard
+    {R('-')},  // ー: the input method's long-vowel mark
 };
 
 const uint32_t dakuon_tbl[25][2] = {

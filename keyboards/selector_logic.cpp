@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/settings.h"
 #include "app/winplace.h"
+#include "keyboards/soft.h"
 #include "keyboards/typing.h"
 #include "pad/commit.h"
 #include "pad/pending.h"
@@ -59,7 +61,8 @@ AssignAction ApplyAssignment(const char* text) {
     return OverTextAppend(text, bytes) ? AssignAction::kCollected : AssignAction::kNothing;
   }
   if (!FocusWindow()) return AssignAction::kNothing;
-  for (size_t i = 0; i < bytes; ++i) TypeAscii(static_cast<unsigned char>(text[i]));
+  const HeldShift held = LatchedShift(SoftKeyboardIndex(Ap_table.imode));
+  for (size_t i = 0; i < bytes; ++i) TypeAscii(static_cast<unsigned char>(text[i]), held);
   return AssignAction::kTyped;
 }
 

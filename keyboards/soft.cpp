@@ -1,10 +1,13 @@
 // Latch rules and key synthesis of the soft keyboards. A latch key sends its modifier
 // down when switched on and up when switched off; an ordinary key goes out as a press
-// and release, after which the latches it ends are switched off.
+// and release (a key with a character on its face types that character, whatever
+// the keyboard map), after which the latches it ends are switched off.
 #include "keyboards/soft.h"
 
 #include "app/settings.h"
+#include "keyboards/face_char.h"
 #include "keyboards/keysend.h"
+#include "keyboards/typing.h"
 #include "pad/commit.h"
 
 const uint32_t kLatchKeysyms[kLatchKeys] = {0xFFE1, 0xFFE2, 0xFFE3, 0xFFE4, 0xFFE9, 0xFFEA, 0xFFE5};
@@ -35,31 +38,46 @@ bool Ends(int handled, int j) {
   return true;
 }
 
+// The character an ordinary key types: what its face shows in the current Shift state
+// (0 for keys without a character face, which go out as their keysym).
+int TypedCharacter(int keyboard, uint32_t keysym) {
+  const HeldShift held = LatchedShift(keyboard);
+  return FaceCharacter(keyboard, keysym, held.left || held.right);
+}
+
 // Sends the key; false when the keyboard map has no key for it or a latch is already
 // in that state.
 bool Send(int keyboard, uint32_t keysym, int latch, int state) {
-  if (!KeyAvailable(keysym)) return false;  // nothing changes, latches included
+  const int character = latch < 0 ? TypedCharacter(keyboard, keysym) : 0;
+  const bool available = character ? CanTypeAscii(character) : KeyAvailable(keysym);
+  if (!available) return false;  // nothing changes, latches included
   if (latch >= 0) {
     const bool on = state != 0;
     if (Soft_latch[keyboard][latch] == on) return false;  // the toggle followed the program
     Soft_latch[keyboard][latch] = on;
   }
-  if (FocusWindow()) {
-    if (latch >= 0 && latch != kLatchCaps)
-      KeyEvent(keysym, state != 0);
-    else
-      KeyTap(keysym);  // CapsLock toggles the lock with each press
-    KeyFlush();
+  if (!FocusWindow()) return true;
+  if (character) {
+    TypeAscii(character, LatchedShift(keyboard));  // flushes
+    return true;
   }
+  if (latch >= 0 && latch != kLatchCaps)
+    KeyEvent(keysym, state != 0);
+  else
+    KeyTap(keysym);  // CapsLock toggles the lock with each press
+  KeyFlush();
   return true;
 }
 
 // A latch the program switches off sends its modifier up and ends nothing else: the
-// key that ended it decides alone (so Ctrl after Shift ends Shift and stays on).
+// key that ended it decides alone (so Ctrl after Shift ends Shift and stays on). The
+// latch is off before its toggle hears of it, so the "toggled" that the toggle emits
+// on its way out finds nothing left to do.
 void ReleaseLatch(int keyboard, int j) {
   if (!Soft_latch[keyboard][j]) return;
-  ports->LatchReleased(keyboard, j);
   Send(keyboard, kLatchKeysyms[j], j, 0);
+  Soft_latch[keyboard][j] = false;  // even when the map has lost the modifier
+  ports->LatchReleased(keyboard, j);
 }
 
 void HandleKey(int keyboard, uint32_t keysym, int state) {
@@ -74,6 +92,14 @@ void HandleKey(int keyboard, uint32_t keysym, int state) {
 void SetSoftPorts(SoftPorts* p) { ports = p ? p : &noPorts; }
 
 int SoftKeyboardIndex(int imode) { return imode >= 3 ? (imode - 3) % kKeyboards : -1; }
+
+HeldShift LatchedShift(int keyboard) {
+  HeldShift held;
+  if (keyboard < 0 || keyboard >= kKeyboards) return held;
+  held.left = Soft_latch[keyboard][0];
+  held.right = Soft_latch[keyboard][1];
+  return held;
+}
 
 int LatchIndex(uint32_t keysym) {
   for (int j = 0; j < kLatchKeys; ++j)

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "keyboards/typing.h"
+
 constexpr int kKeyboards = 5;  // SoftKey1, SoftKey2, SoftKey3, Key51, Key52
 // The latch keys of a keyboard in their fixed order; Soft_wid slot 5 + 8k + i.
 constexpr int kLatchKeys = 7;  // left/right Shift, left/right Ctrl, left/right Alt, CapsLock
@@ -43,6 +45,9 @@ void SftKeybord(int value, int state);
 // Switches off every latch of keyboard k, CapsLock last, sending each modifier's
 // release (the keyboard is closing).
 void SftReleaseLatches(int keyboard);
+
+// The Shift latches of keyboard k that are on (none for k < 0, the pad).
+HeldShift LatchedShift(int keyboard);
 
 // Latch index 0-6 of a keysym, -1 for any other key.
 int LatchIndex(uint32_t keysym);

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "app/trace.h"
 #include "keyboards/keysend.h"
+#include "keyboards/soft.h"
 #include "keyboards/typing.h"
 #include "pad/commit.h"
 #include "pad/pending.h"
@@ -90,7 +91,7 @@ void GridClick(int key) {
   }
   const int c = TenkHalfChar(page, key);
   if (c == 0 || !FocusWindow()) return;
-  TypeAscii(c);
+  TypeAscii(c, LatchedShift(SoftKeyboardIndex(Ap_table.imode)));  // a latched Shift stays out
   Trace("TENKEY typed=%c", c);
 }
 

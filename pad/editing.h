@@ -1,7 +1,7 @@
 // Character editing of the pending line: join and split of characters' ink, the
 // large/small variant cycle, the symbol and digit keys, and kana-to-kanji conversion
 // through the kanji entry box Kbox. The plain parts work on the pending-line state of
-// pad/pending.h; the box and the timers are toolkit glue (pad/editing_gtk.cpp).
+// pad/pending.h; the box and the timers are toolkit glue (gtk/control/editing_gtk.cpp).
 #pragma once
 
 #include <cstddef>

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pad/editing.h"
+#include "pad/pending.h"
 #include "pad/platform.h"
 
 namespace {
@@ -32,6 +33,20 @@ unsigned char KanaVariant(unsigned char c) {
   if (c >= 0xC3 && c <= 0xC5) return c == 0xC5 ? 0xC3 : c + 1;
   if (c >= 0xCF && c <= 0xDD) return (c - 0xCF) % 3 == 2 ? c - 2 : c + 1;
   return c;
+}
+
+// The variant becomes the first candidate; the others keep their order behind it,
+// the old first one included, and none is listed twice.
+void PutFirstCandidate(char (&cells)[kCandCells][2], const std::string& first) {
+  char old[kCandCells][2];
+  std::memcpy(old, cells, sizeof old);
+  std::memset(cells, 0, sizeof old);
+  std::memcpy(cells[0], first.data(), std::min<size_t>(first.size(), 2));
+  int n = 1;
+  for (int i = 0; i < kCandCells && n < kCandCells; ++i) {
+    if (old[i][0] == '\0' || std::memcmp(old[i], cells[0], 2) == 0) continue;
+    std::memcpy(cells[n++], old[i], 2);
+  }
 }
 
 }  // namespace
@@ -71,8 +86,7 @@ void LowhiConvert() {
     text += variant;
     at += bytes;
     // The shown character stays the first candidate, as everywhere in the line.
-    std::memset(Result[i][0], 0, 2);
-    std::memcpy(Result[i][0], variant.data(), std::min<size_t>(variant.size(), 2));
+    PutFirstCandidate(Result[i], variant);
   }
   text += Tbuff + at;
   PendingSetText(text);

@@ -9,8 +9,8 @@
 
 #include "char_map.h"
 #include "codes.h"
-#include "rule_forms.h"
 #include "kanjivg_reader.h"
+#include "rule_forms.h"
 #include "stroke_text.h"
 
 namespace {

@@ -5,6 +5,7 @@
 //   zkdic-sheet --samples FILE.jsonl [--first N] --out FILE.mvg
 //
 // Each cell shows one form: strokes coloured by writing order, a dot at each start.
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <set>
@@ -14,11 +15,13 @@
 #include <nlohmann/json.hpp>
 
 #include "reference_set.h"
+#include "saferead.h"
 #include "textconv.h"
 
 namespace {
 
 constexpr int kCell = 120;
+constexpr size_t kMaxSampleLine = 1 << 20;  // longest sample line read
 constexpr int kColumns = 10;
 const char* const kFont = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf";
 const char* const kColours[] = {"#d00000", "#0060d0", "#008000", "#c07000", "#8000c0", "#008080", "#606060"};
@@ -71,25 +74,88 @@ std::string CodeLabel(uint16_t code, const std::string& source) {
   return buf + SjisCodeToUtf8(code) + " " + source.substr(0, 12);
 }
 
-bool SampleCells(const std::string& path, size_t first, std::vector<Cell>* cells) {
-  std::ifstream in(path);
-  if (!in) return false;
-  std::string line;
-  while (cells->size() < first && std::getline(in, line)) {
-    const nlohmann::json j = nlohmann::json::parse(line, nullptr, false);
-    if (j.is_discarded() || !j.contains("strokes")) continue;
-    Cell cell;
-    cell.box = std::max(j.value("width", 100), j.value("height", 100));
-    for (const auto& stroke : j["strokes"]) {
-      Polyline poly;
-      for (const auto& p : stroke) poly.push_back({p[0].get<double>(), p[1].get<double>()});
-      cell.strokes.push_back(std::move(poly));
+// A frame size of a sample, absent or a number from 0 (no frame): the larger of the
+// two is the cell's box, 100 without a frame.
+bool FrameSide(const nlohmann::json& j, const char* name, double* side) {
+  if (!j.contains(name)) return true;
+  if (!j[name].is_number() || j[name].get<double>() < 0) return false;
+  *side = std::max(*side, j[name].get<double>());
+  return true;
+}
+
+// One sample line: {"strokes": [[[x, y], ...], ...], "width": W, "height": H,
+// "char": "…"}, the last three optional. False with the reason when it is not one.
+bool SampleCell(const std::string& line, Cell* cell, std::string* why) {
+  const nlohmann::json j = nlohmann::json::parse(line, nullptr, false);
+  if (!j.is_object()) {
+    *why = "not a JSON object";
+    return false;
+  }
+  if (!j.contains("strokes") || !j["strokes"].is_array()) {
+    *why = "\"strokes\" must be an array of strokes";
+    return false;
+  }
+  double box = 0;
+  if (!FrameSide(j, "width", &box) || !FrameSide(j, "height", &box)) {
+    *why = "\"width\" and \"height\" must be numbers from 0";
+    return false;
+  }
+  cell->box = box > 0 ? box : 100;
+  for (const auto& stroke : j["strokes"]) {
+    if (!stroke.is_array()) {
+      *why = "a stroke must be an array of [x, y] points";
+      return false;
     }
-    uint16_t code = Utf8ToSjisCode(j.value("char", std::string()));
-    cell.label = CodeLabel(code, "#" + std::to_string(cells->size() + 1));
+    Polyline poly;
+    for (const auto& p : stroke) {
+      if (!p.is_array() || p.size() != 2 || !p[0].is_number() || !p[1].is_number()) {
+        *why = "a point must be [x, y] of two numbers";
+        return false;
+      }
+      poly.push_back({p[0].get<double>(), p[1].get<double>()});
+    }
+    cell->strokes.push_back(std::move(poly));
+  }
+  if (j.contains("char") && !j["char"].is_string()) {
+    *why = "\"char\" must be a string";
+    return false;
+  }
+  cell->label = j.value("char", std::string());
+  return true;
+}
+
+// The first `first` samples of a JSON Lines file; blank lines are skipped. False with
+// the reason (file and line) when the file is not a readable regular file or a line
+// is not a sample.
+bool SampleCells(const std::string& path, size_t first, std::vector<Cell>* cells, std::string* error) {
+  // A FIFO or device named here would block the open or never end.
+  const int fd = OpenRegularFile(path, Symlinks::kFollow, error);
+  if (fd < 0) return false;
+  BoundedLineReader in(fd, kMaxSampleLine, true);
+  std::string line, why;
+  while (cells->size() < first && in.Next(&line)) {
+    const std::string where = path + ":" + std::to_string(in.LineNumber()) + ": ";
+    if (in.Truncated()) {
+      *error = where + "longer than " + std::to_string(kMaxSampleLine) + " bytes";
+      return false;
+    }
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
+    Cell cell;
+    if (!SampleCell(line, &cell, &why)) {
+      *error = where + why;
+      return false;
+    }
+    cell.label = CodeLabel(Utf8ToSjisCode(cell.label), "#" + std::to_string(cells->size() + 1));
     cells->push_back(std::move(cell));
   }
   return true;
+}
+
+// A count from 1 up, digits only.
+bool ParseCount(const std::string& text, size_t* count) {
+  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  *count = std::stoul(text);
+  return *count > 0;
 }
 
 }  // namespace
@@ -109,7 +175,12 @@ int main(int argc, char** argv) {
     else if (a == "--strokes") strokeFiles.push_back(v);
     else if (a == "--chars") chars = v;
     else if (a == "--samples") samples = v;
-    else if (a == "--first") first = std::stoul(v);
+    else if (a == "--first") {
+      if (!ParseCount(v, &first)) {
+        std::fprintf(stderr, "zkdic-sheet: --first wants a number of samples from 1, not \"%s\"\n", v.c_str());
+        return 2;
+      }
+    }
     else if (a == "--out") out = v;
     else {
       std::fprintf(stderr, "zkdic-sheet: unknown option %s\n", a.c_str());
@@ -123,8 +194,9 @@ int main(int argc, char** argv) {
   }
   std::vector<Cell> cells;
   if (!samples.empty()) {
-    if (!SampleCells(samples, first, &cells)) {
-      std::fprintf(stderr, "zkdic-sheet: cannot read %s\n", samples.c_str());
+    std::string error;
+    if (!SampleCells(samples, first, &cells, &error)) {
+      std::fprintf(stderr, "zkdic-sheet: %s\n", error.c_str());
       return 2;
     }
   } else {

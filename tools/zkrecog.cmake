@@ -1,7 +1,7 @@
 # zkrecog: the JSON Lines recogniser.
 find_package(nlohmann_json REQUIRED)
 add_executable(zkrecog ${CMAKE_CURRENT_LIST_DIR}/zkrecog.cpp ${CMAKE_CURRENT_LIST_DIR}/zkrecog_line.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/zkrecog_answer.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/zkrecog_answer.cpp ${CMAKE_CURRENT_LIST_DIR}/json_in_order.cpp)
 target_link_libraries(zkrecog PRIVATE engine nlohmann_json::nlohmann_json)
 target_compile_definitions(zkrecog PRIVATE SORENIX_VERSION="${PROJECT_VERSION}")
 sorenix_warnings(zkrecog)

@@ -6,6 +6,8 @@
 #include <iostream>
 #include <string>
 
+#include <unistd.h>
+
 #include "dicfile.h"
 #include "paths.h"
 #include "recog.h"
@@ -24,8 +26,9 @@ const char kUsage[] =
     "Each input line: {\"strokes\": [[[x,y],...],...], \"width\": W, \"height\": H, ...}\n"
     "  optional \"mask\" (class mask) and \"half\" (true: half-width output); other fields are copied.\n"
     "Each output line: the copied fields, \"kind\", \"cands\", \"dist\" and \"us\", or {\"error\": ...}.\n"
-    "  Lines longer than 1 MiB (1048576 bytes), nested more than 64 deep, or writings of more\n"
-    "  than 30 strokes or 1536 points are answered with an error.\n"
+    "  Every input line gets one output line, in order. Blank lines, lines holding a NUL byte,\n"
+    "  lines longer than 1 MiB (1048576 bytes), nested more than 64 deep, or writings of more\n"
+    "  than 30 strokes or 1536 points are answered with an error naming the line.\n"
     "  --dic PATH       system pattern dictionary (default: the installed one)\n"
     "  --user-dic PATH  user pattern dictionary (default: none)\n"
     "  --mask HEX       class mask of lines without \"mask\" (default 0x0FFF407F)\n"
@@ -124,8 +127,23 @@ int main(int argc, char** argv) {
     std::printf("zkrecog %s\n", SORENIX_VERSION);
     return 0;
   }
-  // A user dictionary path that cannot be opened leaves the user table empty.
+  // A user dictionary named on the command line must be there and whole: answers
+  // given without it would be taken for answers with it.
+  if (!options.userDic.empty()) {
+    std::string why;
+    const int fd = OpenRegularFile(options.userDic, Symlinks::kFollow, &why);
+    if (fd < 0) {
+      std::fprintf(stderr, "zkrecog: cannot read the user dictionary: %s\n", why.c_str());
+      return 2;
+    }
+    close(fd);
+  }
   const int init = ZkCRecInitializesFrom(options.dic.c_str(), options.userDic.c_str());
+  if (init == kDicUserDamaged) {
+    std::fprintf(stderr, "zkrecog: %s: not a valid user dictionary (damaged)\n", options.userDic.c_str());
+    ZkCRecEnd();
+    return 2;
+  }
   if (init == kDicNoSystem) {
     std::fprintf(stderr, "zkrecog: %s: missing or not a valid pattern dictionary\n", options.dic.c_str());
     return 2;
@@ -154,7 +172,6 @@ int main(int argc, char** argv) {
       allGood = false;
       continue;
     }
-    if (text.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines
     bool ok = false;
     PrintLine(AnswerLine(text, lineNumber, options.defaults, options.sequence, &ok, options.repeat));
     allGood = allGood && ok;

@@ -14,6 +14,7 @@
 #define ZKRECOG_END_PROFILE() ((void)0)
 #endif
 
+#include "json_in_order.h"
 #include "recog.h"
 #include "zkrecog_seq_line.h"
 
@@ -58,11 +59,15 @@ Json AnswerLine(const std::string& text, long lineNumber, const ZkOptionRec& def
                 int repeat) {
   const std::string where = "line " + std::to_string(lineNumber) + ": ";
   *ok = false;
+  // Every line gets an answer, so that answers and lines pair up one to one.
+  if (text.find_first_not_of(" \t\r") == std::string::npos) return Error(where, "blank, no writing");
+  // The JSON reader would stop at a NUL and take the line for shorter than it is.
+  if (text.find('\0') != std::string::npos) return Error(where, "holds a NUL byte");
   // Parsing and copying JSON recurse once per level: the depth is checked first.
   if (!JsonNestingWithin(text, kMaxJsonDepth))
     return Error(where, "nested more than " + std::to_string(kMaxJsonDepth) + " deep");
   try {
-    return AnswerJsonLine(Json::parse(text), where, defaults, sequence, ok, repeat);
+    return AnswerJsonLine(ParseJsonInOrder(text), where, defaults, sequence, ok, repeat);
   } catch (const Json::parse_error& e) {
     return Error(where, std::string("not JSON (") + e.what() + ")");
   } catch (const Json::exception& e) {  // a number out of range, a field of the wrong type

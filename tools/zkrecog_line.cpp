@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "json_in_order.h"
 #include "recog.h"
 #include "textconv.h"
 
@@ -164,7 +165,7 @@ bool ParseWriting(const Json& line, const ZkOptionRec& defaults, Writing* out, s
   for (const auto& item : line.items()) {
     const std::string& key = item.key();
     if (key != "strokes" && key != "width" && key != "height" && key != "mask" && key != "half")
-      out->copied[key] = item.value();
+      AppendMember(&out->copied, key, item.value());
   }
   return true;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "json_in_order.h"
 #include "recog.h"
 #include "zkrecog_seq.h"
 
@@ -51,7 +52,7 @@ bool RecognizeSequence(const Json& line, const ZkOptionRec& defaults, Json* answ
   for (const auto& item : line.items()) {
     bool inherited = item.key() == "chars";
     for (const char* name : kInherited) inherited |= item.key() == name;
-    if (!inherited) (*answer)[item.key()] = item.value();
+    if (!inherited) AppendMember(answer, item.key(), item.value());
   }
   (*answer)["plain"] = reading.plain;
   (*answer)["pairs"] = reading.pairs;

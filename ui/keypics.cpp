@@ -3,6 +3,8 @@
 // and a softly graded face.
 #include "ui/keypics.h"
 
+#include "ui/colors.h"
+
 #include <array>
 #include <cstdio>
 #include <map>
@@ -191,6 +193,11 @@ bool IsSunkenFace(int index) {
   for (int s : kSunken)
     if (s == index) return true;
   return false;
+}
+
+FaceTextColors TextColorsOn(int index) {
+  if (IsSunkenFace(index)) return {kColorPressedText, kColorPressedShadow};
+  return {kColorNormalText, kColorNormalShadow};
 }
 
 std::string ButtonXpmName(int index) {

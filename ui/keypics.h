@@ -18,6 +18,14 @@ KeySize KeyPictureSize(int index);
 // True for the pressed (sunken) faces.
 bool IsSunkenFace(int index);
 
+// Colour-table indexes of the text drawn on face `index` and of its shadow. They go
+// with the picture, not with the key's state: the pressed colours on a sunken face,
+// so an active toggle key redrawn with the normal mode stays readable too.
+struct FaceTextColors {
+  int text, shadow;
+};
+FaceTextColors TextColorsOn(int index);
+
 // The picture's name: "btn" and the two-digit number index + 1.
 std::string ButtonXpmName(int index);
 

@@ -5,7 +5,9 @@
 # written over a character starts a new one rather than being lost.
 . "$(dirname "$0")/lib.sh"
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0'
+# Each step writes many strokes that must land in one recognition: a pause a loaded
+# machine cannot outrun (the test waits for the pad's trace, not for the pause).
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=3000' '[PAST]' 'TYPE=0'
 start_target
 start_pad
 wait_for '^GRAB on status=0'

@@ -1,8 +1,12 @@
 #!/bin/bash
-# The keyboards as a user: through the selector from the pad to SoftKey1, where a
-# latched Shift types a capital and the assignment list types and pastes its texts; to the kana keyboard Key51, where か and ゛ type the
-# romaji k a, BackSpace, g a (the target has no input method to make が of them); every size of keyboard; back to the pad; and a start
-# with "-s", whose two-row list still chooses what it shows.
+# The keyboards as a user (each selector entry showing its whole text): through the
+# selector from the pad to SoftKey1, where a latched Shift types a capital, keys type what their faces show on the server's US
+# map, Shift then Ctrl then c reaches the target as Control+c, and the assignment
+# list (a UTF-8 file) types and pastes its texts; to the kana keyboard Key51, where か
+# and ゛ type the romaji k a, BackSpace, g a (the target has no input method to make が
+# of them) and ー a "-"; every size of keyboard; back to the pad; and a start with
+# "-s" and no assignment file, whose 割▽ list says so and whose two-row input list
+# still chooses what it shows.
 . "$(dirname "$0")/lib.sh"
 
 # skey_centre K NAME: root position of the centre of key NAME of keyboard K.
@@ -37,7 +41,8 @@ shown() {
 }
 
 settings '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
-printf '%s\n' 'Ok!' "$(printf '山田' | iconv -f UTF-8 -t EUC-JP)" >"$HOME/.ZkCrec/Assignment.dat"
+# Written in UTF-8 as an editor would; the long line fills two entries of the list.
+printf '%s\n' 'Ok!' '漢字' '東京都千代田区丸の内一丁目' >"$HOME/.ZkCrec/Assignment.dat"
 start_target
 start_pad
 
@@ -51,13 +56,35 @@ click_skey 0 Skeyi
 wait_target Hi
 shot softkey1
 
+# The Japanese layout's faces on a US map: "@" and ":" plain, Shift gives '"' = +.
+click_skey 0 Skey004
+click_skey 0 Skey007
+for key in Skey2 Skey001 Skey006; do
+  click_skey 0 Sshiftl
+  click_skey 0 $key
+done
+T='Hi@:"=+'
+wait_target "$T"
+# Ctrl after Shift ends Shift and stays on for the next key.
+click_skey 0 Sshiftl
+click_skey 0 Sctrll
+click_skey 0 Skeyc
+wait_for '^KEY\[Control+c\]$' "$TARGET_LOG"
+grep -Eq '^KEY\[(Shift\+)?c\]$' "$TARGET_LOG" && fail "c reached the target without Control"
+
 # The assignment list: ASCII is typed at once (Shift for "!"), Japanese pasted.
 click_skey 0 Akeys
-choose 0 2 2
-wait_target HiOk!
+choose 0 4 2
+T+='Ok!'
+wait_target "$T"
 click_skey 0 Akeys
-choose 1 2 2
-wait_target HiOk!山田
+choose 1 4 2
+T+='漢字'
+wait_target "$T"
+click_skey 0 Akeys
+choose 3 4 2
+T+='丸の内一丁目'
+wait_target "$T"
 
 click_skey 0 hImod
 choose 2 3                        # 50音KB
@@ -65,9 +92,12 @@ shown 3
 click_skey 3 _0k106               # か
 click_skey 3 Kdaku                # ゛
 # Without an input method the target shows the romaji: k a, BackSpace, g a.
-wait_target HiOk!山田kga
-grep -q '^TEXT\[HiOk!山田ka\]$' "$TARGET_LOG" && grep -q '^TEXT\[HiOk!山田k\]$' "$TARGET_LOG" ||
+wait_target "${T}kga"
+grep -qF "TEXT[${T}ka]" "$TARGET_LOG" && grep -qF "TEXT[${T}k]" "$TARGET_LOG" ||
   fail "not typed as k a BackSpace g a: $(grep TEXT "$TARGET_LOG" | tr '\n' ' ')"
+click_skey 3 _0k151               # ー
+T+='kga-'
+wait_target "$T"
 shot key51
 
 click_skey 3 Sclosedown
@@ -83,7 +113,7 @@ click_skey 1 Sclosedown
 shown 2
 shot softkey3
 click_skey 2 Skeyx
-wait_target HiOk!山田kgax
+wait_target "${T}x"
 
 click_skey 2 hImod
 choose 0 3                        # 手書KB
@@ -91,13 +121,33 @@ wait_for '^SETTINGS saved .* imode=1'
 kill -TERM "$PAD_PID"
 wait_exit "$PAD_PID"
 
+# Each selector entry shows its whole text, down to the narrowest ones (割当 in 14
+# pixels on the small keyboard, 50音KB in 27 on the small kana keyboard).
+for text in 手書KB 英数KB 50音KB 割当; do
+  grep -q "^ENTRY text=$text " "$LOG" || fail "no entry showed $text"
+done
+# The selector's own texts fit; a chosen assignment may be longer than any entry.
+awk '/^ENTRY text=(手書KB|英数KB|50音KB|割当) / { room = $3; width = $4; sub(/.*=/, "", room); sub(/.*=/, "", width)
+       if (width + 0 > room + 0) { print; cut = 1 } } END { exit cut }' "$LOG" >"$WORK/cut" ||
+  fail "entry texts cut: $(cat "$WORK/cut")"
+
 # With "-s" the list offers 英数KB and 50音KB only; its second row is 50音KB.
 : >"$LOG"
 LISTS=0
 MAPS=()
+rm "$HOME/.ZkCrec/Assignment.dat"
 "$SORENIX" -s >"$LOG" 2>"$ERR" &
 PAD_PID=$!
 shown 0
+# Without assignments 割▽ opens a one-row list that says so; a press closes it.
+click_skey 0 Akeys
+LISTS=$((LISTS + 1))
+wait_count '^LIST open which=2 ' 1
+line=$(grep '^LIST open which=2 ' "$LOG")
+[ "$(field width "$line")" -ge 80 ] && [ "$(field height "$line")" -ge 14 ] || fail "empty list: $line"
+shot no-assignments
+click_at $(($(field x "$line") + 10)) $(($(field y "$line") + 5))
+wait_count '^LIST closed ' $LISTS
 click_skey 0 hImod
 choose 1 2
 shown 3

@@ -1,5 +1,6 @@
 // Fuzz target: arbitrary bytes as the settings file. Whatever it holds, every field
-// ends within its range, and the record written back reads back the same.
+// ends within its range, the messages stay within their cap, and the record written
+// back reads back the same.
 #include <cstdint>
 #include <cstdlib>
 
@@ -28,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = WriteScratchFile("Sorenix.dat", data, size);
   ApTableRec table = ApTableDefaults(kW, kH);
   std::vector<std::string> warnings;
-  if (!ApTableLoad(path, kW, kH, &table, &warnings)) std::abort();
+  if (!ApTableLoad(path, kW, kH, &table, &warnings) || warnings.size() > kSettingsWarningsNamed + 1) std::abort();
   CheckRanges(table);
   const std::string text = ApTableText(table);
   const std::string again = WriteScratchFile("Sorenix.dat", reinterpret_cast<const uint8_t*>(text.data()), text.size());

@@ -1,4 +1,4 @@
-// The key-assignment file: lines into 16-byte entries.
+// The key-assignment file: lines in UTF-8 or EUC-JP into 16-byte EUC-JP entries.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,42 +8,70 @@
 
 #include "app/assign.h"
 #include "tempdir.h"
+#include "textconv.h"
 
 namespace {
 
-std::vector<std::string> Load(const std::string& path) {
+// The entries up to the last non-empty one, in UTF-8 ("?" for one that is not EUC-JP).
+std::vector<std::string> Load(const std::string& path, std::vector<std::string>* warnings = nullptr) {
   char table[kAkeyEntries][kAkeyEntrySize];
   std::memset(table, 'x', sizeof table);
-  ReadAssignments(path, table);
+  ReadAssignments(path, table, warnings);
   std::vector<std::string> entries;
   for (const auto& entry : table) {
     EXPECT_LT(strnlen(entry, kAkeyEntrySize), static_cast<size_t>(kAkeyEntrySize));  // always terminated
-    entries.emplace_back(entry);
+    std::string utf8;
+    entries.push_back(EucToUtf8(entry, &utf8) ? utf8 : "?");
   }
   while (!entries.empty() && entries.back().empty()) entries.pop_back();
   return entries;
 }
 
-TEST(Assignments, LinesFillEntriesOfFifteenBytes) {
+std::string Euc(const std::string& utf8) {
+  std::string euc;
+  EXPECT_TRUE(Utf8ToEuc(utf8, &euc));
+  return euc;
+}
+
+std::string Repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+TEST(Assignments, LinesInEitherEncodingFillEntriesOfFifteenBytes) {
   std::string twelve;
   for (int i = 0; i < 12; ++i) twelve += "line" + std::to_string(i) + "\n";
   const struct {
-    std::string text;
-    std::vector<std::string> entries;
+    const char* name;
+    std::string text;                  // the file's bytes
+    std::vector<std::string> entries;  // UTF-8
+    int warnings;
   } rows[] = {
-      {"hello\r\nworld\n", {"hello", "world"}},
-      {"123456789012345\nnext\n", {"123456789012345", "next"}},  // no empty entry in between
-      {"1234567890123456789\nnext", {"123456789012345", "6789", "next"}},
-      // 14 ASCII bytes, then a two-byte EUC-JP character that would straddle the entry end.
-      {"12345678901234\xB4\xC1\n", {"12345678901234", "\xB4\xC1"}},
-      {"a\n\nb\n", {"a", "", "b"}},
-      {twelve, {"line0", "line1", "line2", "line3", "line4", "line5", "line6", "line7", "line8", "line9"}},
-      {std::string(1 << 20, 'y'), std::vector<std::string>(10, std::string(15, 'y'))},
+      {"CRLF", "hello\r\nworld\n", {"hello", "world"}, 0},
+      {"15 bytes fill one entry", "123456789012345\nnext\n", {"123456789012345", "next"}, 0},
+      {"longer lines go on", "1234567890123456789\nnext", {"123456789012345", "6789", "next"}, 0},
+      {"empty line", "a\n\nb\n", {"a", "", "b"}, 0},
+      {"ten lines at most", twelve,
+       {"line0", "line1", "line2", "line3", "line4", "line5", "line6", "line7", "line8", "line9"}, 0},
+      {"a huge line", std::string(1 << 20, 'y'), std::vector<std::string>(10, std::string(15, 'y')), 0},
+      {"UTF-8", "Ok!\n漢字\n", {"Ok!", "漢字"}, 0},
+      {"UTF-8 split between characters", "東京都千代田区丸の内一丁目\n", {"東京都千代田区", "丸の内一丁目"}, 0},
+      {"UTF-8 after ASCII", "12345678901234漢\n", {"12345678901234", "漢"}, 0},
+      {"UTF-8 with a byte-order mark", "\xEF\xBB\xBFかな\n", {"かな"}, 0},
+      {"a UTF-8 line cut inside a character", Repeat("漢", 100), std::vector<std::string>(10, Repeat("漢", 7)), 0},
+      {"a character EUC-JP lacks", "漢字\n😀\nabc\n", {"漢字", "abc"}, 1},
+      {"EUC-JP", Euc("山田\n半角ｶﾅ\n"), {"山田", "半角ｶﾅ"}, 0},
+      {"EUC-JP split between characters", Euc("12345678901234漢\n"), {"12345678901234", "漢"}, 0},
+      {"EUC-JP three-byte character", "1234567890123\x8F\xB0\xA1\n", {"1234567890123", "丂"}, 0},
+      {"neither", "ok\n\xB4\xFF\nok2\n", {"ok", "ok2"}, 1},
   };
   TempDir dir;
   for (const auto& row : rows) {
     WriteFileBytes(dir.File("Assignment.dat"), std::vector<uint8_t>(row.text.begin(), row.text.end()));
-    EXPECT_EQ(Load(dir.File("Assignment.dat")), row.entries) << row.text.substr(0, 40);
+    std::vector<std::string> warnings;
+    EXPECT_EQ(Load(dir.File("Assignment.dat"), &warnings), row.entries) << row.name;
+    EXPECT_EQ(warnings.size(), static_cast<size_t>(row.warnings)) << row.name;
   }
 }
 

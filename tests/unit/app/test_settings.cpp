@@ -113,6 +113,19 @@ TEST(SettingsRead, OverLongLinesAreSkippedAndLaterLinesStayInStep) {
   EXPECT_NE(warnings[0].find(":3: line longer than 1024 bytes"), std::string::npos) << warnings[0];
 }
 
+// A file of many malformed lines names the first of them and counts the rest in one
+// line, and what comes after them is still read.
+TEST(SettingsRead, MalformedLinesAreNamedUpToACapAndTheRestCounted) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "stray\n";
+  std::vector<std::string> warnings;
+  EXPECT_EQ(Read(text + "[RECOG]\nTIMER=700\n", kW, kH, &warnings).recog_timer, 700);
+  ASSERT_EQ(warnings.size(), kSettingsWarningsNamed + 1);
+  EXPECT_NE(warnings[kSettingsWarningsNamed - 1].find("Sorenix.dat:20: "), std::string::npos);
+  EXPECT_NE(warnings.back().find("Sorenix.dat: 80 more malformed lines skipped"), std::string::npos)
+      << warnings.back();
+}
+
 // The pad rewrites this file: whatever else sits in its place is not read.
 TEST(SettingsRead, OnlyARegularFileIsRead) {
   TempDir dir;
@@ -234,6 +247,36 @@ TEST_F(SettingsFile, SavingNeverFollowsAPlantedSymlink) {
   EXPECT_EQ(std::string(kept.begin(), kept.end()), "keep");
   const std::vector<uint8_t> saved = ReadFileBytes(dir_.path() + "/.ZkCrec/Sorenix.dat");
   EXPECT_EQ(std::string(saved.begin(), saved.end()), ApTableText(Ap_table));
+}
+
+// A file the pad does not read (too large for a settings file, or not a regular file)
+// leaves the defaults and is never replaced by what the pad saves later.
+TEST_F(SettingsFile, AFileThatWasNotReadIsNotSavedOver) {
+  const std::string userDir = dir_.path() + "/.ZkCrec";
+  ASSERT_EQ(mkdir(userDir.c_str(), 0700), 0);
+  const std::string path = userDir + "/Sorenix.dat";
+  const std::string real = dir_.File("real.dat");
+  std::string text = "[RECOG]\nTIMER=700\n";
+  WriteFileBytes(real, std::vector<uint8_t>(text.begin(), text.end()));
+  text.resize(kSettingsFileMax + 1, '\n');
+  for (const char* kind : {"oversized", "symlink", "fifo"}) {
+    if (std::string(kind) == "oversized") {
+      unlink(path.c_str());
+      WriteFileBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+    } else {
+      ASSERT_TRUE(PlantAt(path, kind, real));
+    }
+    struct stat before, after;
+    ASSERT_EQ(lstat(path.c_str(), &before), 0);
+    Ap_table = ApTableDefaults(kW, kH);
+    ApTableEx(0);
+    EXPECT_EQ(Ap_table.recog_timer, 1500) << kind;
+    Ap_table.win_x = 42;
+    ApTableEx(1);
+    ASSERT_EQ(lstat(path.c_str(), &after), 0) << kind;
+    EXPECT_EQ(after.st_ino, before.st_ino) << kind;  // not replaced
+    EXPECT_EQ(after.st_size, before.st_size) << kind;
+  }
 }
 
 }  // namespace

@@ -2,11 +2,15 @@
 // truncated file and bytes that are not EUC-JP give what could be read.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "dialogs/helpfile.h"
+#include "tempdir.h"
 #include "textconv.h"
 
 namespace {
@@ -91,6 +95,18 @@ TEST(HelpReader, HugeLinesAndTopicsAreBounded) {
 
   HelpTopic missing;
   EXPECT_FALSE(LoadHelpTopic("/nonexistent/Help.dat", 1, &missing));
+
+  // A file over the limit is reported, not read.
+  TempDir dir;
+  const std::string big = dir.File("Help.dat");
+  std::ofstream(big) << "t\nb\n";
+  bool tooLarge = true;
+  HelpTopic topic1;
+  ASSERT_TRUE(LoadHelpTopic(big, 1, &topic1, &tooLarge));
+  EXPECT_FALSE(tooLarge);
+  ASSERT_EQ(::truncate(big.c_str(), static_cast<off_t>(kHelpMaxFileBytes + 1)), 0);
+  EXPECT_FALSE(LoadHelpTopic(big, 1, &topic1, &tooLarge));
+  EXPECT_TRUE(tooLarge);
 }
 
 }  // namespace

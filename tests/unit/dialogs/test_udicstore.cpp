@@ -1,46 +1,52 @@
 // Registering and deleting samples keeps the user dictionary and the learning file in
-// step when either file fails to be written, in every order.
+// step when either file fails to be written, in every order; a damaged file loses
+// nothing it held, and the start puts the two files back in step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "codes.h"
 #include "dialogs/learnfile.h"
 #include "dialogs/udicstore.h"
+#include "dicfile.h"
 #include "testdic.h"
 #include "textconv.h"
 #include "usrdic.h"
 
 namespace {
 
-// The real files, with failures on demand: the n-th dictionary save (from 1) and
-// every learning-file write or removal.
+// The real files, with failures on demand: the n-th dictionary save (from 1), and
+// every learning-file write or removal from the n-th on.
 class FailingFiles : public UdicFiles {
  public:
   int failSave = 0;
-  bool failLearn = false;
+  int failLearnFrom = 0;
   int saves = 0;
+  int learnWrites = 0;
   int SaveDictionary() override {
     ++saves;
     return saves == failSave ? kUsrSaveFailed : UdicFiles::SaveDictionary();
   }
-  bool WriteLearn(const std::vector<uint8_t>& bytes) override {
-    return !failLearn && UdicFiles::WriteLearn(bytes);
-  }
-  bool RemoveLearn() override { return !failLearn && UdicFiles::RemoveLearn(); }
+  bool WriteLearn(const std::vector<uint8_t>& bytes) override { return LearnOk() && UdicFiles::WriteLearn(bytes); }
+  bool RemoveLearn() override { return LearnOk() && UdicFiles::RemoveLearn(); }
+
+ private:
+  bool LearnOk() { return ++learnWrites < failLearnFrom || failLearnFrom == 0; }
 };
 
-uint16_t Code(const char* text) { return Utf8ToSjisCode(text); }
 
 std::vector<uint16_t> Pen(const PenStrokes& strokes) { return PenWords(strokes); }
 PenStrokes OddTen() { return {PenLine(100, 165, 100, 35), PenLine(160, 95, 40, 95)}; }
 PenStrokes Hook() { return {PenPath({{40, 40}, {160, 40}, {160, 160}})}; }
+PenStrokes Hook2() { return {PenPath({{160, 40}, {40, 40}, {40, 160}})}; }
+PenStrokes Pen3() { return {PenLine(40, 40, 160, 160), PenLine(160, 40, 40, 160), PenLine(40, 100, 160, 100)}; }
 
 class UdicStore : public ::testing::Test {
- protected:
+ public:
   void SetUp() override {
     oldHome_ = std::getenv("HOME") ? std::getenv("HOME") : "";
     setenv("HOME", dir_.path().c_str(), 1);
@@ -58,7 +64,10 @@ class UdicStore : public ::testing::Test {
     ZkCRecEnd();
     setenv("HOME", oldHome_.c_str(), 1);
   }
-  void Restart() { ASSERT_EQ(ZkCRecInitializesFrom(dir_.File("Crecs.ptn").c_str(), nullptr), 0); }
+  void Restart(int expected = kDicOk) {
+    ASSERT_EQ(ZkCRecInitializesFrom(dir_.File("Crecs.ptn").c_str(), nullptr), expected);
+  }
+  static uint16_t Code(const char* text) { return Utf8ToSjisCode(text); }
 
   UdicResult Register(FailingFiles* files, const char* text, const PenStrokes& strokes) {
     char euc[2];
@@ -68,7 +77,7 @@ class UdicStore : public ::testing::Test {
   }
   std::vector<LearnRecord> Learned() {
     std::vector<uint8_t> bytes;
-    EXPECT_TRUE(UdicFiles().ReadLearn(&bytes));
+    EXPECT_EQ(UdicFiles().ReadLearn(&bytes), LearnRead::kRead);
     return ParseLearnFile(bytes);
   }
   // The codes (sorted) of the learning file, of the dictionary in memory and of the saved one.
@@ -100,41 +109,43 @@ class UdicStore : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(UdicStore, RegistrationFailuresLeaveBothFilesAsTheyWere) {
+TEST_F(UdicStore, RegistrationFailuresLeaveBothFilesAsTheyWereOrMendableAtStart) {
   FailingFiles ok;
   ASSERT_EQ(Register(&ok, "木", OddTen()).outcome, UdicOutcome::kDone);
   const std::vector<uint16_t> before = {Code("木")};
+  const std::vector<uint16_t> both = Sorted({Code("木"), Code("林")});
 
   struct Row {
     const char* what;
     int failSave;
-    bool failLearn;
+    int failLearnFrom;
     UdicOutcome outcome;
     std::vector<uint16_t> saved, learned;
   };
   const std::vector<Row> rows = {
-      {"dictionary save fails", 1, false, UdicOutcome::kDictionaryFailed, before, before},
-      {"learning file fails", 0, true, UdicOutcome::kLearnFailed, before, before},
-      {"learning file and the undo fail", 2, true, UdicOutcome::kInconsistent, Sorted({Code("木"), Code("林")}), before},
-      {"nothing fails", 0, false, UdicOutcome::kDone, Sorted({Code("木"), Code("林")}), Sorted({Code("木"), Code("林")})},
+      {"dictionary save fails", 1, 0, UdicOutcome::kDictionaryFailed, before, before},
+      {"learning file fails", 0, 1, UdicOutcome::kLearnFailed, before, before},
+      // The sample stays without its pattern: the next start registers it.
+      {"dictionary save and the undo fail", 1, 2, UdicOutcome::kInconsistent, before, both},
+      {"nothing fails", 0, 0, UdicOutcome::kDone, both, both},
   };
   for (const Row& row : rows) {
     FailingFiles files;
     files.failSave = row.failSave;
-    files.failLearn = row.failLearn;
+    files.failLearnFrom = row.failLearnFrom;
     const UdicResult r = Register(&files, "林", Hook());
     EXPECT_EQ(r.outcome, row.outcome) << row.what;
     if (row.outcome == UdicOutcome::kDictionaryFailed) {
       EXPECT_EQ(r.code, kUsrSaveFailed) << row.what;
     }
-    // Memory matches the learning file, so a later save cannot resurrect anything.
     EXPECT_EQ(SavedCodes(), row.saved) << row.what;
-    EXPECT_EQ(MemoryCodes(), row.learned) << row.what;
+    EXPECT_EQ(MemoryCodes(), row.saved) << row.what;
     EXPECT_EQ(LearnedCodes(), row.learned) << row.what;
-    if (row.outcome == UdicOutcome::kInconsistent) {  // the user mends it after the message
-      Restart();
-      ASSERT_EQ(ZkDeletePatternUsr(Code("林")), 0);
-      ASSERT_EQ(ZkSaveUsrDic(), 0);
+    if (row.outcome == UdicOutcome::kInconsistent) {
+      EXPECT_EQ(UdicCheckAtStart(&ok, false).registered, 1);
+      EXPECT_EQ(SavedCodes(), both);
+      std::vector<LearnRecord> records = Learned();
+      ASSERT_EQ(UdicDeleteRecord(&ok, &records, 1).outcome, UdicOutcome::kDone);
     }
   }
   EXPECT_EQ(Register(&ok, "林", OddTen()).outcome, UdicOutcome::kAlreadyTaught);
@@ -150,20 +161,20 @@ TEST_F(UdicStore, DeletionFailuresLeaveBothFilesAsTheyWere) {
   struct Row {
     const char* what;
     int failSave;
-    bool failLearn;
+    int failLearnFrom;
     UdicOutcome outcome;
     std::vector<uint16_t> after;
   };
   const std::vector<Row> rows = {
-      {"dictionary save fails", 1, false, UdicOutcome::kDictionaryFailed, both},
-      {"learning file fails", 0, true, UdicOutcome::kLearnFailed, both},
-      {"deleted", 0, false, UdicOutcome::kDone, {Code("林")}},  // the records are in teaching order
-      {"the only record: the file goes", 0, false, UdicOutcome::kDone, {}},
+      {"dictionary save fails", 1, 0, UdicOutcome::kDictionaryFailed, both},
+      {"learning file fails", 0, 1, UdicOutcome::kLearnFailed, both},
+      {"deleted", 0, 0, UdicOutcome::kDone, {Code("林")}},  // the records are in teaching order
+      {"the only record: the file goes", 0, 0, UdicOutcome::kDone, {}},
   };
   for (const Row& row : rows) {
     FailingFiles files;
     files.failSave = row.failSave;
-    files.failLearn = row.failLearn;
+    files.failLearnFrom = row.failLearnFrom;
     std::vector<LearnRecord> records = Learned();
     EXPECT_EQ(UdicDeleteRecord(&files, &records, 0).outcome, row.outcome) << row.what;
     EXPECT_EQ(SavedCodes(), row.after) << row.what;
@@ -176,20 +187,119 @@ TEST_F(UdicStore, DeletionFailuresLeaveBothFilesAsTheyWere) {
   EXPECT_NE(::stat(ZkUsrDicPath().c_str(), &st), 0);
 }
 
-TEST_F(UdicStore, ClearAllEmptiesBothAndAppendingSkipsACorruptTail) {
+TEST_F(UdicStore, ChangesToADamagedLearningFileKeepItsOriginalAndLoseNoPattern) {
   FailingFiles ok;
   ASSERT_EQ(Register(&ok, "木", OddTen()).outcome, UdicOutcome::kDone);
-  std::vector<uint8_t> bytes;
-  ASSERT_TRUE(ok.ReadLearn(&bytes));
-  bytes.push_back(0x77);  // a torn append of another program
-  ASSERT_TRUE(ok.WriteLearn(bytes));
-  ASSERT_EQ(Register(&ok, "林", Hook()).outcome, UdicOutcome::kDone);
-  EXPECT_EQ(LearnedCodes(), Sorted({Code("木"), Code("林")}));
+  ASSERT_EQ(Register(&ok, "山", Hook()).outcome, UdicOutcome::kDone);
+  ASSERT_EQ(Register(&ok, "川", Pen3()).outcome, UdicOutcome::kDone);
+  std::vector<uint8_t> bad;
+  ASSERT_EQ(ok.ReadLearn(&bad), LearnRead::kRead);
+  bad[6 + 2 * Pen(OddTen()).size() + 2] = 0xFF;  // record 2's length: only 木 can be read
+  const auto dictionary = ZkUsrDicSnapshot();
+  const std::string copy = LearnFilePath() + ".damaged";
 
+  struct Row {
+    const char* what;
+    UdicOutcome (*change)(UdicStore* t, FailingFiles* files);
+    std::vector<uint16_t> learned, saved;
+  };
+  const std::vector<Row> rows = {
+      {"teaching 水", [](UdicStore* t, FailingFiles* f) { return t->Register(f, "水", Hook2()).outcome; },
+       {Code("木"), Code("水")}, Sorted({Code("木"), Code("山"), Code("川"), Code("水")})},
+      // 山 and 川 have no readable sample: the browser lists them to be deleted.
+      {"deleting 木", [](UdicStore*, FailingFiles* f) {
+         UdicListing listing = UdicBrowserRecords(f);
+         EXPECT_EQ(listing.records.size(), 3u);
+         EXPECT_TRUE(listing.records[1].pen.empty() && listing.records[2].pen.empty());
+         return UdicDeleteRecord(f, &listing.records, 0).outcome;
+       }, {}, Sorted({Code("山"), Code("川")})},
+  };
+  for (const Row& row : rows) {
+    ASSERT_EQ(ZkUsrDicRestore(dictionary), 0);
+    ASSERT_EQ(ZkSaveUsrDic(), 0);
+    ASSERT_TRUE(ok.WriteLearn(bad));
+    ::unlink(copy.c_str());
+    EXPECT_EQ(row.change(this, &ok), UdicOutcome::kDone) << row.what;
+    EXPECT_EQ(ReadFileBytes(copy), bad) << row.what;
+    std::vector<uint16_t> learned;
+    for (const auto& r : Learned()) learned.push_back(EucToSjis(r.euc[0], r.euc[1]));
+    EXPECT_EQ(learned, row.learned) << row.what;
+    EXPECT_EQ(SavedCodes(), row.saved) << row.what;
+  }
+}
+
+TEST_F(UdicStore, TheStartPutsTheTwoFilesBackInStep) {
+  FailingFiles ok;
+  ASSERT_EQ(Register(&ok, "木", OddTen()).outcome, UdicOutcome::kDone);
+  ASSERT_EQ(Register(&ok, "林", Hook()).outcome, UdicOutcome::kDone);
+  const std::vector<uint16_t> both = Sorted({Code("木"), Code("林")});
+  std::vector<uint8_t> learn;
+  ASSERT_EQ(ok.ReadLearn(&learn), LearnRead::kRead);
+  const auto dictionary = ReadFileBytes(ZkUsrDicPath());
+
+  struct Row {
+    const char* what;
+    void (*damage)(UdicStore* t);
+    int registered;
+    const char* dictionaryCopy;
+    const char* learnCopy;
+  };
+  const std::vector<Row> rows = {
+      {"a crash left 林's sample without its pattern", [](UdicStore* t) {
+         ASSERT_EQ(ZkDeletePatternUsr(t->Code("林")), 0);
+         ASSERT_EQ(ZkSaveUsrDic(), 0);
+       }, 1, "", ""},
+      {"a damaged dictionary", [](UdicStore* t) {
+         auto bytes = ReadFileBytes(ZkUsrDicPath());
+         bytes[kDicBlockArea + 1] = 0xFF;  // the first group starts beyond the block
+         WriteFileBytes(ZkUsrDicPath(), bytes);
+         t->Restart(kDicUserDamaged);
+       }, 2, "Crecs.upt.damaged", ""},
+      {"a torn sample after the last", [](UdicStore*) {
+         std::vector<uint8_t> bytes;
+         UdicFiles().ReadLearn(&bytes);
+         bytes.push_back(0x77);
+         UdicFiles().WriteLearn(bytes);
+       }, 0, "", "Learn.dat.damaged"},
+  };
+  for (const Row& row : rows) {
+    WriteFileBytes(ZkUsrDicPath(), dictionary);
+    ASSERT_TRUE(ok.WriteLearn(learn));
+    Restart();
+    row.damage(this);
+    const UdicStartReport r = UdicCheckAtStart(&ok, *row.dictionaryCopy != 0);
+    EXPECT_EQ(r.registered, row.registered) << row.what;
+    EXPECT_EQ(r.dictionaryCopy, *row.dictionaryCopy ? dir_.File(".ZkCrec/") + row.dictionaryCopy : "") << row.what;
+    EXPECT_EQ(r.learnCopy, *row.learnCopy ? dir_.File(".ZkCrec/") + row.learnCopy : "") << row.what;
+    EXPECT_EQ(SavedCodes(), both) << row.what;
+    EXPECT_EQ(LearnedCodes(), both) << row.what;
+    std::vector<uint8_t> now;
+    ASSERT_EQ(ok.ReadLearn(&now), LearnRead::kRead);
+    EXPECT_EQ(now, learn) << row.what;  // nothing left to report at the next start
+  }
+}
+
+TEST_F(UdicStore, ALearningFileOverItsLimitIsNeitherReadNorReplaced) {
+  FailingFiles ok;
+  ASSERT_EQ(Register(&ok, "木", OddTen()).outcome, UdicOutcome::kDone);
+  ASSERT_EQ(::truncate(LearnFilePath().c_str(), static_cast<off_t>(kLearnMaxBytes + 1)), 0);
+  EXPECT_EQ(Register(&ok, "林", Hook()).outcome, UdicOutcome::kLearnUnreadable);
+  EXPECT_EQ(UdicBrowserRecords(&ok).read, LearnRead::kTooLarge);
+  struct stat st;
+  ASSERT_EQ(::stat(LearnFilePath().c_str(), &st), 0);
+  EXPECT_EQ(static_cast<size_t>(st.st_size), kLearnMaxBytes + 1);
+  EXPECT_EQ(SavedCodes(), std::vector<uint16_t>{Code("木")});
+}
+
+TEST_F(UdicStore, ClearAllEmptiesBothOrNeither) {
+  FailingFiles ok;
+  ASSERT_EQ(Register(&ok, "木", OddTen()).outcome, UdicOutcome::kDone);
+  ASSERT_EQ(Register(&ok, "林", Hook()).outcome, UdicOutcome::kDone);
   FailingFiles failing;
   failing.failSave = 1;
   EXPECT_EQ(UdicClearAll(&failing).outcome, UdicOutcome::kDictionaryFailed);
   EXPECT_EQ(MemoryCodes().size(), 2u);
+  EXPECT_EQ(LearnedCodes().size(), 2u);
   EXPECT_EQ(UdicClearAll(&ok).outcome, UdicOutcome::kDone);
   EXPECT_TRUE(MemoryCodes().empty());
   EXPECT_TRUE(SavedCodes().empty());

@@ -177,7 +177,7 @@ TEST_F(DicFileTest, RoundTripAsUserDictionary) {
   EXPECT_NE(ZkUsrDic[0].base, ZkUsrDic[1].base);  // a block each
   EXPECT_EQ(ZkUsrDic[0].size % 16, 0u);
   // The user-dictionary operations need every group present: a sparse file is refused.
-  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, WriteSample(dir_, "sparse.upt", false).c_str()), kDicOk);
+  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, WriteSample(dir_, "sparse.upt", false).c_str()), kDicUserDamaged);
   EXPECT_EQ(CountEntries(ZkUsrDic), 0);
 }
 
@@ -291,8 +291,6 @@ TEST_F(DicFileTest, MissingOrForeignFiles) {
 
   EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, dir_.File("missing.upt").c_str()), kDicOk);
   EXPECT_EQ(CountEntries(ZkUsrDic), 0);
-  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, foreign.c_str()), kDicOk);
-  EXPECT_EQ(CountEntries(ZkUsrDic), 0);
   std::vector<uint8_t> image;  // a user file whose first entry is already the end
   std::string error;
   ASSERT_TRUE(BuildDicImage({}, DicWriteOptions(), &image, &error));
@@ -351,31 +349,50 @@ TEST_F(DicFileTest, CorruptSystemFilesGive101) {
   }
 }
 
-TEST_F(DicFileTest, CorruptUserFilesGiveAnEmptyUserTable) {
+TEST_F(DicFileTest, CorruptUserFilesKeepTheSubDictionariesThatValidate) {
   const std::string good = WriteSample(dir_, "good.upt", true);
   const std::vector<uint8_t> image = ReadFileBytes(good);
-  std::vector<Corruption> cases(std::begin(kCorruptions), std::end(kCorruptions));
-  cases.push_back({"size not a multiple of 16", [](std::vector<uint8_t>* b) {
-                     PutU32(b, kDicDirOffset, DicU32(b->data() + kDicDirOffset) - 8);
-                   }});
-  cases.push_back({"groups out of order", [](std::vector<uint8_t>* b) {
-                     const uint16_t g1 = DicU16(b->data() + kBlock0 + 2);
-                     PutU16(b, kBlock0 + 2, DicU16(b->data() + kBlock0));
-                     PutU16(b, kBlock0, g1);
-                   }});
-  cases.push_back({"a group running into the next", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0, 6); }});
-  cases.push_back({"a missing group", [](std::vector<uint8_t>* b) { PutU16(b, kBlock0 + 2 * 7, 0); }});
-  const std::string sys = WriteSample(dir_, "sys.ptn", false);
-  for (const auto& c : cases) {
+  // Damage inside block 0 costs that block only; damage to the layout (sizes, or the
+  // file cut short) costs the blocks from there on.
+  struct Case {
+    Corruption damage;
+    int kept;       // sub-dictionaries loaded
+    int first = 1;  // the sample's first of them
+  };
+  std::vector<Case> cases;
+  for (const auto& c : kCorruptions) {
     if (c.systemOnly) continue;
+    const std::string what = c.what;
+    const bool layout = what.rfind("truncated after", 0) == 0 || what == "block size beyond the file" ||
+                        what == "block too small for its header";
+    if (what == "truncated inside the blocks")
+      cases.push_back({c, 2, 0});
+    else
+      cases.push_back({c, layout ? 0 : 2});
+  }
+  cases.push_back({{"size not a multiple of 16", [](std::vector<uint8_t>* b) {
+                      PutU32(b, kDicDirOffset, DicU32(b->data() + kDicDirOffset) - 8);
+                    }}, 0});
+  cases.push_back({{"groups out of order", [](std::vector<uint8_t>* b) {
+                      const uint16_t g1 = DicU16(b->data() + kBlock0 + 2);
+                      PutU16(b, kBlock0 + 2, DicU16(b->data() + kBlock0));
+                      PutU16(b, kBlock0, g1);
+                    }}, 2});
+  cases.push_back({{"a group running into the next", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0, 6); }}, 2});
+  cases.push_back({{"a missing group", [](std::vector<uint8_t>* b) { PutU16(b, kBlock0 + 2 * 7, 0); }}, 2});
+  cases.push_back({{"not a dictionary at all", [](std::vector<uint8_t>* b) { b->assign(600, 0x41); }}, 0});
+  const std::string sys = WriteSample(dir_, "sys.ptn", false);
+  const auto subs = SampleSubs();
+  for (const auto& c : cases) {
     std::vector<uint8_t> bad = image;
-    c.apply(&bad);
+    c.damage.apply(&bad);
     const std::string path = dir_.File("bad.upt");
     WriteFileBytes(path, bad);
-    // Recognition goes on with the system dictionary alone.
-    EXPECT_EQ(HiRecLoadRecDic(ZkRecDic, ZkUsrDic, sys.c_str(), path.c_str()), kDicOk) << c.what;
-    EXPECT_EQ(CountEntries(ZkUsrDic), 0) << c.what;
-    EXPECT_EQ(CountEntries(ZkRecDic), 3) << c.what;
+    // Recognition goes on with the system dictionary and what was readable; the
+    // caller learns that the file needs keeping.
+    EXPECT_EQ(HiRecLoadRecDic(ZkRecDic, ZkUsrDic, sys.c_str(), path.c_str()), kDicUserDamaged) << c.damage.what;
+    ASSERT_EQ(CountEntries(ZkUsrDic), c.kept) << c.damage.what;
+    for (int e = 0; e < c.kept; ++e) EXPECT_EQ(ZkUsrDic[e].typeMask, subs[c.first + e].typeMask) << c.damage.what;
+    EXPECT_EQ(CountEntries(ZkRecDic), 3) << c.damage.what;
   }
 }
-

@@ -10,6 +10,7 @@
 #include "dicindex.h"
 #include "match.h"
 #include "recog.h"
+#include "recogstages.h"
 #include "ruiji.h"
 #include "testdic.h"
 #include "textconv.h"

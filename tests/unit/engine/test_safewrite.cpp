@@ -17,9 +17,16 @@
 // it is done: the writer must sync the new file before the rename and the directory
 // after it.
 std::vector<char> g_synced;
+std::string g_syncedFile;  // the last regular file synced: the writer's temporary file
 extern "C" int fsync(int fd) {
   struct stat st;
-  g_synced.push_back(::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? 'd' : 'f');
+  const bool dir = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+  g_synced.push_back(dir ? 'd' : 'f');
+  if (!dir) {
+    char target[4096];
+    const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), target, sizeof target - 1);
+    g_syncedFile.assign(target, n > 0 ? static_cast<size_t>(n) : 0);
+  }
   return static_cast<int>(::syscall(SYS_fsync, fd));
 }
 
@@ -46,6 +53,34 @@ TEST(SafeWrite, ReplacesTheWholeFileAndLeavesNoTemporary) {
   ASSERT_TRUE(WriteFileAtomically(path, std::string("short")));
   EXPECT_EQ(ReadText(path), "short");  // no stale tail of the longer file
   EXPECT_EQ(EntriesIn(dir.path()), 1);
+}
+
+TEST(SafeWrite, AtStartOnlyTheWritersOwnLeftoversAreRemoved) {
+  TempDir dir;
+  ASSERT_TRUE(WriteFileAtomically(dir.File("Learn.dat"), std::string("x")));
+  const std::string leftover = g_syncedFile.substr(g_syncedFile.rfind('/') + 1);  // as a crash leaves it
+  struct Row {
+    std::string name;
+    bool removed;
+  };
+  const std::vector<Row> rows = {
+      {leftover, true},
+      {"Crecs.upt.00000000deadbeef.tmp", true},
+      {"Learn.dat", false},
+      {"Learn.dat.damaged", false},
+      {"Learn.dat.00000000DEADBEEF.tmp", false},  // not a name the writer makes
+      {"Learn.dat.deadbeef.tmp", false},
+      {"Notes.dat.00000000deadbeef.tmp", false},  // another program's file
+      {"Learn.dat.00000000deadbeef.tmp.keep", false},
+  };
+  for (const Row& row : rows) WriteFileBytes(dir.File(row.name), {1});
+  ::mkdir(dir.File("Crecs.upt.0123456789abcdef.tmp").c_str(), 0700);  // not a file
+  RemoveStaleTemporaries(dir.path(), {"Learn.dat", "Crecs.upt"});
+  for (const Row& row : rows) {
+    struct stat st;
+    EXPECT_EQ(::stat(dir.File(row.name).c_str(), &st) != 0, row.removed) << row.name;
+  }
+  EXPECT_EQ(EntriesIn(dir.path()), 7);
 }
 
 TEST(SafeWrite, SyncsTheFileThenItsDirectory) {

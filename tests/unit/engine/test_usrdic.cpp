@@ -7,6 +7,7 @@
 #include "codes.h"
 #include "dicfile.h"
 #include "recog.h"
+#include "recogstages.h"
 #include "testdic.h"
 #include "textconv.h"
 #include "usrdic.h"
@@ -182,4 +183,41 @@ TEST_F(UserDictionary, FailedSaveKeepsTheOldFileAndASnapshotUndoesAChange) {
   ASSERT_EQ(again.size(), saved.size());
   std::copy(saved.begin() + 4, saved.begin() + 8, again.begin() + 4);  // the time stamp
   EXPECT_EQ(again, saved);
+}
+
+TEST_F(UserDictionary, ADamagedFileIsKeptBesideItBeforeASaveWritesOverIt) {
+  ASSERT_EQ(Teach(Code("木"), OddTen()), 0);
+  ASSERT_EQ(ZkSaveUsrDic(), 0);
+  const auto good = ReadFileBytes(usr_);
+  auto damaged = [&](uint8_t value) {
+    auto bytes = good;
+    bytes[kDicBlockArea] = value;  // the first group's start in the only block
+    bytes[kDicBlockArea + 1] = 0xFF;
+    return bytes;
+  };
+  struct Row {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    const char* keptAs;
+    bool fresh;
+  };
+  const std::vector<Row> rows = {
+      {"first damage", damaged(0xF0), "Crecs.upt.damaged", true},
+      {"the same damage again reuses its copy", damaged(0xF0), "Crecs.upt.damaged", false},
+      {"other damage never replaces the earlier copy", damaged(0xE0), "Crecs.upt.damaged.2", true},
+  };
+  for (const Row& row : rows) {
+    WriteFileBytes(usr_, row.bytes);
+    ASSERT_EQ(Restart(), kDicUserDamaged) << row.what;
+    EXPECT_TRUE(Walk().empty()) << row.what;
+    ASSERT_EQ(Teach(Code("林"), Kuchi()), 0) << row.what;
+    ASSERT_EQ(ZkSaveUsrDic(), 0) << row.what;
+    EXPECT_EQ(ZkUsrDicDamagedCopy(), dir_.File(row.keptAs)) << row.what;
+    EXPECT_EQ(ZkUsrDicDamagedCopyFresh(), row.fresh) << row.what;
+    EXPECT_EQ(ReadFileBytes(dir_.File(row.keptAs)), row.bytes) << row.what;
+    ASSERT_EQ(Restart(), kDicOk) << row.what;  // the saved file is whole again
+    EXPECT_EQ(Walk(), (std::vector<uint16_t>{Code("林")})) << row.what;
+  }
+  EXPECT_EQ(ReadFileBytes(dir_.File("Crecs.upt.damaged")), rows[0].bytes);
+  EXPECT_FALSE(Exists(dir_.File("Crecs.upt.damaged.3")));
 }

@@ -56,17 +56,20 @@ const char kIchi[] = R"({"id": 7, "strokes": [[[40,100],[100,100],[160,100]]], "
 
 }  // namespace
 
+// Copied fields keep the order of the line, nested ones too; a key given twice keeps
+// its first place and its last value.
 TEST_F(ZkrecogTest, GoodLinesKeepTheirFieldsAndAddTheAnswer) {
-  const std::string input = std::string(kIchi) + "\n\n" +
-                            R"({"strokes": [[[40,100],[160,100]],[[100,40],[100,160]]], "char": "十"})" + "\n";
+  const std::string input =
+      std::string(R"({"id": 6, "meta": {"z": 1, "a": 2}, )") + (kIchi + 1) + "\n" +
+      R"({"strokes": [[[40,100],[160,100]],[[100,40],[100,160]]], "char": "十"})" + "\n";
   const CommandRun run = Zkrecog(input, DicArgs());
   EXPECT_EQ(run.status, 0) << run.raw;
   ASSERT_EQ(run.lines.size(), 2u);
   const Json& first = run.lines[0];
+  EXPECT_EQ(run.raw.rfind(R"({"id":7,"meta":{"z":1,"a":2},"char":"一","kind":0,"cands":[)", 0), 0u) << run.raw;
   std::vector<std::string> keys;
   for (const auto& item : first.items()) keys.push_back(item.key());
-  EXPECT_EQ(keys, std::vector<std::string>({"id", "char", "kind", "cands", "dist", "us"}));
-  EXPECT_EQ(first["id"], 7);
+  EXPECT_EQ(keys, std::vector<std::string>({"id", "meta", "char", "kind", "cands", "dist", "us"}));
   EXPECT_EQ(first["kind"], 0);
   ASSERT_FALSE(first["cands"].empty());
   EXPECT_EQ(first["cands"][0], "一");
@@ -108,28 +111,36 @@ TEST_F(ZkrecogTest, HalfWidthOutput) {
   EXPECT_EQ(run.lines[1]["cands"][0], "１");
 }
 
+// Every line gets one answer in its place, so a caller pairs them up by counting.
 TEST_F(ZkrecogTest, BadLinesGiveNumberedErrorsAndTheRunGoesOn) {
-  const std::string input = std::string("not json\n") +                         // 1
-                            R"({"id": 1})" + "\n" +                              // 2
-                            R"({"strokes": [[[40,100],[40000,100]]]})" + "\n" +  // 3
-                            R"({"strokes": [[[40.5,100],[160,100]]]})" + "\n" +  // 4
-                            R"({"strokes": [[[40,100,3]]]})" + "\n" +            // 5
-                            R"({"strokes": [], "width": 200})" + "\n" +          // 6
-                            R"({"strokes": [[[1,2]]], "half": "yes"})" + "\n" +  // 7
-                            R"({"strokes": [[[1,2]]], "width": -5})" + "\n" +    // 8
-                            R"({"strokes": [[[1,2]]], "mask": "0xZZ"})" + "\n" + // 9
-                            R"([1, 2])" + "\n" +                                 // 10
-                            kIchi + "\n";                                        // 11
-  const CommandRun run = Zkrecog(input, DicArgs());
+  const std::string bad[] = {
+      "not json",
+      R"({"id": 1})",
+      R"({"strokes": [[[40,100],[40000,100]]]})",
+      R"({"strokes": [[[40.5,100],[160,100]]]})",
+      R"({"strokes": [[[40,100,3]]]})",
+      R"({"strokes": [], "width": 200})",
+      R"({"strokes": [[[1,2]]], "half": "yes"})",
+      R"({"strokes": [[[1,2]]], "width": -5})",
+      R"({"strokes": [[[1,2]]], "mask": "0xZZ"})",
+      R"([1, 2])",
+      "",
+      " \t",
+      std::string(kIchi) + std::string(1, '\0') + "more",
+  };
+  std::string input;
+  for (const std::string& line : bad) input += line + "\n";
+  const CommandRun run = Zkrecog(input + kIchi + "\n", DicArgs());
   EXPECT_EQ(run.status, 1);
-  ASSERT_EQ(run.lines.size(), 11u) << run.raw;
-  for (int i = 0; i < 10; ++i) {
+  ASSERT_EQ(run.lines.size(), std::size(bad) + 1) << run.raw;
+  for (size_t i = 0; i < std::size(bad); ++i) {
     ASSERT_TRUE(run.lines[i].contains("error")) << i;
     const std::string error = run.lines[i]["error"];
     EXPECT_EQ(error.rfind("line " + std::to_string(i + 1) + ": ", 0), 0u) << error;
   }
   EXPECT_NE(run.lines[2]["error"].get<std::string>().find("-32768 to 32767"), std::string::npos);
-  EXPECT_EQ(run.lines[10]["cands"][0], "一");
+  EXPECT_NE(run.lines[12]["error"].get<std::string>().find("NUL"), std::string::npos);
+  EXPECT_EQ(run.lines.back()["cands"][0], "一");
 }
 
 // Hostile or oversized lines each get their own error and never end the run.
@@ -190,14 +201,18 @@ TEST_F(ZkrecogTest, DictionaryProblemsStopWithStatusTwo) {
 
   // A FIFO or device named as a file is refused at once, never waited on or read
   // (the command's time limit turns a hang into a failure).
+  // A user dictionary named is as required as the system one: missing, not a file or
+  // damaged, it stops the run rather than answering without it.
   ASSERT_EQ(mkfifo(dir_.File("fifo").c_str(), 0600), 0);
-  run = Zkrecog(std::string(kIchi) + "\n", DicArgs() + " --user-dic " + ShellQuote(dir_.File("fifo")));
-  EXPECT_EQ(run.status, 0);
+  const std::string userDic = DicArgs() + " --user-dic ";
   for (const std::string& args : {"--dic " + ShellQuote(dir_.File("fifo")), std::string("--dic /dev/zero"),
                                   DicArgs() + " --seq --seni " + ShellQuote(dir_.File("fifo")),
-                                  DicArgs() + " --seq --seni /dev/zero"}) {
+                                  DicArgs() + " --seq --seni /dev/zero", userDic + ShellQuote(dir_.File("fifo")),
+                                  userDic + ShellQuote(dir_.File("missing.upt")), userDic + ShellQuote(dir_.path()),
+                                  userDic + ShellQuote(dir_.File("bad.ptn"))}) {
     run = Zkrecog(std::string(kIchi) + "\n", args);
     EXPECT_EQ(run.status, 2) << args;
+    EXPECT_TRUE(run.lines.empty()) << args;
   }
 }
 

@@ -11,6 +11,7 @@
 #include "keyboards/kana.h"
 #include "keyboards/selector_logic.h"
 #include "keyboards/soft.h"
+#include "ui/keyboard_keys.h"
 
 namespace {
 
@@ -19,8 +20,13 @@ using Keys = std::vector<RecordedKey>;
 constexpr uint32_t kShiftL = 0xFFE1, kCtrlL = 0xFFE3, kAltL = 0xFFE9, kCaps = 0xFFE5;
 constexpr uint32_t kBackSpace = 0xFF08;
 
+// Like the toggle keys of the program: switching one off emits "toggled", which
+// comes back into the key action with the modifier and state 0.
 struct RecordingSoft : SoftPorts {
-  void LatchReleased(int keyboard, int latch) override { released.push_back(keyboard * 10 + latch); }
+  void LatchReleased(int keyboard, int latch) override {
+    released.push_back(keyboard * 10 + latch);
+    SftKeybord(static_cast<int>(kLatchKeysyms[latch]), 0);
+  }
   void ModeChange(int mode) override { modes.push_back(mode); }
   std::vector<int> released;  // keyboard * 10 + latch
   std::vector<int> modes;
@@ -62,14 +68,16 @@ TEST_F(Keyboards, LatchesHoldTheirModifierUntilTheKeysTheyEnd) {
     Keys keys;
   };
   const Case cases[] = {
-      {"Shift then a", {{int(kShiftL), 1}, {'a', 0}},
-       {Down(kShiftL), Down('a'), Up('a'), Up(kShiftL)}},
+      {"Shift then a: the capital", {{int(kShiftL), 1}, {'a', 0}},
+       {Down(kShiftL), Down('A'), Up('A'), Up(kShiftL)}},
       {"Ctrl then Alt then c: both go after c", {{int(kCtrlL), 1}, {int(kAltL), 1}, {'c', 0}},
        {Down(kCtrlL), Down(kAltL), Down('c'), Up('c'), Up(kCtrlL), Up(kAltL)}},
       {"Alt then Ctrl: Ctrl ends Alt", {{int(kAltL), 1}, {int(kCtrlL), 1}},
        {Down(kAltL), Down(kCtrlL), Up(kAltL)}},
       {"Shift then Ctrl: Ctrl ends Shift", {{int(kShiftL), 1}, {int(kCtrlL), 1}, {'x', 0}},
        {Down(kShiftL), Down(kCtrlL), Up(kShiftL), Down('x'), Up('x'), Up(kCtrlL)}},
+      {"Alt then Shift: Shift ends Alt", {{int(kAltL), 1}, {int(kShiftL), 1}, {'x', 0}},
+       {Down(kAltL), Down(kShiftL), Up(kAltL), Down('X'), Up('X'), Up(kShiftL)}},
       {"a latch clicked off again", {{int(kShiftL), 1}, {int(kShiftL), 0}, {'a', 0}},
        {Down(kShiftL), Up(kShiftL), Down('a'), Up('a')}},
       {"CapsLock stays over keys", {{int(kCaps), 1}, {'a', 0}, {'b', 0}},
@@ -82,6 +90,60 @@ TEST_F(Keyboards, LatchesHoldTheirModifierUntilTheKeysTheyEnd) {
     EXPECT_EQ(Run(c.clicks), c.keys) << c.name;
   }
   EXPECT_TRUE(Soft_latch[0][0]) << "the kanji key releases no latch";
+}
+
+// The lower and upper character of a face text "pic;x:y:lower x:y:upper" ("" when
+// the face shows no single character); a letter's upper one is its capital.
+std::string FaceLetters(const std::string& face) {
+  std::string letters;
+  size_t item = face.find(';');
+  while (item != std::string::npos) {
+    const size_t end = face.find(' ', item + 1);
+    const std::string text = face.substr(item + 1, end - item - 1);
+    const size_t colon = text.find(':', text.find(':') + 1);
+    if (colon == std::string::npos || text.size() != colon + 2) return "";
+    letters += text[colon + 1];
+    item = end;
+  }
+  if (letters.size() == 1 && letters[0] >= 'a' && letters[0] <= 'z') letters += char(letters[0] - 32);
+  return letters.size() == 2 ? letters : "";
+}
+
+TEST_F(Keyboards, KeysTypeWhatTheirFaceShowsOnAnyKeyboardMap) {
+  const struct {
+    const char* name;
+    Keymap map;
+  } maps[] = {{"US", UsKeymap()}, {"JP", JpKeymap()}};
+  int checked = 0;
+  for (const auto& m : maps) {
+    keys.keymap = m.map;
+    for (int k = 0; k < 3; ++k) {
+      Ap_table.imode = 3 + k;
+      const KeyboardKeys& board = kKeyboardKeys[k];
+      for (size_t c = 0; c < board.count; ++c) {
+        for (size_t i = 0; i < board.containers[c].count; ++i) {
+          const KeyDef& key = board.containers[c].keys[i];
+          const std::string letters = FaceLetters(key.face);
+          if (key.kind != kFace || key.value <= 0x20 || key.value > 0x7E || letters.empty()) continue;
+          for (int shifted = 0; shifted < 2; ++shifted) {
+            std::memset(Soft_latch, 0, sizeof Soft_latch);
+            keys.events.clear();
+            if (shifted) SftKeybord(int(kShiftL), 1);
+            SftKeybord(key.value, 0);
+            EXPECT_EQ(keys.Typed(), letters.substr(shifted, 1))
+                << m.name << " " << board.window << " " << key.name << (shifted ? " with Shift" : "");
+            int down = 0;
+            for (const RecordedKey& e : keys.events)
+              if (e.keysym == kShiftL) down += e.press ? 1 : -1;
+            EXPECT_EQ(down, 0) << "Shift left down after " << key.name;
+            EXPECT_FALSE(Soft_latch[k][0]);
+            ++checked;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 2 * 3 * 2 * 40);
 }
 
 TEST_F(Keyboards, ClosingReleasesEveryLatchCapsLockLast) {
@@ -120,7 +182,7 @@ TEST_F(Keyboards, KanaKeysTypeRomajiAndVoicingRetypesTheLastOne) {
       {"か゜ changes nothing", {106, kKanaSemiVoiced}, "ka"},
       {"う゛ changes nothing", {103, kKanaVoiced}, "u"},
       {"゛ twice voices once", {126, kKanaVoiced, kKanaVoiced}, "ha<ba"},
-      {"ー 、 。 ん small kana", {161, 139, 140, 150, 159, 156}, "=,.nnxtuxya"},
+      {"ー 、 。 ん small kana", {161, 139, 140, 150, 159, 156}, "-,.nnxtuxya"},
   };
   Ap_table.imode = 6;  // Key51
   for (const Case& c : cases) {

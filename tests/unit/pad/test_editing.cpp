@@ -243,18 +243,30 @@ TEST(Variants, EachCharacterCyclesThroughItsForms) {
   }
 }
 
+// The candidates of character i as "a|b|...".
+std::string CandidateRow(int i) {
+  std::string row;
+  for (int c = 0; c < kCandCells && Result[i][c][0] != '\0'; ++c)
+    row += (c ? "|" : "") + CellText(Result[i][c]);
+  return row;
+}
+
 TEST_F(Editing, LargeSmallChangesOnlyTheSelection) {
-  SetPending("aつテは");
+  // The variant leads the candidates, the old character follows, and an alternative
+  // that was the variant already is not listed twice.
+  SetPending("aつカは", {"ａ", "っ", "ガ", "ば"});
   Select(0, 3);
   LowhiConvert();
-  EXPECT_EQ(PendingUtf8(), "Aづデは");
-  EXPECT_EQ(CellText(Result[1][0]), "づ");
+  EXPECT_EQ(PendingUtf8(), "Aづガは");
+  EXPECT_EQ(CandidateRow(1), "づ|つ|っ");
+  EXPECT_EQ(CandidateRow(2), "ガ|カ");
+  EXPECT_EQ(CandidateRow(3), "は|ば");
   EXPECT_EQ(PenTag(BFpen[1]), 1);
   EXPECT_EQ(Rang.start, 0);
   EXPECT_EQ(Rang.end, 3);
   Select(2, 2);
   LowhiConvert();
-  EXPECT_EQ(PendingUtf8(), "Aづデは");
+  EXPECT_EQ(PendingUtf8(), "Aづガは");
 }
 
 // --- Symbols and converted text ------------------------------------------------------------

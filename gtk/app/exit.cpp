@@ -1,0 +1,45 @@
+// Program exit.
+#include "gtk/app/exit.h"
+
+#include <glib-unix.h>
+#include <gtk/gtk.h>
+
+#include <csignal>
+
+#include "app/appstate.h"
+#include "app/pidfile.h"
+#include "app/settings.h"
+#include "app/trace.h"
+#include "gtk/app/engines.h"
+#include "gtk/control/ink.h"
+
+namespace {
+
+bool exiting = false;
+
+gboolean OnTerminationSignal(gpointer) {
+  Delt_event();
+  return G_SOURCE_CONTINUE;
+}
+
+}  // namespace
+
+void Delt_event() {
+  if (exiting) return;
+  exiting = true;
+  if (wind_dsp[kShownMain]) Pad_EndEngines();
+  if (Clea_pmap) {
+    g_object_unref(Clea_pmap);
+    Clea_pmap = nullptr;
+  }
+  ApTableEx(1);
+  RemovePidFile();
+  Trace("EXIT");
+  if (gtk_main_level() > 0) gtk_main_quit();
+}
+
+bool ExitRequested() { return exiting; }
+
+void CatchTermination() {
+  for (int sig : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(sig, OnTerminationSignal, nullptr);
+}

@@ -1,5 +1,0 @@
-// The toolkit side of character editing (pad/editing_gtk.cpp).
-#pragma once
-
-// Editing messages go to the message box from now on.
-void InstallEditPorts();
