@@ -22,7 +22,7 @@ cat "$here/seni_sentences.txt" "$here/noharm_rows.txt" > "$out/rows.txt"
 for seed in 20240801 2; do
   echo "-- seed $seed"
   "$build/bench/zkbench-seq" "$out/rows.txt" --seed "$seed" --samples 3 "$@" > "$out/rows-$seed.jsonl" 2>/dev/null
-  HOME="$out" "$build/tools/zkrecog" --seq --dic "$dic" --seni "$table" --user-dic "$out/none.upt" \
+  HOME="$out" "$build/tools/zkrecog" --seq --dic "$dic" --seni "$table" \
     < "$out/rows-$seed.jsonl" > "$out/answers-$seed.jsonl" || true
   "$build/bench/zkbench-seqscore" < "$out/answers-$seed.jsonl"
 done
