@@ -1,5 +1,5 @@
 // zkbench-seqscore: reads `zkrecog --seq` answers of zkbench-seq rows and prints the
-// share of characters and rows read right as recognised, after the transition
+// share of characters, kana and rows read right as recognised, after the transition
 // rescoring alone and after the final (word) rescoring; rows with a "kind" (the
 // do-no-harm rows: names, part numbers, digits, ...) are counted per kind.
 #include <algorithm>
@@ -15,10 +15,17 @@
 
 namespace {
 
+// Hiragana and katakana (U+3041..U+30FA), not ・ or ー.
+bool IsKana(const std::string& c) {
+  const std::string low = "\u3041", high = "\u30fa";
+  return c.size() == 3 && c >= low && c <= high;
+}
+
 // Counts of one group of rows.
 struct Tally {
   long rows = 0, chars = 0;
   long rowsRight[3] = {0, 0, 0}, charsRight[3] = {0, 0, 0};  // recognised, transitions, final
+  long kana = 0, kanaRight[3] = {0, 0, 0};  // hiragana and katakana written in the rows
   long spoiled = 0;  // rows right after the transitions (the reading without words), wrong at the end
   std::vector<long> micros;
 
@@ -27,10 +34,14 @@ struct Tally {
     micros.push_back(us);
     std::vector<std::string> want = Utf8Characters(text);
     chars += static_cast<long>(want.size());
+    for (const std::string& c : want) kana += IsKana(c);
     for (int k = 0; k < 3; ++k) {
       rowsRight[k] += readings[k] == text;
       const std::vector<std::string> got = Utf8Characters(readings[k]);
-      for (size_t i = 0; i < want.size() && i < got.size(); ++i) charsRight[k] += got[i] == want[i];
+      for (size_t i = 0; i < want.size() && i < got.size(); ++i) {
+        charsRight[k] += got[i] == want[i];
+        kanaRight[k] += IsKana(want[i]) && got[i] == want[i];
+      }
     }
     spoiled += readings[1] == text && readings[2] != text;
   }
@@ -44,6 +55,9 @@ struct Tally {
                 label, rows, pct(rowsRight[0], rows), pct(rowsRight[1], rows), pct(rowsRight[2], rows),
                 pct(charsRight[0], chars), pct(charsRight[1], chars), pct(charsRight[2], chars), spoiled,
                 micros[micros.size() / 2] / 1000.0);
+    if (kana > 0)
+      std::printf("%-12s kana %4ld right %5.1f%% / %5.1f%% / %5.1f%%\n", "", kana, pct(kanaRight[0], kana),
+                  pct(kanaRight[1], kana), pct(kanaRight[2], kana));
   }
 };
 
