@@ -22,3 +22,7 @@ sorenix_warnings(zkbench-score)
 add_executable(zkbench-mem ${CMAKE_CURRENT_LIST_DIR}/zkbench-mem.cpp)
 target_link_libraries(zkbench-mem PRIVATE engine)
 sorenix_warnings(zkbench-mem)
+
+add_executable(zkbench-size ${CMAKE_CURRENT_LIST_DIR}/zkbench-size.cpp)
+target_link_libraries(zkbench-size PRIVATE engine nlohmann_json::nlohmann_json)
+sorenix_warnings(zkbench-size)

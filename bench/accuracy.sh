@@ -3,8 +3,9 @@
 # recognised by zkrecog with the built system dictionary, scored per group
 # (zkbench-score): once with every class allowed (the pad's 自動 mode), once with
 # each group in its own input mode (漢字, ひら, カナ, 英字, 数字, 記号); then kana
-# written with two strokes joined at every natural place, in both ways; then rows
-# written freely across the screen (bench/free_rows.sh).
+# written with two strokes joined at every natural place, in both ways; then sentence
+# and do-no-harm rows one character per box (bench/seni_rescore.sh) and rows written
+# freely across the screen (bench/free_rows.sh).
 # Usage: bench/accuracy.sh BUILD_DIR [zkbench-gen options]
 # For example `bench/accuracy.sh build --classes hiragana,katakana --kanji-stride 4`.
 # ZKRECOG_ARGS passes options to zkrecog (ZKRECOG_ARGS=--no-ruiji measures without the
@@ -30,12 +31,16 @@ for mode in all class joined-all joined-class; do
                   "$build/bench/zkbench-gen" --joined-kana --class-mask "$@" > "$out/samples-$mode.jsonl" 2>/dev/null ;;
   esac
   [ -s "$out/samples-$mode.jsonl" ] || continue  # no kana among the classes asked for
-  # No user dictionary: the figures are the system dictionary's own.
+  # No user dictionary (zkrecog's default): the figures are the system dictionary's own.
   # shellcheck disable=SC2086
-  "$build/tools/zkrecog" --dic "$dic" --user-dic "$out/none.upt" ${ZKRECOG_ARGS:-} \
+  "$build/tools/zkrecog" --dic "$dic" ${ZKRECOG_ARGS:-} \
     < "$out/samples-$mode.jsonl" > "$out/answers-$mode.jsonl" || status=1
   "$build/bench/zkbench-score" < "$out/answers-$mode.jsonl" || status=1
 done
+echo "== the same ink at a third and at four thirds of its size, every class allowed"
+"$build/bench/zkbench-size" --dic "$dic" < "$out/samples-all.jsonl" || status=1
+echo "== rows one character per box: as recognised / after transitions / after words"
+"$(dirname "$0")/seni_rescore.sh" "$build" || status=1
 if [ -x "$build/bench/zkbench-rows" ]; then
   echo "== free writing across the screen: the frame's guess, then with segmentation"
   "$(dirname "$0")/free_rows.sh" "$build" || status=1

@@ -30,7 +30,7 @@ for seed in $seeds; do
       case $way in off) arg=--no-ruiji ;; unguarded) arg=--ruiji-unguarded ;; pad) arg= ;; esac
       # shellcheck disable=SC2086
       # Status 1 only marks samples without a result (they count as wrong); 2 is fatal.
-      "$build/tools/zkrecog" --dic "$dic" --user-dic "$out/none.upt" $arg < "$samples" > "$out/answers-$way.jsonl" ||
+      "$build/tools/zkrecog" --dic "$dic" $arg < "$samples" > "$out/answers-$way.jsonl" ||
         [ $? -eq 1 ]
     done
     off=$(right "$out/answers-off.jsonl")

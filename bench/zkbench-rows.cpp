@@ -5,12 +5,15 @@
 // 言 木 ...) leave a gap between their parts, and small kana are written small. The
 // strokes go through the variable frame (VFrameDecide, stroke by stroke, as the pad
 // does), then through the segmentation, recognition and transition rescoring. The
-// rows are read once with the frame's guess only and once with the alternatives.
+// rows are read once with the frame's guess only and once with the alternatives,
+// then with the alternatives and the word rescoring (the pad's reading where the
+// word dictionary is installed).
 //
 //   zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]
 //                [--kanjivg DIR] [--strokes DIR] [--tune]
 //                [--merge-cost X] [--split-cost X] [--transition-weight X] [--max-parts N]
 //                [--high-mark-cost X] [--show N]
+//                [--word-transitions X] [--word-weight X] [--word-window N] [--word-after 0|1]
 //
 // --show prints the first N rows read wrong, with what the frame's guess read.
 //
@@ -55,6 +58,7 @@ struct Args {
   bool tune = false;
   int show = 0;  // wrong rows to print
   SegmentSettings settings;
+  WordSettings words;
 };
 
 bool ParseArgs(int argc, char** argv, Args* a) {
@@ -82,6 +86,10 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--max-parts") a->settings.maxParts = std::atoi(v);
     else if (opt == "--show") a->show = std::atoi(v);
     else if (opt == "--high-mark-cost") a->settings.highMarkCost = std::atof(v);
+    else if (opt == "--word-transitions") a->words.transitionWeight = std::atof(v);
+    else if (opt == "--word-weight") a->words.wordWeight = std::atof(v);
+    else if (opt == "--word-window") a->words.window = std::atoi(v);
+    else if (opt == "--word-after") a->words.afterTransitions = std::atoi(v) != 0;
     else return false;
   }
   return !a->sentences.empty() && !a->dic.empty() && !a->seni.empty() && a->samples >= 1 && a->samples <= 1000;
@@ -227,7 +235,8 @@ struct Score {
 // Reads every row; `guess` (when given) is the reading of the frame's guess, whose
 // right rows that the alternatives get wrong are counted as spoiled.
 Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings, CachedRecogniser* recogniser,
-           const Score* guess = nullptr, bool unjoined = false) {
+           const Score* guess = nullptr, bool unjoined = false, const WordCost* words = nullptr,
+           const WordSettings& wordSettings = WordSettings{}) {
   Score score;
   const SegRecogniser recognise = [recogniser](const SegPen& pen, const Rect16& frame, ZkResult* result) {
     (*recogniser)(pen, frame, result);
@@ -239,7 +248,7 @@ Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings,
     std::vector<ZkResult> results;
     for (const SegUnit& u : units)
       if (u.result.count >= 1) results.push_back(u.result);  // the pad drops the unreadable
-    const std::string reading = ReadRow(results).rescored;
+    const std::string reading = ReadRow(results, words, wordSettings).rescored;
     const std::vector<std::string> want = Utf8Characters(row.text);
     score.chars += static_cast<long>(want.size());
     score.right += AlignedRight(want, Utf8Characters(reading));
@@ -387,13 +396,21 @@ int main(int argc, char** argv) {
     const Score after = Read(rows, args.settings, &recogniser, &before);
     const auto t2 = std::chrono::steady_clock::now();
     Print("with alternatives:", after);
+    const WordCost* words = SharedWordCost();
+    const Score final = words ? Read(rows, args.settings, &recogniser, &after, false, words, args.words) : after;
+    const auto t3 = std::chrono::steady_clock::now();
+    if (words) {
+      Print("with alternatives and words:", final);
+      std::printf("rows right with alternatives, wrong with words: %ld\n", final.spoiled);
+    }
     const auto ms = [&](auto a, auto b) { return std::chrono::duration<double, std::milli>(b - a).count() / rows.size(); };
-    std::printf("time per row: %.1f ms for the frame's characters, %.1f ms more for the alternatives\n", ms(t0, t1),
-                ms(t1b, t2));
+    std::printf("time per row: %.1f ms for the frame's characters, %.1f ms more for the alternatives, "
+                "%.2f ms more for the words\n",
+                ms(t0, t1), ms(t1b, t2), ms(t2, t3));
     for (size_t r = 0, shown = 0; r < rows.size() && shown < static_cast<size_t>(args.show); ++r) {
-      if (after.rowRight[r]) continue;
-      std::printf("  written %s, frame's guess %s, read %s\n", rows[r].text.c_str(), before.readings[r].c_str(),
-                  after.readings[r].c_str());
+      if (final.rowRight[r]) continue;
+      std::printf("  written %s, frame's guess %s, alternatives %s, read %s\n", rows[r].text.c_str(),
+                  before.readings[r].c_str(), after.readings[r].c_str(), final.readings[r].c_str());
       ++shown;
     }
     return 0;

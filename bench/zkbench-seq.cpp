@@ -8,6 +8,10 @@
 // Each sentence is written --samples times with different distortions; a row with
 // a character that has no reference form is left out (and counted on stderr). Small
 // kana are written small and low in their box, as in zkbench-gen.
+//
+// A line may start with a kind and a tab ("name\t田中一郎"): the rows carry it as
+// "kind", and the kinds digits-mode and latin-mode are written in the 数字 and 英字
+// input modes (their "mask").
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -101,6 +105,12 @@ int main(int argc, char** argv) {
   uint64_t sentenceNumber = 0;
   while (std::getline(in, sentence)) {
     if (sentence.empty()) continue;
+    std::string kind;
+    if (const size_t tab = sentence.find('\t'); tab != std::string::npos) {
+      kind = sentence.substr(0, tab);
+      sentence.erase(0, tab + 1);
+    }
+    const int mask = kind == "digits-mode" ? 0x4 : kind == "latin-mode" ? 0x3 : 0;
     ++sentenceNumber;
     uint64_t rowNumber = 0;
     for (const auto& row : Rows(Utf8Characters(sentence))) {
@@ -128,7 +138,10 @@ int main(int argc, char** argv) {
           ++rowsSkipped;
           continue;
         }
-        std::printf("%s\n", nlohmann::json{{"text", text}, {"chars", chars}}.dump().c_str());
+        nlohmann::json line{{"text", text}, {"chars", chars}};
+        if (!kind.empty()) line["kind"] = kind;
+        if (mask != 0) line["mask"] = mask;
+        std::printf("%s\n", line.dump().c_str());
         ++rowsWritten;
         charsWritten += static_cast<int>(row.size());
       }

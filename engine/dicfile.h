@@ -54,7 +54,9 @@ struct DicEntry {
   uint32_t flags = 0;
   uint32_t size = 0;
   std::vector<DicIndexItem> index;
-  std::vector<int16_t> scans;  // block copies of the patterns for the greedy pass (patscan.h)
+  // Block copies of the patterns for the greedy pass (patscan.h); a system
+  // sub-dictionary's are kept across loads of the same dictionary.
+  std::shared_ptr<const std::vector<int16_t>> scans;
   const DicIndexItem* groupList[kDicGroups] = {};
 };
 

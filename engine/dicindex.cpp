@@ -1,8 +1,11 @@
 // Sub-dictionary selection, group iteration and the length index.
 #include "dicindex.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <new>
+#include <vector>
 
 #include "patscan.h"
 
@@ -99,6 +102,27 @@ uint16_t DicRecordLength(const uint8_t* record) {
   return static_cast<uint16_t>(length);
 }
 
+namespace {
+
+// The block copies of the system sub-dictionaries of the last load, by content: the
+// pad loads its dictionaries again each time it returns from a keyboard, and making
+// the copies (coarse descriptors included) takes tens of milliseconds.
+struct KeptScans {
+  uint64_t hash;
+  uint32_t size;
+  std::shared_ptr<const std::vector<int16_t>> scans;
+  std::vector<uint32_t> offsets;  // of each pattern, in index order
+};
+std::vector<KeptScans> keptScans;
+
+uint64_t BlockHash(const uint8_t* block, size_t size) {
+  uint64_t h = 1469598103934665603ull;  // FNV-1a
+  for (size_t i = 0; i < size; ++i) h = (h ^ block[i]) * 1099511628211ull;
+  return h;
+}
+
+}  // namespace
+
 int ZkBuildEntryIndex(DicEntry* entry) {
   // One item per pattern plus one end item per group; counted in size_t because a
   // large sub-dictionary holds more than 32767 patterns.
@@ -107,21 +131,39 @@ int ZkBuildEntryIndex(DicEntry* entry) {
     const uint16_t start = DicU16(entry->block + 2 * k);
     items += (start ? DicU16(entry->block + 16 * static_cast<size_t>(start)) : 0) + 1;
   }
+  const bool system = entry->kind == kDicSystem;
+  const uint64_t hash = system ? BlockHash(entry->block, entry->size) : 0;
+  const KeptScans* kept = nullptr;
+  for (const KeptScans& k : keptScans)
+    if (system && k.hash == hash && k.size == entry->size && k.offsets.size() + kDicGroups == items) kept = &k;
   try {
     entry->index.assign(items, DicIndexItem{nullptr, 0});
-    entry->scans.clear();
+    auto scans = std::make_shared<std::vector<int16_t>>();
+    std::vector<uint32_t> offsets;
     size_t next = 0;
     KusabiPattern pattern;
     for (int k = 0; k < kDicGroups; ++k) {
       entry->groupList[k] = &entry->index[next];
       const uint8_t* record = nullptr;
       for (int i = 0; ZkGetDicPattern(entry, k, i, &pattern, &record) != 0; ++i) {
-        const size_t scan = AppendRecordScan(record, &entry->scans);
-        if (scan > UINT32_MAX) return kDicNoMemory;
+        size_t scan;
+        if (kept) {
+          scan = kept->offsets[std::min(offsets.size(), kept->offsets.size() - 1)];
+        } else {
+          scan = AppendRecordScan(record, scans.get());
+          if (scan > UINT32_MAX) return kDicNoMemory;
+        }
+        offsets.push_back(static_cast<uint32_t>(scan));
         entry->index[next++] = DicIndexItem{record, DicRecordLength(record), static_cast<uint16_t>(pattern.segments),
                                             static_cast<uint32_t>(scan)};
       }
       entry->index[next++] = DicIndexItem{nullptr, 0};
+    }
+    if (kept) {
+      entry->scans = kept->scans;
+    } else {
+      entry->scans = scans;
+      if (system) keptScans.push_back(KeptScans{hash, entry->size, scans, std::move(offsets)});
     }
   } catch (const std::bad_alloc&) {
     return kDicNoMemory;
@@ -132,9 +174,20 @@ int ZkBuildEntryIndex(DicEntry* entry) {
 int ZkBuildDicIndex(DicEntry* sys, DicEntry* usr) {
   // Every loaded entry is indexed, exclusive ones included, so that any later
   // selection finds its group lists.
+  // Copies kept from an earlier load serve this one; afterwards only this load's are kept.
+  const std::vector<KeptScans> earlier = std::move(keptScans);
+  keptScans = earlier;
   for (DicEntry* table : {usr, sys}) {
     for (int i = 0; i < kMaxSubDics && table[i].kind != kDicEnd; ++i)
       if (ZkBuildEntryIndex(&table[i]) != kDicOk) return kDicNoMemory;
   }
+  std::vector<KeptScans> used;
+  for (const KeptScans& k : keptScans)
+    for (int i = 0; i < kMaxSubDics && sys[i].kind != kDicEnd; ++i)
+      if (sys[i].scans == k.scans) {
+        used.push_back(k);
+        break;
+      }
+  keptScans = std::move(used);
   return kDicOk;
 }

@@ -238,7 +238,7 @@ void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* 
     }
   }
   if (admitted.size() > kPreselected) {
-    for (Admitted& a : admitted) a.coarse = CoarseDistance(inCoarse, ScanAt(dic->scans, a.item->scan).coarse);
+    for (Admitted& a : admitted) a.coarse = CoarseDistance(inCoarse, ScanAt(*dic->scans, a.item->scan).coarse);
     KeepNearest(&admitted, kPreselected);
   }
 
@@ -250,7 +250,7 @@ void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* 
     const int k = a.k;
     const int16_t threshold = std::min(list[worst].distance, ZkHighWayMAXDIST[k]);
     uint16_t code = 0;
-    const int16_t dist = MatchStoredPattern(input, ScanAt(dic->scans, a.item->scan), a.item->pattern, k, threshold,
+    const int16_t dist = MatchStoredPattern(input, ScanAt(*dic->scans, a.item->scan), a.item->pattern, k, threshold,
                                             inLen, inTotal, inStrokeMap, &pattern, &corr, &code);
     if (dist >= list[worst].distance) continue;  // equal distances keep the earlier pattern
     KohoSlot& slot = list[worst];

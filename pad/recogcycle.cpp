@@ -15,6 +15,7 @@
 #include "pad/platform.h"
 #include "pad/segment.h"
 #include "recog.h"
+#include "row_words.h"
 #include "seni.h"
 #include "textconv.h"
 
@@ -100,7 +101,10 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
     records[i] = RecordOf((*chars)[i].result);
     firstBefore[i] = records[i].cand[0].code;
   }
-  if (Ap_table.seni_exec) SeniCntl(0, k, records);
+  // Words join the transitions where the word model is there and the row may be a
+  // sentence (not in the 英字, 数字 or 記号 modes).
+  if (Ap_table.seni_exec)
+    RescoreRowWithWords(records, k, WordsSuitMask(ZkOption.mask) ? SharedWordCost() : nullptr);
 
   int p = BuffTextDel();
   size_t tail = 0, write = 0;

@@ -274,10 +274,3 @@ std::vector<SegUnit> SegmentRow(const std::vector<SegPen>& atoms, const SegRecog
   RowSegmenter segmenter(atoms, recognise, transition, settings, stats);
   return segmenter.Run();
 }
-
-double SeniTransitionCost(uint16_t from, uint16_t to) {
-  int32_t occurrences = 0, pairs = 0;
-  if (SeniGetPrbl(from, to, &occurrences, &pairs) != kSeniDone) return 0;
-  const double p = std::max<double>(pairs, 0.5) / std::max<int32_t>(occurrences, 1);
-  return std::clamp(-std::log10(p), 0.0, 4.0);
-}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/geometry.h"
+#include "seni.h"  // SeniTransitionCost
 #include "types.h"
 
 // One character's pen data: per stroke 0xEEEE, a point count and x, y pairs, then 0xF001.
@@ -59,7 +60,3 @@ constexpr int kSegMaxUnits = 12;
 std::vector<SegUnit> SegmentRow(const std::vector<SegPen>& atoms, const SegRecogniser& recognise,
                                 const SegTransition& transition, const SegmentSettings& settings,
                                 SegmentStats* stats = nullptr);
-
-// -log10 of the transition table's P(to | from), floored at 1e-4: 0..4. 0 when the
-// table is not loaded.
-double SeniTransitionCost(uint16_t from, uint16_t to);

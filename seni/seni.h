@@ -55,6 +55,10 @@ void SeniChng(int start, int length);
 // defaults when either is unknown. 0, or 16 when the data type is not loaded.
 int SeniGetPrbl(uint16_t from, uint16_t to, int32_t* occurrences, int32_t* pairCount);
 
+// -log10 of the transition table's P(to | from), floored at 1e-4: 0..4. 0 when the
+// table is not loaded.
+double SeniTransitionCost(uint16_t from, uint16_t to);
+
 // Bisection of array[low..high] (sorted) for key; *found = its position or -1.
 // 16 when the bounds lie outside the array's `size` entries.
 int SeniBSearch(int low, int high, const int16_t* array, int size, int key, int* found);

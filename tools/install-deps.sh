@@ -12,6 +12,7 @@ PACKAGES="
   xvfb xdotool xclip x11-utils imagemagick openbox xterm zenity
   manpages-ja manpages-ja-dev debian-reference-ja developers-reference-ja
   debian-faq-ja maint-guide-ja debian-policy-ja mecab-ipadic zlib1g-dev
+  libmecab-dev mecab-ipadic-utf8
   locales uim-xim uim-anthy
   dpkg-dev lintian desktop-file-utils appstream man-db groff-base
 "

@@ -28,7 +28,7 @@ SeniCharRecord SeqRecordOf(const ZkResult& result) {
   return record;
 }
 
-SeqReading ReadRow(const std::vector<ZkResult>& results) {
+SeqReading ReadRow(const std::vector<ZkResult>& results, const WordCost* words, const WordSettings& settings) {
   SeqReading reading;
   std::vector<SeniCharRecord> records;
   std::vector<int> position;  // index in `results` of each record
@@ -37,22 +37,33 @@ SeqReading ReadRow(const std::vector<ZkResult>& results) {
     records.push_back(SeqRecordOf(results[i]));
     position.push_back(static_cast<int>(i));
   }
-  std::vector<SeniCharRecord> rescored = records;
-  for (size_t start = 0; start < rescored.size(); start += kPadRow) {
-    const int length = static_cast<int>(std::min<size_t>(kPadRow, rescored.size() - start));
-    const int r = SeniCntl(0, length, rescored.data() + start);
+  std::vector<SeniCharRecord> pairs = records;
+  for (size_t start = 0; start < pairs.size(); start += kPadRow) {
+    const int length = static_cast<int>(std::min<size_t>(kPadRow, pairs.size() - start));
+    const int r = SeniCntl(0, length, pairs.data() + start);
     if (r != kSeniDone) reading.result = r;
+  }
+  std::vector<SeniCharRecord> rescored = pairs;
+  if (words) {
+    rescored = records;
+    for (size_t start = 0; start < rescored.size(); start += kPadRow) {
+      const int length = static_cast<int>(std::min<size_t>(kPadRow, rescored.size() - start));
+      RescoreRowWithWords(rescored.data() + start, length, words, settings);
+    }
   }
   size_t next = 0;
   for (size_t i = 0; i < results.size(); ++i) {
     if (next < position.size() && position[next] == static_cast<int>(i)) {
       reading.plain += TextOf(records[next].cand[0].code);
+      reading.pairs += TextOf(pairs[next].cand[0].code);
       reading.rescored += TextOf(rescored[next].cand[0].code);
       ++next;
     } else {
       reading.plain += kNoCandidate;
+      reading.pairs += kNoCandidate;
       reading.rescored += kNoCandidate;
     }
   }
+  reading.records = std::move(rescored);
   return reading;
 }

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "row_words.h"
 #include "seni.h"
+#include "word_cost.h"
 #include "types.h"
 
 // The pad's candidate record of one recognised character: the count and the
@@ -14,11 +16,17 @@ SeniCharRecord SeqRecordOf(const ZkResult& result);
 
 struct SeqReading {
   std::string plain;     // first candidates as recognised (UTF-8)
-  std::string rescored;  // first candidates after rescoring
+  std::string pairs;     // first candidates after the transition rescoring alone
+  std::string rescored;  // the row's final reading: words and transitions, or `pairs`
+                         // without a word model
+  std::vector<SeniCharRecord> records;  // the final candidates of the characters read
   int result = 0;        // the last non-zero SeniCntl result, else 0
 };
 
 // Reads a row of recognised characters. Like the pad, characters without a
 // candidate stay out of the rescoring (they read as "？"), and the rest go to
 // SeniCntl (data type 0) twelve at a time. The transition table must be loaded.
-SeqReading ReadRow(const std::vector<ZkResult>& results);
+// With `words`, the same twelve also go through the word rescoring (with the
+// transitions as its pair term), which gives the final reading.
+SeqReading ReadRow(const std::vector<ZkResult>& results, const WordCost* words = nullptr,
+                   const WordSettings& settings = WordSettings{});

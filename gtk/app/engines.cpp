@@ -1,5 +1,6 @@
-// Starting and ending the recognition engine and the transition rescoring with the
-// pad; a failure to start either ends the program.
+// Starting and ending the recognition engine, the transition rescoring and the word
+// model with the pad; a failure to start the engine or the transition table ends the
+// program, a missing word model only leaves rows read without words.
 #include "gtk/app/engines.h"
 
 #include <sys/stat.h>
@@ -15,6 +16,7 @@
 #include "paths.h"
 #include "recog.h"
 #include "seni.h"
+#include "word_cost.h"
 
 namespace {
 
@@ -56,6 +58,10 @@ void Pad_StartEngines() {
     ZkCRecEnd();
     Fatal(Msg("後処理初期化異常\n"));
   }
+  // The word model is opened once (a memory map: well under a millisecond) and kept
+  // across restarts; without it one line on standard error says rows are read
+  // without words.
+  SharedWordCost();
   running = true;
   Pad_SetEngineOptions();
 }

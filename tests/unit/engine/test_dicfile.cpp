@@ -3,9 +3,13 @@
 // their blocks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dicfile.h"
 #include "dicindex.h"
 #include "dicwriter.h"
+#include "patscan.h"
+#include "coarse.h"
 #include "tempdir.h"
 
 namespace {
@@ -132,6 +136,37 @@ TEST_F(DicFileTest, RoundTripAsSystemDictionary) {
     EXPECT_EQ(CountEntries(ZkUsrDic), 0);
     EXPECT_EQ(ZkRecDic[0].base, ZkRecDic[2].base);  // one block area for all
   }
+}
+
+// The pad loads its dictionaries again after every keyboard: the block copies of the
+// system sub-dictionaries are made once and kept while their content stays the same.
+TEST_F(DicFileTest, ReloadsKeepTheCopiesOfUnchangedSubDictionaries) {
+  const std::string same = WriteSample(dir_, "a.ptn", true);
+  std::vector<SubDicSpec> subs = SampleSubs();
+  subs[1].groups[1] = {Pattern(0x93F1, 2, 9)};  // the kanji sub-dictionary changes
+  std::string error;
+  const std::string changed = dir_.File("b.ptn");
+  ASSERT_TRUE(WriteDicFile(changed, subs, DicWriteOptions(), &error)) << error;
+
+  ASSERT_EQ(LoadSystem(dir_, same), kDicOk);
+  const auto hiragana = ZkRecDic[0].scans, kanji = ZkRecDic[1].scans;
+  ASSERT_EQ(LoadSystem(dir_, same), kDicOk);
+  EXPECT_EQ(ZkRecDic[0].scans, hiragana);
+  EXPECT_EQ(ZkRecDic[1].scans, kanji);
+  ASSERT_EQ(LoadSystem(dir_, changed), kDicOk);
+  EXPECT_EQ(ZkRecDic[0].scans, hiragana);
+  EXPECT_NE(ZkRecDic[1].scans, kanji);
+  // Every copy in use is the one its record makes.
+  for (int e = 0; e < CountEntries(ZkRecDic); ++e)
+    for (const DicIndexItem& item : ZkRecDic[e].index) {
+      if (item.pattern == nullptr) continue;
+      std::vector<int16_t> fresh;
+      const PatternScan want = ScanAt(fresh, AppendRecordScan(item.pattern, &fresh));
+      const PatternScan got = ScanAt(*ZkRecDic[e].scans, item.scan);
+      ASSERT_EQ(got.segments, want.segments);
+      for (int j = 0; j < want.segments; ++j) EXPECT_EQ(got.x1[j], want.x1[j]) << e << " " << j;
+      EXPECT_TRUE(std::equal(want.coarse, want.coarse + kCoarseBins, got.coarse)) << e;
+    }
 }
 
 TEST_F(DicFileTest, RoundTripAsUserDictionary) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "pad/recogcycle.h"
+#include "recog.h"
+#include "word_cost.h"
 #include "pad_fixture.h"
 
 namespace {
@@ -43,6 +45,33 @@ TEST_F(Cycle, CharactersGoInBetweenAndTheCursorFollowsThem) {
     EXPECT_EQ(CellText(Result[i][0]), firsts[i]) << i;
   }
   EXPECT_EQ(CellText(Result[3][1]), "ー");
+}
+
+// With the rescoring on, the row is read as words and the alternatives follow it;
+// rows of the 数字 mode are no sentences and keep the engine's order.
+TEST_F(Cycle, RescoringReadsSentencesAsWords) {
+  if (!SharedWordCost()) GTEST_SKIP() << "no IPA dictionary for MeCab";
+  struct Case {
+    uint32_t mask;
+    const char* pending;
+    const char* third;  // the third character's first two candidates
+  };
+  const Case cases[] = {{kClassAll, "削除します", "しＬ"}, {kClassDigit, "削除Ｌます", "Ｌし"}};
+  const uint32_t mask = ZkOption.mask;
+  Ap_table.seni_exec = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pending);
+    SetPending("");
+    Rang = RangRec{0, 0, 0};
+    ZkOption.mask = c.mask;
+    std::vector<WrittenChar> chars;
+    for (const auto& candidates : std::vector<std::vector<std::string>>{{"削"}, {"除"}, {"Ｌ", "し"}, {"ま"}, {"す"}})
+      chars.push_back({TaggedPen(100), ResultOf(candidates)});
+    InsertRecognised(&chars);
+    EXPECT_EQ(PendingUtf8(), c.pending);
+    EXPECT_EQ(CellText(Result[2][0]) + CellText(Result[2][1]), c.third);
+  }
+  ZkOption.mask = mask;
 }
 
 TEST_F(Cycle, ANewCharacterReplacesTheSelection) {

@@ -65,7 +65,7 @@ TEST_F(ZkrecogSeq, TransitionsChooseTheOtherReadingOfTheDash) {
   ASSERT_EQ(out.size(), 1u);
   const std::string plain = out[0]["plain"];
   ASSERT_TRUE(plain == "一十" || plain == "ー十") << plain;
-  EXPECT_EQ(out[0]["rescored"], plain);  // unknown pairs change nothing
+  EXPECT_EQ(out[0]["pairs"], plain);  // unknown pairs change nothing
   EXPECT_EQ(out[0]["id"], 3);
   EXPECT_EQ(out[0]["seni"], 0);
   EXPECT_FALSE(out[0].contains("width"));
@@ -74,7 +74,7 @@ TEST_F(ZkrecogSeq, TransitionsChooseTheOtherReadingOfTheDash) {
   out = Run(row, TableOf({{other, "十", 50}}), &status);
   ASSERT_EQ(out.size(), 1u);
   EXPECT_EQ(out[0]["plain"], plain);
-  EXPECT_EQ(out[0]["rescored"], std::string(other) + "十");
+  EXPECT_EQ(out[0]["pairs"], std::string(other) + "十");
 }
 
 TEST_F(ZkrecogSeq, BadRowsGiveErrorsAndAMissingTableStopsTheCommand) {

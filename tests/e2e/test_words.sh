@@ -1,0 +1,22 @@
+#!/bin/bash
+# The word dictionary: with it the pad starts silently; without it (SORENIX_WORD_DIC
+# naming no dictionary) it says so once on standard error and still reads what is
+# written.
+. "$(dirname "$0")/lib.sh"
+
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0'
+start_pad
+grep -q 'word dictionary' "$ERR" && fail "a word note with the dictionary installed"
+kill -TERM "$PAD_PID"
+wait_exit "$PAD_PID"
+
+export SORENIX_WORD_DIC=$WORK/no-dictionary
+start_pad
+wait_for '^GRAB on status=0'
+write_char か 100 200 120
+write_char な 300 200 120
+wait_pending かな 10
+[ "$(grep -c 'word dictionary' "$ERR")" = 1 ] || fail "the missing word dictionary was not noted exactly once"
+kill -TERM "$PAD_PID"
+wait_exit "$PAD_PID"
+echo PASS
