@@ -50,14 +50,14 @@ bool FocusWindow() {
 }
 
 void EnterClick() {
-  if (Ink_data.pending > 0) {
+  if (Pad.Ink_data.pending > 0) {
     if (!FocusWindow()) {
       PadScreen().Beep();  // nowhere to paste: the line stays
       Trace("NOFOCUS focus=0x%lx", Focus_win);
       return;
     }
     const size_t waiting = strnlen(Over_text, sizeof Over_text);
-    if (!OverTextAppend(Tbuff, std::strlen(Tbuff))) {
+    if (!OverTextAppend(Pad.Tbuff, std::strlen(Pad.Tbuff))) {
       // What waits in Over_text fills it: that goes first, the line on the next press.
       if (PasteOverText()) PadScreen().Beep();
       return;
@@ -74,21 +74,21 @@ void EnterClick() {
 }
 
 void BakspClick() {
-  if (Ink_data.pending == 0) {
+  if (Pad.Ink_data.pending == 0) {
     if (FocusWindow()) {
       SendKey(kKeysymBackSpace);
       Trace("SENT BackSpace focus=0x%lx", Focus_win);
     }
     return;
   }
-  if (Rang.end == 0) {
+  if (Pad.Rang.end == 0) {
     PadScreen().Beep();
     return;
   }
-  if (Rang.start == Rang.end) Rang.start = static_cast<int16_t>(Rang.end - 1);
-  Rang.end = static_cast<int16_t>(BuffTextDel());
-  Rang.anchor = Rang.end;
-  if (Ink_data.pending == 0) {
+  if (Pad.Rang.start == Pad.Rang.end) Pad.Rang.start = static_cast<int16_t>(Pad.Rang.end - 1);
+  Pad.Rang.end = static_cast<int16_t>(BuffTextDel());
+  Pad.Rang.anchor = Pad.Rang.end;
+  if (Pad.Ink_data.pending == 0) {
     PadScreen().EnterKey(-1);
     PadScreen().CandidateKeys(0);
   } else {

@@ -18,21 +18,21 @@
 
 void EntryMove(int from, int to) {
   if (from == to || from < 0 || to < 0 || from >= kPadChars || to >= kPadChars) return;
-  std::memcpy(Result[to], Result[from], sizeof Result[to]);
-  BFpen[to] = std::move(BFpen[from]);
+  std::memcpy(Pad.Result[to], Pad.Result[from], sizeof Pad.Result[to]);
+  Pad.BFpen[to] = std::move(Pad.BFpen[from]);
   EntryClear(from);
 }
 
 void EntryClear(int i) {
   if (i < 0 || i >= kPadChars) return;
-  std::memset(Result[i], 0, sizeof Result[i]);
-  PenData().swap(BFpen[i]);
+  std::memset(Pad.Result[i], 0, sizeof Pad.Result[i]);
+  PenData().swap(Pad.BFpen[i]);
 }
 
 void EntrySet(int i, const char cells[kCandCells][2], PenData pen) {
   if (i < 0 || i >= kPadChars) return;
-  std::memcpy(Result[i], cells, sizeof Result[i]);
-  BFpen[i] = std::move(pen);
+  std::memcpy(Pad.Result[i], cells, sizeof Pad.Result[i]);
+  Pad.BFpen[i] = std::move(pen);
 }
 
 bool OverTextHasRoom(size_t bytes) {
@@ -42,12 +42,12 @@ bool OverTextHasRoom(size_t bytes) {
 InklessInsert InsertInkless(const std::string& ch, std::string* before, int* caret) {
   char cells[kCandCells][2] = {};
   std::memcpy(cells[0], ch.data(), std::min<size_t>(ch.size(), 2));
-  const int count = Ink_data.pending;
+  const int count = Pad.Ink_data.pending;
   if (count < kPadChars) {
     const int slot = std::clamp(*caret, 0, count);
     for (int i = kPadChars - 2; i >= slot; --i) EntryMove(i, i + 1);
     EntrySet(slot, cells, PenData());
-    ++Ink_data.pending;
+    ++Pad.Ink_data.pending;
     before->append(ch);
     *caret = slot + 1;
     return InklessInsert::kInserted;

@@ -2,32 +2,32 @@
 // buffer's size, which always leaves a word for the end mark.
 #include "pad/inkdata.h"
 
+#include "pad/pending.h"
+
 #include <algorithm>
 #include <new>
 
 #include "pad/rect.h"
 #include "pad/vframe.h"
 
-InkDataRec Ink_data;
-PenData hPens[kPadChars];
 Rect16 Vfram_rct[kPadChars + 2];
 MusDataRec Mus_data;
 
 namespace {
 
 PenData* Current() {
-  if (Ink_data.chars < 1 || Ink_data.chars > kPadChars) return nullptr;
-  PenData& pen = hPens[Ink_data.chars - 1];
+  if (Pad.Ink_data.chars < 1 || Pad.Ink_data.chars > kPadChars) return nullptr;
+  PenData& pen = Pad.hPens[Pad.Ink_data.chars - 1];
   return pen.empty() ? nullptr : &pen;
 }
 
 // Room for `words` more words and the end mark after them.
-bool Fits(const PenData& pen, size_t words) { return Ink_data.write + words < pen.size(); }
+bool Fits(const PenData& pen, size_t words) { return Pad.Ink_data.write + words < pen.size(); }
 
 void Close(PenData* pen) {
-  if (Ink_data.write >= pen->size()) return;
-  (*pen)[Ink_data.write] = kPenEnd;
-  pen->resize(Ink_data.write + 1);
+  if (Pad.Ink_data.write >= pen->size()) return;
+  (*pen)[Pad.Ink_data.write] = kPenEnd;
+  pen->resize(Pad.Ink_data.write + 1);
   pen->shrink_to_fit();
 }
 
@@ -47,7 +47,7 @@ size_t StrokeWords(const PenData& pen) {
 }  // namespace
 
 int InkNewCharacter() {
-  if (Ink_data.chars < 0 || Ink_data.chars >= kPadChars) return kInkSequenceFull;
+  if (Pad.Ink_data.chars < 0 || Pad.Ink_data.chars >= kPadChars) return kInkSequenceFull;
   PenData fresh;
   try {
     fresh.assign(kPenBufferWords, 0);
@@ -55,99 +55,99 @@ int InkNewCharacter() {
     return kInkNoMemory;
   }
   if (PenData* current = Current()) Close(current);
-  hPens[Ink_data.chars] = std::move(fresh);
-  ++Ink_data.chars;
-  Ink_data.strokes = 0;
-  Ink_data.write = 0;
-  Ink_data.count = 0;
-  Ink_data.recording = false;
+  Pad.hPens[Pad.Ink_data.chars] = std::move(fresh);
+  ++Pad.Ink_data.chars;
+  Pad.Ink_data.strokes = 0;
+  Pad.Ink_data.write = 0;
+  Pad.Ink_data.count = 0;
+  Pad.Ink_data.recording = false;
   return kInkStarted;
 }
 
 void InkStrokeBegin(int x, int y) {
   PenData* pen = Current();
-  Ink_data.recording = pen && Ink_data.strokes < kPenMaxStrokes && Fits(*pen, 4);
-  if (!Ink_data.recording) return;
-  ++Ink_data.strokes;
+  Pad.Ink_data.recording = pen && Pad.Ink_data.strokes < kPenMaxStrokes && Fits(*pen, 4);
+  if (!Pad.Ink_data.recording) return;
+  ++Pad.Ink_data.strokes;
   PenData& p = *pen;
-  p[Ink_data.write++] = kStrokeMark;
-  Ink_data.count = Ink_data.write;
-  p[Ink_data.write++] = 1;
-  p[Ink_data.write++] = Word(x);
-  p[Ink_data.write++] = Word(y);
+  p[Pad.Ink_data.write++] = kStrokeMark;
+  Pad.Ink_data.count = Pad.Ink_data.write;
+  p[Pad.Ink_data.write++] = 1;
+  p[Pad.Ink_data.write++] = Word(x);
+  p[Pad.Ink_data.write++] = Word(y);
 }
 
 void InkStrokePoint(int x, int y) {
   PenData* pen = Current();
-  if (!Ink_data.recording || !pen || Ink_data.count >= pen->size()) return;
+  if (!Pad.Ink_data.recording || !pen || Pad.Ink_data.count >= pen->size()) return;
   PenData& p = *pen;
-  if (p[Ink_data.count] >= kPenMaxPoints || !Fits(p, 2)) return;
-  ++p[Ink_data.count];
-  p[Ink_data.write++] = Word(x);
-  p[Ink_data.write++] = Word(y);
+  if (p[Pad.Ink_data.count] >= kPenMaxPoints || !Fits(p, 2)) return;
+  ++p[Pad.Ink_data.count];
+  p[Pad.Ink_data.write++] = Word(x);
+  p[Pad.Ink_data.write++] = Word(y);
 }
 
 int InkMoveStrokeToNewCharacter() {
   PenData* pen = Current();
   if (!pen) return InkNewCharacter();
   // The stroke runs from its mark (just before the count word) to the write position.
-  const bool stored = Ink_data.recording && Ink_data.count >= 1 && Ink_data.write <= pen->size();
-  const size_t start = stored ? Ink_data.count - 1 : Ink_data.write;
+  const bool stored = Pad.Ink_data.recording && Pad.Ink_data.count >= 1 && Pad.Ink_data.write <= pen->size();
+  const size_t start = stored ? Pad.Ink_data.count - 1 : Pad.Ink_data.write;
   const std::vector<uint16_t> stroke(pen->begin() + static_cast<std::ptrdiff_t>(start),
-                                     pen->begin() + static_cast<std::ptrdiff_t>(Ink_data.write));
-  const size_t oldWrite = Ink_data.write;
-  const int16_t oldStrokes = Ink_data.strokes;
-  Ink_data.write = start;  // the previous character ends where the stroke began
+                                     pen->begin() + static_cast<std::ptrdiff_t>(Pad.Ink_data.write));
+  const size_t oldWrite = Pad.Ink_data.write;
+  const int16_t oldStrokes = Pad.Ink_data.strokes;
+  Pad.Ink_data.write = start;  // the previous character ends where the stroke began
   const int result = InkNewCharacter();
   if (result != kInkStarted) {
-    Ink_data.write = oldWrite;
-    Ink_data.strokes = oldStrokes;
+    Pad.Ink_data.write = oldWrite;
+    Pad.Ink_data.strokes = oldStrokes;
     return result;
   }
-  PenData& fresh = hPens[Ink_data.chars - 1];
+  PenData& fresh = Pad.hPens[Pad.Ink_data.chars - 1];
   std::copy(stroke.begin(), stroke.end(), fresh.begin());
-  Ink_data.write = stroke.size();
-  Ink_data.count = stored ? 1 : 0;
-  Ink_data.strokes = stored ? 1 : 0;  // the moved stroke counts in the new character
-  Ink_data.recording = stored;
+  Pad.Ink_data.write = stroke.size();
+  Pad.Ink_data.count = stored ? 1 : 0;
+  Pad.Ink_data.strokes = stored ? 1 : 0;  // the moved stroke counts in the new character
+  Pad.Ink_data.recording = stored;
   return kInkStarted;
 }
 
 void InkDropLastStroke() {
-  if (!Ink_data.recording || !Current() || Ink_data.count < 1) return;
-  Ink_data.write = Ink_data.count - 1;
-  --Ink_data.strokes;
-  Ink_data.recording = false;
+  if (!Pad.Ink_data.recording || !Current() || Pad.Ink_data.count < 1) return;
+  Pad.Ink_data.write = Pad.Ink_data.count - 1;
+  --Pad.Ink_data.strokes;
+  Pad.Ink_data.recording = false;
 }
 
 bool InkJoinFragments() {
-  const int finished = Ink_data.chars - 1;
-  if (finished < 2 || Ink_data.chars > kPadChars) return false;
+  const int finished = Pad.Ink_data.chars - 1;
+  if (finished < 2 || Pad.Ink_data.chars > kPadChars) return false;
   Rect16 boxes[kPadChars];
   int strokes[kPadChars];
   for (int i = 0; i < finished; ++i) {
     boxes[i] = Vfram_rct[i + 1];
-    strokes[i] = PenStrokeCount(hPens[i]);
+    strokes[i] = PenStrokeCount(Pad.hPens[i]);
   }
   const int pair = VFrameFragmentPair(boxes, strokes, finished);
   if (pair < 0) return false;
-  const size_t first = StrokeWords(hPens[pair]), second = StrokeWords(hPens[pair + 1]);
+  const size_t first = StrokeWords(Pad.hPens[pair]), second = StrokeWords(Pad.hPens[pair + 1]);
   PenData joined;
   try {
     joined.reserve(first + second + 1);
   } catch (const std::bad_alloc&) {
     return false;
   }
-  joined.assign(hPens[pair].begin(), hPens[pair].begin() + static_cast<std::ptrdiff_t>(first));
-  joined.insert(joined.end(), hPens[pair + 1].begin(), hPens[pair + 1].begin() + static_cast<std::ptrdiff_t>(second));
+  joined.assign(Pad.hPens[pair].begin(), Pad.hPens[pair].begin() + static_cast<std::ptrdiff_t>(first));
+  joined.insert(joined.end(), Pad.hPens[pair + 1].begin(), Pad.hPens[pair + 1].begin() + static_cast<std::ptrdiff_t>(second));
   joined.push_back(kPenEnd);
-  hPens[pair] = std::move(joined);
-  for (int i = pair + 1; i + 1 < Ink_data.chars; ++i) hPens[i] = std::move(hPens[i + 1]);
-  PenData().swap(hPens[Ink_data.chars - 1]);
+  Pad.hPens[pair] = std::move(joined);
+  for (int i = pair + 1; i + 1 < Pad.Ink_data.chars; ++i) Pad.hPens[i] = std::move(Pad.hPens[i + 1]);
+  PenData().swap(Pad.hPens[Pad.Ink_data.chars - 1]);
   Vfram_rct[pair + 1] = RectUnion(Vfram_rct[pair + 1], Vfram_rct[pair + 2]);
-  for (int i = pair + 2; i <= Ink_data.chars; ++i) Vfram_rct[i] = Vfram_rct[i + 1];
-  Vfram_rct[Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
-  --Ink_data.chars;
+  for (int i = pair + 2; i <= Pad.Ink_data.chars; ++i) Vfram_rct[i] = Vfram_rct[i + 1];
+  Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
+  --Pad.Ink_data.chars;
   return true;
 }
 
@@ -168,11 +168,11 @@ int PenStrokeCount(const PenData& pen) {
 }
 
 void InkDiscardSequence() {
-  for (PenData& pen : hPens) PenData().swap(pen);
-  Ink_data.chars = 0;
-  Ink_data.strokes = 0;
-  Ink_data.write = 0;
-  Ink_data.count = 0;
-  Ink_data.recording = false;
+  for (PenData& pen : Pad.hPens) PenData().swap(pen);
+  Pad.Ink_data.chars = 0;
+  Pad.Ink_data.strokes = 0;
+  Pad.Ink_data.write = 0;
+  Pad.Ink_data.count = 0;
+  Pad.Ink_data.recording = false;
   for (int i = 1; i < kPadChars + 2; ++i) Vfram_rct[i] = Rect16{0, 0, 0, 0};
 }

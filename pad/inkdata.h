@@ -1,5 +1,6 @@
-// The writing sequence in pen data: one buffer per written character (hPens), the
-// sequence counters (Ink_data) and the character and stroke boxes (Vfram_rct).
+// The writing sequence in pen data: one buffer per written character (Pad.hPens), the
+// sequence counters (Pad.Ink_data, both in the pending line's record, pad/pending.h)
+// and the character and stroke boxes (Vfram_rct).
 #pragma once
 
 #include <cstddef>
@@ -28,8 +29,6 @@ struct InkDataRec {
   bool recording;    // the stroke in progress is being stored
 };
 
-extern InkDataRec Ink_data;
-extern PenData hPens[kPadChars];
 // 0 the variable frame on screen; c (1..12) the box of character c; c + 1 the box of
 // the stroke being written while character c is current.
 extern Rect16 Vfram_rct[kPadChars + 2];

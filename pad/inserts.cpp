@@ -20,13 +20,13 @@ constexpr const char* kigo_tbl[30] = {
 // Inserts EUC-JP text at the caret character by character. Returns whether text went
 // into Over_text; `refused` is set when Over_text could not take a character.
 bool InsertText(const std::string& euc, bool* refused) {
-  const int before = Ink_data.pending;
+  const int before = Pad.Ink_data.pending;
   const int caret = BuffTextDel();
   PadScreen().CandidateKeys(0);
   size_t tail = 0, write = 0;
   BuffFrtSet(caret, &tail, &write);
   std::string text(Buff_text, write);
-  const std::string rest(Tbuff + tail);
+  const std::string rest(Pad.Tbuff + tail);
   int at = caret;
   bool out = false;
   for (size_t i = 0; i < euc.size();) {
@@ -41,8 +41,8 @@ bool InsertText(const std::string& euc, bool* refused) {
   }
   PendingSetText(text + rest);
   const int16_t c = static_cast<int16_t>(at);
-  Rang = RangRec{c, c, c};
-  if (before == 0 && Ink_data.pending > 0) PadScreen().EnterKey(-2);
+  Pad.Rang = RangRec{c, c, c};
+  if (before == 0 && Pad.Ink_data.pending > 0) PadScreen().EnterKey(-2);
   PadScreen().PendingText();
   return out;
 }

@@ -38,16 +38,16 @@ std::string CellText(const char cell[2]) { return std::string(cell, CellBytes(ce
 
 int UniPenData(int first, int end, std::string* dst) {
   first = std::max(first, 0);
-  end = std::min<int>(end, Ink_data.pending);
+  end = std::min<int>(end, Pad.Ink_data.pending);
   if (end - first < 2) return 1;
   int strokes = 0;
   size_t words = 0;
   for (int i = first; i < end; ++i) {
-    if (BFpen[i].empty()) {
-      EditingPorts().Message(CharMessage("[%.2s]は結合できません", Result[i][0]));
+    if (Pad.BFpen[i].empty()) {
+      EditingPorts().Message(CharMessage("[%.2s]は結合できません", Pad.Result[i][0]));
       return 1;
     }
-    const std::vector<size_t> offsets = StrokeOffsets(BFpen[i]);
+    const std::vector<size_t> offsets = StrokeOffsets(Pad.BFpen[i]);
     strokes += static_cast<int>(offsets.size()) - 1;
     words += offsets.back();
     if (strokes > kPenMaxStrokes) {
@@ -67,8 +67,8 @@ int UniPenData(int first, int end, std::string* dst) {
     return 1;
   }
   for (int i = first; i < end; ++i) {
-    const size_t used = StrokeOffsets(BFpen[i]).back();
-    joined.insert(joined.end(), BFpen[i].begin(), BFpen[i].begin() + static_cast<std::ptrdiff_t>(used));
+    const size_t used = StrokeOffsets(Pad.BFpen[i]).back();
+    joined.insert(joined.end(), Pad.BFpen[i].begin(), Pad.BFpen[i].begin() + static_cast<std::ptrdiff_t>(used));
   }
   joined.push_back(kPenEnd);
 
@@ -78,16 +78,16 @@ int UniPenData(int first, int end, std::string* dst) {
   const int merged = end - first - 1;
   for (int i = first + 1; i < end; ++i) EntryClear(i);
   for (int i = end; i < kPadChars; ++i) EntryMove(i, i - merged);
-  Ink_data.pending = static_cast<int16_t>(Ink_data.pending - merged);
-  dst->append(CellText(Result[first][0]));
+  Pad.Ink_data.pending = static_cast<int16_t>(Pad.Ink_data.pending - merged);
+  dst->append(CellText(Pad.Result[first][0]));
   return 0;
 }
 
 int SepPenData(int index, std::string* dst) {
-  if (index < 0 || index >= Ink_data.pending) return 1;
-  const PenData& pen = BFpen[index];
+  if (index < 0 || index >= Pad.Ink_data.pending) return 1;
+  const PenData& pen = Pad.BFpen[index];
   if (pen.empty()) {
-    EditingPorts().Message(CharMessage("[%.2s]は分離できません", Result[index][0]));
+    EditingPorts().Message(CharMessage("[%.2s]は分離できません", Pad.Result[index][0]));
     return 1;
   }
   const std::vector<size_t> offsets = StrokeOffsets(pen);
@@ -95,7 +95,7 @@ int SepPenData(int index, std::string* dst) {
     EditingPorts().Message(Msg("一筆書きは分離できません"));
     return 1;
   }
-  const bool full = Ink_data.pending >= kPadChars;
+  const bool full = Pad.Ink_data.pending >= kPadChars;
   if (full && !OverTextHasRoom(kMaxCellBytes)) {
     PadScreen().Beep();  // the character that has to leave finds no room
     return 1;
@@ -122,7 +122,7 @@ int SepPenData(int index, std::string* dst) {
     for (int i = kPadChars - 2; i > index; --i) EntryMove(i, i + 1);
     EntrySet(index, leftCells, std::move(left));
     EntrySet(index + 1, rightCells, std::move(right));
-    ++Ink_data.pending;
+    ++Pad.Ink_data.pending;
     dst->append(CellText(leftCells[0]));
     dst->append(CellText(rightCells[0]));
     return 0;
@@ -146,19 +146,19 @@ int SepPenData(int index, std::string* dst) {
 }
 
 void UnionConvert() {
-  const int count = Ink_data.pending;
-  const int start = std::clamp<int>(Rang.start, 0, count);
-  const int end = std::clamp<int>(Rang.end, 0, count);
+  const int count = Pad.Ink_data.pending;
+  const int start = std::clamp<int>(Pad.Rang.start, 0, count);
+  const int end = std::clamp<int>(Pad.Rang.end, 0, count);
   if (start >= end) return;
   size_t tail = 0, write = 0;
   BuffFrtSet(start, &tail, &write);
   std::string text(Buff_text, write);
-  const std::string rest(Tbuff + EucCharOffset(Tbuff, end));
+  const std::string rest(Pad.Tbuff + EucCharOffset(Pad.Tbuff, end));
   if (end - start >= 2 ? UniPenData(start, end, &text) : SepPenData(start, &text)) return;
 
   const int16_t caret = static_cast<int16_t>(EucCharCount(text.c_str()));
   PendingSetText(text + rest);
-  Rang = RangRec{caret, caret, caret};
+  Pad.Rang = RangRec{caret, caret, caret};
   PadScreen().PendingText();
   PadScreen().CandidateKeys(10);
   if (Over_text[0] != '\0') CommitOverText();  // a split of a full line pushed one out

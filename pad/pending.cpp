@@ -11,10 +11,7 @@
 #include "pad/platform.h"
 #include "textconv.h"
 
-char Tbuff[kTbuffSize];
-RangRec Rang;
-char Result[kPadChars][kCandCells][2];
-PenData BFpen[kPadChars];
+PendingLine Pad;
 
 namespace {
 
@@ -22,22 +19,22 @@ constexpr int kPendingLeft = 37;
 constexpr int kPendingPitch = 15;
 
 void ClearEntry(int i) {
-  std::memset(Result[i], 0, sizeof Result[i]);
-  BFpen[i].clear();
-  BFpen[i].shrink_to_fit();
+  std::memset(Pad.Result[i], 0, sizeof Pad.Result[i]);
+  Pad.BFpen[i].clear();
+  Pad.BFpen[i].shrink_to_fit();
 }
 
 }  // namespace
 
 void PendingSetText(const std::string& text) {
-  std::memset(Tbuff, 0, sizeof Tbuff);
+  std::memset(Pad.Tbuff, 0, sizeof Pad.Tbuff);
   size_t n = 0;
   while (n < text.size()) {
     const size_t bytes = EucCharBytes(text.c_str() + n);
-    if (bytes == 0 || n + bytes > sizeof Tbuff - 1) break;
+    if (bytes == 0 || n + bytes > sizeof Pad.Tbuff - 1) break;
     n += bytes;
   }
-  std::memcpy(Tbuff, text.data(), n);
+  std::memcpy(Pad.Tbuff, text.data(), n);
 }
 
 size_t EucCharBytes(const char* s) {
@@ -70,32 +67,32 @@ size_t CellBytes(const char cell[2]) {
 
 void BuffFrtSet(int n, size_t* tail, size_t* write) {
   std::memset(Buff_text, 0, kWorkBytes);
-  const size_t offset = std::min(EucCharOffset(Tbuff, n), kWorkBytes - 1);
-  std::memcpy(Buff_text, Tbuff, offset);
+  const size_t offset = std::min(EucCharOffset(Pad.Tbuff, n), kWorkBytes - 1);
+  std::memcpy(Buff_text, Pad.Tbuff, offset);
   if (tail) *tail = offset;
   if (write) *write = offset;
 }
 
 int BuffTextDel() {
-  const int count = Ink_data.pending;
-  const int s = std::clamp<int>(Rang.start, 0, count);
-  const int t = std::clamp<int>(Rang.end, 0, count);
+  const int count = Pad.Ink_data.pending;
+  const int s = std::clamp<int>(Pad.Rang.start, 0, count);
+  const int t = std::clamp<int>(Pad.Rang.end, 0, count);
   if (s >= t) return s;
 
   size_t tail = 0, write = 0;
   BuffFrtSet(s, &tail, &write);
-  const size_t after = EucCharOffset(Tbuff, t);
+  const size_t after = EucCharOffset(Pad.Tbuff, t);
   std::string text(Buff_text, write);
-  text += Tbuff + after;
+  text += Pad.Tbuff + after;
   PendingSetText(text);
-  Ink_data.pending = static_cast<int16_t>(count - (t - s));
-  Rang.end = static_cast<int16_t>(s);
+  Pad.Ink_data.pending = static_cast<int16_t>(count - (t - s));
+  Pad.Rang.end = static_cast<int16_t>(s);
 
   // Candidates and pen data of the characters after the selection move down.
   for (int i = s; i < t; ++i) ClearEntry(i);
   for (int from = t, to = s; from < kPadChars; ++from, ++to) {
-    std::memcpy(Result[to], Result[from], sizeof Result[to]);
-    BFpen[to] = std::move(BFpen[from]);
+    std::memcpy(Pad.Result[to], Pad.Result[from], sizeof Pad.Result[to]);
+    Pad.BFpen[to] = std::move(Pad.BFpen[from]);
   }
   for (int i = kPadChars - (t - s); i < kPadChars; ++i) ClearEntry(i);
   PadScreen().PendingText();
@@ -104,10 +101,10 @@ int BuffTextDel() {
 
 void BuffCleaEx() {
   InkDiscardSequence();
-  Ink_data.pending = 0;
-  Rang = RangRec{0, 0, 0};
+  Pad.Ink_data.pending = 0;
+  Pad.Rang = RangRec{0, 0, 0};
   std::memset(Over_text, 0, sizeof Over_text);
-  std::memset(Tbuff, 0, sizeof Tbuff);
+  std::memset(Pad.Tbuff, 0, sizeof Pad.Tbuff);
   for (int i = 0; i < kPadChars; ++i) ClearEntry(i);
   PadScreen().EnterKey(-1);
   PadScreen().CandidateKeys(0);
@@ -115,16 +112,16 @@ void BuffCleaEx() {
 }
 
 int CandidateEntry() {
-  const int e = Rang.end > 1 ? Rang.end - 1 : 0;
+  const int e = Pad.Rang.end > 1 ? Pad.Rang.end - 1 : 0;
   return std::min(e, kPadChars - 1);
 }
 
 void KohoSwaping(int i) {
   if (i < 0 || i >= kCandCells - 1) return;
   const int e = CandidateEntry();
-  char* cell = Result[e][i + 1];
+  char* cell = Pad.Result[e][i + 1];
   const size_t bytes = CellBytes(cell);
-  if (bytes == 0 || e >= Ink_data.pending) {
+  if (bytes == 0 || e >= Pad.Ink_data.pending) {
     PadScreen().Beep();
     return;
   }
@@ -132,29 +129,29 @@ void KohoSwaping(int i) {
   BuffFrtSet(e, &tail, &write);
   std::string text(Buff_text, write);
   text.append(cell, bytes);
-  text += Tbuff + tail + EucCharBytes(Tbuff + tail);
+  text += Pad.Tbuff + tail + EucCharBytes(Pad.Tbuff + tail);
   PendingSetText(text);
-  std::swap(Result[e][0][0], cell[0]);
-  std::swap(Result[e][0][1], cell[1]);
+  std::swap(Pad.Result[e][0][0], cell[0]);
+  std::swap(Pad.Result[e][0][1], cell[1]);
   PadScreen().CandidateKeys(i + 1);
   PadScreen().PendingText();
 }
 
 int PendingIndexAt(int x) {
-  return std::clamp((x - kPendingLeft) / kPendingPitch, 0, static_cast<int>(Ink_data.pending));
+  return std::clamp((x - kPendingLeft) / kPendingPitch, 0, static_cast<int>(Pad.Ink_data.pending));
 }
 
 void PendingPlaceCursor(int index) {
-  const int16_t i = static_cast<int16_t>(std::clamp<int>(index, 0, Ink_data.pending));
-  Rang = RangRec{i, i, i};
+  const int16_t i = static_cast<int16_t>(std::clamp<int>(index, 0, Pad.Ink_data.pending));
+  Pad.Rang = RangRec{i, i, i};
   PadScreen().PendingText();
 }
 
 void PendingDragTo(int index) {
-  const int16_t i = static_cast<int16_t>(std::clamp<int>(index, 0, Ink_data.pending));
+  const int16_t i = static_cast<int16_t>(std::clamp<int>(index, 0, Pad.Ink_data.pending));
   // The selection runs between the anchor and the pointer, whichever side it is on.
-  Rang.start = std::min(i, Rang.anchor);
-  Rang.end = std::max(i, Rang.anchor);
+  Pad.Rang.start = std::min(i, Pad.Rang.anchor);
+  Pad.Rang.end = std::max(i, Pad.Rang.anchor);
   PadScreen().PendingText();
 }
 
@@ -172,13 +169,13 @@ void TracePending() {
     std::string text;
     return EucToUtf8(euc, &text) ? text : std::string("?");
   };
-  Trace("PENDING count=%d start=%d end=%d text=%s", Ink_data.pending, Rang.start, Rang.end,
-        utf8(Tbuff).c_str());
+  Trace("PENDING count=%d start=%d end=%d text=%s", Pad.Ink_data.pending, Pad.Rang.start, Pad.Rang.end,
+        utf8(Pad.Tbuff).c_str());
   const int e = CandidateEntry();
   std::string cells;
   for (int j = 0; j < kCandCells; ++j) {
     if (j) cells += '|';
-    cells += utf8(std::string(Result[e][j], CellBytes(Result[e][j])));
+    cells += utf8(std::string(Pad.Result[e][j], CellBytes(Pad.Result[e][j])));
   }
   Trace("CANDIDATES entry=%d cells=%s", e, cells.c_str());
 }

@@ -1,6 +1,7 @@
-// The pending line of the pad: at most 12 characters of EUC-JP text (Tbuff) with the
-// selection Rang, ten candidate cells per character (Result) and each character's pen
-// data (BFpen); the commit buffer Over_text; and the plain edits on them.
+// The pending line of the pad (the record Pad): at most 12 characters of EUC-JP text
+// (Tbuff) with the selection Rang, ten candidate cells per character (Result) and each
+// character's pen data (BFpen), with the ink of the sequence being written (Ink_data,
+// hPens); the commit buffer Over_text; and the plain edits on them.
 #pragma once
 
 #include <cstddef>
@@ -20,12 +21,19 @@ struct RangRec {
   int16_t anchor;
 };
 
-extern char Tbuff[kTbuffSize];
-extern RangRec Rang;
-// Cells hold one character in EUC-JP in display order; a single-byte character is
-// followed by a 0 byte; an all-zero cell is empty.
-extern char Result[kPadChars][kCandCells][2];
-extern PenData BFpen[kPadChars];
+// The pending line and the sequence being written, owned in one record; its members
+// keep their own names.
+struct PendingLine {
+  char Tbuff[kTbuffSize];  // the text, EUC-JP
+  RangRec Rang;
+  // Cells hold one character in EUC-JP in display order; a single-byte character is
+  // followed by a 0 byte; an all-zero cell is empty.
+  char Result[kPadChars][kCandCells][2];
+  PenData BFpen[kPadChars];  // each pending character's pen data
+  InkDataRec Ink_data;       // the sequence counters
+  PenData hPens[kPadChars];  // one buffer per written character of the sequence
+};
+extern PendingLine Pad;
 
 // Redraws the pending text in the main window (the expose handler too).
 void TxbuffDisp();

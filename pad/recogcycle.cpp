@@ -51,22 +51,22 @@ SeniCharRecord RecordOf(const ZkResult& result) {
 }
 
 void FillEntry(int index, const SeniCharRecord& r) {
-  std::memset(Result[index], 0, sizeof Result[index]);
-  for (int j = 0; j < r.count && j < kCandCells; ++j) CodeToCell(r.cand[j].code, Result[index][j]);
+  std::memset(Pad.Result[index], 0, sizeof Pad.Result[index]);
+  for (int j = 0; j < r.count && j < kCandCells; ++j) CodeToCell(r.cand[j].code, Pad.Result[index][j]);
 }
 
 void MoveEntry(int from, int to) {
-  std::memcpy(Result[to], Result[from], sizeof Result[to]);
-  BFpen[to] = std::move(BFpen[from]);
+  std::memcpy(Pad.Result[to], Pad.Result[from], sizeof Pad.Result[to]);
+  Pad.BFpen[to] = std::move(Pad.BFpen[from]);
 }
 
 // Pen input: the variable frame's characters are segmented again before recognition;
 // the character boxes follow the new grouping.
 void RecogniseFreeWriting(std::vector<WrittenChar>* chars) {
   std::vector<SegPen> atoms;
-  for (int i = 0; i < kPadChars && !hPens[i].empty(); ++i) {
-    atoms.push_back(std::move(hPens[i]));
-    PenData().swap(hPens[i]);
+  for (int i = 0; i < kPadChars && !Pad.hPens[i].empty(); ++i) {
+    atoms.push_back(std::move(Pad.hPens[i]));
+    PenData().swap(Pad.hPens[i]);
   }
   const SegTransition transition = Ap_table.seni_exec ? SegTransition(SeniTransitionCost) : SegTransition();
   std::vector<SegUnit> units = SegmentRow(atoms, RecogniseInFrame, transition, SegmentSettings{});
@@ -89,11 +89,11 @@ void ResultSets(const ZkResult& result, char cells[kCandCells][2]) {
 int InsertRecognised(std::vector<WrittenChar>* chars) {
   const int k = static_cast<int>(std::min<size_t>(chars->size(), kPadChars));
   if (k == 0) {
-    if (Ink_data.pending == 0) PadScreen().EnterKey(-1);
+    if (Pad.Ink_data.pending == 0) PadScreen().EnterKey(-1);
     PadScreen().CandidateKeys(10);
     return 0;
   }
-  if (Ink_data.pending == 0) PadScreen().EnterKey(-2);
+  if (Pad.Ink_data.pending == 0) PadScreen().EnterKey(-2);
 
   SeniCharRecord records[kPadChars];
   uint16_t firstBefore[kPadChars];
@@ -110,7 +110,7 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
   size_t tail = 0, write = 0;
   BuffFrtSet(p, &tail, &write);
   std::string work(Buff_text, write);
-  const std::string rest(Tbuff + tail);
+  const std::string rest(Pad.Tbuff + tail);
   int inserted = 0;
   bool refused = false;
 
@@ -119,9 +119,9 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
     char first[2];
     CodeToCell(records[r].cand[0].code, first);
     int index;
-    if (Ink_data.pending < kPadChars) {
+    if (Pad.Ink_data.pending < kPadChars) {
       index = p;
-      ++Ink_data.pending;
+      ++Pad.Ink_data.pending;
       for (int i = kPadChars - 2; i >= p; --i) MoveEntry(i, i + 1);
       ++p;
     } else if (p == 0) {
@@ -141,9 +141,9 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
       for (int i = 1; i < p; ++i) MoveEntry(i, i - 1);
       index = p - 1;
     }
-    BFpen[index] = std::move(written.pen);
+    Pad.BFpen[index] = std::move(written.pen);
     FillEntry(index, records[r]);
-    work.append(Result[index][0], CellBytes(Result[index][0]));
+    work.append(Pad.Result[index][0], CellBytes(Pad.Result[index][0]));
     ++inserted;
     const uint16_t now = records[r].cand[0].code;
     if (now > 0xFF && now != firstBefore[r])
@@ -154,7 +154,7 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
   if (refused) PadScreen().Beep();  // Over_text is full: nothing more can wait there
 
   PendingSetText(work + rest);
-  Rang = RangRec{static_cast<int16_t>(p), static_cast<int16_t>(p), static_cast<int16_t>(p)};
+  Pad.Rang = RangRec{static_cast<int16_t>(p), static_cast<int16_t>(p), static_cast<int16_t>(p)};
   PadScreen().PendingText();
   if (Over_text[0] != '\0') CommitOverText();
   PadScreen().CandidateKeys(10);
@@ -173,9 +173,9 @@ int RecogCycleRun() {
 
   std::vector<WrittenChar> chars;
   if (fixedFrame) {
-    for (int i = 0; i < kPadChars && !hPens[i].empty(); ++i) {
-      WrittenChar written{std::move(hPens[i]), ZkResult{}};
-      PenData().swap(hPens[i]);
+    for (int i = 0; i < kPadChars && !Pad.hPens[i].empty(); ++i) {
+      WrittenChar written{std::move(Pad.hPens[i]), ZkResult{}};
+      PenData().swap(Pad.hPens[i]);
       ZkRecogEx(written.pen.data(), written.pen.size(), &written.result);
       DropGestureCandidates(&written.result);
       if (written.result.count >= 1) chars.push_back(std::move(written));
@@ -183,7 +183,7 @@ int RecogCycleRun() {
   } else {
     RecogniseFreeWriting(&chars);
   }
-  Ink_data.chars = 0;
-  Ink_data.strokes = 0;
+  Pad.Ink_data.chars = 0;
+  Pad.Ink_data.strokes = 0;
   return InsertRecognised(&chars);
 }

@@ -74,21 +74,21 @@ std::string CharVariant(const std::string& euc) {
 }
 
 void LowhiConvert() {
-  const int count = Ink_data.pending;
-  const int start = std::clamp<int>(Rang.start, 0, count);
-  const int end = std::clamp<int>(Rang.end, 0, count);
+  const int count = Pad.Ink_data.pending;
+  const int start = std::clamp<int>(Pad.Rang.start, 0, count);
+  const int end = std::clamp<int>(Pad.Rang.end, 0, count);
   if (start >= end) return;
-  std::string text(Tbuff, EucCharOffset(Tbuff, start));
+  std::string text(Pad.Tbuff, EucCharOffset(Pad.Tbuff, start));
   size_t at = text.size();
   for (int i = start; i < end; ++i) {
-    const size_t bytes = EucCharBytes(Tbuff + at);
-    const std::string variant = CharVariant(std::string(Tbuff + at, bytes));
+    const size_t bytes = EucCharBytes(Pad.Tbuff + at);
+    const std::string variant = CharVariant(std::string(Pad.Tbuff + at, bytes));
     text += variant;
     at += bytes;
     // The shown character stays the first candidate, as everywhere in the line.
-    PutFirstCandidate(Result[i], variant);
+    PutFirstCandidate(Pad.Result[i], variant);
   }
-  text += Tbuff + at;
+  text += Pad.Tbuff + at;
   PendingSetText(text);
   PadScreen().PendingText();
   PadScreen().CandidateKeys(10);

@@ -69,7 +69,7 @@ void DrawKeyFace(int k, bool pressed) {
     return;
   }
   if (k == kKeyEnter) {
-    const int n = Ink_data.pending > 0 ? 2 : 1;
+    const int n = Pad.Ink_data.pending > 0 ? 2 : 1;
     EnterDisp(pressed ? n : -n);
     return;
   }

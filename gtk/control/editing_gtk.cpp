@@ -205,7 +205,7 @@ void InstallEditPorts() {
 
 void KigoClick(int k) {
   // Ink waiting for the recognition pause goes into the line first.
-  if (Timer_id[kTimerRecog] && Ink_data.chars > 0) {
+  if (Timer_id[kTimerRecog] && Pad.Ink_data.chars > 0) {
     TimerRemove(kTimerRecog);
     TimRecogEx(nullptr);
   }
@@ -215,9 +215,9 @@ void KigoClick(int k) {
 
 void KanjiConvert() {
   if (kbox.open) return;
-  const size_t from = EucCharOffset(Tbuff, Rang.start);
-  const std::string selected(Tbuff + from, EucCharOffset(Tbuff, Rang.end) - from);
-  if (Rang.start >= Rang.end) {
+  const size_t from = EucCharOffset(Pad.Tbuff, Pad.Rang.start);
+  const std::string selected(Pad.Tbuff + from, EucCharOffset(Pad.Tbuff, Pad.Rang.end) - from);
+  if (Pad.Rang.start >= Pad.Rang.end) {
     gdk_beep();
     return;
   }

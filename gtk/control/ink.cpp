@@ -43,7 +43,7 @@ GtkWidget* FrameWindow() { return Fram_wid[0]; }
 GtkWidget* TenKeyWindow() { return Tenk_wid[0]; }
 GdkWindow* Root() { return gdk_get_default_root_window(); }
 
-bool Writing() { return Ink_data.chars != 0 || Ink_data.strokes != 0; }
+bool Writing() { return Pad.Ink_data.chars != 0 || Pad.Ink_data.strokes != 0; }
 
 // The root point relative to `widget` (its allocation, also for widgets without a
 // window of their own); true when it lies on the widget.
@@ -214,24 +214,24 @@ void WipeInk() {
 void PenInputDown(int x, int y) {
   Mus_data.state = kPadPenStroke;
   ClsBmpGet(x, y);
-  if (Ink_data.chars == 0) {
+  if (Pad.Ink_data.chars == 0) {
     Vfram_rct[1] = Rect16{0, 0, 0, 0};
     if (Ink_alloc(0) != 0) {
       Mus_data.state = kPadPenIdle;
       return;
     }
-  } else if (Ink_data.strokes >= kPenMaxStrokes && Ink_data.chars < kPadChars) {
+  } else if (Pad.Ink_data.strokes >= kPenMaxStrokes && Pad.Ink_data.chars < kPadChars) {
     // No character has more than 30 strokes: the next one starts a new character
     // (with a frame of its own) rather than being lost.
     InvertFrame(Vfram_rct[0]);
     Vfram_rct[0] = Rect16{0, 0, 0, 0};
-    Vfram_rct[Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
+    Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
     if (Ink_alloc(0) != 0) {
       Mus_data.state = kPadPenIdle;
       return;
     }
   }
-  Vfram_rct[Ink_data.chars + 1] = Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), 1, 1};
+  Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), 1, 1};
   TimerRemove(kTimerRecog);
   InkStrokeBegin(x, y);
   Mus_data.last_x = x;
@@ -247,7 +247,7 @@ void FixedFrameDown(int rootX, int rootY) {
     return;
   }
   if (box == Mus_data.box) {
-    if (Ink_data.chars == 0 && Ink_alloc(0) != 0) return;
+    if (Pad.Ink_data.chars == 0 && Ink_alloc(0) != 0) return;
   } else {
     if (Ink_alloc(0) != 0) return;
     ClearBox(Mus_data.box);
@@ -274,7 +274,7 @@ void StrokeTo(int rootX, int rootY) {
     target = box;
   } else {
     ClsBmpGet(x, y);
-    RECT_add(&Vfram_rct[Ink_data.chars + 1], x, y);
+    RECT_add(&Vfram_rct[Pad.Ink_data.chars + 1], x, y);
   }
   gdk_draw_line(target, Pens_gc, Mus_data.last_x, Mus_data.last_y, x, y);
   Mus_data.last_x = x;
@@ -286,7 +286,7 @@ void StrokeTo(int rootX, int rootY) {
 // character; a 13th character is refused and its stroke forgotten unless two pieces
 // of one character can be joined to make room.
 void PenStrokeEnd() {
-  const int c = Ink_data.chars;
+  const int c = Pad.Ink_data.chars;
   if (c < 1) return;
   const Rect16 charBefore = Vfram_rct[c];
   const Rect16 frameBefore = Vfram_rct[0];
@@ -308,10 +308,10 @@ void PenStrokeEnd() {
 }
 
 void TraceStroke() {
-  if (!TraceOn() || Ink_data.chars < 1) return;
-  const PenData& pen = hPens[Ink_data.chars - 1];
-  const int points = Ink_data.recording && Ink_data.count < pen.size() ? pen[Ink_data.count] : 0;
-  Trace("STROKE chars=%d strokes=%d points=%d", Ink_data.chars, Ink_data.strokes, points);
+  if (!TraceOn() || Pad.Ink_data.chars < 1) return;
+  const PenData& pen = Pad.hPens[Pad.Ink_data.chars - 1];
+  const int points = Pad.Ink_data.recording && Pad.Ink_data.count < pen.size() ? pen[Pad.Ink_data.count] : 0;
+  Trace("STROKE chars=%d strokes=%d points=%d", Pad.Ink_data.chars, Pad.Ink_data.strokes, points);
 }
 
 }  // namespace
@@ -428,7 +428,7 @@ void RecogniseWritingNow() {
 
 void InkDiscard() {
   TimerRemove(kTimerRecog);
-  if (Ink_data.chars != 0 || Clear_rct.width != 0) WipeInk();
+  if (Pad.Ink_data.chars != 0 || Clear_rct.width != 0) WipeInk();
   InkDiscardSequence();
   if (Mus_data.state & kPadStroking) Mus_data.state = static_cast<uint16_t>(Mus_data.state & ~kPadStroking);
 }

@@ -56,21 +56,21 @@ void TxbuffDisp() {
   gtk_widget_get_allocation(area, &alloc);
   gdk_draw_rectangle(window, gtk_widget_get_style(area)->white_gc, TRUE, 0, 0, alloc.width,
                      alloc.height);
-  const char* text = Tbuff;
+  const char* text = Pad.Tbuff;
   for (int i = 0; i < kPadChars; ++i) {
     const size_t bytes = EucCharBytes(text);
     if (bytes == 0) break;
     const int w = static_cast<int>(bytes);
     const int x = (i + 1) * kTextPitch - 4 * w;
     DrawChar(window, std::string(text, bytes), x);
-    if (Rang.start <= i && i < Rang.end)
+    if (Pad.Rang.start <= i && i < Pad.Rang.end)
       gdk_draw_rectangle(window, Vfrm_gc, TRUE, x, kInvertTop, 22 - 4 * w, kInvertHeight);
     text += bytes;
   }
   // The caret shows where the cursor stands: the nine alternatives belong to the
   // character before it, and new characters go in there.
-  if (Rang.start == Rang.end && Ink_data.pending > 0) {
-    const int x = Rang.end * kTextPitch + kCaretOffset;
+  if (Pad.Rang.start == Pad.Rang.end && Pad.Ink_data.pending > 0) {
+    const int x = Pad.Rang.end * kTextPitch + kCaretOffset;
     gdk_draw_rectangle(window, Butn_gc[kGcNormalText], TRUE, x, kInvertTop, kCaretWidth,
                        kInvertHeight);
   }
@@ -83,10 +83,10 @@ void ResultDisp(int n) {
     GtkWidget* key = Main_wid[kKeyCandidateFirst + k - 1];
     if (!key) continue;
     const bool pressed = n == -k;
-    const size_t bytes = CellBytes(Result[e][k]);
+    const size_t bytes = CellBytes(Pad.Result[e][k]);
     std::string face = pressed ? "54" : "53";  // blank key
     if (n != 0 && bytes > 0)
-      face = MsgEuc(pressed ? "54;8:20:" : "53;8:20:") + std::string(Result[e][k], bytes);
+      face = MsgEuc(pressed ? "54;8:20:" : "53;8:20:") + std::string(Pad.Result[e][k], bytes);
     button_basedisp(pressed ? kFacePressed : kFaceReleased, key, face.c_str());
   }
 }

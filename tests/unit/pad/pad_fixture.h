@@ -86,15 +86,10 @@ class PadTest : public ::testing::Test {
     Ap_table.seni_exec = 0;
     Ap_table.past_type = 0;
     ResetStartupState(1024, 768);
-    Ink_data = InkDataRec{};
-    for (PenData& pen : hPens) pen.clear();
+    Pad = PendingLine{};
     for (Rect16& r : Vfram_rct) r = Rect16{0, 0, 0, 0};
     Mus_data = MusDataRec{};
     Clear_rct = Rect16{0, 0, 0, 0};
-    std::memset(Tbuff, 0, sizeof Tbuff);
-    Rang = RangRec{0, 0, 0};
-    std::memset(Result, 0, sizeof Result);
-    for (PenData& pen : BFpen) pen.clear();
     SetPadDisplay(&display);
     SetFocusProbe(&focus);
     SetPasteBoard(&clipboard);
@@ -109,23 +104,23 @@ class PadTest : public ::testing::Test {
   // alternatives "alt" characters given per character (cell 1 on).
   void SetPending(const std::string& utf8, const std::vector<std::string>& alternatives = {}) {
     const std::string euc = Euc(utf8);
-    std::strncpy(Tbuff, euc.c_str(), sizeof Tbuff - 1);
+    std::strncpy(Pad.Tbuff, euc.c_str(), sizeof Pad.Tbuff - 1);
     int i = 0;
     for (size_t off = 0; off < euc.size(); ++i) {
       const size_t bytes = EucCharBytes(euc.c_str() + off);
-      std::memcpy(Result[i][0], euc.data() + off, bytes);
+      std::memcpy(Pad.Result[i][0], euc.data() + off, bytes);
       if (i < static_cast<int>(alternatives.size())) {
         const std::string alt = Euc(alternatives[static_cast<size_t>(i)]);
-        std::memcpy(Result[i][1], alt.data(), EucCharBytes(alt.c_str()));
+        std::memcpy(Pad.Result[i][1], alt.data(), EucCharBytes(alt.c_str()));
       }
-      BFpen[i] = TaggedPen(i);
+      Pad.BFpen[i] = TaggedPen(i);
       off += bytes;
     }
-    Ink_data.pending = static_cast<int16_t>(i);
-    Rang = RangRec{static_cast<int16_t>(i), static_cast<int16_t>(i), static_cast<int16_t>(i)};
+    Pad.Ink_data.pending = static_cast<int16_t>(i);
+    Pad.Rang = RangRec{static_cast<int16_t>(i), static_cast<int16_t>(i), static_cast<int16_t>(i)};
   }
 
-  std::string PendingUtf8() { return Utf8(Tbuff); }
+  std::string PendingUtf8() { return Utf8(Pad.Tbuff); }
 
   RecordingDisplay display;
   FixedFocus focus;

@@ -31,9 +31,9 @@ TEST_F(Commit, EnterPastesWithTheKeyOfThePasteType) {
     EnterClick();
     EXPECT_EQ(Utf8(clipboard.texts.back()), "あいう");
     EXPECT_EQ(keys.events, c.keys) << c.pastType;
-    EXPECT_EQ(Tbuff[0], 0);
-    EXPECT_EQ(Ink_data.pending, 0);
-    EXPECT_EQ(Result[0][1][0], 0);
+    EXPECT_EQ(Pad.Tbuff[0], 0);
+    EXPECT_EQ(Pad.Ink_data.pending, 0);
+    EXPECT_EQ(Pad.Result[0][1][0], 0);
     EXPECT_EQ(display.enterCalls, std::vector<int>{-1});
     EXPECT_EQ(display.candidateCalls, std::vector<int>{0});
   }
@@ -132,22 +132,22 @@ TEST_F(Commit, NoKeysWithoutAFocusWindowThatTakesTextAndTheLineStays) {
 
 TEST_F(Commit, BackSpaceDeletesTheCharacterBeforeTheCursor) {
   SetPending("あいう");
-  Rang = RangRec{2, 2, 2};
+  Pad.Rang = RangRec{2, 2, 2};
   BakspClick();
   EXPECT_EQ(PendingUtf8(), "あう");
-  EXPECT_EQ(Rang.start, 1);
-  EXPECT_EQ(Rang.end, 1);
-  EXPECT_EQ(PenTag(BFpen[1]), 2);
+  EXPECT_EQ(Pad.Rang.start, 1);
+  EXPECT_EQ(Pad.Rang.end, 1);
+  EXPECT_EQ(PenTag(Pad.BFpen[1]), 2);
   EXPECT_EQ(display.candidateCalls, std::vector<int>{10});
   EXPECT_TRUE(keys.events.empty());
 }
 
 TEST_F(Commit, BackSpaceDeletesTheSelectionBeepsAtTheStartAndResetsTheKeysWhenEmpty) {
   SetPending("あいう");
-  Rang = RangRec{0, 2, 0};
+  Pad.Rang = RangRec{0, 2, 0};
   BakspClick();
   EXPECT_EQ(PendingUtf8(), "う");
-  EXPECT_EQ(Rang.end, 0);
+  EXPECT_EQ(Pad.Rang.end, 0);
   BakspClick();  // the cursor is at the start
   EXPECT_EQ(PendingUtf8(), "う");
   EXPECT_EQ(display.beeps, 1);
@@ -155,7 +155,7 @@ TEST_F(Commit, BackSpaceDeletesTheSelectionBeepsAtTheStartAndResetsTheKeysWhenEm
   display.enterCalls.clear();
   display.candidateCalls.clear();
   BakspClick();
-  EXPECT_EQ(Ink_data.pending, 0);
+  EXPECT_EQ(Pad.Ink_data.pending, 0);
   EXPECT_EQ(display.enterCalls, std::vector<int>{-1});
   EXPECT_EQ(display.candidateCalls, std::vector<int>{0});
 }

@@ -40,7 +40,7 @@ class EngineCycle : public PadTest {
     options.size = size;
     options.spacing = 4;
     ASSERT_EQ(InkNewCharacter(), kInkStarted);
-    Vfram_rct[Ink_data.chars] = Rect16{static_cast<int16_t>(left), static_cast<int16_t>(top),
+    Vfram_rct[Pad.Ink_data.chars] = Rect16{static_cast<int16_t>(left), static_cast<int16_t>(top),
                                        static_cast<uint16_t>(size), static_cast<uint16_t>(size)};
     for (const PixelStroke& stroke : TraceStrokes(strokes, options)) {
       InkStrokeBegin(stroke[0].x, stroke[0].y);
@@ -54,10 +54,10 @@ TEST_F(EngineCycle, WrittenCharactersReachThePendingLine) {
   Write("05c71.svg", 300, 200);  // 山
   EXPECT_EQ(RecogCycleRun(), 2);
   EXPECT_EQ(PendingUtf8(), "木山");
-  EXPECT_EQ(Ink_data.chars, 0);
-  EXPECT_EQ(PenStrokeCount(BFpen[0]), 4);
-  EXPECT_EQ(PenStrokeCount(BFpen[1]), 3);
-  for (const PenData& pen : hPens) EXPECT_TRUE(pen.empty());
+  EXPECT_EQ(Pad.Ink_data.chars, 0);
+  EXPECT_EQ(PenStrokeCount(Pad.BFpen[0]), 4);
+  EXPECT_EQ(PenStrokeCount(Pad.BFpen[1]), 3);
+  for (const PenData& pen : Pad.hPens) EXPECT_TRUE(pen.empty());
 }
 
 TEST_F(EngineCycle, HalfWidthModeHasNoHalfWidthKatakana) {
@@ -67,8 +67,8 @@ TEST_F(EngineCycle, HalfWidthModeHasNoHalfWidthKatakana) {
   EXPECT_EQ(RecogCycleRun(), 2);
   for (int i = 0; i < 2; ++i)
     for (int j = 0; j < kCandCells; ++j) {
-      const unsigned char lead = static_cast<unsigned char>(Result[i][j][0]);
-      EXPECT_FALSE(lead >= 0x80 && Result[i][j][1] == 0) << i << "," << j;
+      const unsigned char lead = static_cast<unsigned char>(Pad.Result[i][j][0]);
+      EXPECT_FALSE(lead >= 0x80 && Pad.Result[i][j][1] == 0) << i << "," << j;
     }
 }
 
@@ -92,7 +92,7 @@ TEST_F(EngineCycle, PostProcessingReportsTheCharacterItChanged) {
   SeniClose();
   EXPECT_EQ(PendingUtf8(), "日本");
   EXPECT_EQ(out, "後処理：[曰->日]\n");
-  EXPECT_EQ(CellText(Result[0][1]), "曰");
+  EXPECT_EQ(CellText(Pad.Result[0][1]), "曰");
 }
 
 }  // namespace

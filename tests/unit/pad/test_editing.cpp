@@ -66,7 +66,7 @@ class Editing : public PadTest {
     ports.seen.clear();
     clipboard.texts.clear();
   }
-  void Select(int start, int end) { Rang = RangRec{int16_t(start), int16_t(end), int16_t(start)}; }
+  void Select(int start, int end) { Pad.Rang = RangRec{int16_t(start), int16_t(end), int16_t(start)}; }
   std::string OverUtf8() { return Utf8(Over_text); }
 
   StrokeCountPorts ports;
@@ -94,18 +94,18 @@ TEST_F(Editing, JoinMergesInkWithinLimitsAndRefusesOtherwiseUnchanged) {
     Reset();
     SetPending("あいうえ");
     for (int i = 0; i < 4; ++i)
-      BFpen[i] = c.strokes[i] ? Strokes(c.strokes[i], 40 * i) : PenData();
-    const PenData last = BFpen[3];
+      Pad.BFpen[i] = c.strokes[i] ? Strokes(c.strokes[i], 40 * i) : PenData();
+    const PenData last = Pad.BFpen[3];
     Select(c.start, c.end);
     UnionConvert();
     EXPECT_EQ(PendingUtf8(), c.text);
     if (*c.message) {
       ASSERT_EQ(ports.messages.size(), 1u);
       EXPECT_EQ(ports.messages[0], c.message);
-      EXPECT_EQ(Ink_data.pending, 4);
-      EXPECT_EQ(Rang.start, c.start);
-      EXPECT_EQ(Rang.end, c.end);
-      EXPECT_EQ(BFpen[3], last);
+      EXPECT_EQ(Pad.Ink_data.pending, 4);
+      EXPECT_EQ(Pad.Rang.start, c.start);
+      EXPECT_EQ(Pad.Rang.end, c.end);
+      EXPECT_EQ(Pad.BFpen[3], last);
       EXPECT_TRUE(ports.seen.empty());
       continue;
     }
@@ -113,20 +113,20 @@ TEST_F(Editing, JoinMergesInkWithinLimitsAndRefusesOtherwiseUnchanged) {
     const int joined = c.end - c.start;
     int total = 0;
     for (int i = c.start; i < c.end; ++i) total += c.strokes[i];
-    EXPECT_EQ(Ink_data.pending, 4 - joined + 1);
-    EXPECT_EQ(StrokesIn(BFpen[c.start]), total);
-    EXPECT_EQ(BFpen[c.start].back(), kPenEnd);
+    EXPECT_EQ(Pad.Ink_data.pending, 4 - joined + 1);
+    EXPECT_EQ(StrokesIn(Pad.BFpen[c.start]), total);
+    EXPECT_EQ(Pad.BFpen[c.start].back(), kPenEnd);
     ASSERT_EQ(ports.seen.size(), 1u);
-    EXPECT_EQ(ports.seen[0], BFpen[c.start]);  // the joined ink was recognised
-    EXPECT_EQ(CellText(Result[c.start][1]), "ー");  // the new candidates
-    EXPECT_EQ(Rang.start, c.start + 1);
-    EXPECT_EQ(Rang.end, c.start + 1);
+    EXPECT_EQ(ports.seen[0], Pad.BFpen[c.start]);  // the joined ink was recognised
+    EXPECT_EQ(CellText(Pad.Result[c.start][1]), "ー");  // the new candidates
+    EXPECT_EQ(Pad.Rang.start, c.start + 1);
+    EXPECT_EQ(Pad.Rang.end, c.start + 1);
     // The characters behind move down with their ink; the freed entries are empty.
     if (c.end < 4) {
-      EXPECT_EQ(BFpen[c.start + 1], last);
-      EXPECT_EQ(CellText(Result[c.start + 1][0]), "え");
+      EXPECT_EQ(Pad.BFpen[c.start + 1], last);
+      EXPECT_EQ(CellText(Pad.Result[c.start + 1][0]), "え");
     }
-    for (int i = Ink_data.pending; i < kPadChars; ++i) EXPECT_TRUE(BFpen[i].empty()) << i;
+    for (int i = Pad.Ink_data.pending; i < kPadChars; ++i) EXPECT_TRUE(Pad.BFpen[i].empty()) << i;
   }
 }
 
@@ -154,25 +154,25 @@ TEST_F(Editing, SplitCutsAtTheWidestGapOrRefuses) {
     SCOPED_TRACE(c.name);
     Reset();
     SetPending("あいう");
-    BFpen[1] = c.ink;
+    Pad.BFpen[1] = c.ink;
     Select(1, 2);
     UnionConvert();
     EXPECT_EQ(PendingUtf8(), c.text);
     if (!c.leftStrokes) {
       ASSERT_EQ(ports.messages.size(), 1u);
       EXPECT_EQ(ports.messages[0], c.message);
-      EXPECT_EQ(BFpen[1], c.ink);
-      EXPECT_EQ(Ink_data.pending, 3);
+      EXPECT_EQ(Pad.BFpen[1], c.ink);
+      EXPECT_EQ(Pad.Ink_data.pending, 3);
       continue;
     }
-    EXPECT_EQ(Ink_data.pending, 4);
-    EXPECT_EQ(StrokesIn(BFpen[1]), c.leftStrokes);
-    EXPECT_EQ(StrokesIn(BFpen[2]), StrokesIn(c.ink) - c.leftStrokes);
+    EXPECT_EQ(Pad.Ink_data.pending, 4);
+    EXPECT_EQ(StrokesIn(Pad.BFpen[1]), c.leftStrokes);
+    EXPECT_EQ(StrokesIn(Pad.BFpen[2]), StrokesIn(c.ink) - c.leftStrokes);
     // The two parts together are the ink that was split, stroke for stroke.
-    EXPECT_EQ(Concat(BFpen[1], BFpen[2]), c.ink);
-    EXPECT_EQ(PenTag(BFpen[3]), 2);
-    EXPECT_EQ(CellText(Result[3][0]), "う");
-    EXPECT_EQ(Rang.end, 3);
+    EXPECT_EQ(Concat(Pad.BFpen[1], Pad.BFpen[2]), c.ink);
+    EXPECT_EQ(PenTag(Pad.BFpen[3]), 2);
+    EXPECT_EQ(CellText(Pad.Result[3][0]), "う");
+    EXPECT_EQ(Pad.Rang.end, 3);
   }
 }
 
@@ -181,24 +181,24 @@ TEST_F(Editing, SplitInAFullLinePushesTheFirstCharacterOut) {
     SCOPED_TRACE(index);
     Reset();
     SetPending("あいうえおかきくけこさし");
-    BFpen[index] = Strokes(2, 0);
+    Pad.BFpen[index] = Strokes(2, 0);
     Select(index, index + 1);
     UnionConvert();
-    EXPECT_EQ(Ink_data.pending, 12);
+    EXPECT_EQ(Pad.Ink_data.pending, 12);
     ASSERT_EQ(clipboard.texts.size(), 1u);
     if (index == 0) {
       // The split character's own first part is the first to leave.
       EXPECT_EQ(Utf8(clipboard.texts[0]), "一");
       EXPECT_EQ(PendingUtf8(), "一いうえおかきくけこさし");
-      EXPECT_EQ(Rang.end, 1);
+      EXPECT_EQ(Pad.Rang.end, 1);
     } else {
       EXPECT_EQ(Utf8(clipboard.texts[0]), "あ");
       EXPECT_EQ(PendingUtf8(), "いうえお一一きくけこさし");
-      EXPECT_EQ(PenTag(BFpen[0]), 1);
-      EXPECT_EQ(StrokesIn(BFpen[4]), 1);
-      EXPECT_EQ(StrokesIn(BFpen[5]), 1);
-      EXPECT_EQ(PenTag(BFpen[6]), 6);
-      EXPECT_EQ(Rang.end, 6);
+      EXPECT_EQ(PenTag(Pad.BFpen[0]), 1);
+      EXPECT_EQ(StrokesIn(Pad.BFpen[4]), 1);
+      EXPECT_EQ(StrokesIn(Pad.BFpen[5]), 1);
+      EXPECT_EQ(PenTag(Pad.BFpen[6]), 6);
+      EXPECT_EQ(Pad.Rang.end, 6);
     }
   }
 }
@@ -246,8 +246,8 @@ TEST(Variants, EachCharacterCyclesThroughItsForms) {
 // The candidates of character i as "a|b|...".
 std::string CandidateRow(int i) {
   std::string row;
-  for (int c = 0; c < kCandCells && Result[i][c][0] != '\0'; ++c)
-    row += (c ? "|" : "") + CellText(Result[i][c]);
+  for (int c = 0; c < kCandCells && Pad.Result[i][c][0] != '\0'; ++c)
+    row += (c ? "|" : "") + CellText(Pad.Result[i][c]);
   return row;
 }
 
@@ -261,9 +261,9 @@ TEST_F(Editing, LargeSmallChangesOnlyTheSelection) {
   EXPECT_EQ(CandidateRow(1), "づ|つ|っ");
   EXPECT_EQ(CandidateRow(2), "ガ|カ");
   EXPECT_EQ(CandidateRow(3), "は|ば");
-  EXPECT_EQ(PenTag(BFpen[1]), 1);
-  EXPECT_EQ(Rang.start, 0);
-  EXPECT_EQ(Rang.end, 3);
+  EXPECT_EQ(PenTag(Pad.BFpen[1]), 1);
+  EXPECT_EQ(Pad.Rang.start, 0);
+  EXPECT_EQ(Pad.Rang.end, 3);
   Select(2, 2);
   LowhiConvert();
   EXPECT_EQ(PendingUtf8(), "Aづガは");
@@ -299,13 +299,13 @@ TEST_F(Editing, SymbolKeysInsertAtTheCaret) {
     EXPECT_EQ(KigoInsert(c.key), *c.over != '\0');
     EXPECT_EQ(PendingUtf8(), c.text);
     EXPECT_EQ(OverUtf8(), c.over);
-    EXPECT_EQ(Rang.end, c.caret);
-    EXPECT_EQ(Ink_data.pending, EucCharCount(Tbuff));
+    EXPECT_EQ(Pad.Rang.end, c.caret);
+    EXPECT_EQ(Pad.Ink_data.pending, EucCharCount(Pad.Tbuff));
     // Every entry matches its character; the symbol has no ink, the others keep theirs.
-    for (int i = 0; i < Ink_data.pending; ++i) {
-      const std::string ch(Tbuff + EucCharOffset(Tbuff, i), EucCharBytes(Tbuff + EucCharOffset(Tbuff, i)));
-      EXPECT_EQ(std::string(Result[i][0], CellBytes(Result[i][0])), ch) << i;
-      EXPECT_EQ(BFpen[i].empty(), i == c.caret - 1) << i;
+    for (int i = 0; i < Pad.Ink_data.pending; ++i) {
+      const std::string ch(Pad.Tbuff + EucCharOffset(Pad.Tbuff, i), EucCharBytes(Pad.Tbuff + EucCharOffset(Pad.Tbuff, i)));
+      EXPECT_EQ(std::string(Pad.Result[i][0], CellBytes(Pad.Result[i][0])), ch) << i;
+      EXPECT_EQ(Pad.BFpen[i].empty(), i == c.caret - 1) << i;
     }
   }
   EXPECT_EQ(display.enterCalls, std::vector<int>{-2});  // only the empty line woke the enter key
@@ -316,17 +316,17 @@ TEST_F(Editing, ConvertedTextKeepsTheLineWithinTwelveCharacters) {
   Select(9, 11);  // こさ
   EXPECT_FALSE(KanjiInsert(Euc("漢字")));
   EXPECT_EQ(PendingUtf8(), "あいうえおかきくけ漢字");
-  EXPECT_EQ(Ink_data.pending, 11);
-  EXPECT_EQ(Rang.end, 11);
+  EXPECT_EQ(Pad.Ink_data.pending, 11);
+  EXPECT_EQ(Pad.Rang.end, 11);
 
   EXPECT_TRUE(KanjiInsert(Euc("変換中")));
   EXPECT_EQ(PendingUtf8(), "うえおかきくけ漢字変換中");
   EXPECT_EQ(OverUtf8(), "あい");
-  EXPECT_EQ(Ink_data.pending, 12);
-  EXPECT_EQ(Rang.end, 12);
-  EXPECT_EQ(PenTag(BFpen[0]), 2);
-  EXPECT_TRUE(BFpen[11].empty());
-  EXPECT_LT(std::strlen(Tbuff), sizeof Tbuff);
+  EXPECT_EQ(Pad.Ink_data.pending, 12);
+  EXPECT_EQ(Pad.Rang.end, 12);
+  EXPECT_EQ(PenTag(Pad.BFpen[0]), 2);
+  EXPECT_TRUE(Pad.BFpen[11].empty());
+  EXPECT_LT(std::strlen(Pad.Tbuff), sizeof Pad.Tbuff);
 
   // Three-byte characters cannot stand in the line: they are left out with a beep.
   Select(0, 12);

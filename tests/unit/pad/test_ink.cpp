@@ -21,7 +21,7 @@ class Ink : public PadTest {
   // The current character closed and its data up to the end mark.
   Words Closed(int slot) {
     InkCloseCharacter();
-    return hPens[slot];
+    return Pad.hPens[slot];
   }
 };
 
@@ -32,13 +32,13 @@ TEST_F(Ink, StrokeIsMarkCountAndPointsEndedByTheEndMark) {
   InkStrokeBegin(40, 41);
   InkStrokePoint(40, 41);  // a tap: the press point and the release point
   EXPECT_EQ(Closed(0), (Words{0xEEEE, 2, 5, 0xFFFD, 6, 0xFFFE, 0xEEEE, 2, 40, 41, 40, 41, 0xF001}));
-  EXPECT_EQ(Ink_data.strokes, 2);
+  EXPECT_EQ(Pad.Ink_data.strokes, 2);
 }
 
 TEST_F(Ink, StrokesBeyondThirtyAndPointsBeyond1024AreNotStored) {
   ASSERT_EQ(InkNewCharacter(), kInkStarted);
   for (int s = 0; s < 31; ++s) Stroke(3, s);
-  EXPECT_EQ(Ink_data.strokes, 30);
+  EXPECT_EQ(Pad.Ink_data.strokes, 30);
   Words pen = Closed(0);
   EXPECT_EQ(PenStrokeCount(pen), 30);
   EXPECT_EQ(pen.size(), 30u * (2 + 3 * 2) + 1);
@@ -59,8 +59,8 @@ TEST_F(Ink, MovedStrokeStartsTheNewBufferAndEndsThePrevious) {
   Stroke(2, 10);
   Stroke(3, 100);
   ASSERT_EQ(InkMoveStrokeToNewCharacter(), kInkStarted);
-  EXPECT_EQ(Ink_data.chars, 2);
-  EXPECT_EQ(hPens[0], (Words{0xEEEE, 2, 10, 10, 11, 10, 0xF001}));
+  EXPECT_EQ(Pad.Ink_data.chars, 2);
+  EXPECT_EQ(Pad.hPens[0], (Words{0xEEEE, 2, 10, 10, 11, 10, 0xF001}));
   EXPECT_EQ(Closed(1), (Words{0xEEEE, 3, 100, 100, 101, 100, 102, 100, 0xF001}));
 }
 
@@ -68,7 +68,7 @@ TEST_F(Ink, MovedStrokeCountsInTheNewCharacter) {
   ASSERT_EQ(InkNewCharacter(), kInkStarted);
   Stroke(2);
   ASSERT_EQ(InkMoveStrokeToNewCharacter(), kInkStarted);
-  EXPECT_EQ(Ink_data.strokes, 1);
+  EXPECT_EQ(Pad.Ink_data.strokes, 1);
   for (int s = 0; s < 40; ++s) Stroke(1100, s);
   const Words pen = Closed(1);
   EXPECT_EQ(PenStrokeCount(pen), 30);
@@ -103,21 +103,21 @@ TEST_F(Ink, PiecesOfOneCharacterMakeRoomForAThirteenthAndWholeCharactersDoNot) {
     }
     Stroke(3, 90);  // the stroke that would start a 13th character
     Vfram_rct[kPadChars + 1] = Rect16{2400, 0, 100, 100};
-    const std::vector<PenData> before(hPens, hPens + kPadChars);
+    const std::vector<PenData> before(Pad.hPens, Pad.hPens + kPadChars);
 
     ASSERT_EQ(InkJoinFragments(), c.joined);
     if (!c.joined) {
-      EXPECT_EQ(Ink_data.chars, kPadChars);
-      EXPECT_TRUE(std::equal(before.begin(), before.end(), hPens));
+      EXPECT_EQ(Pad.Ink_data.chars, kPadChars);
+      EXPECT_TRUE(std::equal(before.begin(), before.end(), Pad.hPens));
       continue;
     }
-    EXPECT_EQ(Ink_data.chars, kPadChars - 1);
-    EXPECT_EQ(hPens[3], (Words{0xEEEE, 2, 3, 3, 4, 3, 0xEEEE, 2, 4, 4, 5, 4, 0xF001}));
-    EXPECT_EQ(hPens[4], before[5]);
+    EXPECT_EQ(Pad.Ink_data.chars, kPadChars - 1);
+    EXPECT_EQ(Pad.hPens[3], (Words{0xEEEE, 2, 3, 3, 4, 3, 0xEEEE, 2, 4, 4, 5, 4, 0xF001}));
+    EXPECT_EQ(Pad.hPens[4], before[5]);
     EXPECT_EQ(Vfram_rct[4].width, 95);
     EXPECT_EQ(Vfram_rct[kPadChars].x, 2400);  // the stroke's box moved down with it
     ASSERT_EQ(InkMoveStrokeToNewCharacter(), kInkStarted);
-    EXPECT_EQ(Ink_data.chars, kPadChars);
+    EXPECT_EQ(Pad.Ink_data.chars, kPadChars);
     EXPECT_EQ(Closed(kPadChars - 1), (Words{0xEEEE, 3, 90, 90, 91, 90, 92, 90, 0xF001}));
   }
 }
@@ -126,13 +126,13 @@ TEST_F(Ink, DroppedStrokeLeavesNothingAndNothingIsWrittenWithoutACharacter) {
   InkStrokeBegin(1, 1);
   InkStrokePoint(2, 2);
   InkCloseCharacter();
-  EXPECT_EQ(Ink_data.strokes, 0);
-  for (const PenData& pen : hPens) EXPECT_TRUE(pen.empty());
+  EXPECT_EQ(Pad.Ink_data.strokes, 0);
+  for (const PenData& pen : Pad.hPens) EXPECT_TRUE(pen.empty());
   ASSERT_EQ(InkNewCharacter(), kInkStarted);
   Stroke(2, 10);
   Stroke(4, 50);
   InkDropLastStroke();
-  EXPECT_EQ(Ink_data.strokes, 1);
+  EXPECT_EQ(Pad.Ink_data.strokes, 1);
   EXPECT_EQ(Closed(0), (Words{0xEEEE, 2, 10, 10, 11, 10, 0xF001}));
 }
 

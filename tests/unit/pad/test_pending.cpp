@@ -10,27 +10,27 @@ class Pending : public PadTest {};
 
 TEST_F(Pending, DeletingASelectionMovesTheLaterCharactersDown) {
   SetPending("あいうえ");
-  Rang = RangRec{1, 3, 1};
+  Pad.Rang = RangRec{1, 3, 1};
   EXPECT_EQ(BuffTextDel(), 1);
   EXPECT_EQ(PendingUtf8(), "あえ");
-  EXPECT_EQ(Ink_data.pending, 2);
-  EXPECT_EQ(Rang.end, 1);
-  EXPECT_EQ(CellText(Result[1][0]), "え");
-  EXPECT_EQ(PenTag(BFpen[1]), 3);
+  EXPECT_EQ(Pad.Ink_data.pending, 2);
+  EXPECT_EQ(Pad.Rang.end, 1);
+  EXPECT_EQ(CellText(Pad.Result[1][0]), "え");
+  EXPECT_EQ(PenTag(Pad.BFpen[1]), 3);
   for (int i = 2; i < kPadChars; ++i) {
-    EXPECT_TRUE(BFpen[i].empty()) << i;
-    EXPECT_EQ(Result[i][0][0], 0) << i;
+    EXPECT_TRUE(Pad.BFpen[i].empty()) << i;
+    EXPECT_EQ(Pad.Result[i][0][0], 0) << i;
   }
 }
 
 TEST_F(Pending, DeletingKeepsCharacterBoundariesAndAnEmptySelectionDeletesNothing) {
   SetPending("aあb");
-  Rang = RangRec{1, 2, 1};
+  Pad.Rang = RangRec{1, 2, 1};
   BuffTextDel();
   EXPECT_EQ(PendingUtf8(), "ab");
-  EXPECT_EQ(EucCharCount(Tbuff), 2);
+  EXPECT_EQ(EucCharCount(Pad.Tbuff), 2);
   const int redraws = display.pendingRedraws;
-  Rang = RangRec{1, 1, 1};
+  Pad.Rang = RangRec{1, 1, 1};
   EXPECT_EQ(BuffTextDel(), 1);
   EXPECT_EQ(PendingUtf8(), "ab");
   EXPECT_EQ(display.pendingRedraws, redraws);
@@ -40,8 +40,8 @@ TEST_F(Pending, AlternativeReplacesTheCharacterBeforeTheCursor) {
   SetPending("あい", {"ぁ", "り"});
   KohoSwaping(0);
   EXPECT_EQ(PendingUtf8(), "あり");
-  EXPECT_EQ(CellText(Result[1][0]), "り");
-  EXPECT_EQ(CellText(Result[1][1]), "い");  // the replaced character is offered back
+  EXPECT_EQ(CellText(Pad.Result[1][0]), "り");
+  EXPECT_EQ(CellText(Pad.Result[1][1]), "い");  // the replaced character is offered back
   EXPECT_EQ(display.candidateCalls, std::vector<int>{1});
   KohoSwaping(0);
   EXPECT_EQ(PendingUtf8(), "あい");
@@ -53,7 +53,7 @@ TEST_F(Pending, AlternativeAtTheStartUsesTheFirstCharacterAndAnEmptyOneBeeps) {
   KohoSwaping(8);
   EXPECT_EQ(display.beeps, 2);
   EXPECT_EQ(PendingUtf8(), "あい");
-  Rang = RangRec{0, 0, 0};
+  Pad.Rang = RangRec{0, 0, 0};
   KohoSwaping(0);
   EXPECT_EQ(PendingUtf8(), "ぁい");
   BuffCleaEx();
@@ -67,14 +67,14 @@ TEST_F(Pending, ClickAndDragPlaceCursorAndSelection) {
   EXPECT_EQ(PendingIndexAt(40), 0);
   EXPECT_EQ(PendingIndexAt(236), 4);  // beyond the text: after its last character
   PendingPlaceCursor(2);
-  EXPECT_EQ(Rang.start, 2);
-  EXPECT_EQ(Rang.end, 2);
+  EXPECT_EQ(Pad.Rang.start, 2);
+  EXPECT_EQ(Pad.Rang.end, 2);
   PendingDragTo(4);
-  EXPECT_EQ(Rang.start, 2);
-  EXPECT_EQ(Rang.end, 4);
+  EXPECT_EQ(Pad.Rang.start, 2);
+  EXPECT_EQ(Pad.Rang.end, 4);
   PendingDragTo(0);  // back past the anchor: the selection turns round it
-  EXPECT_EQ(Rang.start, 0);
-  EXPECT_EQ(Rang.end, 2);
+  EXPECT_EQ(Pad.Rang.start, 0);
+  EXPECT_EQ(Pad.Rang.end, 2);
 }
 
 TEST_F(Pending, ClearingEmptiesEverything) {
@@ -82,12 +82,12 @@ TEST_F(Pending, ClearingEmptiesEverything) {
   std::strcpy(Over_text, "x");
   ASSERT_EQ(InkNewCharacter(), kInkStarted);
   BuffCleaEx();
-  EXPECT_EQ(Tbuff[0], 0);
+  EXPECT_EQ(Pad.Tbuff[0], 0);
   EXPECT_EQ(Over_text[0], 0);
-  EXPECT_EQ(Ink_data.pending, 0);
-  EXPECT_EQ(Ink_data.chars, 0);
-  EXPECT_TRUE(hPens[0].empty());
-  EXPECT_TRUE(BFpen[0].empty());
+  EXPECT_EQ(Pad.Ink_data.pending, 0);
+  EXPECT_EQ(Pad.Ink_data.chars, 0);
+  EXPECT_TRUE(Pad.hPens[0].empty());
+  EXPECT_TRUE(Pad.BFpen[0].empty());
   EXPECT_EQ(display.enterCalls, std::vector<int>{-1});
   EXPECT_EQ(display.candidateCalls, std::vector<int>{0});
 }

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "pad/recogcycle.h"
+#include "pad_fixture.h"
 #include "recog.h"
 #include "word_cost.h"
-#include "pad_fixture.h"
 
 namespace {
 
@@ -32,19 +32,19 @@ class Cycle : public PadTest {
 
 TEST_F(Cycle, CharactersGoInBetweenAndTheCursorFollowsThem) {
   SetPending("あいう");
-  Rang = RangRec{1, 1, 1};
+  Pad.Rang = RangRec{1, 1, 1};
   EXPECT_EQ(Insert({"か", "き", "く"}), 3);
   EXPECT_EQ(PendingUtf8(), "あかきくいう");
-  EXPECT_EQ(Ink_data.pending, 6);
-  EXPECT_EQ(Rang.start, 4);
-  EXPECT_EQ(Rang.end, 4);
+  EXPECT_EQ(Pad.Ink_data.pending, 6);
+  EXPECT_EQ(Pad.Rang.start, 4);
+  EXPECT_EQ(Pad.Rang.end, 4);
   const int tags[] = {0, 100, 101, 102, 1, 2};
   const char* firsts[] = {"あ", "か", "き", "く", "い", "う"};
   for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(PenTag(BFpen[i]), tags[i]) << i;
-    EXPECT_EQ(CellText(Result[i][0]), firsts[i]) << i;
+    EXPECT_EQ(PenTag(Pad.BFpen[i]), tags[i]) << i;
+    EXPECT_EQ(CellText(Pad.Result[i][0]), firsts[i]) << i;
   }
-  EXPECT_EQ(CellText(Result[3][1]), "ー");
+  EXPECT_EQ(CellText(Pad.Result[3][1]), "ー");
 }
 
 // With the rescoring on, the row is read as words and the alternatives follow it;
@@ -62,38 +62,38 @@ TEST_F(Cycle, RescoringReadsSentencesAsWords) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pending);
     SetPending("");
-    Rang = RangRec{0, 0, 0};
+    Pad.Rang = RangRec{0, 0, 0};
     ZkOption.mask = c.mask;
     std::vector<WrittenChar> chars;
     for (const auto& candidates : std::vector<std::vector<std::string>>{{"削"}, {"除"}, {"Ｌ", "し"}, {"ま"}, {"す"}})
       chars.push_back({TaggedPen(100), ResultOf(candidates)});
     InsertRecognised(&chars);
     EXPECT_EQ(PendingUtf8(), c.pending);
-    EXPECT_EQ(CellText(Result[2][0]) + CellText(Result[2][1]), c.third);
+    EXPECT_EQ(CellText(Pad.Result[2][0]) + CellText(Pad.Result[2][1]), c.third);
   }
   ZkOption.mask = mask;
 }
 
 TEST_F(Cycle, ANewCharacterReplacesTheSelection) {
   SetPending("あいうえ");
-  Rang = RangRec{1, 3, 1};
+  Pad.Rang = RangRec{1, 3, 1};
   Insert({"か"});
   EXPECT_EQ(PendingUtf8(), "あかえ");
-  EXPECT_EQ(Rang.end, 2);
-  EXPECT_EQ(PenTag(BFpen[2]), 3);
-  EXPECT_TRUE(BFpen[3].empty());
+  EXPECT_EQ(Pad.Rang.end, 2);
+  EXPECT_EQ(PenTag(Pad.BFpen[2]), 3);
+  EXPECT_TRUE(Pad.BFpen[3].empty());
 }
 
 TEST_F(Cycle, FullLinePushesItsFirstCharacterToTheApplication) {
   SetPending("あいうえおかきくけこさし");
-  Rang = RangRec{5, 5, 5};
+  Pad.Rang = RangRec{5, 5, 5};
   Insert({"た"});
   EXPECT_EQ(PendingUtf8(), "いうえおたかきくけこさし");
-  EXPECT_EQ(Ink_data.pending, 12);
-  EXPECT_EQ(Rang.end, 5);
-  EXPECT_EQ(PenTag(BFpen[0]), 1);
-  EXPECT_EQ(PenTag(BFpen[4]), 100);
-  EXPECT_EQ(PenTag(BFpen[5]), 5);
+  EXPECT_EQ(Pad.Ink_data.pending, 12);
+  EXPECT_EQ(Pad.Rang.end, 5);
+  EXPECT_EQ(PenTag(Pad.BFpen[0]), 1);
+  EXPECT_EQ(PenTag(Pad.BFpen[4]), 100);
+  EXPECT_EQ(PenTag(Pad.BFpen[5]), 5);
   ASSERT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(Utf8(clipboard.texts[0]), "あ");
   EXPECT_EQ(Over_text[0], 0);
@@ -101,18 +101,18 @@ TEST_F(Cycle, FullLinePushesItsFirstCharacterToTheApplication) {
 
 TEST_F(Cycle, FullLineWithTheCursorAtTheStartSendsTheNewCharacter) {
   SetPending("あいうえおかきくけこさし");
-  Rang = RangRec{0, 0, 0};
+  Pad.Rang = RangRec{0, 0, 0};
   EXPECT_EQ(Insert({"た"}), 0);
   EXPECT_EQ(PendingUtf8(), "あいうえおかきくけこさし");
   ASSERT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(Utf8(clipboard.texts[0]), "た");
-  EXPECT_EQ(PenTag(BFpen[0]), 0);
+  EXPECT_EQ(PenTag(Pad.BFpen[0]), 0);
 }
 
 TEST_F(Cycle, PushedOutTextWaitsWhenNoWindowHasTheFocus) {
   focus.facts.window = 1;  // PointerRoot
   SetPending("あいうえおかきくけこさし");
-  Rang = RangRec{1, 1, 1};
+  Pad.Rang = RangRec{1, 1, 1};
   Insert({"た"});
   Insert({"ち"});  // a later cycle keeps what still waits
   EXPECT_TRUE(clipboard.texts.empty());
@@ -126,13 +126,13 @@ TEST_F(Cycle, PushedOutTextWaitsWhenNoWindowHasTheFocus) {
 TEST_F(Cycle, FullCommitBufferRefusesTheCharacterInsteadOfOverflowing) {
   focus.facts.window = 0;
   SetPending("あいうえおかきくけこさし");
-  Rang = RangRec{3, 3, 3};
+  Pad.Rang = RangRec{3, 3, 3};
   std::memset(Over_text, 'a', 2046);
   Insert({"た"});
   EXPECT_EQ(PendingUtf8(), "あいうえおかきくけこさし");  // nothing lost
   EXPECT_EQ(std::strlen(Over_text), 2046u);
   EXPECT_EQ(display.beeps, 1);
-  EXPECT_EQ(PenTag(BFpen[0]), 0);
+  EXPECT_EQ(PenTag(Pad.BFpen[0]), 0);
 }
 
 TEST_F(Cycle, NothingRecognisedLeavesTheLineAndTheFirstCharacterTurnsEnterIntoPaste) {
