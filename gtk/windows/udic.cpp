@@ -388,6 +388,11 @@ void UdicDrawPen(GtkWidget* area, const std::vector<uint16_t>& pen, int divisor,
 
 void on_Udic_clicked(GtkButton*, gpointer value) { Udic_Click(GPOINTER_TO_INT(value)); }
 
+GtkWidget* UdicKey(GtkWidget* top, const char* name, const char* face, const char* pressed, int value) {
+  return FaceKey(top, name, MsgEuc(face), MsgEuc(pressed), kUdicKeyWidth, kUdicKeyHeight,
+                 G_CALLBACK(on_Udic_clicked), value);
+}
+
 gboolean on_Udic_expose(GtkWidget*, GdkEventExpose*, gpointer slot) {
   Udic_Redraw(GPOINTER_TO_INT(slot));
   return FALSE;
@@ -413,13 +418,6 @@ gboolean on_Udic_MouseUp_event(GtkWidget*, GdkEventButton* event, gpointer) {
 gboolean on_Udic_button_event(GtkWidget*, GdkEventButton*, gpointer value) {
   Udic_Click(GPOINTER_TO_INT(value));
   return FALSE;
-}
-
-// A key of the window whose press and release only change its look; its click goes to
-// Udic_Click with `value`.
-GtkWidget* Key(GtkWidget* top, const char* name, const char* face, const char* pressed, int value) {
-  return FaceKey(top, name, MsgEuc(face), MsgEuc(pressed), kUdicKeyWidth, kUdicKeyHeight,
-                 G_CALLBACK(on_Udic_clicked), value);
 }
 
 }  // namespace
@@ -474,10 +472,10 @@ GtkWidget* create_Udic() {
   auto place = [&](GtkWidget* key, int col, int row) {
     gtk_table_attach(GTK_TABLE(keys), key, col, col + 1, row, row + 1, GTK_FILL, GTK_FILL, 0, 0);
   };
-  place(Key(Udic, "DicOK", "59;16:17:登録", "60;16:17:登録", 1), 1, 0);
-  place(Key(Udic, "DicCancel", "59;16:17:取消", "60;16:17:取消", 4), 2, 0);
-  place(Key(Udic, "DicElace", "67;8:17:全削除", "60;8:17:全削除", 3), 0, 1);
-  place(Key(Udic, "DicTable", "59;16:17:一覧", "60;16:17:一覧", 2), 1, 1);
-  place(Key(Udic, "DicEnd", "59;16:17:終了", "60;16:17:終了", 5), 2, 1);
+  place(UdicKey(Udic, "DicOK", "59;16:17:登録", "60;16:17:登録", 1), 1, 0);
+  place(UdicKey(Udic, "DicCancel", "59;16:17:取消", "60;16:17:取消", 4), 2, 0);
+  place(UdicKey(Udic, "DicElace", "67;8:17:全削除", "60;8:17:全削除", 3), 0, 1);
+  place(UdicKey(Udic, "DicTable", "59;16:17:一覧", "60;16:17:一覧", 2), 1, 1);
+  place(UdicKey(Udic, "DicEnd", "59;16:17:終了", "60;16:17:終了", 5), 2, 1);
   return Udic;
 }

@@ -64,4 +64,7 @@ GtkWidget* create_Udic();
 GtkWidget* create_UdicDsp();
 // Handlers the browser's builder connects too.
 void on_Udic_clicked(GtkButton* button, gpointer value);
+// A key of either window whose press and release only change its look (faces are
+// catalogue literals); its click goes to Udic_Click with `value`.
+GtkWidget* UdicKey(GtkWidget* top, const char* name, const char* face, const char* pressed, int value);
 gboolean on_Udic_expose(GtkWidget* area, GdkEventExpose* event, gpointer slot);

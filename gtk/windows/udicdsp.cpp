@@ -233,13 +233,6 @@ gboolean on_UdicDsp_button_press_event(GtkWidget*, GdkEventButton* event, gpoint
   return FALSE;
 }
 
-// A key of the window whose press and release only change its look; its click goes to
-// Udic_Click with `value`.
-GtkWidget* Key(GtkWidget* top, const char* name, const char* face, const char* pressed, int value) {
-  return FaceKey(top, name, MsgEuc(face), MsgEuc(pressed), kUdicKeyWidth, kUdicKeyHeight,
-                 G_CALLBACK(on_Udic_clicked), value);
-}
-
 }  // namespace
 
 GtkWidget* create_UdicDsp() {
@@ -279,16 +272,16 @@ GtkWidget* create_UdicDsp() {
   GtkWidget* row = AddNamed(UdicDsp, gtk_hbox_new(FALSE, 0), "Hbox621");
   gtk_widget_set_size_request(row, -1, kUdicKeyHeight);
   gtk_box_pack_start(GTK_BOX(column), row, FALSE, FALSE, 0);
-  gtk_box_pack_start(GTK_BOX(row), Key(UdicDsp, "Dback", "59;16:17:前頁", "60;16:17:前頁", 101), FALSE, FALSE, 0);
-  gtk_box_pack_start(GTK_BOX(row), Key(UdicDsp, "Dnext", "59;16:17:次頁", "60;16:17:次頁", 102), FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(row), UdicKey(UdicDsp, "Dback", "59;16:17:前頁", "60;16:17:前頁", 101), FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(row), UdicKey(UdicDsp, "Dnext", "59;16:17:次頁", "60;16:17:次頁", 102), FALSE, FALSE, 0);
   Udic_wid[28] = AddNamed(UdicDsp, gtk_label_new(""), "Label631");
   gtk_widget_set_size_request(Udic_wid[28], 150, -1);
   gtk_box_pack_start(GTK_BOX(row), Udic_wid[28], FALSE, FALSE, 30);
   GtkWidget* buttons = AddNamed(UdicDsp, gtk_hbutton_box_new(), "Hbbtn631");
   gtk_widget_set_size_request(buttons, 190, -1);
   gtk_box_pack_start(GTK_BOX(row), buttons, FALSE, FALSE, 0);
-  gtk_container_add(GTK_CONTAINER(buttons), Key(UdicDsp, "Ddisp", "59;16:17:筆順", "60;16:17:筆順", 103));
-  gtk_container_add(GTK_CONTAINER(buttons), Key(UdicDsp, "Ddelete", "59;16:17:削除", "60;16:17:削除", 104));
-  gtk_container_add(GTK_CONTAINER(buttons), Key(UdicDsp, "Dreturn", "59;16:17:戻る", "60;16:17:戻る", 105));
+  gtk_container_add(GTK_CONTAINER(buttons), UdicKey(UdicDsp, "Ddisp", "59;16:17:筆順", "60;16:17:筆順", 103));
+  gtk_container_add(GTK_CONTAINER(buttons), UdicKey(UdicDsp, "Ddelete", "59;16:17:削除", "60;16:17:削除", 104));
+  gtk_container_add(GTK_CONTAINER(buttons), UdicKey(UdicDsp, "Dreturn", "59;16:17:戻る", "60;16:17:戻る", 105));
   return UdicDsp;
 }
