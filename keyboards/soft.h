@@ -8,7 +8,7 @@
 #include "keyboards/typing.h"
 
 constexpr int kKeyboards = 5;  // SoftKey1, SoftKey2, SoftKey3, Key51, Key52
-// The latch keys of a keyboard in their fixed order; Soft_wid slot 5 + 8k + i.
+// The latch keys of a keyboard in their fixed order (Soft_wid.latch[k][i]).
 constexpr int kLatchKeys = 7;  // left/right Shift, left/right Ctrl, left/right Alt, CapsLock
 constexpr int kLatchCaps = 6;
 extern const uint32_t kLatchKeysyms[kLatchKeys];

@@ -89,8 +89,8 @@ void BuildWindows() {
   g_signal_connect(main, "map-event", G_CALLBACK(OnMainMapped), nullptr);
 
   for (int k = 0; k < kKeyboards; ++k) {
-    Soft_wid[k] = create_Keyboard(k);
-    gtk_widget_set_style(Soft_wid[k], WinStyle[0]);
+    Soft_wid.window[k] = create_Keyboard(k);
+    gtk_widget_set_style(Soft_wid.window[k], WinStyle[0]);
   }
   GtkWidget* tenkey = create_TenKey();
   gtk_widget_set_style(tenkey, WinStyle[0]);

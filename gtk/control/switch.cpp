@@ -31,8 +31,8 @@ constexpr int kCollapseKana = 78;
 constexpr int kRaisePeriodMs = 500;
 
 bool Small(int k) { return k == 2 || k == 4; }
-GtkWidget* Window(int k) { return k >= 0 && k < kKeyboards ? Soft_wid[k] : nullptr; }
-GtkWidget* TenKeyToggle(int k) { return Soft_wid[12 + 8 * k]; }
+GtkWidget* Window(int k) { return k >= 0 && k < kKeyboards ? Soft_wid.window[k] : nullptr; }
+GtkWidget* TenKeyToggle(int k) { return k >= 0 && k < kKeyboards ? Soft_wid.tenKey[k] : nullptr; }
 
 const char* LatchFace(int k, int j) {
   if (j == kLatchCaps) return Soft_cap[k];
@@ -43,7 +43,7 @@ const char* LatchFace(int k, int j) {
 class GtkSoft : public SoftPorts {
  public:
   void LatchReleased(int k, int j) override {
-    GtkWidget* toggle = k <= 2 ? Soft_wid[5 + 8 * k + j] : nullptr;
+    GtkWidget* toggle = k >= 0 && k <= 2 && j >= 0 && j < kLatchKeys ? Soft_wid.latch[k][j] : nullptr;
     if (!toggle) return;
     button_basedisp(kFaceReleased, toggle, LatchFace(k, j));
     // The toggle follows the latch already released: its "toggled" changes nothing.

@@ -89,14 +89,14 @@ void ConnectClick(GtkWidget* key, int value) {
 
 void StoreToggle(GtkWidget* key, int value, const char* face, const char* pressed) {
   if (value == kSoftTenKey) {
-    Soft_wid[12 + 8 * board] = key;
+    Soft_wid.tenKey[board] = key;
     Soft_s10[2 * board] = face;
     Soft_s10[2 * board + 1] = pressed;
     return;
   }
   const int latch = LatchIndex(static_cast<uint32_t>(value));
   if (latch < 0 || board > 2) return;
-  Soft_wid[5 + 8 * board + latch] = key;
+  Soft_wid.latch[board][latch] = key;
   const int side = latch % 2;
   if (latch == kLatchCaps) Soft_cap[board] = face;
   else if (latch < 2) Soft_sft[2 * board + side] = face;
@@ -313,7 +313,7 @@ GtkWidget* KanaBody(int spacing, int columnSpacing) {
 // The keys' places in their window, for the end-to-end tests.
 gboolean TraceKeys(gpointer data) {
   const int k = GPOINTER_TO_INT(data);
-  GtkWidget* w = Soft_wid[k];
+  GtkWidget* w = Soft_wid.window[k];
   if (!w || !gtk_widget_get_mapped(w)) return FALSE;
   const KeyboardKeys& keys = kKeyboardKeys[k];
   for (size_t c = 0; c < keys.count; ++c) {

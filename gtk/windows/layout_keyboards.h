@@ -13,7 +13,7 @@ extern const char* Soft_cap[3];
 extern const char* Soft_s10[10];
 
 // Builds keyboard k (0-4), not shown; fills its Soft_wid latch slots and its selector
-// entries in Comb_wid. Start-up stores the window in Soft_wid[k].
+// entries in Comb_wid. Start-up stores the window in Soft_wid.window[k].
 GtkWidget* create_Keyboard(int k);
 
 void on_Soft_clicked(GtkButton* button, gpointer value);

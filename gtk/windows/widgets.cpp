@@ -6,7 +6,7 @@ GtkWidget* Comb_wid[16];
 GtkWidget* Mbox_wid[4];
 GtkWidget* Kbox_wid[2];
 GtkWidget* Tenk_wid[23];
-GtkWidget* Soft_wid[45];
+SoftWidgets Soft_wid;
 GtkWidget* Fram_wid[7];
 GtkWidget* Optn_wid[21];
 GtkWidget* Udic_wid[29];

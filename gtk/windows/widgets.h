@@ -10,7 +10,14 @@ extern GtkWidget* Mbox_wid[4];   // 0 Message, 1 label Mbox, 2 Mok, 3 Mcancel
 extern GtkWidget* Kbox_wid[2];   // 0 Kbox, 1 Ktxt
 // The keyboards, the ten-key pad and the dialogs fill these when they are built.
 extern GtkWidget* Tenk_wid[23];  // 0 the TenKey window
-extern GtkWidget* Soft_wid[45];  // 0-4 the keyboard windows
+// The keyboards' widgets: the five windows with their ten-key toggles, and on each full
+// keyboard (0-2) its latch toggles in the order of kLatchKeys.
+struct SoftWidgets {
+  GtkWidget* window[5];
+  GtkWidget* tenKey[5];
+  GtkWidget* latch[3][7];
+};
+extern SoftWidgets Soft_wid;
 extern GtkWidget* Fram_wid[7];   // 0 the Frame window
 extern GtkWidget* Optn_wid[21];
 extern GtkWidget* Udic_wid[29];
