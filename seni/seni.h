@@ -43,15 +43,15 @@ void SeniClose();
 // Re-ranks the candidates of `count` records in place, sentence by sentence.
 int SeniCntl(int dataType, int count, SeniCharRecord* records);
 
-// The steps of SeniCntl, usable on their own once SNmojiretu_koho and
-// SNmojiretusuu are set.
+// The steps of SeniCntl, usable on their own once SNrun.SNmojiretu_koho and
+// SNrun.SNmojiretusuu are set.
 void SeniInit();
 void SeniPunc();
 void SeniSelect();
 int SeniCalc(int start, int length);
 void SeniChng(int start, int length);
 
-// Occurrence count of `from` and count of the pair (from, to) under SNdatatype;
+// Occurrence count of `from` and count of the pair (from, to) under SNrun.SNdatatype;
 // defaults when either is unknown. 0, or 16 when the data type is not loaded.
 int SeniGetPrbl(uint16_t from, uint16_t to, int32_t* occurrences, int32_t* pairCount);
 

@@ -15,8 +15,8 @@ bool EndsSentence(const SeniCharRecord& r) {
   if (r.count < 1) return false;
   uint16_t code = r.cand[0].code;
   if (code <= 0xFF) code = ZkAsciiToSJis(code);
-  for (int i = 0; i < SNnopunc; ++i)
-    if (SNpunc[i] == code) return true;
+  for (int i = 0; i < SNrun.SNnopunc; ++i)
+    if (SNrun.SNpunc[i] == code) return true;
   return false;
 }
 
@@ -48,13 +48,13 @@ int RescoreRow(int count, SeniCharRecord* records) {
 }  // namespace
 
 int SeniCntl(int dataType, int count, SeniCharRecord* records) {
-  if (dataType < 0 || dataType >= SNnomng) return kSeniBadType;
+  if (dataType < 0 || dataType >= SNtable.SNnomng) return kSeniBadType;
   if (records == nullptr || count < 1) return kSeniDone;
-  SNdatatype = dataType;
-  SNmojiretusuu = count;
-  SNmojiretu_koho = records;
+  SNrun.SNdatatype = dataType;
+  SNrun.SNmojiretusuu = count;
+  SNrun.SNmojiretu_koho = records;
   const int result = RescoreRow(count, records);
-  SNmojiretu_koho = nullptr;
-  SNmojiretusuu = 0;
+  SNrun.SNmojiretu_koho = nullptr;
+  SNrun.SNmojiretusuu = 0;
   return result;
 }

@@ -65,15 +65,15 @@ struct Loader {
     if (!Line("header")) return false;
     long long types;
     if (!Field(kSeniHeaderTypes, 0, SNmamng, "number of data types", &types)) return false;
-    SNnomng = static_cast<int>(types);
-    for (int m = 0; m < SNnomng; ++m) {
+    SNtable.SNnomng = static_cast<int>(types);
+    for (int m = 0; m < SNtable.SNnomng; ++m) {
       if (!Line("end of the data types")) return false;
       long long first, count;
       if (!Field(kSeniTypeFirst, 0, SNmabmoji, "first from-entry", &first) ||
           !Field(kSeniTypeCount, 0, SNmabmoji, "number of from-entries", &count))
         return false;
-      SNp_from[m] = static_cast<int16_t>(first);
-      SNn_from[m] = static_cast<int16_t>(count);
+      SNtable.SNp_from[m] = static_cast<int16_t>(first);
+      SNtable.SNn_from[m] = static_cast<int16_t>(count);
     }
     return true;
   }
@@ -82,11 +82,11 @@ struct Loader {
     if (!Line("number of from-entries")) return false;
     long long total;
     if (!Field(kSeniFromTotal, 0, SNmabmoji, "number of from-entries", &total)) return false;
-    SNnobmoji = static_cast<int>(total);
-    for (int m = 0; m < SNnomng; ++m)
-      if (SNp_from[m] + SNn_from[m] > SNnobmoji)
+    SNtable.SNnobmoji = static_cast<int>(total);
+    for (int m = 0; m < SNtable.SNnomng; ++m)
+      if (SNtable.SNp_from[m] + SNtable.SNn_from[m] > SNtable.SNnobmoji)
         return Fail("data type " + std::to_string(m) + " runs past the from-entries");
-    for (int f = 0; f < SNnobmoji; ++f) {
+    for (int f = 0; f < SNtable.SNnobmoji; ++f) {
       if (!Line("end of the from-entries")) return false;
       long long index, occurrences, first, count;
       if (!Field(kSeniFromIndex, 0, kSeniIndexCount - 1, "from-character index", &index) ||
@@ -94,10 +94,10 @@ struct Loader {
           !Field(kSeniFromFirst, 0, SNmaprbl, "first transition", &first) ||
           !Field(kSeniFromCount, 0, kMaxI16, "number of transitions", &count))
         return false;
-      SNmjfrom[f] = static_cast<int16_t>(index);
-      SNkaisuu[f] = static_cast<int32_t>(occurrences);
-      SNp_prbl[f] = static_cast<int32_t>(first);
-      SNn_prbl[f] = static_cast<int16_t>(count);
+      SNtable.SNmjfrom[f] = static_cast<int16_t>(index);
+      SNtable.SNkaisuu[f] = static_cast<int32_t>(occurrences);
+      SNtable.SNp_prbl[f] = static_cast<int32_t>(first);
+      SNtable.SNn_prbl[f] = static_cast<int16_t>(count);
     }
     return true;
   }
@@ -106,18 +106,18 @@ struct Loader {
     if (!Line("number of transitions")) return false;
     long long total;
     if (!Field(kSeniTransitionTotal, 0, SNmaprbl, "number of transitions", &total)) return false;
-    SNnoprbl = static_cast<int>(total);
-    for (int f = 0; f < SNnobmoji; ++f)
-      if (SNp_prbl[f] + SNn_prbl[f] > SNnoprbl)
+    SNtable.SNnoprbl = static_cast<int>(total);
+    for (int f = 0; f < SNtable.SNnobmoji; ++f)
+      if (SNtable.SNp_prbl[f] + SNtable.SNn_prbl[f] > SNtable.SNnoprbl)
         return Fail("from-entry " + std::to_string(f) + " runs past the transitions");
-    for (int t = 0; t < SNnoprbl; ++t) {
+    for (int t = 0; t < SNtable.SNnoprbl; ++t) {
       if (!Line("end of the transitions")) return false;
       long long index, count;
       if (!Field(kSeniToIndex, 0, kSeniIndexCount - 1, "to-character index", &index) ||
           !Field(kSeniPairCount, 0, kMaxI16, "pair count", &count))
         return false;
-      SNmjto[t] = static_cast<int16_t>(index);
-      SNmjprbl[t] = static_cast<int16_t>(count);
+      SNtable.SNmjto[t] = static_cast<int16_t>(index);
+      SNtable.SNmjprbl[t] = static_cast<int16_t>(count);
     }
     while (source.Next(&line))
       if (line.find_first_not_of(" \t") != std::string::npos) return Fail("text after the last transition");
@@ -127,15 +127,15 @@ struct Loader {
 
   // The lookups bisect both levels, so both must be in strictly rising order.
   bool CheckOrder() {
-    for (int m = 0; m < SNnomng; ++m)
-      for (int f = SNp_from[m] + 1; f < SNp_from[m] + SNn_from[m]; ++f)
-        if (SNmjfrom[f] <= SNmjfrom[f - 1]) {
+    for (int m = 0; m < SNtable.SNnomng; ++m)
+      for (int f = SNtable.SNp_from[m] + 1; f < SNtable.SNp_from[m] + SNtable.SNn_from[m]; ++f)
+        if (SNtable.SNmjfrom[f] <= SNtable.SNmjfrom[f - 1]) {
           if (why) *why = "from-entries of data type " + std::to_string(m) + " are not sorted";
           return false;
         }
-    for (int f = 0; f < SNnobmoji; ++f)
-      for (int t = SNp_prbl[f] + 1; t < SNp_prbl[f] + SNn_prbl[f]; ++t)
-        if (SNmjto[t] <= SNmjto[t - 1]) {
+    for (int f = 0; f < SNtable.SNnobmoji; ++f)
+      for (int t = SNtable.SNp_prbl[f] + 1; t < SNtable.SNp_prbl[f] + SNtable.SNn_prbl[f]; ++t)
+        if (SNtable.SNmjto[t] <= SNtable.SNmjto[t - 1]) {
           if (why) *why = "transitions of from-entry " + std::to_string(f) + " are not sorted";
           return false;
         }
@@ -144,12 +144,12 @@ struct Loader {
 };
 
 void ResetCounts() {
-  SNnomng = 0;
-  SNnobmoji = 0;
-  SNnoprbl = 0;
+  SNtable.SNnomng = 0;
+  SNtable.SNnobmoji = 0;
+  SNtable.SNnoprbl = 0;
   for (int m = 0; m < SNmamng; ++m) {
-    SNp_from[m] = SNn_from[m] = 0;
-    SNmax_kaisuu[m] = 0;
+    SNtable.SNp_from[m] = SNtable.SNn_from[m] = 0;
+    SNtable.SNmax_kaisuu[m] = 0;
   }
 }
 
@@ -161,12 +161,12 @@ void Release(std::vector<T>* v) {
 }  // namespace
 
 void SeniClose() {
-  Release(&SNmjfrom);
-  Release(&SNkaisuu);
-  Release(&SNp_prbl);
-  Release(&SNn_prbl);
-  Release(&SNmjto);
-  Release(&SNmjprbl);
+  Release(&SNtable.SNmjfrom);
+  Release(&SNtable.SNkaisuu);
+  Release(&SNtable.SNp_prbl);
+  Release(&SNtable.SNn_prbl);
+  Release(&SNtable.SNmjto);
+  Release(&SNtable.SNmjprbl);
   ResetCounts();
 }
 
@@ -175,12 +175,12 @@ int SeniJisho() { return SeniJishoFrom(ZkDefaultTransitionDicPath()); }
 int SeniJishoFrom(const std::string& path, std::string* why) {
   SeniClose();
   try {
-    SNmjfrom.assign(SNmabmoji, 0);
-    SNkaisuu.assign(SNmabmoji, 0);
-    SNp_prbl.assign(SNmabmoji, 0);
-    SNn_prbl.assign(SNmabmoji, 0);
-    SNmjto.assign(SNmaprbl, 0);
-    SNmjprbl.assign(SNmaprbl, 0);
+    SNtable.SNmjfrom.assign(SNmabmoji, 0);
+    SNtable.SNkaisuu.assign(SNmabmoji, 0);
+    SNtable.SNp_prbl.assign(SNmabmoji, 0);
+    SNtable.SNn_prbl.assign(SNmabmoji, 0);
+    SNtable.SNmjto.assign(SNmaprbl, 0);
+    SNtable.SNmjprbl.assign(SNmaprbl, 0);
   } catch (const std::bad_alloc&) {
     SeniClose();
     if (why) *why = "memory exhausted";
@@ -197,11 +197,11 @@ int SeniJishoFrom(const std::string& path, std::string* why) {
     SeniClose();
     return kSeniBadFile;
   }
-  for (int m = 0; m < SNnomng; ++m) {
+  for (int m = 0; m < SNtable.SNnomng; ++m) {
     int32_t largest = 0;
-    for (int f = SNp_from[m]; f < SNp_from[m] + SNn_from[m]; ++f)
-      if (SNkaisuu[f] > largest) largest = SNkaisuu[f];
-    SNmax_kaisuu[m] = largest;
+    for (int f = SNtable.SNp_from[m]; f < SNtable.SNp_from[m] + SNtable.SNn_from[m]; ++f)
+      if (SNtable.SNkaisuu[f] > largest) largest = SNtable.SNkaisuu[f];
+    SNtable.SNmax_kaisuu[m] = largest;
   }
   return kSeniLoaded;
 }

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kMaxRounds = 9999;
 
-bool DataTypeLoaded(int dataType) { return dataType >= 0 && dataType < SNnomng; }
+bool DataTypeLoaded(int dataType) { return dataType >= 0 && dataType < SNtable.SNnomng; }
 
 }  // namespace
 
@@ -33,28 +33,28 @@ int SeniBSearch(int low, int high, const int16_t* array, int size, int key, int*
 
 int SeniGetPrbl(uint16_t from, uint16_t to, int32_t* occurrences, int32_t* pairCount) {
   // The data type is checked before its largest count is read as the default.
-  if (!DataTypeLoaded(SNdatatype)) return kSeniBadType;
-  *pairCount = SNdef_prbl;
-  *occurrences = SNmax_kaisuu[SNdatatype];
+  if (!DataTypeLoaded(SNrun.SNdatatype)) return kSeniBadType;
+  *pairCount = SNrun.SNdef_prbl;
+  *occurrences = SNtable.SNmax_kaisuu[SNrun.SNdatatype];
   const int fromIndex = SeniCodeIndex(from);
   const int toIndex = SeniCodeIndex(to);
   if (fromIndex < 0 || toIndex < 0) return kSeniDone;
 
-  const int firstFrom = SNp_from[SNdatatype];
+  const int firstFrom = SNtable.SNp_from[SNrun.SNdatatype];
   int entry;
-  int r = SeniBSearch(firstFrom, firstFrom + SNn_from[SNdatatype] - 1, SNmjfrom.data(), SNnobmoji, fromIndex,
+  int r = SeniBSearch(firstFrom, firstFrom + SNtable.SNn_from[SNrun.SNdatatype] - 1, SNtable.SNmjfrom.data(), SNtable.SNnobmoji, fromIndex,
                       &entry);
   if (r != kSeniDone || entry < 0) return r;
-  *occurrences = SNkaisuu[entry];
+  *occurrences = SNtable.SNkaisuu[entry];
 
-  const int firstTo = SNp_prbl[entry];
+  const int firstTo = SNtable.SNp_prbl[entry];
   int transition;
-  r = SeniBSearch(firstTo, firstTo + SNn_prbl[entry] - 1, SNmjto.data(), SNnoprbl, toIndex, &transition);
+  r = SeniBSearch(firstTo, firstTo + SNtable.SNn_prbl[entry] - 1, SNtable.SNmjto.data(), SNtable.SNnoprbl, toIndex, &transition);
   if (r != kSeniDone) return r;
   if (transition >= 0)
-    *pairCount = SNmjprbl[transition];
+    *pairCount = SNtable.SNmjprbl[transition];
   else
-    *occurrences = SNmax_kaisuu[SNdatatype];
+    *occurrences = SNtable.SNmax_kaisuu[SNrun.SNdatatype];
   return kSeniDone;
 }
 

@@ -20,37 +20,44 @@ constexpr int kSeniPathChars = 30;  // characters one path records
 constexpr int kSeniMaxSentences = 10;
 constexpr int kSeniThreshold = 250;
 
-// Data types: first from-entry and number of from-entries of each.
-extern int16_t SNp_from[SNmamng];
-extern int16_t SNn_from[SNmamng];
-extern int32_t SNmax_kaisuu[SNmamng];  // largest occurrence count of the type
-extern int SNnomng;
+// The loaded transition table.
+struct SeniTableRec {
+  // Data types: first from-entry and number of from-entries of each.
+  int16_t SNp_from[SNmamng];
+  int16_t SNn_from[SNmamng];
+  int32_t SNmax_kaisuu[SNmamng];  // largest occurrence count of the type
+  int SNnomng;
 
-// From-entries.
-extern std::vector<int16_t> SNmjfrom;   // from-character index
-extern std::vector<int32_t> SNkaisuu;   // occurrence count of the character
-extern std::vector<int32_t> SNp_prbl;   // first transition entry
-extern std::vector<int16_t> SNn_prbl;   // number of transition entries
-extern int SNnobmoji;
+  // From-entries.
+  std::vector<int16_t> SNmjfrom;   // from-character index
+  std::vector<int32_t> SNkaisuu;   // occurrence count of the character
+  std::vector<int32_t> SNp_prbl;   // first transition entry
+  std::vector<int16_t> SNn_prbl;   // number of transition entries
+  int SNnobmoji;
 
-// Transition entries.
-extern std::vector<int16_t> SNmjto;     // to-character index
-extern std::vector<int16_t> SNmjprbl;   // count of the pair
-extern int SNnoprbl;
+  // Transition entries.
+  std::vector<int16_t> SNmjto;     // to-character index
+  std::vector<int16_t> SNmjprbl;   // count of the pair
+  int SNnoprbl;
+};
+extern SeniTableRec SNtable;
 
-// Rescoring state.
-extern int SNdatatype;
-extern int SNmojiretusuu;
-extern SeniCharRecord* SNmojiretu_koho;
-extern int SNthres_dist;
-extern int32_t SNdef_prbl;
-extern uint16_t SNpunc[SNmapunc];
-extern int SNnopunc;
+// The working state of one rescoring run.
+struct SeniRunRec {
+  int SNdatatype;
+  int SNmojiretusuu;
+  SeniCharRecord* SNmojiretu_koho;
+  int SNthres_dist;
+  int32_t SNdef_prbl;
+  uint16_t SNpunc[SNmapunc];
+  int SNnopunc;
 
-// Paths of the sentence being scored; SNpath_pcode[k][p] is the candidate number
-// path p chose for character k of the sentence.
-extern double SNpath_prbl[SNmapath];   // score
-extern double SNpath_syutu[SNmapath];  // occurrence count behind the last step
-extern int16_t SNpath_dist[SNmapath];  // distance of the candidate at the path's end
-extern int16_t SNpath_pcode[kSeniPathChars][SNmapath];
-extern int SNnopath;
+  // Paths of the sentence being scored; SNpath_pcode[k][p] is the candidate number
+  // path p chose for character k of the sentence.
+  double SNpath_prbl[SNmapath];   // score
+  double SNpath_syutu[SNmapath];  // occurrence count behind the last step
+  int16_t SNpath_dist[SNmapath];  // distance of the candidate at the path's end
+  int16_t SNpath_pcode[kSeniPathChars][SNmapath];
+  int SNnopath;
+};
+extern SeniRunRec SNrun;

@@ -20,7 +20,7 @@ class BuiltTable : public ::testing::Test {
   void TearDown() override { SeniClose(); }
   int32_t PairCount(const char* from, const char* to) {
     int32_t c, p;
-    SNdatatype = 0;
+    SNrun.SNdatatype = 0;
     EXPECT_EQ(SeniGetPrbl(Sj(from), Sj(to), &c, &p), kSeniDone);
     return p;
   }
@@ -34,25 +34,25 @@ TEST_F(BuiltTable, HeaderAndCapacities) {
   std::string header;
   std::getline(in, header);
   EXPECT_EQ(header, "SENI     1");
-  EXPECT_EQ(SNnomng, 1);
-  EXPECT_EQ(SNp_from[0], 0);
-  EXPECT_EQ(SNn_from[0], SNnobmoji);
-  EXPECT_GT(SNnobmoji, 2000);
-  EXPECT_LE(SNnobmoji, SNmabmoji);
-  EXPECT_GT(SNnoprbl, 80000);
-  EXPECT_LE(SNnoprbl, SNmaprbl);
-  EXPECT_GT(SNmax_kaisuu[0], 10000);
+  EXPECT_EQ(SNtable.SNnomng, 1);
+  EXPECT_EQ(SNtable.SNp_from[0], 0);
+  EXPECT_EQ(SNtable.SNn_from[0], SNtable.SNnobmoji);
+  EXPECT_GT(SNtable.SNnobmoji, 2000);
+  EXPECT_LE(SNtable.SNnobmoji, SNmabmoji);
+  EXPECT_GT(SNtable.SNnoprbl, 80000);
+  EXPECT_LE(SNtable.SNnoprbl, SNmaprbl);
+  EXPECT_GT(SNtable.SNmax_kaisuu[0], 10000);
 }
 
 TEST_F(BuiltTable, TransitionsFollowEachOtherAndCountsArePositive) {
   // Sorted indexes are the loader's own check.
   int32_t next = 0;
-  for (int f = 0; f < SNnobmoji; ++f) {
-    ASSERT_EQ(SNp_prbl[f], next) << "transitions follow each other without gaps";
-    next += SNn_prbl[f];
+  for (int f = 0; f < SNtable.SNnobmoji; ++f) {
+    ASSERT_EQ(SNtable.SNp_prbl[f], next) << "transitions follow each other without gaps";
+    next += SNtable.SNn_prbl[f];
   }
-  EXPECT_EQ(next, SNnoprbl);
-  for (int t = 0; t < SNnoprbl; ++t) ASSERT_GE(SNmjprbl[t], 1);
+  EXPECT_EQ(next, SNtable.SNnoprbl);
+  for (int t = 0; t < SNtable.SNnoprbl; ++t) ASSERT_GE(SNtable.SNmjprbl[t], 1);
 }
 
 TEST_F(BuiltTable, CommonJapanesePairsOutweighRareOnes) {

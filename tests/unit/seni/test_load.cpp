@@ -49,12 +49,12 @@ std::string Truncate(int lines) {
 }
 
 void ExpectNothingLoaded() {
-  EXPECT_EQ(SNnomng, 0);
-  EXPECT_EQ(SNnobmoji, 0);
-  EXPECT_EQ(SNnoprbl, 0);
-  EXPECT_EQ(SNmjfrom.capacity(), 0u);
-  EXPECT_EQ(SNmjto.capacity(), 0u);
-  EXPECT_EQ(SNmjprbl.capacity(), 0u);
+  EXPECT_EQ(SNtable.SNnomng, 0);
+  EXPECT_EQ(SNtable.SNnobmoji, 0);
+  EXPECT_EQ(SNtable.SNnoprbl, 0);
+  EXPECT_EQ(SNtable.SNmjfrom.capacity(), 0u);
+  EXPECT_EQ(SNtable.SNmjto.capacity(), 0u);
+  EXPECT_EQ(SNtable.SNmjprbl.capacity(), 0u);
   SeniCharRecord r{};
   EXPECT_EQ(SeniCntl(0, 1, &r), kSeniBadType);
 }
@@ -65,19 +65,19 @@ class SeniLoad : public LoadedTable {};
 
 TEST_F(SeniLoad, ReadsEveryFieldAndTheLargestOccurrencePerType) {
   ASSERT_EQ(LoadText(dir_, kValid), kSeniLoaded);
-  EXPECT_EQ(SNnomng, 2);
-  EXPECT_EQ(SNp_from[1], 2);
-  EXPECT_EQ(SNn_from[1], 1);
-  EXPECT_EQ(SNnobmoji, 3);
-  EXPECT_EQ(SNmjfrom[1], 351);
-  EXPECT_EQ(SNkaisuu[1], 900);
-  EXPECT_EQ(SNp_prbl[2], 4);
-  EXPECT_EQ(SNn_prbl[2], 1);
-  EXPECT_EQ(SNnoprbl, 5);
-  EXPECT_EQ(SNmjto[3], 4505);
-  EXPECT_EQ(SNmjprbl[2], 800);
-  EXPECT_EQ(SNmax_kaisuu[0], 900);
-  EXPECT_EQ(SNmax_kaisuu[1], 7);
+  EXPECT_EQ(SNtable.SNnomng, 2);
+  EXPECT_EQ(SNtable.SNp_from[1], 2);
+  EXPECT_EQ(SNtable.SNn_from[1], 1);
+  EXPECT_EQ(SNtable.SNnobmoji, 3);
+  EXPECT_EQ(SNtable.SNmjfrom[1], 351);
+  EXPECT_EQ(SNtable.SNkaisuu[1], 900);
+  EXPECT_EQ(SNtable.SNp_prbl[2], 4);
+  EXPECT_EQ(SNtable.SNn_prbl[2], 1);
+  EXPECT_EQ(SNtable.SNnoprbl, 5);
+  EXPECT_EQ(SNtable.SNmjto[3], 4505);
+  EXPECT_EQ(SNtable.SNmjprbl[2], 800);
+  EXPECT_EQ(SNtable.SNmax_kaisuu[0], 900);
+  EXPECT_EQ(SNtable.SNmax_kaisuu[1], 7);
   SeniClose();
   ExpectNothingLoaded();
 }
@@ -85,9 +85,9 @@ TEST_F(SeniLoad, ReadsEveryFieldAndTheLargestOccurrencePerType) {
 TEST_F(SeniLoad, WriterOutputReadsBackAndToleratesCrLf) {
   const SeniTable table = TableOf({{"日", "本", 120}, {"日", "曜", 30}, {"本", "日", 9}});
   ASSERT_EQ(LoadTable(dir_, table), kSeniLoaded);
-  EXPECT_EQ(SNnobmoji, 2);
-  EXPECT_EQ(SNnoprbl, 3);
-  EXPECT_EQ(SNmax_kaisuu[0], 150);
+  EXPECT_EQ(SNtable.SNnobmoji, 2);
+  EXPECT_EQ(SNtable.SNnoprbl, 3);
+  EXPECT_EQ(SNtable.SNmax_kaisuu[0], 150);
 
   std::string crlf;
   for (char c : std::string(kValid)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);

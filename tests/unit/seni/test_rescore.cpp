@@ -84,11 +84,11 @@ TEST_F(SeniRescore, SelectionStopsAtTheFirstCandidateBeyondTheThreshold) {
   row[0].cand[1].distance = 1100;
   row[0].cand[2].distance = 1400;  // stops the count although 田 is close again
   row[0].cand[3].distance = 1050;
-  SNmojiretu_koho = row.data();
-  SNmojiretusuu = 1;
+  SNrun.SNmojiretu_koho = row.data();
+  SNrun.SNmojiretusuu = 1;
   SeniSelect();
   EXPECT_EQ(row[0].selected, 2);
-  EXPECT_EQ(SNthres_dist, 250);
+  EXPECT_EQ(SNrun.SNthres_dist, 250);
 }
 
 TEST_F(SeniRescore, HalfWidthPunctuationEndsASentenceToo) {
@@ -151,22 +151,22 @@ TEST_F(SeniRescore, DataTypeMustBeLoaded) {
 }
 
 TEST_F(SeniRescore, PairLookupGivesCountsOrDefaults) {
-  SNdatatype = 0;
+  SNrun.SNdatatype = 0;
   int32_t c = -1, p = -1;
   EXPECT_EQ(SeniGetPrbl(Sj("日"), Sj("本"), &c, &p), kSeniDone);
   EXPECT_EQ(c, 2000);
   EXPECT_EQ(p, 500);
   EXPECT_EQ(SeniGetPrbl(Sj("日"), Sj("猫"), &c, &p), kSeniDone);  // known from, unknown pair
-  EXPECT_EQ(c, SNmax_kaisuu[0]);
+  EXPECT_EQ(c, SNtable.SNmax_kaisuu[0]);
   EXPECT_EQ(p, 0);
   EXPECT_EQ(SeniGetPrbl(Sj("猫"), Sj("日"), &c, &p), kSeniDone);  // unknown from
-  EXPECT_EQ(c, SNmax_kaisuu[0]);
+  EXPECT_EQ(c, SNtable.SNmax_kaisuu[0]);
   EXPECT_EQ(SeniGetPrbl(0x8051, Sj("日"), &c, &p), kSeniDone);  // no index
   EXPECT_EQ(p, 0);
-  EXPECT_EQ(SNmax_kaisuu[0], 30000);
-  SNdatatype = 5;
+  EXPECT_EQ(SNtable.SNmax_kaisuu[0], 30000);
+  SNrun.SNdatatype = 5;
   EXPECT_EQ(SeniGetPrbl(Sj("日"), Sj("本"), &c, &p), kSeniBadType);
-  SNdatatype = 0;
+  SNrun.SNdatatype = 0;
 }
 
 TEST(SeniBSearch, FindsKeysAndRefusesBoundsOutsideTheArray) {
