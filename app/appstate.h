@@ -23,16 +23,20 @@ constexpr int kTimerPaste = 1;   // 1000 ms paste of symbol-key text
 constexpr int kTimerTenKey = 2;  // ten-key redraw
 constexpr int kTimerRaise = 3;   // 500 ms periodic raise
 
-extern char Buff_text[kBuffTextSize];    // scratch for paths and face texts
-extern char Over_text[kOverTextSize];    // text waiting to be committed
-extern std::vector<uint8_t> DicWorkArea; // work area of the user-dictionary dialogs
-extern int screen_w, screen_h;           // read once at start-up
-extern int16_t Soft_old[2];              // last full keyboard (0..2), last kana keyboard (3..4)
-extern int Rais_paus;                    // 1 while raising windows is allowed
-extern uint8_t wind_dsp[8];              // which windows are shown
-extern unsigned int Timer_id[4];         // timer handles, 0 when not armed
-extern int Boot_soft;                    // started with "-s"
-extern Rect16 Main_rct;                  // (0, 0, width, height) of the main window
+// The start-up state of the program, owned in one record; its members keep their names.
+struct AppStateRec {
+  char Buff_text[kBuffTextSize];      // scratch for paths and face texts
+  char Over_text[kOverTextSize];      // text waiting to be committed
+  std::vector<uint8_t> DicWorkArea;   // work area of the user-dictionary dialogs
+  int screen_w = 0, screen_h = 0;     // read once at start-up
+  int16_t Soft_old[2] = {0, 3};       // last full keyboard (0..2), last kana keyboard (3..4)
+  int Rais_paus = 1;                  // 1 while raising windows is allowed
+  uint8_t wind_dsp[8] = {};           // which windows are shown
+  unsigned int Timer_id[4] = {};      // timer handles, 0 when not armed
+  int Boot_soft = 0;                  // started with "-s"
+  Rect16 Main_rct = {0, 0, 0, 0};     // (0, 0, width, height) of the main window
+};
+extern AppStateRec App;
 
 // Step 3 of the start-up: every table, flag and timer slot back to its first state.
 void ResetStartupState(int screenWidth, int screenHeight);

@@ -291,7 +291,7 @@ void ApTableEx(int mode) {
   if (mode == 0) {
     std::vector<std::string> warnings;
     std::string refusal;
-    keepUnreadFile = !ApTableLoad(path, screen_w, screen_h, &Ap_table, &warnings, &refusal) && !refusal.empty();
+    keepUnreadFile = !ApTableLoad(path, App.screen_w, App.screen_h, &Ap_table, &warnings, &refusal) && !refusal.empty();
     for (const std::string& w : warnings) std::fprintf(stderr, "%s\n", w.c_str());
     if (keepUnreadFile) {
       unreadReason = refusal + "; not read, the defaults are used and the file is kept as it is";

@@ -31,7 +31,7 @@ bool TenKeyPlace(int owner, int x, int y, int sw, int sh, int* tenX, int* tenY) 
 
 void Tenk_Move(int owner, int x, int y) {
   int tx, ty;
-  if (TenKeyPlace(owner, x, y, screen_w, screen_h, &tx, &ty)) {
+  if (TenKeyPlace(owner, x, y, App.screen_w, App.screen_h, &tx, &ty)) {
     Ap_table.tenk_x = tx;
     Ap_table.tenk_y = ty;
   }
@@ -64,7 +64,7 @@ void PlaceClearOf(int width, int height, int sw, int sh, const WinRect& keep, in
 }
 
 void WinPosition(int width, int height, int* x, int* y) {
-  ClampOnScreen(width, height, screen_w, screen_h, x, y);
+  ClampOnScreen(width, height, App.screen_w, App.screen_h, x, y);
 }
 
 bool DragStartsAt(int x, int y, int windowWidth, bool hasIconKey) {

@@ -18,12 +18,12 @@ namespace {
 // Puts Over_text on the clipboard, empties it and sends the paste key; false (with a
 // beep, Over_text kept) when the clipboard did not take it.
 bool PasteOverText() {
-  const std::string text(Over_text, strnlen(Over_text, sizeof Over_text));
+  const std::string text(App.Over_text, strnlen(App.Over_text, sizeof App.Over_text));
   if (!PadClipboard().Put(text)) {
     PadScreen().Beep();
     return false;
   }
-  std::memset(Over_text, 0, sizeof Over_text);
+  std::memset(App.Over_text, 0, sizeof App.Over_text);
   SendPasteKey(Ap_table.past_type);
   if (TraceOn()) {
     std::string utf8;
@@ -56,14 +56,14 @@ void EnterClick() {
       Trace("NOFOCUS focus=0x%lx", Focus_win);
       return;
     }
-    const size_t waiting = strnlen(Over_text, sizeof Over_text);
+    const size_t waiting = strnlen(App.Over_text, sizeof App.Over_text);
     if (!OverTextAppend(Pad.Tbuff, std::strlen(Pad.Tbuff))) {
       // What waits in Over_text fills it: that goes first, the line on the next press.
       if (PasteOverText()) PadScreen().Beep();
       return;
     }
     if (!PasteOverText()) {
-      Over_text[waiting] = '\0';  // the line stays pending, not twice in Over_text
+      App.Over_text[waiting] = '\0';  // the line stays pending, not twice in Over_text
       return;
     }
     BuffCleaEx();
@@ -97,7 +97,7 @@ void BakspClick() {
 }
 
 void CommitOverText() {
-  if (Over_text[0] != '\0' && FocusWindow()) PasteOverText();
+  if (App.Over_text[0] != '\0' && FocusWindow()) PasteOverText();
 }
 
 int ShiftCheck(int c) {

@@ -36,7 +36,7 @@ void EntrySet(int i, const char cells[kCandCells][2], PenData pen) {
 }
 
 bool OverTextHasRoom(size_t bytes) {
-  return strnlen(Over_text, sizeof Over_text) + bytes + 1 <= sizeof Over_text;
+  return strnlen(App.Over_text, sizeof App.Over_text) + bytes + 1 <= sizeof App.Over_text;
 }
 
 InklessInsert InsertInkless(const std::string& ch, std::string* before, int* caret) {

@@ -25,7 +25,7 @@ bool InsertText(const std::string& euc, bool* refused) {
   PadScreen().CandidateKeys(0);
   size_t tail = 0, write = 0;
   BuffFrtSet(caret, &tail, &write);
-  std::string text(Buff_text, write);
+  std::string text(App.Buff_text, write);
   const std::string rest(Pad.Tbuff + tail);
   int at = caret;
   bool out = false;

@@ -28,7 +28,7 @@ Rect16 FrameOf(const PenData& pen) {
     GetPenRect(pen, offsets[k], &stroke);
     box = k == 0 ? stroke : RectUnion(box, stroke);
   }
-  VFrameSquare(&box, Ap_table.vframe_margin, screen_w, screen_h);
+  VFrameSquare(&box, Ap_table.vframe_margin, App.screen_w, App.screen_h);
   return box;
 }
 
@@ -152,7 +152,7 @@ void UnionConvert() {
   if (start >= end) return;
   size_t tail = 0, write = 0;
   BuffFrtSet(start, &tail, &write);
-  std::string text(Buff_text, write);
+  std::string text(App.Buff_text, write);
   const std::string rest(Pad.Tbuff + EucCharOffset(Pad.Tbuff, end));
   if (end - start >= 2 ? UniPenData(start, end, &text) : SepPenData(start, &text)) return;
 
@@ -161,5 +161,5 @@ void UnionConvert() {
   Pad.Rang = RangRec{caret, caret, caret};
   PadScreen().PendingText();
   PadScreen().CandidateKeys(10);
-  if (Over_text[0] != '\0') CommitOverText();  // a split of a full line pushed one out
+  if (App.Over_text[0] != '\0') CommitOverText();  // a split of a full line pushed one out
 }

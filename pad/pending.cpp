@@ -66,9 +66,9 @@ size_t CellBytes(const char cell[2]) {
 }
 
 void BuffFrtSet(int n, size_t* tail, size_t* write) {
-  std::memset(Buff_text, 0, kWorkBytes);
+  std::memset(App.Buff_text, 0, kWorkBytes);
   const size_t offset = std::min(EucCharOffset(Pad.Tbuff, n), kWorkBytes - 1);
-  std::memcpy(Buff_text, Pad.Tbuff, offset);
+  std::memcpy(App.Buff_text, Pad.Tbuff, offset);
   if (tail) *tail = offset;
   if (write) *write = offset;
 }
@@ -82,7 +82,7 @@ int BuffTextDel() {
   size_t tail = 0, write = 0;
   BuffFrtSet(s, &tail, &write);
   const size_t after = EucCharOffset(Pad.Tbuff, t);
-  std::string text(Buff_text, write);
+  std::string text(App.Buff_text, write);
   text += Pad.Tbuff + after;
   PendingSetText(text);
   Pad.Ink_data.pending = static_cast<int16_t>(count - (t - s));
@@ -103,7 +103,7 @@ void BuffCleaEx() {
   InkDiscardSequence();
   Pad.Ink_data.pending = 0;
   Pad.Rang = RangRec{0, 0, 0};
-  std::memset(Over_text, 0, sizeof Over_text);
+  std::memset(App.Over_text, 0, sizeof App.Over_text);
   std::memset(Pad.Tbuff, 0, sizeof Pad.Tbuff);
   for (int i = 0; i < kPadChars; ++i) ClearEntry(i);
   PadScreen().EnterKey(-1);
@@ -127,7 +127,7 @@ void KohoSwaping(int i) {
   }
   size_t tail = 0, write = 0;
   BuffFrtSet(e, &tail, &write);
-  std::string text(Buff_text, write);
+  std::string text(App.Buff_text, write);
   text.append(cell, bytes);
   text += Pad.Tbuff + tail + EucCharBytes(Pad.Tbuff + tail);
   PendingSetText(text);
@@ -156,10 +156,10 @@ void PendingDragTo(int index) {
 }
 
 bool OverTextAppend(const char* text, size_t bytes) {
-  const size_t used = strnlen(Over_text, sizeof Over_text);
-  if (used + bytes + 1 > sizeof Over_text) return false;
-  std::memcpy(Over_text + used, text, bytes);
-  Over_text[used + bytes] = '\0';
+  const size_t used = strnlen(App.Over_text, sizeof App.Over_text);
+  if (used + bytes + 1 > sizeof App.Over_text) return false;
+  std::memcpy(App.Over_text + used, text, bytes);
+  App.Over_text[used + bytes] = '\0';
   return true;
 }
 

@@ -109,7 +109,7 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
   int p = BuffTextDel();
   size_t tail = 0, write = 0;
   BuffFrtSet(p, &tail, &write);
-  std::string work(Buff_text, write);
+  std::string work(App.Buff_text, write);
   const std::string rest(Pad.Tbuff + tail);
   int inserted = 0;
   bool refused = false;
@@ -156,7 +156,7 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
   PendingSetText(work + rest);
   Pad.Rang = RangRec{static_cast<int16_t>(p), static_cast<int16_t>(p), static_cast<int16_t>(p)};
   PadScreen().PendingText();
-  if (Over_text[0] != '\0') CommitOverText();
+  if (App.Over_text[0] != '\0') CommitOverText();
   PadScreen().CandidateKeys(10);
   return inserted;
 }

@@ -27,7 +27,7 @@ gboolean OnTerminationSignal(gpointer) {
 void Delt_event() {
   if (exiting) return;
   exiting = true;
-  if (wind_dsp[kShownMain]) Pad_EndEngines();
+  if (App.wind_dsp[kShownMain]) Pad_EndEngines();
   if (Clea_pmap) {
     g_object_unref(Clea_pmap);
     Clea_pmap = nullptr;

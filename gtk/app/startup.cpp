@@ -103,7 +103,7 @@ void BuildWindows() {
   gdk_window_set_cursor(gtk_widget_get_window(frame), pencil);
   gdk_cursor_unref(pencil);
 
-  gtk_widget_realize(create_Select(Boot_soft));
+  gtk_widget_realize(create_Select(App.Boot_soft));
   gtk_widget_realize(create_Akeys());
   gtk_widget_set_style(create_Mboxs(), WinStyle[0]);
   create_Kboxs();
@@ -111,7 +111,7 @@ void BuildWindows() {
   gtk_widget_realize(main);
   GtkAllocation alloc;
   gtk_widget_get_allocation(main, &alloc);
-  Main_rct = Rect16{0, 0, static_cast<uint16_t>(alloc.width), static_cast<uint16_t>(alloc.height)};
+  App.Main_rct = Rect16{0, 0, static_cast<uint16_t>(alloc.width), static_cast<uint16_t>(alloc.height)};
 }
 
 void ShowFirstWindow() {
@@ -126,8 +126,8 @@ void ShowFirstWindow() {
     button_basedisp(kFacePressed, Main_wid[kKeyTenKey], MsgEuc("58;2:22:数/記"));
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(Main_wid[kKeyTenKey]), TRUE);
   }
-  if (Ap_table.top_ex && OutsideRaiseArea(Ap_table.win_x, Ap_table.win_y, screen_w - 772,
-                                          screen_h - 93))
+  if (Ap_table.top_ex && OutsideRaiseArea(Ap_table.win_x, Ap_table.win_y, App.screen_w - 772,
+                                          App.screen_h - 93))
     TimerStart(kTimerRaise, kRaisePeriodMs, Win_Tops2, Main_wid[0]);
 }
 
@@ -135,9 +135,9 @@ void ShowFirstWindow() {
 
 void Main_Initl(int argc, char** argv) {
   ResetStartupState(gdk_screen_width(), gdk_screen_height());
-  Ap_table = ApTableDefaults(screen_w, screen_h);
+  Ap_table = ApTableDefaults(App.screen_w, App.screen_h);
   try {
-    DicWorkArea.assign(kDicWorkSize, 0);
+    App.DicWorkArea.assign(kDicWorkSize, 0);
   } catch (const std::bad_alloc&) {
     Fatal("メモリ不足です\n");
   }
@@ -163,7 +163,7 @@ void Main_Initl(int argc, char** argv) {
   RemoveStaleTemporaries(UserDirPath(), {Msg(kSettingsFileName), Msg(kLearnFileName), kUserDicFileName});
 
   if (FindOption(argc, argv, Msg("-s")) != 0) {
-    Boot_soft = 1;
+    App.Boot_soft = 1;
     if (Ap_table.imode < 3) Ap_table.imode = 3;
   }
   CatchTermination();

@@ -84,7 +84,7 @@ void DrawKeyFace(int k, bool pressed) {
 }
 
 void Options() {
-  Rais_paus = 0;
+  App.Rais_paus = 0;
   FreeGrabEx(0);
   OptionDsp();
 }
@@ -111,9 +111,9 @@ void TraceCandidatePick() {
 
 // Ten-key window on or off (the window itself comes with the ten-key pad).
 void TenKeyToggle() {
-  wind_dsp[kShownTenKey] = !wind_dsp[kShownTenKey];
+  App.wind_dsp[kShownTenKey] = !App.wind_dsp[kShownTenKey];
   GtkWidget* tenkey = Tenk_wid[0];
-  if (wind_dsp[kShownTenKey]) {
+  if (App.wind_dsp[kShownTenKey]) {
     Ap_table.imode = 2;
     if (tenkey) {
       MoveWindowTo(tenkey, Ap_table.tenk_x, Ap_table.tenk_y);
@@ -168,9 +168,9 @@ WinRect MainWindowRect() {
 void PlaceFrame() {
   GtkWidget* frame = Fram_wid[0];
   if (!frame) return;
-  const FrameSize fs = FixedFrameSize(FittingFrameSize(Ap_table.lframe_size, screen_w));
+  const FrameSize fs = FixedFrameSize(FittingFrameSize(Ap_table.lframe_size, App.screen_w));
   int x = Ap_table.lframe_x, y = Ap_table.lframe_y;
-  PlaceClearOf(fs.width, fs.height, screen_w, screen_h, MainWindowRect(), &x, &y);
+  PlaceClearOf(fs.width, fs.height, App.screen_w, App.screen_h, MainWindowRect(), &x, &y);
   MoveWindowTo(frame, x, y);
   Trace("FRAMEPLACE x=%d y=%d width=%d height=%d", x, y, fs.width, fs.height);
 }
@@ -178,7 +178,7 @@ void PlaceFrame() {
 void ShowPad() {
   InstallPlatform();
   Mov_data.tenkey_follows = 1;
-  if (wind_dsp[kShownTenKey]) Imode_chng(3);
+  if (App.wind_dsp[kShownTenKey]) Imode_chng(3);
   if (Ap_table.imode > 2) {
     SftClosed();
     Ap_table.imode = 1;
@@ -190,7 +190,7 @@ void ShowPad() {
   const WinRect placed = MainWindowRect();
   WinPosition(placed.width, placed.height, &Ap_table.win_x, &Ap_table.win_y);
   MoveWindowTo(main, Ap_table.win_x, Ap_table.win_y);
-  wind_dsp[kShownMain] = 1;
+  App.wind_dsp[kShownMain] = 1;
   gtk_widget_show(main);
   if (Ap_table.pmode == 1) {
     Mus_data.state = kPadPenIdle;
@@ -220,15 +220,15 @@ void ShowFrame() {
   GtkWidget* frame = Fram_wid[0];
   if (!frame) return;
   Fsize_chng(Ap_table.lframe_size);
-  wind_dsp[kShownFrame] = 1;
+  App.wind_dsp[kShownFrame] = 1;
   gtk_widget_show(frame);
-  if (wind_dsp[kShownTenKey] && Tenk_wid[0] && gtk_widget_get_window(Tenk_wid[0]))
+  if (App.wind_dsp[kShownTenKey] && Tenk_wid[0] && gtk_widget_get_window(Tenk_wid[0]))
     gdk_window_raise(gtk_widget_get_window(Tenk_wid[0]));
 }
 
 void HideFrame() {
-  if (!wind_dsp[kShownFrame]) return;
-  wind_dsp[kShownFrame] = 0;
+  if (!App.wind_dsp[kShownFrame]) return;
+  App.wind_dsp[kShownFrame] = 0;
   if (Fram_wid[0]) gtk_widget_hide(Fram_wid[0]);
 }
 
@@ -314,7 +314,7 @@ void Pmode_chng(int mode) {
 
 void Fsize_chng(int size) {
   Ap_table.lframe_size = static_cast<int16_t>(size < 1 ? 1 : size > 3 ? 3 : size);
-  const FrameSize fs = FixedFrameSize(FittingFrameSize(Ap_table.lframe_size, screen_w));
+  const FrameSize fs = FixedFrameSize(FittingFrameSize(Ap_table.lframe_size, App.screen_w));
   GtkWidget* frame = Fram_wid[0];
   if (!frame) return;
   if (Fram_wid[6]) gtk_widget_set_size_request(Fram_wid[6], -1, fs.rowHeight);
@@ -326,5 +326,5 @@ void Fsize_chng(int size) {
 }
 
 void PlaceFixedFrame() {
-  if (wind_dsp[kShownFrame]) PlaceFrame();
+  if (App.wind_dsp[kShownFrame]) PlaceFrame();
 }

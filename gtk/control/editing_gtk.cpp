@@ -205,7 +205,7 @@ void InstallEditPorts() {
 
 void KigoClick(int k) {
   // Ink waiting for the recognition pause goes into the line first.
-  if (Timer_id[kTimerRecog] && Pad.Ink_data.chars > 0) {
+  if (App.Timer_id[kTimerRecog] && Pad.Ink_data.chars > 0) {
     TimerRemove(kTimerRecog);
     TimRecogEx(nullptr);
   }
@@ -243,7 +243,7 @@ void KanjiConvert() {
   gtk_widget_realize(box);
   PlaceBox(box);
   kbox.open = true;
-  Rais_paus = 0;  // the pad must not be raised over the box
+  App.Rais_paus = 0;  // the pad must not be raised over the box
   gtk_widget_show(box);
   gtk_widget_grab_focus(Kbox_wid[1]);
   Trace("KBOX xid=0x%lx", static_cast<unsigned long>(GDK_WINDOW_XID(gtk_widget_get_window(box))));
@@ -276,7 +276,7 @@ void KboxsClose() {
   if (kbox.typeTimer) g_source_remove(kbox.typeTimer);
   kbox.typeTimer = 0;
   if (kbox.returnFocus) FocusWindowSafely(kbox.returnFocus);
-  Rais_paus = 1;
+  App.Rais_paus = 1;
   FreeGrabEx(1);
   GtkWidget* box = Kbox_wid[0];
   Kbox_wid[0] = Kbox_wid[1] = nullptr;

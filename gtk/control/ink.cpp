@@ -77,7 +77,7 @@ void AfterMainDrag() {
   }
   PlaceFixedFrame();
   if (gtk_widget_get_window(main)) gdk_window_raise(gtk_widget_get_window(main));
-  RaiseTimerCheck(main, Ap_table.win_x, Ap_table.win_y, screen_w - 772, screen_h - 93);
+  RaiseTimerCheck(main, Ap_table.win_x, Ap_table.win_y, App.screen_w - 772, App.screen_h - 93);
 }
 
 // The end of a drag that started on a press of the main window or the fixed-frame
@@ -132,7 +132,7 @@ bool MainPress(int rootX, int rootY) {
 
 bool OnTenKeyWindow(int rootX, int rootY) {
   int x, y;
-  return wind_dsp[kShownTenKey] && PointOn(TenKeyWindow(), rootX, rootY, &x, &y);
+  return App.wind_dsp[kShownTenKey] && PointOn(TenKeyWindow(), rootX, rootY, &x, &y);
 }
 
 // Pen-down on the ten-key window under the grab: its key i is recorded as -i and
@@ -171,7 +171,7 @@ void MainKeyRelease(int rootX, int rootY) {
   Main_Click(kReleaseOffset + k);
   if (!inside) return;
   if (k == kKeyTenKey)
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(Main_wid[k]), !wind_dsp[kShownTenKey]);
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(Main_wid[k]), !App.wind_dsp[kShownTenKey]);
   else
     Main_Click(k);
 }
@@ -325,7 +325,7 @@ int Ink_alloc(int /*which*/) {
 int VFrameChk(Rect16* char_rect) {
   if (char_rect->width != 0 && char_rect->height != 0) InvertFrame(Vfram_rct[0]);
   const int result = VFrameDecide(char_rect, char_rect[1], &Vfram_rct[0], Ap_table.vframe_margin,
-                                  screen_w, screen_h);
+                                  App.screen_w, App.screen_h);
   const Rect16& f = Vfram_rct[0];
   ClsBmpGet(f.x, f.y);
   ClsBmpGet(f.x + f.width, f.y + f.height);
@@ -336,7 +336,7 @@ int VFrameChk(Rect16* char_rect) {
 void ClsBmpGet(int x, int y) {
   if (!Clea_pmap) return;
   Rect16 strips[4];
-  const int n = ClearAreaGrow(&Clear_rct, x, y, screen_w, screen_h, strips);
+  const int n = ClearAreaGrow(&Clear_rct, x, y, App.screen_w, App.screen_h, strips);
   for (int i = 0; i < n; ++i) {
     const Rect16& s = strips[i];
     gdk_draw_drawable(Clea_pmap, Clea_gc, Root(), s.x, s.y, s.x, s.y, s.width, s.height);
@@ -345,7 +345,7 @@ void ClsBmpGet(int x, int y) {
 
 void Pad_MakeScreenSave() {
   if (Clea_pmap || !MainWindow() || !gtk_widget_get_window(MainWindow())) return;
-  Clea_pmap = gdk_pixmap_new(gtk_widget_get_window(MainWindow()), screen_w, screen_h, -1);
+  Clea_pmap = gdk_pixmap_new(gtk_widget_get_window(MainWindow()), App.screen_w, App.screen_h, -1);
   Clear_rct = Rect16{0, 0, 0, 0};
 }
 
@@ -358,9 +358,9 @@ void Mouse_Down(GdkEventButton* event, int is_main) {
       (MainKeyAt(rootX, rootY) != 0 || OnTenKeyWindow(rootX, rootY)))
     RecogniseWritingNow();
   if (!Writing()) {
-    if (wind_dsp[kShownMain] && Win_Down(MainWindow(), event, 1)) return;
-    if (wind_dsp[kShownTenKey] && Win_Down(TenKeyWindow(), event, 0)) return;
-    if (wind_dsp[kShownFrame] && Win_Down(FrameWindow(), event, 0)) return;
+    if (App.wind_dsp[kShownMain] && Win_Down(MainWindow(), event, 1)) return;
+    if (App.wind_dsp[kShownTenKey] && Win_Down(TenKeyWindow(), event, 0)) return;
+    if (App.wind_dsp[kShownFrame] && Win_Down(FrameWindow(), event, 0)) return;
     if (is_main && (MainPress(rootX, rootY) || TenKeyPress(rootX, rootY))) return;
   }
   if (!(Mus_data.state & kPadReady) || event->button != 1) return;

@@ -63,8 +63,8 @@ bool Take() {
 }  // namespace
 
 bool PenGrabWanted() {
-  return wind_dsp[kShownMain] && Ap_table.pmode == 1 && MainGdkWindow() && !Mov_data.dragging &&
-         Rais_paus;
+  return App.wind_dsp[kShownMain] && Ap_table.pmode == 1 && MainGdkWindow() && !Mov_data.dragging &&
+         App.Rais_paus;
 }
 
 int FreeGrabEx(int grab) {

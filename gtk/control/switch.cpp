@@ -72,7 +72,7 @@ void SetEntry(int slot, const char* text) {
 
 // Places keyboard k, shows it and the ten-key pad's place beside it; imode = k + 3.
 void Place(int k, const char* typeText) {
-  Soft_old[k < 3 ? 0 : 1] = static_cast<int16_t>(k);
+  App.Soft_old[k < 3 ? 0 : 1] = static_cast<int16_t>(k);
   Ap_table.imode = static_cast<int16_t>(k + 3);
   GtkWidget* window = Window(k);
   int x, y;
@@ -89,7 +89,7 @@ void Place(int k, const char* typeText) {
   }
   if (window) {
     MoveWindowTo(window, x, y);
-    wind_dsp[kShownKeyboard0 + k] = 1;
+    App.wind_dsp[kShownKeyboard0 + k] = 1;
     gtk_widget_show(window);
   }
   if (Tenk_wid[0]) MoveWindowTo(Tenk_wid[0], Ap_table.tenk_x, Ap_table.tenk_y);
@@ -99,17 +99,17 @@ void Place(int k, const char* typeText) {
 }
 
 void TenKeyOffIfOn() {
-  if (wind_dsp[kShownTenKey]) Imode_chng(3);
+  if (App.wind_dsp[kShownTenKey]) Imode_chng(3);
 }
 
 // The pad goes: no grab, no fixed frame, no main window, no engines.
 void HidePad() {
   FreeGrabEx(0);
-  if (wind_dsp[kShownFrame] && Fram_wid[0]) {
-    wind_dsp[kShownFrame] = 0;
+  if (App.wind_dsp[kShownFrame] && Fram_wid[0]) {
+    App.wind_dsp[kShownFrame] = 0;
     gtk_widget_hide(Fram_wid[0]);
   }
-  wind_dsp[kShownMain] = 0;
+  App.wind_dsp[kShownMain] = 0;
   if (Main_wid[0]) gtk_widget_hide(Main_wid[0]);
   Pad_EndEngines();
   Comb_Select(-1);
@@ -130,7 +130,7 @@ void SwitchTo(int mode) {
       SftClosed();
     }
   } else {
-    k = mode == 11 ? Soft_old[0] : Soft_old[1];
+    k = mode == 11 ? App.Soft_old[0] : App.Soft_old[1];
     k = mode == 11 ? std::clamp(k, 0, 2) : std::clamp(k, 3, 4);
     typeText = mode == 11 ? Comb_txt[1] : Comb_txt[2];
     TenKeyOffIfOn();
@@ -145,10 +145,10 @@ void SwitchTo(int mode) {
 void TenKeyToggle() {
   const int k = SoftKeyboardIndex(Ap_table.imode);
   if (k < 0) return;
-  wind_dsp[kShownTenKey] = !wind_dsp[kShownTenKey];
+  App.wind_dsp[kShownTenKey] = !App.wind_dsp[kShownTenKey];
   GtkWidget* tenkey = Tenk_wid[0];
   GtkWidget* toggle = TenKeyToggle(k);
-  if (wind_dsp[kShownTenKey]) {
+  if (App.wind_dsp[kShownTenKey]) {
     Ap_table.imode = static_cast<int16_t>(Ap_table.imode + 5);
     if (tenkey) {
       MoveWindowTo(tenkey, Ap_table.tenk_x, Ap_table.tenk_y);
@@ -191,7 +191,7 @@ void SftClosed() {
   if (k < 0) return;
   InstallPorts();
   SftReleaseLatches(k);
-  wind_dsp[kShownKeyboard0 + k] = 0;
+  App.wind_dsp[kShownKeyboard0 + k] = 0;
   GtkWidget* window = Window(k);
   if (window) {
     Win_Icon(window, 0);  // restores a collapsed keyboard
@@ -206,8 +206,8 @@ void ShowFirstKeyboard() {
   const bool tenkey = Ap_table.imode >= 8;
   Place(k, nullptr);
   GtkWidget* window = Window(k);
-  const int maxX = screen_w - (Small(k) ? 404 : 772);
-  const int maxY = screen_h - (Small(k) ? kSmallKeyboardHeight : kLargeKeyboardHeight);
+  const int maxX = App.screen_w - (Small(k) ? 404 : 772);
+  const int maxY = App.screen_h - (Small(k) ? kSmallKeyboardHeight : kLargeKeyboardHeight);
   int x = Small(k) ? Ap_table.small_x : Ap_table.win_x;
   int y = Small(k) ? Ap_table.small_y : std::max(0, Ap_table.win_y - kLargeAboveMain);
   if (window && Ap_table.top_ex && OutsideRaiseArea(x, y, maxX, maxY))
@@ -233,11 +233,11 @@ void SoftDragEnd(GtkWidget* window, GdkEventButton* event) {
   if (small) {
     Ap_table.small_x = x;
     Ap_table.small_y = y;
-    RaiseTimerCheck(window, x, y, screen_w - 404, screen_h - kSmallKeyboardHeight);
+    RaiseTimerCheck(window, x, y, App.screen_w - 404, App.screen_h - kSmallKeyboardHeight);
   } else {
     Ap_table.win_x = x;
     Ap_table.win_y = y;
-    RaiseTimerCheck(window, x, y, screen_w - 772, screen_h - kLargeKeyboardHeight);
+    RaiseTimerCheck(window, x, y, App.screen_w - 772, App.screen_h - kLargeKeyboardHeight);
     Ap_table.win_y += kLargeAboveMain;  // the main window sits below a large keyboard's top
   }
   ApTableEx(1);

@@ -46,7 +46,7 @@ GtkWidget* TitleStripOf(GtkWidget* titleRow) {
 }
 
 void ShowIfFlagged(GtkWidget* window, int flag) {
-  if (window && wind_dsp[flag]) gtk_widget_show(window);
+  if (window && App.wind_dsp[flag]) gtk_widget_show(window);
 }
 
 void Shrink(GtkWidget* window, int stripWidth) {
@@ -93,8 +93,8 @@ void Shrink(GtkWidget* window, int stripWidth) {
   if (Fram_wid[0]) gtk_widget_hide(Fram_wid[0]);  // shown flags stay set
   if (Tenk_wid[0]) gtk_widget_hide(Tenk_wid[0]);
   Icon_save.shrunk = true;
-  MoveWindowTo(window, 2, screen_h - 22);
-  Trace("ICON shrunk width=%d height=%d x=2 y=%d", stripWidth, kTitleStripHeight, screen_h - 22);
+  MoveWindowTo(window, 2, App.screen_h - 22);
+  Trace("ICON shrunk width=%d height=%d x=2 y=%d", stripWidth, kTitleStripHeight, App.screen_h - 22);
 }
 
 void Restore(GtkWidget* window) {
@@ -167,12 +167,12 @@ int Win_Upex(GtkWidget* window, GdkEventButton* event) {
 }
 
 void Win_Tops(GtkWidget* window) {
-  if (Ap_table.top_ex && Rais_paus && window && WindowOf(window)) gdk_window_raise(WindowOf(window));
+  if (Ap_table.top_ex && App.Rais_paus && window && WindowOf(window)) gdk_window_raise(WindowOf(window));
 }
 
 gboolean Win_Tops2(gpointer window) {
   GtkWidget* w = static_cast<GtkWidget*>(window);
-  if (Rais_paus && w && WindowOf(w)) gdk_window_raise(WindowOf(w));
+  if (App.Rais_paus && w && WindowOf(w)) gdk_window_raise(WindowOf(w));
   return TRUE;
 }
 

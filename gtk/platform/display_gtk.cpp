@@ -50,7 +50,7 @@ void DrawChar(GdkWindow* window, const std::string& euc, int x) {
 
 void TxbuffDisp() {
   GtkWidget* area = Main_wid[kSlotPendingArea];
-  if (!wind_dsp[kShownMain] || !area || !gtk_widget_get_realized(area)) return;
+  if (!App.wind_dsp[kShownMain] || !area || !gtk_widget_get_realized(area)) return;
   GdkWindow* window = gtk_widget_get_window(area);
   GtkAllocation alloc;
   gtk_widget_get_allocation(area, &alloc);

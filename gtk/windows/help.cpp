@@ -110,7 +110,7 @@ void Help_Open() {
     MessageBox(Msg("ヘルプファイルがありません"), kMboxBeep);
     return;
   }
-  Rais_paus = 0;
+  App.Rais_paus = 0;
   FreeGrabEx(0);
   if (!HelpMenu) HelpMenu = Built(create_Help(), TraceMenu);
   gtk_widget_show(HelpMenu);
@@ -119,7 +119,7 @@ void Help_Open() {
 void Help_Click(int code) {
   if (!HelpMenu) return;
   if (code == kHelpClose) {
-    Rais_paus = 1;
+    App.Rais_paus = 1;
     FreeGrabEx(1);
     gtk_widget_hide(HelpMenu);
     if (Main_wid[0] && gtk_widget_get_window(Main_wid[0]))

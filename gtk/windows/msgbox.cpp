@@ -57,7 +57,7 @@ bool MessageBox(const char* text, int style) {
     std::fprintf(stderr, "sorenix: %s\n", text);
     return false;
   }
-  Rais_paus = 0;
+  App.Rais_paus = 0;
   FreeGrabEx(0);
   ConnectOnce(box);
   gtk_widget_realize(box);
@@ -82,7 +82,7 @@ bool MessageBox(const char* text, int style) {
 
   if (Mbox_wid[kMboxWindow]) gtk_widget_hide(Mbox_wid[kMboxWindow]);
   if (!(style & kMboxStayReleased)) {
-    Rais_paus = 1;
+    App.Rais_paus = 1;
     FreeGrabEx(1);
   }
   // gtk_main_quit ends only the innermost loop: pass an exit on to the outer one.

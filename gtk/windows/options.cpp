@@ -111,7 +111,7 @@ gboolean OnMapped(GtkWidget*, GdkEvent*, gpointer) {
 // Ends the dialog: raising and the pen grab come back, the pad comes to the front.
 void CloseDialog() {
   gtk_widget_hide(OptionWindow);
-  Rais_paus = 1;
+  App.Rais_paus = 1;
   FreeGrabEx(1);
   if (Main_wid[0] && gtk_widget_get_window(Main_wid[0]))
     gdk_window_raise(gtk_widget_get_window(Main_wid[0]));

@@ -51,7 +51,7 @@ void Open(int which, GtkWidget* entry) {
   GtkWidget* window = ListWindow(which);
   if (!window || !entry || !gtk_widget_get_window(entry)) return;
   listShown[ListIndex(which)] = true;
-  Rais_paus = 0;
+  App.Rais_paus = 0;
   FreeGrabEx(0);
 
   int ex, ey;
@@ -65,7 +65,7 @@ void Open(int which, GtkWidget* entry) {
   GtkRequisition req;
   gtk_widget_size_request(window, &req);
   int x, y;
-  CombListPlace(ex, ey, a.width, a.height, req.width, req.height, screen_w, screen_h, &x, &y);
+  CombListPlace(ex, ey, a.width, a.height, req.width, req.height, App.screen_w, App.screen_h, &x, &y);
   MoveWindowTo(window, x, y);
   gtk_widget_show(window);
   gdk_window_raise(gtk_widget_get_window(window));
@@ -84,7 +84,7 @@ void Close(int which) {
   if (!listShown[i]) return;
   listShown[i] = false;
   if (ListWindow(which)) gtk_widget_hide(ListWindow(which));
-  Rais_paus = 1;
+  App.Rais_paus = 1;
   FreeGrabEx(1);
   Trace("LIST closed which=%d", which);
 }
@@ -96,9 +96,9 @@ void CloseAll() {
 }
 
 void MarkInput(int row) {
-  comb_sel = CombEntryOfRow(row, Boot_soft);
+  comb_sel = CombEntryOfRow(row, App.Boot_soft);
   SetEntry(CurrentEntry(false), Msg(Comb_txt[comb_sel]));
-  ListMarkRow(ListView(0), CombRowOfEntry(comb_sel, Boot_soft));
+  ListMarkRow(ListView(0), CombRowOfEntry(comb_sel, App.Boot_soft));
 }
 
 void MarkAssignment(int entry) {
@@ -133,7 +133,7 @@ void ApplyAssignmentList() {
 // The row under y in a list of `rows` rows; false when the list has none.
 bool Row(int which, double y, int* row) {
   GtkWidget* window = ListWindow(which);
-  const int rows = which == 0 ? CombInputRows(Boot_soft) : AssignmentCount(Akey_txt);
+  const int rows = which == 0 ? CombInputRows(App.Boot_soft) : AssignmentCount(Akey_txt);
   if (!window || rows == 0) return false;
   GtkAllocation a;
   gtk_widget_get_allocation(window, &a);
@@ -156,7 +156,7 @@ void Comb_Select(int value) {
   } else if (value >= 0 && value <= 2) {
     comb_sel = value;
     Open(0, CurrentEntry(false));
-    ListMarkRow(ListView(0), CombRowOfEntry(comb_sel, Boot_soft));
+    ListMarkRow(ListView(0), CombRowOfEntry(comb_sel, App.Boot_soft));
   } else if (value == 4) {
     akey_sel = -1;
     ListMarkRow(ListView(2), -1);
@@ -185,7 +185,7 @@ void Comb_Down(GdkEventButton* event, int which) {
 void Comb_Move(GdkEventMotion* event, int which) {
   GtkWidget* window = ListWindow(which);
   if (!window || !Inside(window, event->x, event->y)) return;
-  const int rows = which == 0 ? CombInputRows(Boot_soft) : AssignmentCount(Akey_txt);
+  const int rows = which == 0 ? CombInputRows(App.Boot_soft) : AssignmentCount(Akey_txt);
   if (rows == 0) return;
   Comb_Select((which == 0 ? 10 : 20) + static_cast<int>(event->y) / rowHeight);
 }

@@ -34,7 +34,7 @@ class GtkTenkey : public TenkeyPorts {
   }
   void RecognizeNow() override {
     // Slot 0 also holds the delayed pen grab: only written characters are recognised.
-    if (Timer_id[kTimerRecog] == 0 || Pad.Ink_data.chars == 0) return;
+    if (App.Timer_id[kTimerRecog] == 0 || Pad.Ink_data.chars == 0) return;
     TimerRemove(kTimerRecog);
     TimRecogEx(nullptr);
   }

@@ -111,7 +111,7 @@ void CloseDialog() {
   UdicCleaEx(3);
   gtk_widget_hide(Wdlg_wid[1]);
   UdicCleaEx(1);
-  Rais_paus = 1;
+  App.Rais_paus = 1;
   FreeGrabEx(1);
   if (Main_wid[0] && gtk_widget_get_window(Main_wid[0])) gdk_window_raise(gtk_widget_get_window(Main_wid[0]));
   Trace("UDIC closed");
@@ -170,7 +170,7 @@ void UdicTellUnreadable() {
 }
 
 void Udic_Open() {
-  Rais_paus = 0;
+  App.Rais_paus = 0;
   FreeGrabEx(0);
   if (!Wdlg_wid[1]) {
     Wdlg_wid[1] = create_Udic();

@@ -236,16 +236,16 @@ TEST_F(Keyboards, SelectorListsChooseWindowsAndApplyAssignments) {
                                Up(kShiftL), Flushed()}));
   const std::string name = Euc("山田");
   EXPECT_EQ(ApplyAssignment(name.c_str()), AssignAction::kCollected);
-  EXPECT_EQ(std::string(Over_text), name);
+  EXPECT_EQ(std::string(App.Over_text), name);
   // A full commit buffer: pasted first when it can be, else the text is refused.
   const std::string filler(kOverTextSize - 3, 'x');
-  std::memcpy(Over_text, filler.c_str(), filler.size() + 1);
+  std::memcpy(App.Over_text, filler.c_str(), filler.size() + 1);
   focus.facts.window = 0;
   EXPECT_EQ(ApplyAssignment(name.c_str()), AssignAction::kNothing);
-  EXPECT_EQ(std::string(Over_text), filler);
+  EXPECT_EQ(std::string(App.Over_text), filler);
   focus.facts = AppFocus();
   EXPECT_EQ(ApplyAssignment(name.c_str()), AssignAction::kCollected);
-  EXPECT_EQ(std::string(Over_text), name);
+  EXPECT_EQ(std::string(App.Over_text), name);
 
   char table[kAkeyEntries][kAkeyEntrySize] = {"abc", "def", "", "ghi"};
   EXPECT_EQ(AssignmentCount(table), 2);

@@ -200,7 +200,7 @@ TEST_F(Tenkey, HalfWidthKeysTypeWithShiftWhereTheKeyboardNeedsIt) {
     EXPECT_EQ(keys.events, c.keys) << "page " << c.page + 1 << " key " << c.key;
   }
   EXPECT_TRUE(clipboard.texts.empty());
-  EXPECT_EQ(Over_text[0], '\0');
+  EXPECT_EQ(App.Over_text[0], '\0');
 
   // Where the keyboard map tells, it decides: on a US map "=" is plain, ":" shifted.
   keys.levels = {{'=', 0}, {':', 1}};
@@ -227,19 +227,19 @@ TEST_F(Tenkey, HalfWidthKeysTypeWithShiftWhereTheKeyboardNeedsIt) {
 
 TEST_F(Tenkey, AFullCommitBufferIsPastedFirstOrRefusesTheSymbol) {
   const std::string filler(kOverTextSize - 2, 'x');  // one byte short of a symbol
-  std::memcpy(Over_text, filler.data(), filler.size());
+  std::memcpy(App.Over_text, filler.data(), filler.size());
   focus.facts.window = 0;
   Tenk_Click(12);
   EXPECT_EQ(ports.beeps, 1);
-  EXPECT_EQ(std::string(Over_text), filler) << "nothing written past the buffer";
-  EXPECT_EQ(Over_text[kOverTextSize - 1], '\0');
+  EXPECT_EQ(std::string(App.Over_text), filler) << "nothing written past the buffer";
+  EXPECT_EQ(App.Over_text[kOverTextSize - 1], '\0');
 
   focus.facts = AppFocus();
   Tenk_Click(12);
   EXPECT_EQ(ports.beeps, 1);
   ASSERT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(clipboard.texts[0], filler);
-  EXPECT_EQ(std::string(Over_text), Euc("＋"));
+  EXPECT_EQ(std::string(App.Over_text), Euc("＋"));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST_F(Commit, EnterPastesWithTheKeyOfThePasteType) {
 
 TEST_F(Commit, EnterSendsWaitingOverflowFirst) {
   SetPending("あい");
-  std::strcpy(Over_text, Euc("か").c_str());
+  std::strcpy(App.Over_text, Euc("か").c_str());
   EnterClick();
   ASSERT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(Utf8(clipboard.texts[0]), "かあい");
@@ -49,7 +49,7 @@ TEST_F(Commit, EnterSendsWaitingOverflowFirst) {
 
 TEST_F(Commit, EnterWithAFullCommitBufferSendsItAndKeepsTheLine) {
   SetPending("あいう");
-  std::memset(Over_text, 'a', 2045);
+  std::memset(App.Over_text, 'a', 2045);
   EnterClick();
   ASSERT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(clipboard.texts[0].size(), 2045u);
@@ -61,12 +61,12 @@ TEST_F(Commit, EnterWithAFullCommitBufferSendsItAndKeepsTheLine) {
 
 TEST_F(Commit, NoPasteKeyWhenTheClipboardRefusesTheText) {
   SetPending("あい");
-  std::strcpy(Over_text, Euc("か").c_str());
+  std::strcpy(App.Over_text, Euc("か").c_str());
   clipboard.refuse = true;
   EnterClick();
   EXPECT_TRUE(keys.events.empty());
   EXPECT_EQ(PendingUtf8(), "あい");
-  EXPECT_EQ(Utf8(Over_text), "か");
+  EXPECT_EQ(Utf8(App.Over_text), "か");
   EXPECT_EQ(display.beeps, 1);
 }
 
@@ -114,11 +114,11 @@ TEST_F(Commit, NoKeysWithoutAFocusWindowThatTakesTextAndTheLineStays) {
     EnterClick();
     EXPECT_EQ(PendingUtf8(), "あい") << c.what;
     BuffCleaEx();
-    std::strcpy(Over_text, Euc("か").c_str());
+    std::strcpy(App.Over_text, Euc("か").c_str());
     CommitOverText();
-    EXPECT_EQ(Utf8(Over_text), "か") << c.what;
+    EXPECT_EQ(Utf8(App.Over_text), "か") << c.what;
     EXPECT_FALSE(FocusWindow()) << c.what;
-    Over_text[0] = 0;
+    App.Over_text[0] = 0;
   }
   EXPECT_TRUE(keys.events.empty());
   EXPECT_TRUE(clipboard.texts.empty());

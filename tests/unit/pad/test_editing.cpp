@@ -67,7 +67,7 @@ class Editing : public PadTest {
     clipboard.texts.clear();
   }
   void Select(int start, int end) { Pad.Rang = RangRec{int16_t(start), int16_t(end), int16_t(start)}; }
-  std::string OverUtf8() { return Utf8(Over_text); }
+  std::string OverUtf8() { return Utf8(App.Over_text); }
 
   StrokeCountPorts ports;
 };

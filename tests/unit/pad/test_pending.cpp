@@ -79,11 +79,11 @@ TEST_F(Pending, ClickAndDragPlaceCursorAndSelection) {
 
 TEST_F(Pending, ClearingEmptiesEverything) {
   SetPending("あい");
-  std::strcpy(Over_text, "x");
+  std::strcpy(App.Over_text, "x");
   ASSERT_EQ(InkNewCharacter(), kInkStarted);
   BuffCleaEx();
   EXPECT_EQ(Pad.Tbuff[0], 0);
-  EXPECT_EQ(Over_text[0], 0);
+  EXPECT_EQ(App.Over_text[0], 0);
   EXPECT_EQ(Pad.Ink_data.pending, 0);
   EXPECT_EQ(Pad.Ink_data.chars, 0);
   EXPECT_TRUE(Pad.hPens[0].empty());
@@ -97,8 +97,8 @@ TEST_F(Pending, CommitBufferNeverOverflows) {
   EXPECT_TRUE(OverTextAppend(filler.data(), filler.size()));
   EXPECT_TRUE(OverTextAppend("0123456", 7));  // 2047 bytes and the NUL
   EXPECT_FALSE(OverTextAppend("x", 1));
-  EXPECT_EQ(std::strlen(Over_text), 2047u);
-  EXPECT_EQ(Over_text[2047], '\0');
+  EXPECT_EQ(std::strlen(App.Over_text), 2047u);
+  EXPECT_EQ(App.Over_text[2047], '\0');
 }
 
 }  // namespace

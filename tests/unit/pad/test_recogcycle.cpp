@@ -96,7 +96,7 @@ TEST_F(Cycle, FullLinePushesItsFirstCharacterToTheApplication) {
   EXPECT_EQ(PenTag(Pad.BFpen[5]), 5);
   ASSERT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(Utf8(clipboard.texts[0]), "あ");
-  EXPECT_EQ(Over_text[0], 0);
+  EXPECT_EQ(App.Over_text[0], 0);
 }
 
 TEST_F(Cycle, FullLineWithTheCursorAtTheStartSendsTheNewCharacter) {
@@ -116,7 +116,7 @@ TEST_F(Cycle, PushedOutTextWaitsWhenNoWindowHasTheFocus) {
   Insert({"た"});
   Insert({"ち"});  // a later cycle keeps what still waits
   EXPECT_TRUE(clipboard.texts.empty());
-  EXPECT_EQ(Utf8(Over_text), "あた");
+  EXPECT_EQ(Utf8(App.Over_text), "あた");
   focus.facts = AppFocus();
   EnterClick();
   ASSERT_EQ(clipboard.texts.size(), 1u);
@@ -127,10 +127,10 @@ TEST_F(Cycle, FullCommitBufferRefusesTheCharacterInsteadOfOverflowing) {
   focus.facts.window = 0;
   SetPending("あいうえおかきくけこさし");
   Pad.Rang = RangRec{3, 3, 3};
-  std::memset(Over_text, 'a', 2046);
+  std::memset(App.Over_text, 'a', 2046);
   Insert({"た"});
   EXPECT_EQ(PendingUtf8(), "あいうえおかきくけこさし");  // nothing lost
-  EXPECT_EQ(std::strlen(Over_text), 2046u);
+  EXPECT_EQ(std::strlen(App.Over_text), 2046u);
   EXPECT_EQ(display.beeps, 1);
   EXPECT_EQ(PenTag(Pad.BFpen[0]), 0);
 }
