@@ -48,16 +48,16 @@ constexpr int kRaisePeriodMs = 500;
 
 // The trace of the first map: the window, where it is, and where its keys are.
 gboolean TraceReady(gpointer) {
-  GtkWidget* main = Main_wid[0];
+  GtkWidget* main = Wid.Main_wid[0];
   GdkWindow* window = gtk_widget_get_window(main);
   int x, y;
   gdk_window_get_origin(window, &x, &y);
   GtkAllocation alloc;
   gtk_widget_get_allocation(main, &alloc);
   for (int k = 1; k < kMainSlots; ++k) {
-    if (!Main_wid[k] || k == kSlotPasteEntry) continue;
+    if (!Wid.Main_wid[k] || k == kSlotPasteEntry) continue;
     GtkAllocation a;
-    gtk_widget_get_allocation(Main_wid[k], &a);
+    gtk_widget_get_allocation(Wid.Main_wid[k], &a);
     Trace("KEY %d x=%d y=%d width=%d height=%d", k, a.x, a.y, a.width, a.height);
   }
   Trace("READY xid=0x%lx x=%d y=%d width=%d height=%d unknown_glyphs=%d", GDK_WINDOW_XID(window), x,
@@ -85,19 +85,19 @@ void BuildWindows() {
   GtkWidget* main = create_Main(MsgEuc(dob_mode[t.dbl_mode - 1]), MsgEuc(alm_mode[t.alc_mode]),
                                 MsgEuc(pen_mode[t.pmode]));
   gtk_widget_set_style(main, WinStyle[0]);
-  Main_wid[0] = main;
+  Wid.Main_wid[0] = main;
   g_signal_connect(main, "map-event", G_CALLBACK(OnMainMapped), nullptr);
 
   for (int k = 0; k < kKeyboards; ++k) {
-    Soft_wid.window[k] = create_Keyboard(k);
-    gtk_widget_set_style(Soft_wid.window[k], WinStyle[0]);
+    Wid.Soft_wid.window[k] = create_Keyboard(k);
+    gtk_widget_set_style(Wid.Soft_wid.window[k], WinStyle[0]);
   }
   GtkWidget* tenkey = create_TenKey();
   gtk_widget_set_style(tenkey, WinStyle[0]);
-  Tenk_wid[0] = tenkey;
+  Wid.Tenk_wid[0] = tenkey;
   GtkWidget* frame = create_Frame(t.lframe_size);
   gtk_widget_set_style(frame, WinStyle[0]);
-  Fram_wid[0] = frame;
+  Wid.Fram_wid[0] = frame;
   gtk_widget_realize(frame);
   GdkCursor* pencil = gdk_cursor_new(GDK_PENCIL);
   gdk_window_set_cursor(gtk_widget_get_window(frame), pencil);
@@ -123,12 +123,12 @@ void ShowFirstWindow() {
   Imode_chng(2);
   if (tenkeyOn) {
     // Setting the toggle brings up the ten-key window (Main_Click(38)).
-    button_basedisp(kFacePressed, Main_wid[kKeyTenKey], MsgEuc("58;2:22:数/記"));
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(Main_wid[kKeyTenKey]), TRUE);
+    button_basedisp(kFacePressed, Wid.Main_wid[kKeyTenKey], MsgEuc("58;2:22:数/記"));
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(Wid.Main_wid[kKeyTenKey]), TRUE);
   }
   if (Ap_table.top_ex && OutsideRaiseArea(Ap_table.win_x, Ap_table.win_y, App.screen_w - 772,
                                           App.screen_h - 93))
-    TimerStart(kTimerRaise, kRaisePeriodMs, Win_Tops2, Main_wid[0]);
+    TimerStart(kTimerRaise, kRaisePeriodMs, Win_Tops2, Wid.Main_wid[0]);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ constexpr int kShrinkStripWidth = 43;
 constexpr int kGrabDelayMs = 500;
 constexpr int kFrameCloseWidth = 20;
 
-GtkWidget* Key(int k) { return Main_wid[k]; }
+GtkWidget* Key(int k) { return Wid.Main_wid[k]; }
 
 const char* SettingsFace(int k) {
   switch (k) {
@@ -112,7 +112,7 @@ void TraceCandidatePick() {
 // Ten-key window on or off (the window itself comes with the ten-key pad).
 void TenKeyToggle() {
   App.wind_dsp[kShownTenKey] = !App.wind_dsp[kShownTenKey];
-  GtkWidget* tenkey = Tenk_wid[0];
+  GtkWidget* tenkey = Wid.Tenk_wid[0];
   if (App.wind_dsp[kShownTenKey]) {
     Ap_table.imode = 2;
     if (tenkey) {
@@ -151,7 +151,7 @@ void InstallPlatform() {
 
 // The main window's rectangle on the screen (its real size, also before it is mapped).
 WinRect MainWindowRect() {
-  GtkWidget* main = Main_wid[0];
+  GtkWidget* main = Wid.Main_wid[0];
   GtkRequisition size{0, 0};
   if (main && gtk_widget_get_mapped(main)) {
     GtkAllocation a;
@@ -166,7 +166,7 @@ WinRect MainWindowRect() {
 // The fixed-frame window at its stored place, moved wholly onto the screen and clear
 // of the main window, whose keys would otherwise hide its lower boxes.
 void PlaceFrame() {
-  GtkWidget* frame = Fram_wid[0];
+  GtkWidget* frame = Wid.Fram_wid[0];
   if (!frame) return;
   const FrameSize fs = FixedFrameSize(FittingFrameSize(Ap_table.lframe_size, App.screen_w));
   int x = Ap_table.lframe_x, y = Ap_table.lframe_y;
@@ -186,7 +186,7 @@ void ShowPad() {
   }
   Pad_StartEngines();
 
-  GtkWidget* main = Main_wid[0];
+  GtkWidget* main = Wid.Main_wid[0];
   const WinRect placed = MainWindowRect();
   WinPosition(placed.width, placed.height, &Ap_table.win_x, &Ap_table.win_y);
   MoveWindowTo(main, Ap_table.win_x, Ap_table.win_y);
@@ -204,32 +204,32 @@ void ShowPad() {
   }
   Pad_MakeScreenSave();
 
-  if (Comb_wid[kCombMainImod]) {
-    gtk_entry_set_text(GTK_ENTRY(Comb_wid[kCombMainImod]), Msg(Comb_txt[0]));
-    gtk_editable_set_position(GTK_EDITABLE(Comb_wid[kCombMainImod]), 0);
+  if (Wid.Comb_wid[kCombMainImod]) {
+    gtk_entry_set_text(GTK_ENTRY(Wid.Comb_wid[kCombMainImod]), Msg(Comb_txt[0]));
+    gtk_editable_set_position(GTK_EDITABLE(Wid.Comb_wid[kCombMainImod]), 0);
   }
-  if (Comb_wid[kCombMainAkeys]) {
-    gtk_entry_set_text(GTK_ENTRY(Comb_wid[kCombMainAkeys]), Msg("割当"));
-    gtk_editable_set_position(GTK_EDITABLE(Comb_wid[kCombMainAkeys]), 0);
+  if (Wid.Comb_wid[kCombMainAkeys]) {
+    gtk_entry_set_text(GTK_ENTRY(Wid.Comb_wid[kCombMainAkeys]), Msg("割当"));
+    gtk_editable_set_position(GTK_EDITABLE(Wid.Comb_wid[kCombMainAkeys]), 0);
   }
   Tenk_Move(kOwnerMain, Ap_table.win_x, Ap_table.win_y);
-  if (Tenk_wid[0]) MoveWindowTo(Tenk_wid[0], Ap_table.tenk_x, Ap_table.tenk_y);
+  if (Wid.Tenk_wid[0]) MoveWindowTo(Wid.Tenk_wid[0], Ap_table.tenk_x, Ap_table.tenk_y);
 }
 
 void ShowFrame() {
-  GtkWidget* frame = Fram_wid[0];
+  GtkWidget* frame = Wid.Fram_wid[0];
   if (!frame) return;
   Fsize_chng(Ap_table.lframe_size);
   App.wind_dsp[kShownFrame] = 1;
   gtk_widget_show(frame);
-  if (App.wind_dsp[kShownTenKey] && Tenk_wid[0] && gtk_widget_get_window(Tenk_wid[0]))
-    gdk_window_raise(gtk_widget_get_window(Tenk_wid[0]));
+  if (App.wind_dsp[kShownTenKey] && Wid.Tenk_wid[0] && gtk_widget_get_window(Wid.Tenk_wid[0]))
+    gdk_window_raise(gtk_widget_get_window(Wid.Tenk_wid[0]));
 }
 
 void HideFrame() {
   if (!App.wind_dsp[kShownFrame]) return;
   App.wind_dsp[kShownFrame] = 0;
-  if (Fram_wid[0]) gtk_widget_hide(Fram_wid[0]);
+  if (Wid.Fram_wid[0]) gtk_widget_hide(Wid.Fram_wid[0]);
 }
 
 }  // namespace
@@ -270,7 +270,7 @@ void Main_Click(int code) {
     case kKeyOptions: Options(); break;
     case kKeyTenKey: Imode_chng(1); break;
     case kKeyPenMode: Pmode_chng(-1); break;
-    case kKeyShrink: Win_Icon(Main_wid[0], kShrinkStripWidth); break;
+    case kKeyShrink: Win_Icon(Wid.Main_wid[0], kShrinkStripWidth); break;
     case kKeyClose: Delt_event(); break;
     default: break;  // every key of the main window is handled above
   }
@@ -315,9 +315,9 @@ void Pmode_chng(int mode) {
 void Fsize_chng(int size) {
   Ap_table.lframe_size = static_cast<int16_t>(size < 1 ? 1 : size > 3 ? 3 : size);
   const FrameSize fs = FixedFrameSize(FittingFrameSize(Ap_table.lframe_size, App.screen_w));
-  GtkWidget* frame = Fram_wid[0];
+  GtkWidget* frame = Wid.Fram_wid[0];
   if (!frame) return;
-  if (Fram_wid[6]) gtk_widget_set_size_request(Fram_wid[6], -1, fs.rowHeight);
+  if (Wid.Fram_wid[6]) gtk_widget_set_size_request(Wid.Fram_wid[6], -1, fs.rowHeight);
   if (auto* strip = static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(frame), "drag-strip")))
     gtk_widget_set_size_request(strip, fs.width - kFrameCloseWidth, -1);
   gtk_widget_set_size_request(frame, fs.width, fs.height);

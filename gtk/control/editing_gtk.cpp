@@ -156,7 +156,7 @@ gboolean OnBoxMapped(GtkWidget* box, GdkEvent*, gpointer) {
 gboolean TypeSelectedKana(gpointer) {
   kbox.typeTimer = 0;
   if (!kbox.open) return FALSE;
-  if (Kbox_wid[1]) gtk_widget_grab_focus(Kbox_wid[1]);
+  if (Wid.Kbox_wid[1]) gtk_widget_grab_focus(Wid.Kbox_wid[1]);
   SendModifiedKey(kKeysymShiftL, kKeysymSpace);
   for (uint32_t keysym : RomajiKeysyms(kbox.kana)) KeyTap(keysym);
   KeyTap(kKeysymSpace);
@@ -170,8 +170,8 @@ gboolean TypeSelectedKana(gpointer) {
 // the main window is near the top of the screen.
 void PlaceBox(GtkWidget* box) {
   int x = 0, y = 0;
-  if (Main_wid[0] && gtk_widget_get_window(Main_wid[0]))
-    gdk_window_get_root_origin(gtk_widget_get_window(Main_wid[0]), &x, &y);
+  if (Wid.Main_wid[0] && gtk_widget_get_window(Wid.Main_wid[0]))
+    gdk_window_get_root_origin(gtk_widget_get_window(Wid.Main_wid[0]), &x, &y);
   x += kBoxOffsetX;
   y += y < -kBoxAbove ? kBoxBelow : kBoxAbove;
   GtkRequisition size;
@@ -236,7 +236,7 @@ void KanjiConvert() {
   kbox.kana = selected;
 
   // The box is built anew for each conversion, so no state of the last one remains.
-  GtkWidget* box = Kbox_wid[0] ? Kbox_wid[0] : create_Kboxs();
+  GtkWidget* box = Wid.Kbox_wid[0] ? Wid.Kbox_wid[0] : create_Kboxs();
   if (WinStyle[0]) gtk_widget_set_style(box, WinStyle[0]);
   g_signal_connect(box, "map-event", G_CALLBACK(OnBoxMapped), nullptr);
   g_signal_connect(box, "delete-event", G_CALLBACK(OnBoxDeleted), nullptr);
@@ -245,7 +245,7 @@ void KanjiConvert() {
   kbox.open = true;
   App.Rais_paus = 0;  // the pad must not be raised over the box
   gtk_widget_show(box);
-  gtk_widget_grab_focus(Kbox_wid[1]);
+  gtk_widget_grab_focus(Wid.Kbox_wid[1]);
   Trace("KBOX xid=0x%lx", static_cast<unsigned long>(GDK_WINDOW_XID(gtk_widget_get_window(box))));
   kbox.typeTimer = g_timeout_add(kInputMethodAttachMs, TypeSelectedKana, nullptr);
 }
@@ -257,13 +257,13 @@ void KboxsClick(int value) {
     return;
   }
   // The key took the focus when clicked; Return belongs to the entry.
-  if (Kbox_wid[1]) gtk_widget_grab_focus(Kbox_wid[1]);
+  if (Wid.Kbox_wid[1]) gtk_widget_grab_focus(Wid.Kbox_wid[1]);
   SendKey(kKeysymReturn);
 }
 
 void KboxsChang() {
-  if (!kbox.open || !Kbox_wid[1]) return;
-  const std::string euc = EntryTextEuc(Kbox_wid[1]);
+  if (!kbox.open || !Wid.Kbox_wid[1]) return;
+  const std::string euc = EntryTextEuc(Wid.Kbox_wid[1]);
   const bool out = KanjiInsert(euc);
   Trace("KBOX committed");
   KboxsClose();
@@ -278,8 +278,8 @@ void KboxsClose() {
   if (kbox.returnFocus) FocusWindowSafely(kbox.returnFocus);
   App.Rais_paus = 1;
   FreeGrabEx(1);
-  GtkWidget* box = Kbox_wid[0];
-  Kbox_wid[0] = Kbox_wid[1] = nullptr;
+  GtkWidget* box = Wid.Kbox_wid[0];
+  Wid.Kbox_wid[0] = Wid.Kbox_wid[1] = nullptr;
   if (box) {
     gtk_widget_hide(box);
     // Destroyed once the entry's signal that may have brought us here is over.

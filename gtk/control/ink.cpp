@@ -38,9 +38,9 @@ constexpr int kPendingRight = 237;
 constexpr int kKeySelector = 44;
 constexpr int kKeyAssign = 45;
 
-GtkWidget* MainWindow() { return Main_wid[0]; }
-GtkWidget* FrameWindow() { return Fram_wid[0]; }
-GtkWidget* TenKeyWindow() { return Tenk_wid[0]; }
+GtkWidget* MainWindow() { return Wid.Main_wid[0]; }
+GtkWidget* FrameWindow() { return Wid.Fram_wid[0]; }
+GtkWidget* TenKeyWindow() { return Wid.Tenk_wid[0]; }
 GdkWindow* Root() { return gdk_get_default_root_window(); }
 
 bool Writing() { return Pad.Ink_data.chars != 0 || Pad.Ink_data.strokes != 0; }
@@ -64,7 +64,7 @@ bool PointOn(GtkWidget* widget, int rootX, int rootY, int* x, int* y) {
 
 bool OnPendingText(int x, int y, int top) {
   return y > top && y < kPendingBottom && x >= kPendingLeft && x < kPendingRight &&
-         gtk_widget_get_mapped(Main_wid[kSlotPendingArea]);
+         gtk_widget_get_mapped(Wid.Main_wid[kSlotPendingArea]);
 }
 
 // The main window after its drag: the ten-key window follows, the window comes to the
@@ -106,7 +106,7 @@ int MainKeyAt(int rootX, int rootY) {
   for (int k = 1; k < kMainSlots; ++k) {
     if (k == kSlotPasteEntry || k == kSlotPendingArea) continue;
     int kx, ky;
-    if (PointOn(Main_wid[k], rootX, rootY, &kx, &ky)) return k;
+    if (PointOn(Wid.Main_wid[k], rootX, rootY, &kx, &ky)) return k;
   }
   return 0;
 }
@@ -122,7 +122,7 @@ bool MainPress(int rootX, int rootY) {
   }
   if (const int k = MainKeyAt(rootX, rootY)) {
     GtkAllocation a;
-    gtk_widget_get_allocation(Main_wid[k], &a);
+    gtk_widget_get_allocation(Wid.Main_wid[k], &a);
     Mus_data.key = static_cast<int16_t>(k);
     Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
     if (k <= kKeyClose) Main_Click(kPressOffset + k);
@@ -141,9 +141,9 @@ bool TenKeyPress(int rootX, int rootY) {
   int x, y;
   if (!OnTenKeyWindow(rootX, rootY)) return false;
   for (int i = 1; i < kTenkSlots; ++i) {
-    if (!PointOn(Tenk_wid[i], rootX, rootY, &x, &y)) continue;
+    if (!PointOn(Wid.Tenk_wid[i], rootX, rootY, &x, &y)) continue;
     GtkAllocation a;
-    gtk_widget_get_allocation(Tenk_wid[i], &a);
+    gtk_widget_get_allocation(Wid.Tenk_wid[i], &a);
     Mus_data.key = static_cast<int16_t>(-i);
     Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
     Tenk_Click(kPressOffset + i);
@@ -160,10 +160,10 @@ void MainKeyRelease(int rootX, int rootY) {
   int x, y;
   if (k < 0) {
     Tenk_Click(kReleaseOffset - k);
-    if (PointOn(Tenk_wid[-k], rootX, rootY, &x, &y)) Tenk_Click(-k);
+    if (PointOn(Wid.Tenk_wid[-k], rootX, rootY, &x, &y)) Tenk_Click(-k);
     return;
   }
-  const bool inside = PointOn(Main_wid[k], rootX, rootY, &x, &y);
+  const bool inside = PointOn(Wid.Main_wid[k], rootX, rootY, &x, &y);
   if (k == kKeySelector || k == kKeyAssign) {
     if (inside) Comb_Select(k == kKeySelector ? 0 : 4);
     return;
@@ -171,7 +171,7 @@ void MainKeyRelease(int rootX, int rootY) {
   Main_Click(kReleaseOffset + k);
   if (!inside) return;
   if (k == kKeyTenKey)
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(Main_wid[k]), !App.wind_dsp[kShownTenKey]);
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(Wid.Main_wid[k]), !App.wind_dsp[kShownTenKey]);
   else
     Main_Click(k);
 }
@@ -189,7 +189,7 @@ void InvertFrame(const Rect16& frame) {
 }
 
 GdkWindow* BoxWindow(int box) {
-  return box >= 1 && box <= kBoxes && Fram_wid[box] ? gtk_widget_get_window(Fram_wid[box]) : nullptr;
+  return box >= 1 && box <= kBoxes && Wid.Fram_wid[box] ? gtk_widget_get_window(Wid.Fram_wid[box]) : nullptr;
 }
 
 void ClearBox(int box) {
@@ -241,7 +241,7 @@ void PenInputDown(int x, int y) {
 void FixedFrameDown(int rootX, int rootY) {
   int box = 0, x = 0, y = 0;
   for (int b = 1; b <= kBoxes && box == 0; ++b)
-    if (PointOn(Fram_wid[b], rootX, rootY, &x, &y)) box = b;
+    if (PointOn(Wid.Fram_wid[b], rootX, rootY, &x, &y)) box = b;
   if (box == 0) {
     gdk_beep();
     return;

@@ -26,7 +26,7 @@ guint retryTimer = 0;
 int retriesLeft = 0;
 
 GdkWindow* MainGdkWindow() {
-  GtkWidget* main = Main_wid[0];
+  GtkWidget* main = Wid.Main_wid[0];
   return main && gtk_widget_get_mapped(main) ? gtk_widget_get_window(main) : nullptr;
 }
 

@@ -31,8 +31,8 @@ constexpr int kCollapseKana = 78;
 constexpr int kRaisePeriodMs = 500;
 
 bool Small(int k) { return k == 2 || k == 4; }
-GtkWidget* Window(int k) { return k >= 0 && k < kKeyboards ? Soft_wid.window[k] : nullptr; }
-GtkWidget* TenKeyToggle(int k) { return k >= 0 && k < kKeyboards ? Soft_wid.tenKey[k] : nullptr; }
+GtkWidget* Window(int k) { return k >= 0 && k < kKeyboards ? Wid.Soft_wid.window[k] : nullptr; }
+GtkWidget* TenKeyToggle(int k) { return k >= 0 && k < kKeyboards ? Wid.Soft_wid.tenKey[k] : nullptr; }
 
 const char* LatchFace(int k, int j) {
   if (j == kLatchCaps) return Soft_cap[k];
@@ -43,7 +43,7 @@ const char* LatchFace(int k, int j) {
 class GtkSoft : public SoftPorts {
  public:
   void LatchReleased(int k, int j) override {
-    GtkWidget* toggle = k >= 0 && k <= 2 && j >= 0 && j < kLatchKeys ? Soft_wid.latch[k][j] : nullptr;
+    GtkWidget* toggle = k >= 0 && k <= 2 && j >= 0 && j < kLatchKeys ? Wid.Soft_wid.latch[k][j] : nullptr;
     if (!toggle) return;
     button_basedisp(kFaceReleased, toggle, LatchFace(k, j));
     // The toggle follows the latch already released: its "toggled" changes nothing.
@@ -64,7 +64,7 @@ void InstallPorts() {
 }
 
 void SetEntry(int slot, const char* text) {
-  GtkWidget* entry = Comb_wid[slot];
+  GtkWidget* entry = Wid.Comb_wid[slot];
   if (!entry) return;
   if (text) gtk_entry_set_text(GTK_ENTRY(entry), Msg(text));
   gtk_editable_set_position(GTK_EDITABLE(entry), 0);
@@ -92,7 +92,7 @@ void Place(int k, const char* typeText) {
     App.wind_dsp[kShownKeyboard0 + k] = 1;
     gtk_widget_show(window);
   }
-  if (Tenk_wid[0]) MoveWindowTo(Tenk_wid[0], Ap_table.tenk_x, Ap_table.tenk_y);
+  if (Wid.Tenk_wid[0]) MoveWindowTo(Wid.Tenk_wid[0], Ap_table.tenk_x, Ap_table.tenk_y);
   SetEntry(2 * k + 6, typeText);
   SetEntry(2 * k + 7, "割当");
   Trace("KEYBOARD shown=%d x=%d y=%d", k, x, y);
@@ -105,12 +105,12 @@ void TenKeyOffIfOn() {
 // The pad goes: no grab, no fixed frame, no main window, no engines.
 void HidePad() {
   FreeGrabEx(0);
-  if (App.wind_dsp[kShownFrame] && Fram_wid[0]) {
+  if (App.wind_dsp[kShownFrame] && Wid.Fram_wid[0]) {
     App.wind_dsp[kShownFrame] = 0;
-    gtk_widget_hide(Fram_wid[0]);
+    gtk_widget_hide(Wid.Fram_wid[0]);
   }
   App.wind_dsp[kShownMain] = 0;
-  if (Main_wid[0]) gtk_widget_hide(Main_wid[0]);
+  if (Wid.Main_wid[0]) gtk_widget_hide(Wid.Main_wid[0]);
   Pad_EndEngines();
   Comb_Select(-1);
 }
@@ -146,7 +146,7 @@ void TenKeyToggle() {
   const int k = SoftKeyboardIndex(Ap_table.imode);
   if (k < 0) return;
   App.wind_dsp[kShownTenKey] = !App.wind_dsp[kShownTenKey];
-  GtkWidget* tenkey = Tenk_wid[0];
+  GtkWidget* tenkey = Wid.Tenk_wid[0];
   GtkWidget* toggle = TenKeyToggle(k);
   if (App.wind_dsp[kShownTenKey]) {
     Ap_table.imode = static_cast<int16_t>(Ap_table.imode + 5);
@@ -226,9 +226,9 @@ void SoftDragEnd(GtkWidget* window, GdkEventButton* event) {
   TimerRemove(kTimerRaise);
   const bool small = Small(k);
   const int x = Mov_data.x, y = Mov_data.y;
-  if (Mov_data.tenkey_follows && Tenk_wid[0]) {
+  if (Mov_data.tenkey_follows && Wid.Tenk_wid[0]) {
     Tenk_Move(small ? kOwnerSmallKeyboard : kOwnerLargeKeyboard, x, y);
-    MoveWindowTo(Tenk_wid[0], Ap_table.tenk_x, Ap_table.tenk_y);
+    MoveWindowTo(Wid.Tenk_wid[0], Ap_table.tenk_x, Ap_table.tenk_y);
   }
   if (small) {
     Ap_table.small_x = x;

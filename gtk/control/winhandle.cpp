@@ -90,8 +90,8 @@ void Shrink(GtkWidget* window, int stripWidth) {
         gtk_widget_hide(Icon_save.strip);
     }
   }
-  if (Fram_wid[0]) gtk_widget_hide(Fram_wid[0]);  // shown flags stay set
-  if (Tenk_wid[0]) gtk_widget_hide(Tenk_wid[0]);
+  if (Wid.Fram_wid[0]) gtk_widget_hide(Wid.Fram_wid[0]);  // shown flags stay set
+  if (Wid.Tenk_wid[0]) gtk_widget_hide(Wid.Tenk_wid[0]);
   Icon_save.shrunk = true;
   MoveWindowTo(window, 2, App.screen_h - 22);
   Trace("ICON shrunk width=%d height=%d x=2 y=%d", stripWidth, kTitleStripHeight, App.screen_h - 22);
@@ -105,8 +105,8 @@ void Restore(GtkWidget* window) {
   for (GtkWidget* row : Icon_save.hidden) gtk_widget_show(row);
   Icon_save.shrunk = false;
   MoveWindowTo(window, Icon_save.x, Icon_save.y);
-  ShowIfFlagged(Fram_wid[0], kShownFrame);
-  ShowIfFlagged(Tenk_wid[0], kShownTenKey);
+  ShowIfFlagged(Wid.Fram_wid[0], kShownFrame);
+  ShowIfFlagged(Wid.Tenk_wid[0], kShownTenKey);
   Trace("ICON restored width=%d height=%d x=%d y=%d", Icon_save.width, Icon_save.height,
         Icon_save.x, Icon_save.y);
 }

@@ -91,7 +91,7 @@ class XFocus : public FocusProbe {
 class EntryClipboard : public PasteBoard {
  public:
   bool Put(const std::string& euc) override {
-    GtkWidget* entry = Main_wid[kSlotPasteEntry];
+    GtkWidget* entry = Wid.Main_wid[kSlotPasteEntry];
     if (!entry) return false;
     std::string utf8;
     if (!EucToUtf8(euc, &utf8)) {

@@ -39,7 +39,7 @@ class GtkPadDisplay : public PadDisplay {
 void DrawChar(GdkWindow* window, const std::string& euc, int x) {
   std::string utf8;
   if (!EucToUtf8(euc, &utf8)) return;
-  PangoLayout* layout = gtk_widget_create_pango_layout(Main_wid[kSlotPendingArea], utf8.c_str());
+  PangoLayout* layout = gtk_widget_create_pango_layout(Wid.Main_wid[kSlotPendingArea], utf8.c_str());
   pango_layout_set_font_description(layout, Fonts[0]);
   if (PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0))
     gdk_draw_layout_line(window, Butn_gc[kGcNormalText], x, kTextBaseline, line);
@@ -49,7 +49,7 @@ void DrawChar(GdkWindow* window, const std::string& euc, int x) {
 }  // namespace
 
 void TxbuffDisp() {
-  GtkWidget* area = Main_wid[kSlotPendingArea];
+  GtkWidget* area = Wid.Main_wid[kSlotPendingArea];
   if (!App.wind_dsp[kShownMain] || !area || !gtk_widget_get_realized(area)) return;
   GdkWindow* window = gtk_widget_get_window(area);
   GtkAllocation alloc;
@@ -80,7 +80,7 @@ void ResultDisp(int n) {
   const int e = CandidateEntry();
   for (int k = 1; k <= 9; ++k) {
     if (n != 0 && n != 10 && n != k && n != -k) continue;
-    GtkWidget* key = Main_wid[kKeyCandidateFirst + k - 1];
+    GtkWidget* key = Wid.Main_wid[kKeyCandidateFirst + k - 1];
     if (!key) continue;
     const bool pressed = n == -k;
     const size_t bytes = CellBytes(Pad.Result[e][k]);
@@ -92,7 +92,7 @@ void ResultDisp(int n) {
 }
 
 void EnterDisp(int n) {
-  GtkWidget* key = Main_wid[kKeyEnter];
+  GtkWidget* key = Wid.Main_wid[kKeyEnter];
   if (!key) return;
   const char* face = "57;5:22:改行";
   switch (n) {

@@ -77,9 +77,9 @@ GtkWidget* Built(GtkWidget* window, GSourceFunc trace) {
 void ShowTopic(int n, const HelpTopic& topic) {
   // A topic the file lacks still gets its name, so the window never looks broken.
   const std::string title = topic.title.empty() ? Msg(kHelpTopicNames[n - 1]) : topic.title;
-  gtk_label_set_text(GTK_LABEL(Help_wid[0]), title.c_str());
+  gtk_label_set_text(GTK_LABEL(Wid.Help_wid[0]), title.c_str());
 
-  GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(Help_wid[1]));
+  GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(Wid.Help_wid[1]));
   gtk_text_buffer_set_text(buffer, "", 0);
   GtkTextTag* tag = gtk_text_tag_table_lookup(gtk_text_buffer_get_tag_table(buffer), "body");
   if (!tag) {
@@ -98,7 +98,7 @@ void ShowTopic(int n, const HelpTopic& topic) {
   GtkTextIter start;
   gtk_text_buffer_get_start_iter(buffer, &start);
   gtk_text_buffer_place_cursor(buffer, &start);
-  gtk_text_view_scroll_to_iter(GTK_TEXT_VIEW(Help_wid[1]), &start, 0.0, FALSE, 0.0, 0.0);
+  gtk_text_view_scroll_to_iter(GTK_TEXT_VIEW(Wid.Help_wid[1]), &start, 0.0, FALSE, 0.0, 0.0);
   Trace("HELPTOPIC %d found=%d lines=%zu title=%s", n, topic.found ? 1 : 0, topic.lines.size(),
         title.c_str());
 }
@@ -122,8 +122,8 @@ void Help_Click(int code) {
     App.Rais_paus = 1;
     FreeGrabEx(1);
     gtk_widget_hide(HelpMenu);
-    if (Main_wid[0] && gtk_widget_get_window(Main_wid[0]))
-      gdk_window_raise(gtk_widget_get_window(Main_wid[0]));
+    if (Wid.Main_wid[0] && gtk_widget_get_window(Wid.Main_wid[0]))
+      gdk_window_raise(gtk_widget_get_window(Wid.Main_wid[0]));
     return;
   }
   if (code == kHelpReturn) {
@@ -224,7 +224,7 @@ GtkWidget* create_HelpDsp() {
   gtk_text_view_set_left_margin(GTK_TEXT_VIEW(text), 4);
   gtk_widget_set_size_request(text, 460, 300);
   gtk_container_add(GTK_CONTAINER(scroll), text);
-  Help_wid[0] = title;
-  Help_wid[1] = text;
+  Wid.Help_wid[0] = title;
+  Wid.Help_wid[1] = text;
   return top;
 }

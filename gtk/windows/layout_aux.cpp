@@ -73,8 +73,8 @@ GtkWidget* ListWindow(const char* title, const std::vector<std::string>& items, 
   g_signal_connect(window, "button_release_event", G_CALLBACK(on_ComboUp), GINT_TO_POINTER(which));
   g_signal_connect(list, "button_release_event", G_CALLBACK(on_Combo_button),
                    GINT_TO_POINTER(releaseValue));
-  Comb_wid[windowSlot] = window;
-  Comb_wid[listSlot] = list;
+  Wid.Comb_wid[windowSlot] = window;
+  Wid.Comb_wid[listSlot] = list;
   return window;
 }
 
@@ -99,10 +99,10 @@ GtkWidget* create_Mboxs() {
   GtkWidget* cancel = FaceKey(box, "Mcancel", "59;6:18:Cancel", "60;6:18:Cancel", 60, 25,
                               G_CALLBACK(on_Mbox_clicked), 2);
   gtk_box_pack_start(GTK_BOX(keys), cancel, TRUE, FALSE, 0);
-  Mbox_wid[kMboxWindow] = box;
-  Mbox_wid[kMboxLabel] = label;
-  Mbox_wid[kMboxOk] = ok;
-  Mbox_wid[kMboxCancel] = cancel;
+  Wid.Mbox_wid[kMboxWindow] = box;
+  Wid.Mbox_wid[kMboxLabel] = label;
+  Wid.Mbox_wid[kMboxOk] = ok;
+  Wid.Mbox_wid[kMboxCancel] = cancel;
   return box;
 }
 
@@ -123,8 +123,8 @@ GtkWidget* create_Kboxs() {
   GtkWidget* ok = FaceKey(box, "Kok", "53;0:19:確定", "54;0:19:確定", 30, 30,
                           G_CALLBACK(on_Kbox_clicked), 1);
   gtk_box_pack_start(GTK_BOX(row), ok, FALSE, FALSE, 0);
-  Kbox_wid[0] = box;
-  Kbox_wid[1] = text;
+  Wid.Kbox_wid[0] = box;
+  Wid.Kbox_wid[1] = text;
   return box;
 }
 
@@ -152,7 +152,7 @@ GtkWidget* create_Akeys() {
     // One greyed row says why there is nothing to choose; a press closes the list.
     items.push_back(Msg("割当がありません"));
     GtkWidget* window = ListWindow("Akeys", items, 2, 6, kCombAkeysWindow, kCombAkeysList);
-    gtk_widget_set_sensitive(Comb_wid[kCombAkeysList], FALSE);
+    gtk_widget_set_sensitive(Wid.Comb_wid[kCombAkeysList], FALSE);
     return window;
   }
   return ListWindow("Akeys", items, 2, 6, kCombAkeysWindow, kCombAkeysList);

@@ -32,9 +32,9 @@ gboolean TraceBoxes(gpointer) {
   std::string boxes;
   for (int b = 1; b <= kBoxes; ++b) {
     int bx, by;
-    gdk_window_get_origin(gtk_widget_get_window(Fram_wid[b]), &bx, &by);
+    gdk_window_get_origin(gtk_widget_get_window(Wid.Fram_wid[b]), &bx, &by);
     GtkAllocation a;
-    gtk_widget_get_allocation(Fram_wid[b], &a);
+    gtk_widget_get_allocation(Wid.Fram_wid[b], &a);
     boxes += (b > 1 ? ";" : "") + std::to_string(bx) + "," + std::to_string(by) + "," +
              std::to_string(a.width) + "," + std::to_string(a.height);
   }
@@ -103,9 +103,9 @@ GtkWidget* BoxRow() {
     GtkWidget* area = AddNamed(Frame, gtk_drawing_area_new(), kAreas[b]);
     gtk_widget_modify_bg(area, GTK_STATE_NORMAL, &white);  // the writing surface
     gtk_container_add(GTK_CONTAINER(frame), area);
-    Fram_wid[b + 1] = area;
+    Wid.Fram_wid[b + 1] = area;
   }
-  Fram_wid[6] = row;
+  Wid.Fram_wid[6] = row;
   g_signal_connect(row, "size-allocate", G_CALLBACK(OnBoxesAllocated), nullptr);
   return row;
 }

@@ -89,14 +89,14 @@ void ConnectClick(GtkWidget* key, int value) {
 
 void StoreToggle(GtkWidget* key, int value, const char* face, const char* pressed) {
   if (value == kSoftTenKey) {
-    Soft_wid.tenKey[board] = key;
+    Wid.Soft_wid.tenKey[board] = key;
     Soft_s10[2 * board] = face;
     Soft_s10[2 * board + 1] = pressed;
     return;
   }
   const int latch = LatchIndex(static_cast<uint32_t>(value));
   if (latch < 0 || board > 2) return;
-  Soft_wid.latch[board][latch] = key;
+  Wid.Soft_wid.latch[board][latch] = key;
   const int side = latch % 2;
   if (latch == kLatchCaps) Soft_cap[board] = face;
   else if (latch < 2) Soft_sft[2 * board + side] = face;
@@ -129,7 +129,7 @@ GtkWidget* FaceKey(const KeyDef& key) {
 GtkWidget* Entry(const KeyDef& key) {
   GtkWidget* entry = Add(NewSelectorEntry(key.width, key.height), key.name);
   const bool assignment = std::strcmp(key.name, "Akeys_entry") == 0;
-  Comb_wid[2 * board + 6 + (assignment ? 1 : 0)] = entry;
+  Wid.Comb_wid[2 * board + 6 + (assignment ? 1 : 0)] = entry;
   if (!assignment) gtk_entry_set_text(GTK_ENTRY(entry), Msg(Kana() ? "50音KB" : "英数KB"));
   return entry;
 }
@@ -313,7 +313,7 @@ GtkWidget* KanaBody(int spacing, int columnSpacing) {
 // The keys' places in their window, for the end-to-end tests.
 gboolean TraceKeys(gpointer data) {
   const int k = GPOINTER_TO_INT(data);
-  GtkWidget* w = Soft_wid.window[k];
+  GtkWidget* w = Wid.Soft_wid.window[k];
   if (!w || !gtk_widget_get_mapped(w)) return FALSE;
   const KeyboardKeys& keys = kKeyboardKeys[k];
   for (size_t c = 0; c < keys.count; ++c) {

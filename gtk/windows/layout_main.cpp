@@ -40,7 +40,7 @@ GtkWidget* Key(const char* name, int k, const char* face, int width, int height,
                    GINT_TO_POINTER(kPressOffset + k));
   g_signal_connect(key, "button_release_event", G_CALLBACK(on_Main_button_event),
                    GINT_TO_POINTER(kReleaseOffset + k));
-  Main_wid[k] = key;
+  Wid.Main_wid[k] = key;
   return key;
 }
 
@@ -57,8 +57,8 @@ GtkWidget* Selector(const char* tableName, const char* entryName, const char* bu
   gtk_table_attach(GTK_TABLE(table), button, 1, 2, 1, 2, GtkAttachOptions(0), GtkAttachOptions(0), 0, 0);
   g_signal_connect(button, "button_release_event", G_CALLBACK(on_Combo_button),
                    GINT_TO_POINTER(openValue));
-  Main_wid[slot] = button;
-  Comb_wid[combSlot] = entry;
+  Wid.Main_wid[slot] = button;
+  Wid.Comb_wid[combSlot] = entry;
   return table;
 }
 
@@ -75,7 +75,7 @@ GtkWidget* TitleRow() {
   gtk_widget_set_size_request(close, 20, 20);
   g_signal_connect(close, "clicked", G_CALLBACK(on_Main_clicked), GINT_TO_POINTER(kKeyClose));
   gtk_box_pack_end(GTK_BOX(row), close, FALSE, FALSE, 0);
-  Main_wid[kKeyClose] = close;
+  Wid.Main_wid[kKeyClose] = close;
   return row;
 }
 
@@ -87,7 +87,7 @@ GtkWidget* PendingRow() {
   HookupObject(Main, paste, "Text151");
   gtk_editable_set_editable(GTK_EDITABLE(paste), FALSE);
   Pack(row, paste);
-  Main_wid[kSlotPasteEntry] = paste;
+  Wid.Main_wid[kSlotPasteEntry] = paste;
 
   GtkWidget* frame = Add(gtk_frame_new(nullptr), "Fram151");
   gtk_widget_set_size_request(frame, 200, 26);
@@ -95,7 +95,7 @@ GtkWidget* PendingRow() {
   GtkWidget* text = Add(gtk_drawing_area_new(), "Draw151");
   gtk_container_add(GTK_CONTAINER(frame), text);
   g_signal_connect(text, "expose_event", G_CALLBACK(on_Main_expose_event), nullptr);
-  Main_wid[kSlotPendingArea] = text;
+  Wid.Main_wid[kSlotPendingArea] = text;
 
   // The first candidate stands in the pending text: the keys start with Result2.
   GtkWidget* candidates = HBox("Hbox142", 0);
@@ -168,7 +168,7 @@ GtkWidget* RightColumn(const char* hpmod) {
   Pack(column, modes);
   Pack(modes, Key("hPmod", kKeyPenMode, hpmod, 60, 35));
   Pack(modes, Selector("Table141", "hImod_entry", "hImod", 40, kSlotInputSelector, kCombMainImod, 0));
-  gtk_entry_set_text(GTK_ENTRY(Comb_wid[kCombMainImod]), Msg(Comb_txt[0]));
+  gtk_entry_set_text(GTK_ENTRY(Wid.Comb_wid[kCombMainImod]), Msg(Comb_txt[0]));
   Pack(modes, Selector("Table142", "Akeys_entry", "Akeys", 22, kSlotAssignSelector, kCombMainAkeys, 4));
   return column;
 }

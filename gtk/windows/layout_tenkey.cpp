@@ -32,7 +32,7 @@ GtkWidget* Key(const char* name, int value, const char* face, int width) {
                    GINT_TO_POINTER(100 + value));
   g_signal_connect(key, "button_release_event", G_CALLBACK(on_Tkey_button_event),
                    GINT_TO_POINTER(200 + value));
-  Tenk_wid[value] = key;
+  Wid.Tenk_wid[value] = key;
   return key;
 }
 
@@ -50,7 +50,7 @@ GtkWidget* TitleStrip() {
   gtk_widget_set_size_request(close, kStripHeight, kStripHeight);
   g_signal_connect(close, "clicked", G_CALLBACK(on_Tenkey_clicked), GINT_TO_POINTER(kTenkClose));
   gtk_box_pack_end(GTK_BOX(row), close, FALSE, FALSE, 0);
-  Tenk_wid[kTenkClose] = close;
+  Wid.Tenk_wid[kTenkClose] = close;
   return row;
 }
 
@@ -78,7 +78,7 @@ gboolean TraceKeys(gpointer) {
   if (!window || !gtk_widget_get_mapped(TenKey)) return FALSE;
   for (int k = 1; k < kTenkSlots; ++k) {
     GtkAllocation a;
-    gtk_widget_get_allocation(Tenk_wid[k], &a);
+    gtk_widget_get_allocation(Wid.Tenk_wid[k], &a);
     Trace("TKEY %d x=%d y=%d width=%d height=%d", k, a.x, a.y, a.width, a.height);
   }
   int x, y;

@@ -27,9 +27,9 @@ void KeyCentre(GtkWidget* key, int ox, int oy, int* x, int* y) {
 gboolean OnBoxMapped(GtkWidget* box, GdkEvent*, gpointer) {
   int ox, oy, okX, okY, cancelX = 0, cancelY = 0;
   gdk_window_get_origin(gtk_widget_get_window(box), &ox, &oy);
-  KeyCentre(Mbox_wid[kMboxOk], ox, oy, &okX, &okY);
-  const bool cancel = gtk_widget_get_visible(Mbox_wid[kMboxCancel]);
-  if (cancel) KeyCentre(Mbox_wid[kMboxCancel], ox, oy, &cancelX, &cancelY);
+  KeyCentre(Wid.Mbox_wid[kMboxOk], ox, oy, &okX, &okY);
+  const bool cancel = gtk_widget_get_visible(Wid.Mbox_wid[kMboxCancel]);
+  if (cancel) KeyCentre(Wid.Mbox_wid[kMboxCancel], ox, oy, &cancelX, &cancelY);
   Trace("MSGBOX shown xid=0x%lx x=%d y=%d ok=%d,%d cancel=%d,%d",
         GDK_WINDOW_XID(gtk_widget_get_window(box)), ox, oy, okX, okY, cancelX, cancelY);
   return FALSE;
@@ -37,7 +37,7 @@ gboolean OnBoxMapped(GtkWidget* box, GdkEvent*, gpointer) {
 
 // If the box goes away while its loop runs, the loop must not wait for it.
 void OnBoxDestroyed(GtkWidget*, gpointer) {
-  for (GtkWidget*& w : Mbox_wid) w = nullptr;
+  for (GtkWidget*& w : Wid.Mbox_wid) w = nullptr;
   if (boxOpen) gtk_main_quit();
 }
 
@@ -52,7 +52,7 @@ void ConnectOnce(GtkWidget* box) {
 }  // namespace
 
 bool MessageBox(const char* text, int style) {
-  GtkWidget* box = Mbox_wid[kMboxWindow];
+  GtkWidget* box = Wid.Mbox_wid[kMboxWindow];
   if (boxOpen || !box) {
     std::fprintf(stderr, "sorenix: %s\n", text);
     return false;
@@ -61,11 +61,11 @@ bool MessageBox(const char* text, int style) {
   FreeGrabEx(0);
   ConnectOnce(box);
   gtk_widget_realize(box);
-  gtk_label_set_text(GTK_LABEL(Mbox_wid[kMboxLabel]), text);
+  gtk_label_set_text(GTK_LABEL(Wid.Mbox_wid[kMboxLabel]), text);
   if (style & kMboxWithCancel)
-    gtk_widget_show(Mbox_wid[kMboxCancel]);
+    gtk_widget_show(Wid.Mbox_wid[kMboxCancel]);
   else
-    gtk_widget_hide(Mbox_wid[kMboxCancel]);
+    gtk_widget_hide(Wid.Mbox_wid[kMboxCancel]);
   if (style & kMboxBeep) gdk_beep();
 
   gtk_widget_show(box);
@@ -76,11 +76,11 @@ bool MessageBox(const char* text, int style) {
   // exit or the box's end stop waiting.
   do {
     gtk_main();
-  } while (MboxReturn == 0 && !ExitRequested() && Mbox_wid[kMboxWindow]);
+  } while (MboxReturn == 0 && !ExitRequested() && Wid.Mbox_wid[kMboxWindow]);
   boxOpen = false;
   Trace("MSGBOX answer %d", MboxReturn);
 
-  if (Mbox_wid[kMboxWindow]) gtk_widget_hide(Mbox_wid[kMboxWindow]);
+  if (Wid.Mbox_wid[kMboxWindow]) gtk_widget_hide(Wid.Mbox_wid[kMboxWindow]);
   if (!(style & kMboxStayReleased)) {
     App.Rais_paus = 1;
     FreeGrabEx(1);

@@ -53,7 +53,7 @@ const char* CatalogueFace(const char* literal, bool pressed) {
 }
 
 void DrawKey(int slot, const char* face, bool pressed) {
-  if (Optn_wid[slot]) button_basedisp(pressed ? kFacePressed : kFaceReleased, Optn_wid[slot], face);
+  if (Wid.Optn_wid[slot]) button_basedisp(pressed ? kFacePressed : kFaceReleased, Wid.Optn_wid[slot], face);
 }
 
 void DrawPauseKey(int32_t ms, bool pressed = false) {
@@ -69,9 +69,9 @@ void DrawSeniKey(uint32_t seni, bool pressed = false) {
 void SetRadios(const ApTableRec& t) {
   // Switching a button on reports it through Optn_Click, which stores its value.
   gtk_toggle_button_set_active(
-      GTK_TOGGLE_BUTTON(Optn_wid[kSlotColorRadio + ColorButtonIndex(t.pen_color)]), TRUE);
+      GTK_TOGGLE_BUTTON(Wid.Optn_wid[kSlotColorRadio + ColorButtonIndex(t.pen_color)]), TRUE);
   gtk_toggle_button_set_active(
-      GTK_TOGGLE_BUTTON(Optn_wid[kSlotWidthRadio + WidthButtonIndex(t.pen_bold)]), TRUE);
+      GTK_TOGGLE_BUTTON(Wid.Optn_wid[kSlotWidthRadio + WidthButtonIndex(t.pen_bold)]), TRUE);
 }
 
 void TraceWork(const char* what) {
@@ -95,11 +95,11 @@ gboolean TraceShown(gpointer) {
     return static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(OptionWindow), name));
   };
   Trace("OPTION shown xid=0x%lx pause=%s margin=%s udic=%s seni=%s ok=%s cancel=%s color3=%s",
-        GDK_WINDOW_XID(window), Centre(Optn_wid[kSlotPauseKey], ox, oy).c_str(),
-        Centre(Optn_wid[kSlotMarginKey], ox, oy).c_str(), Centre(named("Option3"), ox, oy).c_str(),
-        Centre(Optn_wid[kSlotSeniKey], ox, oy).c_str(), Centre(named("Option5"), ox, oy).c_str(),
+        GDK_WINDOW_XID(window), Centre(Wid.Optn_wid[kSlotPauseKey], ox, oy).c_str(),
+        Centre(Wid.Optn_wid[kSlotMarginKey], ox, oy).c_str(), Centre(named("Option3"), ox, oy).c_str(),
+        Centre(Wid.Optn_wid[kSlotSeniKey], ox, oy).c_str(), Centre(named("Option5"), ox, oy).c_str(),
         Centre(named("Option6"), ox, oy).c_str(),
-        Centre(Optn_wid[kSlotColorRadio + 3], ox, oy).c_str());
+        Centre(Wid.Optn_wid[kSlotColorRadio + 3], ox, oy).c_str());
   return FALSE;
 }
 
@@ -113,8 +113,8 @@ void CloseDialog() {
   gtk_widget_hide(OptionWindow);
   App.Rais_paus = 1;
   FreeGrabEx(1);
-  if (Main_wid[0] && gtk_widget_get_window(Main_wid[0]))
-    gdk_window_raise(gtk_widget_get_window(Main_wid[0]));
+  if (Wid.Main_wid[0] && gtk_widget_get_window(Wid.Main_wid[0]))
+    gdk_window_raise(gtk_widget_get_window(Wid.Main_wid[0]));
 }
 
 void Ok() {
@@ -190,7 +190,7 @@ void Optn_Cancel() {
 
 void Optn_Expos() {
   for (int i = 0; i < 9; ++i) {
-    GtkWidget* area = Optn_wid[kSlotColorSample + i];
+    GtkWidget* area = Wid.Optn_wid[kSlotColorSample + i];
     GdkWindow* window = area ? gtk_widget_get_window(area) : nullptr;
     if (!window) continue;
     const bool colorSample = i < kSlotWidthSample;
@@ -255,7 +255,7 @@ GtkWidget* SampleTable(GtkWidget* top, const char* tableName, int rows, const ch
     gtk_widget_set_size_request(radio, -1, 16);
     g_signal_connect(radio, "toggled", G_CALLBACK(on_Option_toggled), GINT_TO_POINTER(codes[i]));
     gtk_table_attach(GTK_TABLE(table), radio, 0, 1, i, i + 1, GTK_FILL, GTK_FILL, 0, 0);
-    Optn_wid[firstSlot + i] = radio;
+    Wid.Optn_wid[firstSlot + i] = radio;
 
     GtkWidget* area = AddNamed(top, gtk_drawing_area_new(), areas[i]);
     gtk_widget_set_size_request(area, kSampleWidth, kSampleHeight);
@@ -263,7 +263,7 @@ GtkWidget* SampleTable(GtkWidget* top, const char* tableName, int rows, const ch
     // The samples live in their own windows: each expose redraws them.
     g_signal_connect(area, "expose_event", G_CALLBACK(on_Option_expose_event), nullptr);
     gtk_table_attach(GTK_TABLE(table), area, 1, 2, i, i + 1, GTK_FILL, GTK_FILL, 2, 0);
-    Optn_wid[firstArea + i] = area;
+    Wid.Optn_wid[firstArea + i] = area;
   }
   return table;
 }
@@ -309,15 +309,15 @@ GtkWidget* create_Option(const char* pause_face, const char* margin_face, const 
   gtk_table_set_col_spacings(GTK_TABLE(table), 3);
   gtk_box_pack_start(GTK_BOX(rows), table, FALSE, FALSE, 0);
   const GtkAttachOptions keep = static_cast<GtkAttachOptions>(0);
-  Optn_wid[9] = OptionKey(top, "Option1", pause_face, kOptPause);
-  gtk_table_attach(GTK_TABLE(table), Optn_wid[9], 0, 1, 0, 1, keep, keep, 0, 0);
-  Optn_wid[10] = OptionKey(top, "Option2", margin_face, kOptMargin);
-  gtk_table_attach(GTK_TABLE(table), Optn_wid[10], 1, 2, 0, 1, keep, keep, 0, 0);
+  Wid.Optn_wid[9] = OptionKey(top, "Option1", pause_face, kOptPause);
+  gtk_table_attach(GTK_TABLE(table), Wid.Optn_wid[9], 0, 1, 0, 1, keep, keep, 0, 0);
+  Wid.Optn_wid[10] = OptionKey(top, "Option2", margin_face, kOptMargin);
+  gtk_table_attach(GTK_TABLE(table), Wid.Optn_wid[10], 1, 2, 0, 1, keep, keep, 0, 0);
   GtkWidget* udic = FaceKey(top, "Option3", MsgEuc("63;20:17:学習辞書"), MsgEuc("64;20:17:学習辞書"),
                             100, 25, G_CALLBACK(on_Option_clicked), kOptUserDic);
   gtk_table_attach(GTK_TABLE(table), udic, 0, 1, 1, 2, keep, keep, 0, 0);
-  Optn_wid[11] = OptionKey(top, "Option4", seni_face, kOptSeni);
-  gtk_table_attach(GTK_TABLE(table), Optn_wid[11], 1, 2, 1, 2, keep, keep, 0, 0);
+  Wid.Optn_wid[11] = OptionKey(top, "Option4", seni_face, kOptSeni);
+  gtk_table_attach(GTK_TABLE(table), Wid.Optn_wid[11], 1, 2, 1, 2, keep, keep, 0, 0);
 
   GtkWidget* answers = AddNamed(top, gtk_hbox_new(FALSE, 5), "Hbox432");
   gtk_box_pack_start(GTK_BOX(answers),

@@ -31,14 +31,14 @@ bool listShown[2];
 int rowHeight = 1;  // CombH: the height of one row of the open list
 
 int ListIndex(int which) { return which == 0 ? 0 : 1; }
-GtkWidget* ListWindow(int which) { return Comb_wid[which == 0 ? kCombSelectWindow : kCombAkeysWindow]; }
-GtkWidget* ListView(int which) { return Comb_wid[which == 0 ? kCombSelectList : kCombAkeysList]; }
+GtkWidget* ListWindow(int which) { return Wid.Comb_wid[which == 0 ? kCombSelectWindow : kCombAkeysWindow]; }
+GtkWidget* ListView(int which) { return Wid.Comb_wid[which == 0 ? kCombSelectList : kCombAkeysList]; }
 
 // The entries of the input window that is up: the pad's, or keyboard k's.
 GtkWidget* CurrentEntry(bool assignment) {
   const int k = SoftKeyboardIndex(Ap_table.imode);
   const int slot = k < 0 ? (assignment ? kCombMainAkeys : kCombMainImod) : 2 * k + 6 + (assignment ? 1 : 0);
-  return Comb_wid[slot];
+  return Wid.Comb_wid[slot];
 }
 
 void SetEntry(GtkWidget* entry, const char* utf8) {

@@ -26,8 +26,8 @@ gboolean RedrawTimer(gpointer) {
 class GtkTenkey : public TenkeyPorts {
  public:
   void DrawFace(int slot, int mode, const std::string& face) override {
-    if (slot > 0 && slot < kTenkSlots && Tenk_wid[slot])
-      button_basedisp(mode, Tenk_wid[slot], face.c_str());
+    if (slot > 0 && slot < kTenkSlots && Wid.Tenk_wid[slot])
+      button_basedisp(mode, Wid.Tenk_wid[slot], face.c_str());
   }
   void RestartRedrawTimer() override {
     TimerStart(kTimerTenKey, kTenkRedrawMs, RedrawTimer, nullptr);

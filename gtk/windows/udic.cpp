@@ -42,7 +42,7 @@ constexpr int kRight = 1;
 
 int lastX, lastY;  // previous point of the stroke, relative to its area
 
-GtkWidget* Area(int a) { return Udic_wid[a == kLeft ? 0 : 1]; }
+GtkWidget* Area(int a) { return Wid.Udic_wid[a == kLeft ? 0 : 1]; }
 
 UdicRect RectOf(GtkWidget* w) {
   GtkAllocation a;
@@ -63,14 +63,14 @@ void ClearArea(GtkWidget* area) {
 }
 
 void ShowName() {
-  gtk_entry_set_text(GTK_ENTRY(Udic_wid[2]), Dic_data.codes[0] ? Utf8Of(Dic_data.codes[0]).c_str() : "");
+  gtk_entry_set_text(GTK_ENTRY(Wid.Udic_wid[2]), Dic_data.codes[0] ? Utf8Of(Dic_data.codes[0]).c_str() : "");
   Trace("UDIC name=%s", Dic_data.codes[0] ? Utf8Of(Dic_data.codes[0]).c_str() : "");
 }
 
 void DrawAlternative(int key, int mode, const char* style) {
   const uint16_t code = Dic_data.codes[key];
   const std::string face = std::string(MsgEuc(style)) + (code ? ";5:20:" + EucOf(code) : "");
-  button_basedisp(mode, Udic_wid[2 + key], face.c_str());
+  button_basedisp(mode, Wid.Udic_wid[2 + key], face.c_str());
 }
 
 void ShowAlternatives() {
@@ -113,7 +113,7 @@ void CloseDialog() {
   UdicCleaEx(1);
   App.Rais_paus = 1;
   FreeGrabEx(1);
-  if (Main_wid[0] && gtk_widget_get_window(Main_wid[0])) gdk_window_raise(gtk_widget_get_window(Main_wid[0]));
+  if (Wid.Main_wid[0] && gtk_widget_get_window(Wid.Main_wid[0])) gdk_window_raise(gtk_widget_get_window(Wid.Main_wid[0]));
   Trace("UDIC closed");
 }
 
@@ -301,8 +301,8 @@ void UdicCleaEx(int mode) {
   Dic_data.pattern.clear();
   if (mode == 2) {
     ClearArea(Area(kRight));
-    gtk_entry_set_text(GTK_ENTRY(Udic_wid[2]), "");
-    for (int k = 1; k < kUdicCodes; ++k) button_basedisp(kFaceRedraw, Udic_wid[2 + k], MsgEuc("65"));
+    gtk_entry_set_text(GTK_ENTRY(Wid.Udic_wid[2]), "");
+    for (int k = 1; k < kUdicCodes; ++k) button_basedisp(kFaceRedraw, Wid.Udic_wid[2 + k], MsgEuc("65"));
   } else if (mode == 3) {
     Dic_data.records.clear();
     Dic_data.entries = 0;
@@ -354,7 +354,7 @@ void Udic_Click(int value) {
 
 void Udic_Redraw(int slot) {
   if (slot == 1) {
-    if (!Dic_data.pattern.empty()) UdicDrawPen(Udic_wid[1], Dic_data.pattern, 1, false);
+    if (!Dic_data.pattern.empty()) UdicDrawPen(Wid.Udic_wid[1], Dic_data.pattern, 1, false);
     return;
   }
   Udic_RedrawCell(slot - 11);
@@ -433,11 +433,11 @@ GtkWidget* create_Udic() {
   GtkWidget* table = AddNamed(Udic, gtk_table_new(2, 2, FALSE), "Table511");
   gtk_table_set_col_spacings(GTK_TABLE(table), 3);
   gtk_container_add(GTK_CONTAINER(Udic), table);
-  GtkWidget* left = UdicInkArea(Udic, "Frame521", "手書入力欄", "Draw531", 220, 200, &Udic_wid[0]);
-  GtkWidget* right = UdicInkArea(Udic, "Frame522", "登録するパターン", "Draw532", 220, 200, &Udic_wid[1]);
+  GtkWidget* left = UdicInkArea(Udic, "Frame521", "手書入力欄", "Draw531", 220, 200, &Wid.Udic_wid[0]);
+  GtkWidget* right = UdicInkArea(Udic, "Frame522", "登録するパターン", "Draw532", 220, 200, &Wid.Udic_wid[1]);
   gtk_container_set_border_width(GTK_CONTAINER(left), 5);
   gtk_container_set_border_width(GTK_CONTAINER(right), 5);
-  g_signal_connect_after(Udic_wid[1], "expose_event", G_CALLBACK(on_Udic_expose), GINT_TO_POINTER(1));
+  g_signal_connect_after(Wid.Udic_wid[1], "expose_event", G_CALLBACK(on_Udic_expose), GINT_TO_POINTER(1));
   gtk_table_attach(GTK_TABLE(table), left, 0, 1, 0, 1, GTK_FILL, GTK_FILL, 0, 0);
   gtk_table_attach(GTK_TABLE(table), right, 1, 2, 0, 1, GTK_FILL, GTK_FILL, 0, 0);
 
@@ -448,8 +448,8 @@ GtkWidget* create_Udic() {
   GtkWidget* label = AddNamed(Udic, gtk_label_new(Msg("正しい文字")), "Label541");
   gtk_widget_set_size_request(label, 170, -1);
   gtk_box_pack_start(GTK_BOX(nameRow), label, FALSE, FALSE, 0);
-  Udic_wid[2] = UdicCharEntry(Udic, "DicCode", 24);
-  gtk_box_pack_end(GTK_BOX(nameRow), Udic_wid[2], FALSE, FALSE, 0);
+  Wid.Udic_wid[2] = UdicCharEntry(Udic, "DicCode", 24);
+  gtk_box_pack_end(GTK_BOX(nameRow), Wid.Udic_wid[2], FALSE, FALSE, 0);
   GtkWidget* alternatives = AddNamed(Udic, gtk_hbox_new(FALSE, 0), "Hbox532");
   gtk_box_pack_start(GTK_BOX(column), alternatives, FALSE, FALSE, 0);
   for (int i = 0; i < 9; ++i) {
@@ -461,7 +461,7 @@ GtkWidget* create_Udic() {
     g_signal_connect(key, "button_press_event", G_CALLBACK(on_Udic_button_event), GINT_TO_POINTER(31 + i));
     g_signal_connect(key, "button_release_event", G_CALLBACK(on_Udic_button_event), GINT_TO_POINTER(41 + i));
     gtk_box_pack_start(GTK_BOX(alternatives), key, FALSE, FALSE, 0);
-    Udic_wid[3 + i] = key;
+    Wid.Udic_wid[3 + i] = key;
   }
 
   GtkWidget* keys = AddNamed(Udic, gtk_table_new(2, 3, FALSE), "Table521");

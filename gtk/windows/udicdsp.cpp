@@ -24,8 +24,8 @@ constexpr int kMsgWarn = kMboxBeep | kMboxStayReleased;
 constexpr int kMsgAsk = kMboxWithCancel | kMboxStayReleased;
 constexpr int kInkDivisor = 3;
 
-GtkWidget* Entry(int cell) { return Udic_wid[19 + cell]; }
-GtkWidget* Ink(int cell) { return Udic_wid[11 + cell]; }
+GtkWidget* Entry(int cell) { return Wid.Udic_wid[19 + cell]; }
+GtkWidget* Ink(int cell) { return Wid.Udic_wid[11 + cell]; }
 
 std::string Utf8OfRecord(const LearnRecord& r) {
   std::string utf8;
@@ -117,7 +117,7 @@ void LeaDicDisp() {
   }
   char page[32];
   std::snprintf(page, sizeof page, "%d/%d", Dic_data.page, UdicPageCount(Dic_data.entries));
-  gtk_label_set_text(GTK_LABEL(Udic_wid[28]), page);
+  gtk_label_set_text(GTK_LABEL(Wid.Udic_wid[28]), page);
   gdk_flush();
   Trace("UDICDSP page=%s cells=%s", page, shown.c_str());
 }
@@ -258,13 +258,13 @@ GtkWidget* create_UdicDsp() {
       const int c = 4 * half + i;
       char name[16];
       g_snprintf(name, sizeof name, "DTable_c%d", c + 1);
-      Udic_wid[20 + c] = UdicCharEntry(UdicDsp, name, 24);
-      gtk_box_pack_start(GTK_BOX(entries), Udic_wid[20 + c], FALSE, FALSE, 44);
+      Wid.Udic_wid[20 + c] = UdicCharEntry(UdicDsp, name, 24);
+      gtk_box_pack_start(GTK_BOX(entries), Wid.Udic_wid[20 + c], FALSE, FALSE, 44);
       char frameName[16], areaName[16];
       g_snprintf(frameName, sizeof frameName, "Frame65%d", c + 1);
       g_snprintf(areaName, sizeof areaName, "Draw66%d", c + 1);
-      GtkWidget* cell = UdicInkArea(UdicDsp, frameName, nullptr, areaName, 105, 100, &Udic_wid[12 + c]);
-      g_signal_connect_after(Udic_wid[12 + c], "expose_event", G_CALLBACK(on_Udic_expose),
+      GtkWidget* cell = UdicInkArea(UdicDsp, frameName, nullptr, areaName, 105, 100, &Wid.Udic_wid[12 + c]);
+      g_signal_connect_after(Wid.Udic_wid[12 + c], "expose_event", G_CALLBACK(on_Udic_expose),
                              GINT_TO_POINTER(12 + c));
       gtk_box_pack_start(GTK_BOX(inks), cell, FALSE, FALSE, 0);
     }
@@ -274,9 +274,9 @@ GtkWidget* create_UdicDsp() {
   gtk_box_pack_start(GTK_BOX(column), row, FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(row), UdicKey(UdicDsp, "Dback", "59;16:17:前頁", "60;16:17:前頁", 101), FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(row), UdicKey(UdicDsp, "Dnext", "59;16:17:次頁", "60;16:17:次頁", 102), FALSE, FALSE, 0);
-  Udic_wid[28] = AddNamed(UdicDsp, gtk_label_new(""), "Label631");
-  gtk_widget_set_size_request(Udic_wid[28], 150, -1);
-  gtk_box_pack_start(GTK_BOX(row), Udic_wid[28], FALSE, FALSE, 30);
+  Wid.Udic_wid[28] = AddNamed(UdicDsp, gtk_label_new(""), "Label631");
+  gtk_widget_set_size_request(Wid.Udic_wid[28], 150, -1);
+  gtk_box_pack_start(GTK_BOX(row), Wid.Udic_wid[28], FALSE, FALSE, 30);
   GtkWidget* buttons = AddNamed(UdicDsp, gtk_hbutton_box_new(), "Hbbtn631");
   gtk_widget_set_size_request(buttons, 190, -1);
   gtk_box_pack_start(GTK_BOX(row), buttons, FALSE, FALSE, 0);

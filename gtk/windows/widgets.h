@@ -4,12 +4,6 @@
 
 #include <gtk/gtk.h>
 
-extern GtkWidget* Main_wid[46];  // 0 the main window, 1-41 keys, 42-45 see pad/keyfaces.h
-extern GtkWidget* Comb_wid[16];  // 0/2 selector windows, 1/3 their lists, 4.. entry pairs
-extern GtkWidget* Mbox_wid[4];   // 0 Message, 1 label Mbox, 2 Mok, 3 Mcancel
-extern GtkWidget* Kbox_wid[2];   // 0 Kbox, 1 Ktxt
-// The keyboards, the ten-key pad and the dialogs fill these when they are built.
-extern GtkWidget* Tenk_wid[23];  // 0 the TenKey window
 // The keyboards' widgets: the five windows with their ten-key toggles, and on each full
 // keyboard (0-2) its latch toggles in the order of kLatchKeys.
 struct SoftWidgets {
@@ -17,11 +11,22 @@ struct SoftWidgets {
   GtkWidget* tenKey[5];
   GtkWidget* latch[3][7];
 };
-extern SoftWidgets Soft_wid;
-extern GtkWidget* Fram_wid[7];   // 0 the Frame window
-extern GtkWidget* Optn_wid[21];
-extern GtkWidget* Udic_wid[29];
-extern GtkWidget* Help_wid[2];
+
+// Every window's table, owned in one record; the tables keep their names.
+struct WidgetTables {
+  GtkWidget* Main_wid[46];  // 0 the main window, 1-41 keys, 42-45 see pad/keyfaces.h
+  GtkWidget* Comb_wid[16];  // 0/2 selector windows, 1/3 their lists, 4.. entry pairs
+  GtkWidget* Mbox_wid[4];   // 0 Message, 1 label Mbox, 2 Mok, 3 Mcancel
+  GtkWidget* Kbox_wid[2];   // 0 Kbox, 1 Ktxt
+  // The keyboards, the ten-key pad and the dialogs fill these when they are built.
+  GtkWidget* Tenk_wid[23];  // 0 the TenKey window
+  SoftWidgets Soft_wid;
+  GtkWidget* Fram_wid[7];   // 0 the Frame window
+  GtkWidget* Optn_wid[21];
+  GtkWidget* Udic_wid[29];
+  GtkWidget* Help_wid[2];
+};
+extern WidgetTables Wid;
 
 // Slots of Mbox_wid and Comb_wid.
 constexpr int kMboxWindow = 0;
