@@ -7,12 +7,7 @@ target_compile_definitions(zkrecog PRIVATE SORENIX_VERSION="${PROJECT_VERSION}")
 sorenix_warnings(zkrecog)
 install(TARGETS zkrecog DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# Its test (tests/unit/engine/test_zkrecog.cpp) runs the built command: once every
-# directory is read, tell the test where the command is.
-function(sorenix_wire_zkrecog_test)
-  if(TARGET engine_zkrecog_test)
-    target_compile_definitions(engine_zkrecog_test PRIVATE ZKRECOG_COMMAND="$<TARGET_FILE:zkrecog>")
-    add_dependencies(engine_zkrecog_test zkrecog)
-  endif()
-endfunction()
-cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL sorenix_wire_zkrecog_test)
+# Its tests (tests/unit/engine/test_zkrecog.cpp, tests/unit/seni/test_zkrecog_seq.cpp) run the
+# built command.
+sorenix_test_runs_command(engine_zkrecog_test ZKRECOG_COMMAND zkrecog)
+sorenix_test_runs_command(seni_zkrecog_seq_test ZKRECOG_COMMAND zkrecog)
