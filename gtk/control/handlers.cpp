@@ -3,6 +3,7 @@
 
 #include "gtk/control/commands.h"
 #include "gtk/control/ink.h"
+#include "gtk/control/pointer.h"
 #include "gtk/control/winhandle.h"
 #include "gtk/windows/selector.h"
 #include "pad/editing.h"

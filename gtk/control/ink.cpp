@@ -1,25 +1,18 @@
-// Pointer handling of the pad. In pen input the main window holds a pointer grab
-// without owner events, so every press, motion and release on the screen comes here
-// and the pad finds the key under the pointer itself.
+// Ink of the pad: strokes drawn on the screen or in a box of the fixed frame, the
+// variable frame around each character, the saved screen under the ink, and the
+// pause that ends a writing sequence.
 #include "gtk/control/ink.h"
 
 #include "app/appstate.h"
 #include "app/i18n.h"
 #include "app/settings.h"
 #include "app/trace.h"
-#include "app/winplace.h"
 #include "gtk/app/timers.h"
-#include "gtk/control/commands.h"
 #include "gtk/control/winhandle.h"
 #include "gtk/windows/msgbox.h"
 #include "gtk/windows/resources.h"
-#include "gtk/windows/selector.h"
-#include "gtk/windows/tenkey_gtk.h"
 #include "gtk/windows/widgets.h"
-#include "keyboards/tenkey.h"
-#include "pad/display.h"
 #include "pad/inkdata.h"
-#include "pad/keyfaces.h"
 #include "pad/pending.h"
 #include "pad/recogcycle.h"
 #include "pad/rect.h"
@@ -31,150 +24,9 @@ GdkPixmap* Clea_pmap = nullptr;
 namespace {
 
 constexpr int kBoxes = 5;
-constexpr int kPendingTop = 20;      // the pending text lies below the title strip
-constexpr int kPendingBottom = 52;
-constexpr int kPendingLeft = 37;
-constexpr int kPendingRight = 237;
-constexpr int kKeySelector = 44;
-constexpr int kKeyAssign = 45;
 
 GtkWidget* MainWindow() { return Wid.Main_wid[0]; }
-GtkWidget* FrameWindow() { return Wid.Fram_wid[0]; }
-GtkWidget* TenKeyWindow() { return Wid.Tenk_wid[0]; }
 GdkWindow* Root() { return gdk_get_default_root_window(); }
-
-bool Writing() { return Pad.Ink_data.chars != 0 || Pad.Ink_data.strokes != 0; }
-
-// The root point relative to `widget` (its allocation, also for widgets without a
-// window of their own); true when it lies on the widget.
-bool PointOn(GtkWidget* widget, int rootX, int rootY, int* x, int* y) {
-  if (!widget || !gtk_widget_get_mapped(widget)) return false;
-  int ox, oy;
-  gdk_window_get_origin(gtk_widget_get_window(widget), &ox, &oy);
-  GtkAllocation a;
-  gtk_widget_get_allocation(widget, &a);
-  if (!gtk_widget_get_has_window(widget)) {  // allocated inside its parent's window
-    ox += a.x;
-    oy += a.y;
-  }
-  *x = rootX - ox;
-  *y = rootY - oy;
-  return *x >= 0 && *y >= 0 && *x < a.width && *y < a.height;
-}
-
-bool OnPendingText(int x, int y, int top) {
-  return y > top && y < kPendingBottom && x >= kPendingLeft && x < kPendingRight &&
-         gtk_widget_get_mapped(Wid.Main_wid[kSlotPendingArea]);
-}
-
-// The main window after its drag: the ten-key window follows, the window comes to the
-// top, and the periodic raise runs only where raising on visibility is not enough.
-void AfterMainDrag() {
-  GtkWidget* main = MainWindow();
-  if (Mov_data.tenkey_follows) {
-    Tenk_Move(kOwnerMain, Ap_table.win_x, Ap_table.win_y);
-    if (TenKeyWindow()) MoveWindowTo(TenKeyWindow(), Ap_table.tenk_x, Ap_table.tenk_y);
-  }
-  PlaceFixedFrame();
-  if (gtk_widget_get_window(main)) gdk_window_raise(gtk_widget_get_window(main));
-  RaiseTimerCheck(main, Ap_table.win_x, Ap_table.win_y, App.screen_w - 772, App.screen_h - 93);
-}
-
-// The end of a drag that started on a press of the main window or the fixed-frame
-// window; under the pen grab that includes the ten-key window's.
-void EndDrag(GtkWidget* dragged, GdkEventButton* event) {
-  if (dragged == TenKeyWindow()) {
-    Tenk_DragEnd(dragged, event);
-    return;
-  }
-  if (!Win_Upex(dragged, event)) return;
-  if (dragged == MainWindow()) {
-    Ap_table.win_x = Mov_data.x;
-    Ap_table.win_y = Mov_data.y;
-    ApTableEx(1);
-    AfterMainDrag();
-  } else if (dragged == FrameWindow()) {
-    Ap_table.lframe_x = Mov_data.x;
-    Ap_table.lframe_y = Mov_data.y;
-    ApTableEx(1);
-    PlaceFixedFrame();
-  }
-}
-
-// The key of the main window under a root point, 0 when there is none.
-int MainKeyAt(int rootX, int rootY) {
-  for (int k = 1; k < kMainSlots; ++k) {
-    if (k == kSlotPasteEntry || k == kSlotPendingArea) continue;
-    int kx, ky;
-    if (PointOn(Wid.Main_wid[k], rootX, rootY, &kx, &ky)) return k;
-  }
-  return 0;
-}
-
-// Pen-down on the main window while nothing is written: the pending text or a key.
-// True when the press ends there.
-bool MainPress(int rootX, int rootY) {
-  int x, y;
-  if (!PointOn(MainWindow(), rootX, rootY, &x, &y)) return false;
-  if (OnPendingText(x, y, -1)) {
-    PendingPlaceCursor(PendingIndexAt(x));
-    return true;
-  }
-  if (const int k = MainKeyAt(rootX, rootY)) {
-    GtkAllocation a;
-    gtk_widget_get_allocation(Wid.Main_wid[k], &a);
-    Mus_data.key = static_cast<int16_t>(k);
-    Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
-    if (k <= kKeyClose) Main_Click(kPressOffset + k);
-  }
-  return true;
-}
-
-bool OnTenKeyWindow(int rootX, int rootY) {
-  int x, y;
-  return App.wind_dsp[kShownTenKey] && PointOn(TenKeyWindow(), rootX, rootY, &x, &y);
-}
-
-// Pen-down on the ten-key window under the grab: its key i is recorded as -i and
-// shows its pressed face. True when the press lies on the window.
-bool TenKeyPress(int rootX, int rootY) {
-  int x, y;
-  if (!OnTenKeyWindow(rootX, rootY)) return false;
-  for (int i = 1; i < kTenkSlots; ++i) {
-    if (!PointOn(Wid.Tenk_wid[i], rootX, rootY, &x, &y)) continue;
-    GtkAllocation a;
-    gtk_widget_get_allocation(Wid.Tenk_wid[i], &a);
-    Mus_data.key = static_cast<int16_t>(-i);
-    Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
-    Tenk_Click(kPressOffset + i);
-    break;
-  }
-  return true;
-}
-
-// Pen-up of a key pressed under the grab: its released face, and its action when the
-// pointer is still on it.
-void MainKeyRelease(int rootX, int rootY) {
-  const int k = Mus_data.key;
-  Mus_data.key = 0;
-  int x, y;
-  if (k < 0) {
-    Tenk_Click(kReleaseOffset - k);
-    if (PointOn(Wid.Tenk_wid[-k], rootX, rootY, &x, &y)) Tenk_Click(-k);
-    return;
-  }
-  const bool inside = PointOn(Wid.Main_wid[k], rootX, rootY, &x, &y);
-  if (k == kKeySelector || k == kKeyAssign) {
-    if (inside) Comb_Select(k == kKeySelector ? 0 : 4);
-    return;
-  }
-  Main_Click(kReleaseOffset + k);
-  if (!inside) return;
-  if (k == kKeyTenKey)
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(Wid.Main_wid[k]), !App.wind_dsp[kShownTenKey]);
-  else
-    Main_Click(k);
-}
 
 void ReportInkFailure(int result) {
   if (result == kInkNoMemory)
@@ -211,7 +63,7 @@ void WipeInk() {
     RestoreScreen();
 }
 
-void PenInputDown(int x, int y) {
+void PenDown(int x, int y) {
   Mus_data.state = kPadPenStroke;
   ClsBmpGet(x, y);
   if (Pad.Ink_data.chars == 0) {
@@ -238,10 +90,10 @@ void PenInputDown(int x, int y) {
   Mus_data.last_y = y;
 }
 
-void FixedFrameDown(int rootX, int rootY) {
+void BoxDown(int rootX, int rootY) {
   int box = 0, x = 0, y = 0;
   for (int b = 1; b <= kBoxes && box == 0; ++b)
-    if (PointOn(Wid.Fram_wid[b], rootX, rootY, &x, &y)) box = b;
+    if (PointOnWidget(Wid.Fram_wid[b], rootX, rootY, &x, &y)) box = b;
   if (box == 0) {
     gdk_beep();
     return;
@@ -261,7 +113,7 @@ void FixedFrameDown(int rootX, int rootY) {
 }
 
 // The stroke goes on to the root point: saved screen, stroke box, ink, pen data.
-void StrokeTo(int rootX, int rootY) {
+void StrokeOn(int rootX, int rootY) {
   int x = rootX, y = rootY;
   GdkDrawable* target = Root();
   if (Mus_data.state == kPadFrameStroke) {
@@ -316,6 +168,29 @@ void TraceStroke() {
 
 }  // namespace
 
+bool InkWriting() { return Pad.Ink_data.chars != 0 || Pad.Ink_data.strokes != 0; }
+
+void InkStrokeDown(int rootX, int rootY, bool inBox) {
+  if (Mus_data.state == kPadPenIdle)
+    PenDown(rootX, rootY);
+  else if (Mus_data.state == kPadFrameIdle && inBox)
+    BoxDown(rootX, rootY);
+}
+
+void InkStrokeTo(int rootX, int rootY) {
+  if (Mus_data.state & kPadStroking) StrokeOn(rootX, rootY);
+}
+
+void InkStrokeUp(int rootX, int rootY) {
+  const bool penInput = Mus_data.state == kPadPenStroke;
+  StrokeOn(rootX, rootY);
+  Mus_data.state = penInput ? kPadPenIdle : kPadFrameIdle;
+  if (penInput) PenStrokeEnd();
+  TraceStroke();
+  TimerStart(kTimerRecog, static_cast<guint>(Ap_table.recog_timer), TimRecogEx, nullptr);
+  Trace("PAUSE ms=%d", Ap_table.recog_timer);
+}
+
 int Ink_alloc(int /*which*/) {
   const int result = InkNewCharacter();
   ReportInkFailure(result);
@@ -349,70 +224,6 @@ void Pad_MakeScreenSave() {
   Clear_rct = Rect16{0, 0, 0, 0};
 }
 
-void Mouse_Down(GdkEventButton* event, int is_main) {
-  const int rootX = static_cast<int>(event->x_root);
-  const int rootY = static_cast<int>(event->y_root);
-  Mus_data.key = 0;
-  // A key is a key, also while characters are being written: never ink.
-  if (Writing() && is_main && Mus_data.state == kPadPenIdle && event->button == 1 &&
-      (MainKeyAt(rootX, rootY) != 0 || OnTenKeyWindow(rootX, rootY)))
-    RecogniseWritingNow();
-  if (!Writing()) {
-    if (App.wind_dsp[kShownMain] && Win_Down(MainWindow(), event, 1)) return;
-    if (App.wind_dsp[kShownTenKey] && Win_Down(TenKeyWindow(), event, 0)) return;
-    if (App.wind_dsp[kShownFrame] && Win_Down(FrameWindow(), event, 0)) return;
-    if (is_main && (MainPress(rootX, rootY) || TenKeyPress(rootX, rootY))) return;
-  }
-  if (!(Mus_data.state & kPadReady) || event->button != 1) return;
-  if (Mus_data.state == kPadPenIdle)
-    PenInputDown(rootX, rootY);
-  else if (Mus_data.state == kPadFrameIdle && !is_main)
-    FixedFrameDown(rootX, rootY);
-}
-
-void Mouse_Move(GdkEventMotion* event, int is_main) {
-  if (DraggedWindow()) {
-    Win_Move(DraggedWindow(), event);
-    return;
-  }
-  const int rootX = static_cast<int>(event->x_root);
-  const int rootY = static_cast<int>(event->y_root);
-  int x, y;
-  if (is_main && Mus_data.key == 0 && !Writing() && PointOn(MainWindow(), rootX, rootY, &x, &y) &&
-      OnPendingText(x, y, kPendingTop))
-    PendingDragTo(PendingIndexAt(x));
-  if (Mus_data.state & kPadStroking) StrokeTo(rootX, rootY);
-}
-
-void Mouse_Upex(GdkEventButton* event, int is_main) {
-  if (GtkWidget* dragged = DraggedWindow()) {
-    EndDrag(dragged, event);
-    return;
-  }
-  const int rootX = static_cast<int>(event->x_root);
-  const int rootY = static_cast<int>(event->y_root);
-  if (is_main && !Writing()) {
-    if (Mus_data.key != 0) {
-      MainKeyRelease(rootX, rootY);
-      return;
-    }
-    int x, y;
-    if (PointOn(MainWindow(), rootX, rootY, &x, &y) && OnPendingText(x, y, -1)) {
-      PendingDragTo(PendingIndexAt(x));
-      ResultDisp(10);
-      return;
-    }
-  }
-  if (!(Mus_data.state & kPadStroking) || event->button != 1) return;
-  const bool penInput = Mus_data.state == kPadPenStroke;
-  StrokeTo(rootX, rootY);
-  Mus_data.state = penInput ? kPadPenIdle : kPadFrameIdle;
-  if (penInput) PenStrokeEnd();
-  TraceStroke();
-  TimerStart(kTimerRecog, static_cast<guint>(Ap_table.recog_timer), TimRecogEx, nullptr);
-  Trace("PAUSE ms=%d", Ap_table.recog_timer);
-}
-
 gboolean TimRecogEx(gpointer) {
   TimerFinished(kTimerRecog);
   WipeInk();
@@ -421,7 +232,7 @@ gboolean TimRecogEx(gpointer) {
 }
 
 void RecogniseWritingNow() {
-  if (!Writing() || (Mus_data.state & kPadStroking)) return;
+  if (!InkWriting() || (Mus_data.state & kPadStroking)) return;
   TimerRemove(kTimerRecog);
   TimRecogEx(nullptr);
 }

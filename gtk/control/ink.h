@@ -1,6 +1,5 @@
-// Pointer events of the main window and the fixed-frame window: window drags, key
-// presses while the pointer is grabbed, the pending-text cursor, and pen strokes with
-// their ink, the variable frame and the saved screen under them.
+// Ink of the pad: pen strokes on the screen or in the fixed frame's boxes, the variable
+// frame, the saved screen under the ink, and the recognition pause.
 #pragma once
 
 #include <gtk/gtk.h>
@@ -10,10 +9,16 @@
 // The saved screen under the ink (pen input), made when the pad is first shown.
 extern GdkPixmap* Clea_pmap;
 
-// is_main is 1 for the main window, 0 for the fixed-frame window.
-void Mouse_Down(GdkEventButton* event, int is_main);
-void Mouse_Move(GdkEventMotion* event, int is_main);
-void Mouse_Upex(GdkEventButton* event, int is_main);
+// Whether characters are being written (the sequence holds ink).
+bool InkWriting();
+
+// A stroke starts at a root point: on the screen in pen input, or in a box of the
+// fixed frame when inBox (the press came to the fixed-frame window).
+void InkStrokeDown(int rootX, int rootY, bool inBox);
+// The stroke being written goes on to the root point.
+void InkStrokeTo(int rootX, int rootY);
+// The stroke ends at the root point and the recognition pause starts.
+void InkStrokeUp(int rootX, int rootY);
 
 // Starts a new character buffer (which is always 0): 0, or 1 with a message box when
 // memory is short (a beep when the sequence already holds 12 characters).

@@ -196,3 +196,20 @@ void Win_Icon(GtkWidget* window, int strip_width) {
     Shrink(window, strip_width);
   if (WindowOf(window)) gdk_window_raise(WindowOf(window));
 }
+
+// The root point relative to `widget` (its allocation, also for widgets without a
+// window of their own); true when it lies on the widget.
+bool PointOnWidget(GtkWidget* widget, int rootX, int rootY, int* x, int* y) {
+  if (!widget || !gtk_widget_get_mapped(widget)) return false;
+  int ox, oy;
+  gdk_window_get_origin(gtk_widget_get_window(widget), &ox, &oy);
+  GtkAllocation a;
+  gtk_widget_get_allocation(widget, &a);
+  if (!gtk_widget_get_has_window(widget)) {  // allocated inside its parent's window
+    ox += a.x;
+    oy += a.y;
+  }
+  *x = rootX - ox;
+  *y = rootY - oy;
+  return *x >= 0 && *y >= 0 && *x < a.width && *y < a.height;
+}

@@ -32,3 +32,6 @@ void Win_Icon(GtkWidget* window, int strip_width);
 
 // Places a window: gtk_window_move and, when it is mapped, at once.
 void MoveWindowTo(GtkWidget* window, int x, int y);
+
+// The root point relative to `widget`; true when it lies on the mapped widget.
+bool PointOnWidget(GtkWidget* widget, int rootX, int rootY, int* x, int* y);

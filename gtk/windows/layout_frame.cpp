@@ -9,7 +9,7 @@
 #include "app/i18n.h"
 #include "app/settings.h"
 #include "app/trace.h"
-#include "gtk/control/commands.h"
+#include "gtk/control/window_controller.h"
 #include "gtk/control/handlers.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/support.h"

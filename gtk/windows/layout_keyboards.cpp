@@ -13,7 +13,7 @@
 #include "app/i18n.h"
 #include "app/trace.h"
 #include "gtk/control/handlers.h"
-#include "gtk/control/switch.h"
+#include "gtk/control/keyboard_windows.h"
 #include "gtk/control/winhandle.h"
 #include "gtk/windows/faces.h"
 #include "gtk/windows/resources.h"

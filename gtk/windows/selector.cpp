@@ -1,6 +1,5 @@
-// The selector lists on screen: opening one below the current input window's entry
-// with the pointer grabbed for it, marking the row under the pointer, applying the
-// choice and closing.
+// The selector's choices: marking the row under the pointer, applying the chosen
+// input window or assignment.
 #include "gtk/windows/selector.h"
 
 #include <cstring>
@@ -12,10 +11,10 @@
 #include "app/settings.h"
 #include "app/trace.h"
 #include "gtk/app/timers.h"
-#include "gtk/control/commands.h"
-#include "gtk/control/winhandle.h"
+#include "gtk/control/window_controller.h"
 #include "gtk/platform/commit_x.h"
 #include "gtk/windows/layout_aux.h"
+#include "gtk/windows/selector_lists.h"
 #include "gtk/windows/widgets.h"
 #include "keyboards/selector_logic.h"
 #include "keyboards/soft.h"
@@ -26,11 +25,8 @@ namespace {
 
 constexpr int kPasteMs = 1000;
 
-// Shown flags of the two list windows.
-bool listShown[2];
 int rowHeight = 1;  // CombH: the height of one row of the open list
 
-int ListIndex(int which) { return which == 0 ? 0 : 1; }
 GtkWidget* ListWindow(int which) { return Wid.Comb_wid[which == 0 ? kCombSelectWindow : kCombAkeysWindow]; }
 GtkWidget* ListView(int which) { return Wid.Comb_wid[which == 0 ? kCombSelectList : kCombAkeysList]; }
 
@@ -45,54 +41,6 @@ void SetEntry(GtkWidget* entry, const char* utf8) {
   if (!entry) return;
   gtk_entry_set_text(GTK_ENTRY(entry), utf8);
   gtk_editable_set_position(GTK_EDITABLE(entry), 0);
-}
-
-void Open(int which, GtkWidget* entry) {
-  GtkWidget* window = ListWindow(which);
-  if (!window || !entry || !gtk_widget_get_window(entry)) return;
-  listShown[ListIndex(which)] = true;
-  App.Rais_paus = 0;
-  FreeGrabEx(0);
-
-  int ex, ey;
-  gdk_window_get_origin(gtk_widget_get_window(entry), &ex, &ey);
-  GtkAllocation a;
-  gtk_widget_get_allocation(entry, &a);
-  if (!gtk_widget_get_has_window(entry)) {
-    ex += a.x;
-    ey += a.y;
-  }
-  GtkRequisition req;
-  gtk_widget_size_request(window, &req);
-  int x, y;
-  CombListPlace(ex, ey, a.width, a.height, req.width, req.height, App.screen_w, App.screen_h, &x, &y);
-  MoveWindowTo(window, x, y);
-  gtk_widget_show(window);
-  gdk_window_raise(gtk_widget_get_window(window));
-  GdkCursor* arrow = gdk_cursor_new(GDK_LEFT_PTR);
-  const GdkGrabStatus status = gdk_pointer_grab(
-      gtk_widget_get_window(window), FALSE,
-      static_cast<GdkEventMask>(GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_BUTTON_MOTION_MASK),
-      nullptr, arrow, GDK_CURRENT_TIME);
-  gdk_cursor_unref(arrow);
-  Trace("LIST open which=%d x=%d y=%d width=%d height=%d grab=%d", which, x, y, req.width,
-        req.height, static_cast<int>(status));
-}
-
-void Close(int which) {
-  const int i = ListIndex(which);
-  if (!listShown[i]) return;
-  listShown[i] = false;
-  if (ListWindow(which)) gtk_widget_hide(ListWindow(which));
-  App.Rais_paus = 1;
-  FreeGrabEx(1);
-  Trace("LIST closed which=%d", which);
-}
-
-void CloseAll() {
-  gdk_pointer_ungrab(GDK_CURRENT_TIME);
-  Close(0);
-  Close(2);
 }
 
 void MarkInput(int row) {
@@ -115,9 +63,9 @@ void ApplyInput() {
   const int mode = CombApplyMode(comb_sel, Ap_table.imode);
   Trace("LIST chose entry=%d mode=%d", comb_sel, mode);
   if (mode != 0) Imode_chng(mode);
-  if (listShown[0]) {
+  if (SelectorListShown(0)) {
     gdk_pointer_ungrab(GDK_CURRENT_TIME);
-    Close(0);
+    CloseSelectorList(0);
   }
 }
 
@@ -127,7 +75,7 @@ void ApplyAssignmentList() {
   if (action == AssignAction::kCollected) TimerStart(kTimerPaste, kPasteMs, TimOverpEx, nullptr);
   Trace("LIST assignment=%d action=%d", akey_sel, static_cast<int>(action));
   gdk_pointer_ungrab(GDK_CURRENT_TIME);
-  Close(2);
+  CloseSelectorList(2);
 }
 
 // The row under y in a list of `rows` rows; false when the list has none.
@@ -152,15 +100,15 @@ bool Inside(GtkWidget* window, double x, double y) {
 
 void Comb_Select(int value) {
   if (value == -1) {
-    CloseAll();
+    CloseSelectorLists();
   } else if (value >= 0 && value <= 2) {
     comb_sel = value;
-    Open(0, CurrentEntry(false));
+    OpenSelectorList(0, CurrentEntry(false));
     ListMarkRow(ListView(0), CombRowOfEntry(comb_sel, App.Boot_soft));
   } else if (value == 4) {
     akey_sel = -1;
     ListMarkRow(ListView(2), -1);
-    Open(2, CurrentEntry(true));
+    OpenSelectorList(2, CurrentEntry(true));
   } else if (value == 5) {
     ApplyInput();
   } else if (value == 6) {

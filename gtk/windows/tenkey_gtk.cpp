@@ -5,7 +5,7 @@
 #include "app/settings.h"
 #include "app/winplace.h"
 #include "gtk/app/timers.h"
-#include "gtk/control/commands.h"
+#include "gtk/control/window_controller.h"
 #include "gtk/control/ink.h"
 #include "gtk/control/winhandle.h"
 #include "gtk/platform/commit_x.h"
