@@ -7,6 +7,7 @@
 #include <csignal>
 
 #include "app/appstate.h"
+#include "app/exit_request.h"
 #include "app/pidfile.h"
 #include "app/settings.h"
 #include "app/trace.h"
@@ -14,8 +15,6 @@
 #include "gtk/control/ink.h"
 
 namespace {
-
-bool exiting = false;
 
 gboolean OnTerminationSignal(gpointer) {
   Delt_event();
@@ -25,8 +24,8 @@ gboolean OnTerminationSignal(gpointer) {
 }  // namespace
 
 void Delt_event() {
-  if (exiting) return;
-  exiting = true;
+  if (ExitRequested()) return;
+  MarkExitRequested();
   if (App.wind_dsp[kShownMain]) Pad_EndEngines();
   if (Clea_pmap) {
     g_object_unref(Clea_pmap);
@@ -37,8 +36,6 @@ void Delt_event() {
   Trace("EXIT");
   if (gtk_main_level() > 0) gtk_main_quit();
 }
-
-bool ExitRequested() { return exiting; }
 
 void CatchTermination() {
   for (int sig : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(sig, OnTerminationSignal, nullptr);

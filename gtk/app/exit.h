@@ -4,8 +4,5 @@
 
 void Delt_event();
 
-// True once Delt_event ran; nested loops pass the exit on.
-bool ExitRequested();
-
 // Routes the termination signals to Delt_event.
 void CatchTermination();

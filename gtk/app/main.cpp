@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "app/exit_request.h"
 #include "app/i18n.h"
 #include "app/options.h"
-#include "gtk/app/exit.h"
 #include "gtk/app/startup.h"
 #include "gtk/platform/xerrors.h"
 #include "gtk/windows/support.h"

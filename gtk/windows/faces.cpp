@@ -7,7 +7,6 @@
 
 #include "gtk/windows/resources.h"
 #include "textconv.h"
-#include "ui/colors.h"
 #include "ui/facetext.h"
 #include "ui/keypics.h"
 
@@ -104,15 +103,6 @@ GtkWidget* button_basedisp(int mode, GtkWidget* button, const char* face_text) {
   gtk_container_add(GTK_CONTAINER(button), image);
   gtk_widget_show(image);
   return button;
-}
-
-void Color_Aloc(int index, GdkColor* color) {
-  if (index < 0 || index >= kColorCount) index = 0;
-  color->pixel = 0;
-  color->red = ColorTable[index].red;
-  color->green = ColorTable[index].green;
-  color->blue = ColorTable[index].blue;
-  gdk_colormap_alloc_color(gdk_colormap_get_system(), color, FALSE, TRUE);
 }
 
 gboolean on_button_event(GtkWidget* button, GdkEventButton* event, gpointer face_text) {

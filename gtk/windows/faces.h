@@ -17,8 +17,6 @@ constexpr int kFaceRedraw = 9;
 // Returns the button, or nullptr when it did nothing.
 GtkWidget* button_basedisp(int mode, GtkWidget* button, const char* face_text);
 
-// Fills `color` from the colour table (pixel 0 first) and allocates it.
-void Color_Aloc(int index, GdkColor* color);
 
 // Press/release handlers whose data is the face text to draw; they return FALSE so the
 // key's own handling goes on.

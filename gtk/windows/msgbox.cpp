@@ -7,7 +7,7 @@
 
 #include "app/appstate.h"
 #include "app/trace.h"
-#include "gtk/app/exit.h"
+#include "app/exit_request.h"
 #include "gtk/control/winhandle.h"
 #include "gtk/windows/widgets.h"
 

@@ -1,7 +1,6 @@
 // Styles, graphics contexts and fonts.
 #include "gtk/windows/resources.h"
 
-#include "gtk/windows/faces.h"
 #include "ui/colors.h"
 
 GtkStyle* WinStyle[2];
@@ -86,4 +85,13 @@ GdkGC* FaceTextGc(int colorIndex) {
   for (int i = 0; i < 4; ++i)
     if (faceColors[i] == colorIndex) return Butn_gc[i];
   return Butn_gc[kGcNormalText];
+}
+
+void Color_Aloc(int index, GdkColor* color) {
+  if (index < 0 || index >= kColorCount) index = 0;
+  color->pixel = 0;
+  color->red = ColorTable[index].red;
+  color->green = ColorTable[index].green;
+  color->blue = ColorTable[index].blue;
+  gdk_colormap_alloc_color(gdk_colormap_get_system(), color, FALSE, TRUE);
 }

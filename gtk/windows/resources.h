@@ -32,3 +32,6 @@ void SetStyleColor(int which, uint32_t rgb);
 void MakePenGc(int penColor, int penBold);
 // The graphics contexts (pen context from pen_color and pen_bold first) and the fonts.
 void CreateDrawingResources(int penColor, int penBold);
+
+// Fills `color` from the colour table (pixel 0 first) and allocates it.
+void Color_Aloc(int index, GdkColor* color);

@@ -18,20 +18,18 @@
 #include "dicfile.h"
 #include "gtk/app/timers.h"
 #include "gtk/control/winhandle.h"
-#include "gtk/windows/face_key.h"
 #include "gtk/windows/faces.h"
 #include "gtk/windows/msgbox.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/support.h"
+#include "gtk/windows/udic_shared.h"
 #include "gtk/windows/udic_widgets.h"
+#include "gtk/windows/udicdsp.h"
 #include "gtk/windows/widgets.h"
 #include "pad/recogcycle.h"
 #include "paths.h"
 #include "recog.h"
 #include "textconv.h"
-#include "usrdic.h"
-
-GtkWidget* Wdlg_wid[3];
 
 namespace {
 
@@ -131,43 +129,6 @@ void ClearAll() {
 }
 
 }  // namespace
-
-void UdicMessage(int style, const char* format, ...) {
-  char text[1024];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(text, sizeof text, format, args);
-  va_end(args);
-  MessageBox(text, style);
-}
-
-void UdicMessageEuc(int style, const char* format, ...) {
-  char text[1024];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(text, sizeof text, format, args);
-  va_end(args);
-  std::string utf8;
-  MessageBox(EucToUtf8(text, &utf8) ? utf8.c_str() : text, style);
-}
-
-void UdicTellCopies(const UdicResult& r) {
-  if (!r.learnCopy.empty())
-    UdicMessage(kMsgWarn, Msg("学習辞書の一部が読めませんでした。読めた分だけを残し、元のファイルは %s に残しました。"),
-                r.learnCopy.c_str());
-  // The user dictionary was damaged behind the pad's back since the engine read it;
-  // the save just now kept it.
-  static std::string told;
-  if (ZkUsrDicDamagedCopyFresh() && ZkUsrDicDamagedCopy() != told) {
-    told = ZkUsrDicDamagedCopy();
-    UdicMessage(kMsgWarn, Msg("ユーザ辞書が壊れていました。読めた分だけを使います。元のファイルは %s に残しました。"),
-                told.c_str());
-  }
-}
-
-void UdicTellUnreadable() {
-  UdicMessage(kMsgWarn, Msg("学習辞書 %s が大きすぎるか読めないため、変更しません。"), LearnFilePath().c_str());
-}
 
 void Udic_Open() {
   App.Rais_paus = 0;
@@ -296,24 +257,8 @@ void LeaDicSave() {
   UdicCleaEx(2);
 }
 
-void UdicCleaEx(int mode) {
-  UdicClearCodes(&Dic_data);
-  Dic_data.pattern.clear();
-  if (mode == 2) {
-    ClearArea(Area(kRight));
-    gtk_entry_set_text(GTK_ENTRY(Wid.Udic_wid[2]), "");
-    for (int k = 1; k < kUdicCodes; ++k) button_basedisp(kFaceRedraw, Wid.Udic_wid[2 + k], MsgEuc("65"));
-  } else if (mode == 3) {
-    Dic_data.records.clear();
-    Dic_data.entries = 0;
-    Dic_data.cell = 0;
-  }
-}
-
 void Udic_Click(int value) {
-  if (value >= 101) {
-    Trace("UDIC key %d", value);
-  } else if (value >= 41) {
+  if (value >= 41) {
     DrawAlternative(value - 40, kFaceReleased, "65");
     return;
   } else if (value >= 31) {
@@ -343,62 +288,28 @@ void Udic_Click(int value) {
       if (Pending() && !MessageBox(Msg("未登録情報がありますが\n終了しますか？"), kMsgAsk)) return;
       CloseDialog();
       break;
-    case 101:
-    case 102:
-    case 103:
-    case 104:
-    case 105: Udic_BrowserKey(value); break;
     default: break;
   }
 }
 
-void Udic_Redraw(int slot) {
-  if (slot == 1) {
-    if (!Dic_data.pattern.empty()) UdicDrawPen(Wid.Udic_wid[1], Dic_data.pattern, 1, false);
-    return;
-  }
-  Udic_RedrawCell(slot - 11);
-}
-
-void UdicDrawPen(GtkWidget* area, const std::vector<uint16_t>& pen, int divisor, bool pause) {
-  GdkWindow* window = gtk_widget_get_window(area);
-  if (!window) return;
-  size_t i = 0;
-  while (i + 1 < pen.size() && pen[i] == kStrokeMark) {
-    const size_t n = pen[i + 1];
-    const size_t first = i + 2;
-    if (first + 2 * n > pen.size()) break;
-    for (size_t p = 1; p < n; ++p) {
-      const int x0 = static_cast<int16_t>(pen[first + 2 * p - 2]) / divisor;
-      const int y0 = static_cast<int16_t>(pen[first + 2 * p - 1]) / divisor;
-      const int x1 = static_cast<int16_t>(pen[first + 2 * p]) / divisor;
-      const int y1 = static_cast<int16_t>(pen[first + 2 * p + 1]) / divisor;
-      gdk_draw_line(window, Pens_gc, x0, y0, x1, y1);
-      if (pause) {
-        gdk_flush();
-        g_usleep(static_cast<gulong>(Ap_table.dsleep) * 100);  // the replay pause setting
-      }
-    }
-    i = first + 2 * n;
-  }
-  gdk_flush();
+void Udic_Redraw() {
+  if (!Dic_data.pattern.empty()) UdicDrawPen(Wid.Udic_wid[1], Dic_data.pattern, 1, false);
 }
 
 // --- The registration window -----------------------------------------------------
 
+namespace {
+
 void on_Udic_clicked(GtkButton*, gpointer value) { Udic_Click(GPOINTER_TO_INT(value)); }
 
-GtkWidget* UdicKey(GtkWidget* top, const char* name, const char* face, const char* pressed, int value) {
-  return FaceKey(top, name, MsgEuc(face), MsgEuc(pressed), kUdicKeyWidth, kUdicKeyHeight,
-                 G_CALLBACK(on_Udic_clicked), value);
+GtkWidget* DialogKey(GtkWidget* top, const char* name, const char* face, const char* pressed, int value) {
+  return UdicKey(top, name, face, pressed, G_CALLBACK(on_Udic_clicked), value);
 }
 
-gboolean on_Udic_expose(GtkWidget*, GdkEventExpose*, gpointer slot) {
-  Udic_Redraw(GPOINTER_TO_INT(slot));
+gboolean on_Udic_expose(GtkWidget*, GdkEventExpose*, gpointer) {
+  Udic_Redraw();
   return FALSE;
 }
-
-namespace {
 
 gboolean on_Udic_MouseDown(GtkWidget*, GdkEventButton* event, gpointer) {
   Usdic_Down(event);
@@ -472,10 +383,10 @@ GtkWidget* create_Udic() {
   auto place = [&](GtkWidget* key, int col, int row) {
     gtk_table_attach(GTK_TABLE(keys), key, col, col + 1, row, row + 1, GTK_FILL, GTK_FILL, 0, 0);
   };
-  place(UdicKey(Udic, "DicOK", "59;16:17:登録", "60;16:17:登録", 1), 1, 0);
-  place(UdicKey(Udic, "DicCancel", "59;16:17:取消", "60;16:17:取消", 4), 2, 0);
-  place(UdicKey(Udic, "DicElace", "67;8:17:全削除", "60;8:17:全削除", 3), 0, 1);
-  place(UdicKey(Udic, "DicTable", "59;16:17:一覧", "60;16:17:一覧", 2), 1, 1);
-  place(UdicKey(Udic, "DicEnd", "59;16:17:終了", "60;16:17:終了", 5), 2, 1);
+  place(DialogKey(Udic, "DicOK", "59;16:17:登録", "60;16:17:登録", 1), 1, 0);
+  place(DialogKey(Udic, "DicCancel", "59;16:17:取消", "60;16:17:取消", 4), 2, 0);
+  place(DialogKey(Udic, "DicElace", "67;8:17:全削除", "60;8:17:全削除", 3), 0, 1);
+  place(DialogKey(Udic, "DicTable", "59;16:17:一覧", "60;16:17:一覧", 2), 1, 1);
+  place(DialogKey(Udic, "DicEnd", "59;16:17:終了", "60;16:17:終了", 5), 2, 1);
   return Udic;
 }

@@ -2,6 +2,7 @@
 #include "gtk/windows/udic_widgets.h"
 
 #include "app/i18n.h"
+#include "gtk/windows/face_key.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/support.h"
 #include "gtk/windows/widgets.h"
@@ -41,4 +42,9 @@ void WidgetCentre(GtkWidget* widget, int* x, int* y) {
   gtk_widget_get_allocation(widget, &a);
   *x = ox + a.x + a.width / 2;
   *y = oy + a.y + a.height / 2;
+}
+
+GtkWidget* UdicKey(GtkWidget* top, const char* name, const char* face, const char* pressed, GCallback onClick,
+                   int value) {
+  return FaceKey(top, name, MsgEuc(face), MsgEuc(pressed), kUdicKeyWidth, kUdicKeyHeight, onClick, value);
 }

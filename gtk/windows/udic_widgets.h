@@ -16,3 +16,7 @@ GtkWidget* UdicInkArea(GtkWidget* top, const char* frameName, const char* label,
                        int height, GtkWidget** area);
 // Root-coordinate centre of a widget.
 void WidgetCentre(GtkWidget* widget, int* x, int* y);
+// A key of either window whose press and release only change its look (faces are
+// catalogue literals); its click calls `onClick` with `value`.
+GtkWidget* UdicKey(GtkWidget* top, const char* name, const char* face, const char* pressed, GCallback onClick,
+                   int value);

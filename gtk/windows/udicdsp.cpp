@@ -10,10 +10,10 @@
 #include "codes.h"
 #include "dialogs/udicdata.h"
 #include "dialogs/udicstore.h"
-#include "gtk/windows/face_key.h"
 #include "gtk/windows/msgbox.h"
 #include "gtk/windows/support.h"
-#include "gtk/windows/udic.h"
+#include "gtk/windows/udic_shared.h"
+#include "gtk/windows/udicdsp.h"
 #include "gtk/windows/udic_widgets.h"
 #include "gtk/windows/widgets.h"
 #include "textconv.h"
@@ -233,6 +233,20 @@ gboolean on_UdicDsp_button_press_event(GtkWidget*, GdkEventButton* event, gpoint
   return FALSE;
 }
 
+gboolean on_UdicDsp_expose(GtkWidget*, GdkEventExpose*, gpointer cell) {
+  Udic_RedrawCell(GPOINTER_TO_INT(cell));
+  return FALSE;
+}
+
+void on_UdicDsp_clicked(GtkButton*, gpointer value) {
+  Trace("UDIC key %d", GPOINTER_TO_INT(value));
+  Udic_BrowserKey(GPOINTER_TO_INT(value));
+}
+
+GtkWidget* BrowserKey(GtkWidget* top, const char* name, const char* face, const char* pressed, int value) {
+  return UdicKey(top, name, face, pressed, G_CALLBACK(on_UdicDsp_clicked), value);
+}
+
 }  // namespace
 
 GtkWidget* create_UdicDsp() {
@@ -264,24 +278,24 @@ GtkWidget* create_UdicDsp() {
       g_snprintf(frameName, sizeof frameName, "Frame65%d", c + 1);
       g_snprintf(areaName, sizeof areaName, "Draw66%d", c + 1);
       GtkWidget* cell = UdicInkArea(UdicDsp, frameName, nullptr, areaName, 105, 100, &Wid.Udic_wid[12 + c]);
-      g_signal_connect_after(Wid.Udic_wid[12 + c], "expose_event", G_CALLBACK(on_Udic_expose),
-                             GINT_TO_POINTER(12 + c));
+      g_signal_connect_after(Wid.Udic_wid[12 + c], "expose_event", G_CALLBACK(on_UdicDsp_expose),
+                             GINT_TO_POINTER(c + 1));
       gtk_box_pack_start(GTK_BOX(inks), cell, FALSE, FALSE, 0);
     }
   }
   GtkWidget* row = AddNamed(UdicDsp, gtk_hbox_new(FALSE, 0), "Hbox621");
   gtk_widget_set_size_request(row, -1, kUdicKeyHeight);
   gtk_box_pack_start(GTK_BOX(column), row, FALSE, FALSE, 0);
-  gtk_box_pack_start(GTK_BOX(row), UdicKey(UdicDsp, "Dback", "59;16:17:前頁", "60;16:17:前頁", 101), FALSE, FALSE, 0);
-  gtk_box_pack_start(GTK_BOX(row), UdicKey(UdicDsp, "Dnext", "59;16:17:次頁", "60;16:17:次頁", 102), FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(row), BrowserKey(UdicDsp, "Dback", "59;16:17:前頁", "60;16:17:前頁", 101), FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(row), BrowserKey(UdicDsp, "Dnext", "59;16:17:次頁", "60;16:17:次頁", 102), FALSE, FALSE, 0);
   Wid.Udic_wid[28] = AddNamed(UdicDsp, gtk_label_new(""), "Label631");
   gtk_widget_set_size_request(Wid.Udic_wid[28], 150, -1);
   gtk_box_pack_start(GTK_BOX(row), Wid.Udic_wid[28], FALSE, FALSE, 30);
   GtkWidget* buttons = AddNamed(UdicDsp, gtk_hbutton_box_new(), "Hbbtn631");
   gtk_widget_set_size_request(buttons, 190, -1);
   gtk_box_pack_start(GTK_BOX(row), buttons, FALSE, FALSE, 0);
-  gtk_container_add(GTK_CONTAINER(buttons), UdicKey(UdicDsp, "Ddisp", "59;16:17:筆順", "60;16:17:筆順", 103));
-  gtk_container_add(GTK_CONTAINER(buttons), UdicKey(UdicDsp, "Ddelete", "59;16:17:削除", "60;16:17:削除", 104));
-  gtk_container_add(GTK_CONTAINER(buttons), UdicKey(UdicDsp, "Dreturn", "59;16:17:戻る", "60;16:17:戻る", 105));
+  gtk_container_add(GTK_CONTAINER(buttons), BrowserKey(UdicDsp, "Ddisp", "59;16:17:筆順", "60;16:17:筆順", 103));
+  gtk_container_add(GTK_CONTAINER(buttons), BrowserKey(UdicDsp, "Ddelete", "59;16:17:削除", "60;16:17:削除", 104));
+  gtk_container_add(GTK_CONTAINER(buttons), BrowserKey(UdicDsp, "Dreturn", "59;16:17:戻る", "60;16:17:戻る", 105));
   return UdicDsp;
 }
