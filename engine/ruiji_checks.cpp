@@ -4,6 +4,8 @@
 
 #include "direction.h"
 #include "ruiji.h"
+#include "ruiji_joints.h"
+#include "ruiji_loops.h"
 
 namespace {
 
@@ -111,12 +113,6 @@ bool ChainMarkTest(RuijiContext& ctx, int rank, int number, const int8_t* p) {
 }
 
 }  // namespace
-
-InputRun StrokeRun(RuijiContext& ctx, int rank, int stroke) {
-  InputRun run;
-  run.count = ctx.StrokeInput(rank, stroke, run.seg);
-  return run;
-}
 
 bool RuijiCheckPasses(RuijiContext& ctx, int rank, const RuijiEntry& entry, int index) {
   const RuijiCheck& check = entry.check[index];

@@ -122,3 +122,9 @@ int RuijiContext::StrokeInput(int rank, int stroke, uint8_t* out) {
   const int n = StrokeSegments(rank, stroke, segments);
   return BouToBou(out, n, segments, list_[rank], inputSegments_);
 }
+
+InputRun StrokeRun(RuijiContext& ctx, int rank, int stroke) {
+  InputRun run;
+  run.count = ctx.StrokeInput(rank, stroke, run.seg);
+  return run;
+}

@@ -27,6 +27,12 @@ int PatternPartner(const KohoSlot& slot, int patSegment, int inputSegments);
 // marker or lies before it); -1 when it has none.
 int PatternLastPartner(const KohoSlot& slot, int patSegment, int inputSegments);
 
+// Input segments of one dictionary stroke, ascending.
+struct InputRun {
+  uint8_t seg[kMaxSegments];
+  int count = 0;
+};
+
 class RuijiContext {
  public:
   RuijiContext(const KusabiPattern* input, const uint16_t* pen, int strokes, const KohoSlot* list);
@@ -77,3 +83,6 @@ class RuijiContext {
   bool haveSlotPattern_[kRuijiRanks] = {};
   KusabiPattern slotPattern_[kRuijiRanks];
 };
+
+// The input segments matched to dictionary stroke `stroke` of the candidate at rank.
+InputRun StrokeRun(RuijiContext& ctx, int rank, int stroke);

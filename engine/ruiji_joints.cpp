@@ -1,6 +1,6 @@
 // How two dictionary strokes were written against each other in the input: joined at
 // their ends, crossing, touching, one ending on the other, or meeting along it.
-#include "ruiji_checks.h"
+#include "ruiji_joints.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "direction.h"
 #include "loop.h"
-#include "ruiji_checks.h"
+#include "ruiji_loops.h"
 #include "segdist.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "seni_write.h"
-#include "text_codes.h"
+#include "text_coder.h"
 
 struct TableFigures {
   size_t textPairs = 0;      // distinct pairs of the running text

@@ -6,7 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "text_codes.h"
+#include "text_coder.h"
 
 // The sentences of a paragraph, each ending after 。 ． ？ or ！ (ASCII forms
 // included) or at the paragraph's end. A line end joins two lines directly when

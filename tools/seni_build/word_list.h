@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "text_codes.h"
+#include "text_coder.h"
 
 // The distinct words of every *.csv file under `directory`, as codes; false when
 // no file could be read.

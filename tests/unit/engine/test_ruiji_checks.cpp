@@ -4,6 +4,8 @@
 
 #include "penbuild.h"
 #include "ruiji_checks.h"
+#include "ruiji_joints.h"
+#include "ruiji_loops.h"
 #include "ruiji_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The code table of the builder: the characters of the transition table's index,
 // read back from their Shift-JIS codes, and the common Unicode variants of a few.
-#include "text_codes.h"
+#include "text_coder.h"
 
 #include "codes.h"
 #include "seni.h"
