@@ -83,11 +83,8 @@ wait_geometry "$TENKEY_XID" "506 360 165 265"
 
 click_key 38
 wait_for '^SETTINGS saved .* imode=1'
-for ((i = 0; i < 40; i++)); do
-  xwininfo -id "$TENKEY_XID" | grep -q 'IsUnMapped' && break
-  sleep 0.05
-done
-xwininfo -id "$TENKEY_XID" | grep -q 'IsUnMapped' || fail "the ten-key pad is still shown"
+unmapped() { xwininfo -id "$TENKEY_XID" | grep -q 'IsUnMapped'; }
+poll 2 unmapped || fail "the ten-key pad is still shown"
 kill -TERM "$PAD_PID"
 wait_exit "$PAD_PID"
 echo PASS

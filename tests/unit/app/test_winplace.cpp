@@ -42,17 +42,6 @@ TEST(TenKeyPlace, BesideItsOwnerAndOnTheScreen) {
   }
 }
 
-TEST(TenKeyPlace, UnknownOwnerChangesNothing) {
-  ResetStartupState(kW, kH);
-  Ap_table.tenk_x = 11;
-  Ap_table.tenk_y = 22;
-  Tenk_Move(7, 0, 0);
-  EXPECT_EQ(Ap_table.tenk_x, 11);
-  EXPECT_EQ(Ap_table.tenk_y, 22);
-  Tenk_Move(kOwnerMain, 0, 600);
-  EXPECT_EQ(Ap_table.tenk_y, 335);
-}
-
 // Windows are clamped onto the screen; the whole main window stays on it (its close
 // key is at the right end), and one wider than the screen keeps its title strip's left
 // end on it.
@@ -70,37 +59,6 @@ TEST(WinPosition, ClampsOntoTheScreen) {
     EXPECT_EQ(x, c.placeX) << c.width << " at " << c.x << "," << c.y;
     EXPECT_EQ(y, c.placeY) << c.width << " at " << c.x << "," << c.y;
   }
-}
-
-TEST(DragStartsAt, OnlyTheFreePartOfTheTitleStrip) {
-  EXPECT_FALSE(DragStartsAt(10, 5, 772, true));   // the shrink key
-  EXPECT_TRUE(DragStartsAt(30, 5, 772, true));
-  EXPECT_TRUE(DragStartsAt(23, 0, 772, true));
-  EXPECT_TRUE(DragStartsAt(751, 20, 772, true));
-  EXPECT_FALSE(DragStartsAt(752, 5, 772, true));  // the close key
-  EXPECT_FALSE(DragStartsAt(30, 21, 772, true));  // below the strip
-  EXPECT_FALSE(DragStartsAt(30, -1, 772, true));
-  EXPECT_TRUE(DragStartsAt(0, 5, 164, false));    // no shrink key on other windows
-  EXPECT_FALSE(DragStartsAt(30, 5, 43, true));    // a shrunk strip does not drag
-}
-
-TEST(Drag, FollowsThePointerByItsMovement) {
-  MovDataRec mov{};
-  DragBegin(&mov, 100, 600, 772, 92, 150, 610);
-  EXPECT_EQ(mov.dragging, 1);
-  DragFollow(&mov, 160, 590);
-  DragFollow(&mov, 100, 500);
-  EXPECT_EQ(mov.x, 50);
-  EXPECT_EQ(mov.y, 490);
-  EXPECT_EQ(mov.width, 772);
-}
-
-TEST(OutsideRaiseArea, EdgesAreInside) {
-  EXPECT_FALSE(OutsideRaiseArea(0, 0, 252, 675));
-  EXPECT_FALSE(OutsideRaiseArea(252, 675, 252, 675));
-  EXPECT_TRUE(OutsideRaiseArea(253, 675, 252, 675));
-  EXPECT_TRUE(OutsideRaiseArea(0, 676, 252, 675));
-  EXPECT_TRUE(OutsideRaiseArea(-1, 0, 252, 675));
 }
 
 }  // namespace

@@ -95,17 +95,12 @@ TEST(UdicInk, CaptureKeepsThirtyStrokesOf1024PointsAndTheCandidates) {
   }
   const std::vector<uint16_t> pen = UdicInkTake(&d);
   EXPECT_EQ(d.strokes, 0);
-  int strokes = 0;
+  std::vector<int> counts;  // points per stroke
   size_t i = 0;
-  std::vector<int> counts;
-  while (i < pen.size() && pen[i] == kStrokeMark) {
-    ++strokes;
-    counts.push_back(pen[i + 1]);
-    i += 2 + 2 * pen[i + 1];
-  }
+  for (; i < pen.size() && pen[i] == kStrokeMark; i += 2 + 2 * pen[i + 1]) counts.push_back(pen[i + 1]);
   ASSERT_EQ(i + 1, pen.size());
   EXPECT_EQ(pen.back(), kPenEnd);
-  EXPECT_EQ(strokes, 30);
+  ASSERT_EQ(counts.size(), 30u);
   EXPECT_EQ(counts[0], 1024);
   EXPECT_EQ(counts[29], 3);
   EXPECT_EQ(static_cast<int16_t>(pen[3]), 0);

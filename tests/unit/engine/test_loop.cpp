@@ -19,13 +19,6 @@ std::vector<int> Marks(const KusabiPattern& p) {
 
 }  // namespace
 
-TEST(TurnAngle, ReversalCountsAsZero) {
-  const KusabiSegment right = {0, 0, 10, 0}, left = {10, 0, 0, 0}, up = {10, 0, 10, 10};
-  EXPECT_EQ(TurnAngle(right, up), 90);
-  EXPECT_EQ(TurnAngle(up, right), -90);
-  EXPECT_EQ(TurnAngle(right, left), 0);
-}
-
 TEST(ZkGetLoop, MarksTurningRuns) {
   const struct {
     const char* what;
@@ -190,14 +183,4 @@ TEST(LoopPass, KeepsGroupsThatAreAlreadyBetter) {
   EXPECT_EQ(delta.pos, 0);
   EXPECT_EQ(delta.shape, 0);
   EXPECT_EQ(0, std::memcmp(&before, &c.corr, sizeof before));
-}
-
-TEST(LoopPass, NoRunsNoChange) {
-  // Straight bars: runs of 0-degree turns need three segments in one stroke.
-  Comparison c(Shape({{{-30, 10}, {30, 10}}, {{-30, -10}, {30, -10}}}),
-               Shape({{{-30, 10}, {30, 10}}, {{-30, -10}, {30, -10}}}));
-  c.Pair(0, 0).Pair(1, 1).Omissions();
-  const ChainResult delta = RunLoopPass(c);
-  EXPECT_EQ(delta.total, 0);
-  EXPECT_EQ(c.corr.groupPos[1], 0);
 }

@@ -22,17 +22,6 @@ bool Same(const Rect16& a, const Rect16& b) {
                                        << r.height << ")";
 }
 
-TEST(Rect, AddGrowsTowardsThePointAndPointTestIncludesBothEdges) {
-  Rect16 r{100, 100, 1, 1};
-  RECT_add(&r, 90, 130);
-  RECT_add(&r, 120, 80);
-  RECT_add(&r, 95, 90);  // inside: unchanged
-  EXPECT_TRUE(Is(r, 90, 80, 31, 51));
-  const Rect16 box{10, 20, 5, 5};
-  EXPECT_EQ(PtInRect(box, 10, 20) + PtInRect(box, 15, 25), 2);
-  EXPECT_EQ(PtInRect(box, 16, 25) + PtInRect(box, 9, 22), 0);
-}
-
 constexpr int kW = 1024, kH = 768;
 
 // The first stroke becomes the character and its frame the square around it widened by

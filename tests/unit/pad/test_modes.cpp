@@ -22,25 +22,6 @@ TEST(Modes, SevenTypePressesReturnToAutomatic) {
   EXPECT_EQ(option.mask, 0x0FFF407Fu);
 }
 
-TEST(Modes, HalfWidthSetsTheFlag) {
-  ZkOptionRec option{};
-  SetEngineOptions(1, NextWidthMode(2), &option);
-  EXPECT_EQ(option.flags, 0x400u);
-  EXPECT_EQ(option.mask, 0x40000u);
-  SetEngineOptions(1, NextWidthMode(1), &option);
-  EXPECT_EQ(option.flags, 0u);
-}
-
-TEST(Modes, FrameWindowSizes) {
-  const int expected[3][3] = {{415, 128, 82}, {530, 156, 110}, {645, 184, 138}};
-  for (int size = 1; size <= 3; ++size) {
-    const FrameSize fs = FixedFrameSize(size);
-    EXPECT_EQ(fs.width, expected[size - 1][0]);
-    EXPECT_EQ(fs.height, expected[size - 1][1]);
-    EXPECT_EQ(fs.rowHeight, expected[size - 1][2]);
-  }
-}
-
 }  // namespace
 
 // The fixed-frame window at its default place, at every size, on a large and a small

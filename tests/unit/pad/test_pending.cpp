@@ -67,29 +67,11 @@ TEST_F(Pending, ClickAndDragPlaceCursorAndSelection) {
   EXPECT_EQ(PendingIndexAt(40), 0);
   EXPECT_EQ(PendingIndexAt(236), 4);  // beyond the text: after its last character
   PendingPlaceCursor(2);
-  EXPECT_EQ(Pad.Rang.start, 2);
-  EXPECT_EQ(Pad.Rang.end, 2);
+  EXPECT_EQ(Range(), std::make_pair(2, 2));
   PendingDragTo(4);
-  EXPECT_EQ(Pad.Rang.start, 2);
-  EXPECT_EQ(Pad.Rang.end, 4);
+  EXPECT_EQ(Range(), std::make_pair(2, 4));
   PendingDragTo(0);  // back past the anchor: the selection turns round it
-  EXPECT_EQ(Pad.Rang.start, 0);
-  EXPECT_EQ(Pad.Rang.end, 2);
-}
-
-TEST_F(Pending, ClearingEmptiesEverything) {
-  SetPending("あい");
-  std::strcpy(App.Over_text, "x");
-  ASSERT_EQ(InkNewCharacter(), kInkStarted);
-  BuffCleaEx();
-  EXPECT_EQ(Pad.Tbuff[0], 0);
-  EXPECT_EQ(App.Over_text[0], 0);
-  EXPECT_EQ(Pad.Ink_data.pending, 0);
-  EXPECT_EQ(Pad.Ink_data.chars, 0);
-  EXPECT_TRUE(Pad.hPens[0].empty());
-  EXPECT_TRUE(Pad.BFpen[0].empty());
-  EXPECT_EQ(display.enterCalls, std::vector<int>{-1});
-  EXPECT_EQ(display.candidateCalls, std::vector<int>{0});
+  EXPECT_EQ(Range(), std::make_pair(0, 2));
 }
 
 TEST_F(Pending, CommitBufferNeverOverflows) {

@@ -65,14 +65,4 @@ TEST(BenchScore, FailedLines) {
   EXPECT_NE(s.Report().find("failed lines: 4"), std::string::npos);
 }
 
-TEST(BenchScore, NearestRankPercentiles) {
-  EXPECT_EQ(Percentile({}, 50), 0);
-  EXPECT_EQ(Percentile({5}, 95), 5);
-  EXPECT_EQ(Percentile({4, 1, 3, 2}, 50), 2);
-  std::vector<double> v;
-  for (int i = 1; i <= 100; ++i) v.push_back(i);
-  EXPECT_EQ(Percentile(v, 95), 95);
-  EXPECT_EQ(Percentile(v, 100), 100);
-}
-
 }  // namespace
