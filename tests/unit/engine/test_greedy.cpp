@@ -1,6 +1,6 @@
-// The greedy pairing against the pass as first written, on random shapes: the 57-unit
-// cut-off, ties, the second test, the early limit after the third pairing, the
-// omission rejections and the bound must all agree.
+// The greedy pairing against the pass as first written, on random shapes (the 57-unit
+// cut-off, ties, the second test, the early limit after the third pairing, the bound),
+// and the omission rejections at their limits.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -144,4 +144,19 @@ TEST(GreedyPass, FastScanAndBoundAgreeWithTheReference) {
   }
   EXPECT_GT(accepted, 500);
   EXPECT_GT(boundRejected, 100);
+}
+
+// Random shapes seldom meet an omission exactly at its limit.
+TEST(GreedyPass, OmissionRejectionsUseGreaterOrEqual) {
+  // A single input segment without a partner costs 2 L_in >= L_in.
+  Comparison lone({{0, 0, 40, 0}}, {{0, 100, 40, 100}});
+  EXPECT_EQ(lone.Run(), 0);
+  // A leftover pattern segment of half the pattern's length costs exactly L_pat.
+  Comparison half({{0, 0, 40, 0}}, {{0, 0, 40, 0}, {0, 200, 40, 200}});
+  EXPECT_EQ(half.Run(), 0);
+  // A shorter leftover is charged and the pattern goes on.
+  Comparison shorter({{0, 0, 40, 0}}, {{0, 0, 40, 0}, {0, 200, 30, 200}});
+  ASSERT_EQ(shorter.Run(), 1);
+  EXPECT_EQ(shorter.score.patternOmission, 60);
+  EXPECT_EQ(shorter.score.total, 60);
 }
