@@ -90,6 +90,5 @@ focus_window "$(app_window e2e-target)"
 click_key 35
 wait_target 大
 [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/commit-${WM:-nowm}.png"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

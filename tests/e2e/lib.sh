@@ -61,6 +61,15 @@ key_centre() {
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
 
+# key_of LINE N: centre "x y" of the N-th (from 1) key of a trace line's keys= list.
+key_of() { field keys "$1" | cut -d';' -f"$2" | tr , ' '; }
+
+# stop_pad: ends the pad with SIGTERM and waits for it (sets EXIT_STATUS).
+stop_pad() {
+  kill -TERM "$PAD_PID"
+  wait_exit "$PAD_PID"
+}
+
 # answer_box LOG: answers with OK the message box that the copy tracing to LOG shows
 # (a copy that stops shows its reason there before it exits).
 answer_box() {

@@ -58,6 +58,5 @@ wait_for '^MSGBOX answer 1'
 grab_back 5
 write_char 田 100 300 120
 wait_pending 田山大
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

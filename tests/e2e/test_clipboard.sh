@@ -47,6 +47,5 @@ click_key 35
 wait_file_text "$WORK/xterm.out" 木
 check_selections two 2
 kill "$XTERM_PID"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

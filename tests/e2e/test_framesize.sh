@@ -25,6 +25,5 @@ small=$(field sizes "$large_frame" | cut -d';' -f1)
 click_at "${small%,*}" "${small#*,}"
 wait_size 415 128
 grep -A1 '^\[LFRAME\]' "$SETTINGS" | grep -q ',SIZE=1$' || fail "size not saved: $(cat "$SETTINGS")"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

@@ -41,6 +41,5 @@ grep '^PENDING ' "$LOG" | tail -n 1 | grep -q "start=${#converted} end=${#conver
 click_key 35
 wait_target "$converted"
 echo "かな -> $converted, target: $converted"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

@@ -8,8 +8,7 @@ mkdir -p "$HOME/.ZkCrec"
 echo 1 >"$PIDFILE"
 start_pad
 [ "$(cat "$PIDFILE")" = "$PAD_PID" ] || fail "pid file holds '$(cat "$PIDFILE")', not $PAD_PID"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 
 echo keep >"$WORK/victim"
 ln -s "$WORK/victim" "$PIDFILE"
@@ -21,8 +20,7 @@ answer_box "$WORK/second.log"
 wait_exit "$second"
 [ "$EXIT_STATUS" = 1 ] || fail "a second copy started beside the first"
 grep -q '起動しています' "$WORK/second.err" || fail "second start said: $(cat "$WORK/second.err")"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 rm -f "$PIDFILE"
 
 # Two starts at the same moment.

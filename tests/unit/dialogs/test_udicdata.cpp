@@ -66,26 +66,6 @@ TEST(LearnFile, RecordsRoundTripAndCorruptFilesEndTheListing) {
   }
 }
 
-TEST(UdicPaging, PagesOfEightRecords) {
-  struct Row {
-    int entries, pages, page, cell, record;
-  };
-  const std::vector<Row> rows = {
-      {0, 0, 1, 1, -1}, {1, 1, 1, 1, 0},  {1, 1, 1, 2, -1}, {8, 1, 1, 8, 7},
-      {9, 2, 2, 1, 8},  {9, 2, 2, 2, -1}, {16, 2, 2, 8, 15}, {17, 3, 3, 1, 16},
-  };
-  for (const Row& r : rows) {
-    EXPECT_EQ(UdicPageCount(r.entries), r.pages) << r.entries;
-    EXPECT_EQ(UdicRecordAt(r.page, r.cell, r.entries), r.record) << r.entries << " " << r.cell;
-  }
-  EXPECT_EQ(UdicRecordAt(1, 0, 8), -1);
-  EXPECT_EQ(UdicRecordAt(1, 9, 16), -1);
-  // Deleting the only record of the last page moves back; other pages stay.
-  EXPECT_EQ(UdicPageAfterDelete(2, 8), 1);
-  EXPECT_EQ(UdicPageAfterDelete(2, 9), 2);
-  EXPECT_EQ(UdicPageAfterDelete(1, 0), 1);
-}
-
 TEST(UdicInk, CaptureKeepsThirtyStrokesOf1024PointsAndTheCandidates) {
   DicDataRec d;
   UdicInkReset(&d);

@@ -61,23 +61,6 @@ TEST(VFrame, StrokesJoinInsideTheFrameAndStartACharacterBeyondIt) {
   }
 }
 
-TEST(VFrame, SquareHasAMinimumAndIsCutByTheScreenEdges) {
-  const struct {
-    Rect16 stroke;
-    int margin;
-    int x, y, w, h;
-  } cases[] = {
-      {{500, 400, 2, 2}, 0, 461, 361, 80, 80},
-      {{5, 5, 20, 20}, 30, 1, 1, 80, 80},
-      {{1000, 740, 20, 20}, 30, 970, 710, 54, 58},
-  };
-  for (const auto& c : cases) {
-    Rect16 frame = c.stroke;
-    VFrameSquare(&frame, c.margin, kW, kH);
-    EXPECT_TRUE(Is(frame, c.x, c.y, c.w, c.h)) << c.stroke.x;
-  }
-}
-
 // Grouping strokes as the pen-ups do, where the twelve characters and the 30 strokes
 // of one would otherwise lose strokes.
 TEST(VFrame, GroupingMakesRoomRatherThanForgetStrokes) {

@@ -61,19 +61,6 @@ TEST_F(Pending, AlternativeAtTheStartUsesTheFirstCharacterAndAnEmptyOneBeeps) {
   EXPECT_EQ(display.beeps, 3);
 }
 
-TEST_F(Pending, ClickAndDragPlaceCursorAndSelection) {
-  SetPending("あいうえ");
-  EXPECT_EQ(PendingIndexAt(80), 2);  // (80 - 37) / 15
-  EXPECT_EQ(PendingIndexAt(40), 0);
-  EXPECT_EQ(PendingIndexAt(236), 4);  // beyond the text: after its last character
-  PendingPlaceCursor(2);
-  EXPECT_EQ(Range(), std::make_pair(2, 2));
-  PendingDragTo(4);
-  EXPECT_EQ(Range(), std::make_pair(2, 4));
-  PendingDragTo(0);  // back past the anchor: the selection turns round it
-  EXPECT_EQ(Range(), std::make_pair(0, 2));
-}
-
 TEST_F(Pending, CommitBufferNeverOverflows) {
   std::string filler(2040, 'a');
   EXPECT_TRUE(OverTextAppend(filler.data(), filler.size()));
