@@ -1,4 +1,5 @@
-// Loop marks, run pairing, axis steps and the loop pass of one comparison.
+// Loop marks, run pairing, step distances and the loop pass of one comparison (whose
+// circle also checks the axis steps).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -44,19 +45,6 @@ TEST(ZkGetLoop, MarksTurningRuns) {
 
 namespace {
 
-std::vector<LoopStep> Steps(std::initializer_list<LoopVector> vectors, int sense) {
-  std::vector<LoopVector> v(vectors);
-  LoopStep steps[kMaxLoopSteps];
-  const int n = LoopSteps(v.data(), 0, static_cast<int>(v.size()) - 1, sense, steps);
-  return std::vector<LoopStep>(steps, steps + n);
-}
-
-std::vector<std::pair<int, int>> Pairs(const std::vector<LoopStep>& steps) {
-  std::vector<std::pair<int, int>> out;
-  for (const auto& s : steps) out.emplace_back(s.dx, s.dy);
-  return out;
-}
-
 using Steps2 = std::vector<std::pair<int, int>>;
 
 // Counter-clockwise square through (20,0), (0,20), (-20,0), (0,-20), and a six-segment
@@ -87,19 +75,6 @@ ChainResult RunLoopPass(Comparison& c) {
 }
 
 }  // namespace
-
-TEST(LoopSteps, AxisStepsAtEachSignChange) {
-  // The stored square: steps at each flip of x or y, the rest flushed x first
-  // (last vector (20,20) is not in the second or fourth quadrant).
-  EXPECT_EQ(Pairs(Steps({{-20, 20}, {-20, -20}, {20, -20}, {20, 20}}, 1)),
-            (Steps2{{0, 20}, {-40, 0}, {0, -40}, {40, 0}, {0, 20}}));
-  // Turning the other way reverses the order of the flushed pair.
-  EXPECT_EQ(Pairs(Steps({{-20, 20}, {-20, -20}}, -1)), (Steps2{{0, 20}, {0, -20}, {-40, 0}}));
-  // Both components flip at once: the accumulated vector is flushed as two steps.
-  EXPECT_EQ(Pairs(Steps({{10, 10}, {-10, -10}}, 1)), (Steps2{{10, 0}, {0, 10}, {-10, 0}, {0, -10}}));
-  EXPECT_EQ(Pairs(Steps({{10, -10}, {-10, 10}}, 1)), (Steps2{{0, -10}, {10, 0}, {0, 10}, {-10, 0}}));
-  EXPECT_EQ(Pairs(Steps({{10, -10}, {-10, 10}}, -1)), (Steps2{{10, 0}, {0, -10}, {-10, 0}, {0, 10}}));
-}
 
 TEST(LoopSteps, StepListStopsAtNinety) {
   std::vector<LoopVector> zigzag;
