@@ -1,4 +1,4 @@
-// Command-line options: two-character matching and the background option.
+// Command-line options: the background option and what the command line asks for.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,4 +1,4 @@
-// The learning file's records, the browser's pages and the dialog's pen capture.
+// The learning file's records and the dialog's pen capture.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,5 +1,5 @@
-// Rectangles, the variable frame that parts characters in pen input, its grouping of
-// strokes, and the growth of the saved screen area.
+// The variable frame that parts characters in pen input, its grouping of strokes,
+// and the growth of the saved screen area.
 #include <gtest/gtest.h>
 
 #include <vector>

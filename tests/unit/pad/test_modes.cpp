@@ -1,4 +1,4 @@
-// Mode keys in engine terms: character types, width and pen modes, frame sizes.
+// Mode keys in engine terms, and the fixed-frame window's place at every size.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,5 +1,5 @@
-// The pending line: deleting a selection, choosing an alternative, the cursor from
-// clicks and drags, and the bounded commit buffer.
+// The pending line: deleting a selection, choosing an alternative, and the bounded
+// commit buffer.
 #include <gtest/gtest.h>
 
 #include "pad_fixture.h"

@@ -1,5 +1,5 @@
 // Rescoring rows of candidates with small hand-made tables: sentences, the
-// distance threshold, unknown pairs, the limits of a row, and the lookups.
+// distance threshold, unknown pairs, the limits of a row, and the binary search.
 #include <gtest/gtest.h>
 
 #include "seni_fixture.h"

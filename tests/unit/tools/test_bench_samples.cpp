@@ -1,5 +1,5 @@
-// The benchmark's sample generator: repeatable for a seed, different from the
-// reference and from other seeds, inside its frame, every stroke kept.
+// The benchmark's sample generator: repeatable for a seed, different for other
+// seeds, inside its frame, every stroke kept, small forms written small.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// The benchmark scorer: ranks counted per group, failed lines, percentiles.
+// The benchmark scorer: ranks counted per group, the look-alike and kana rows, failed lines.
 #include <gtest/gtest.h>
 
 #include "bench_score.h"

@@ -1,4 +1,4 @@
-// Tracing strokes into pen data: spacing, ends, taps and the pad's limits.
+// Tracing strokes into pen data: offset, repeated pixels, taps and the pad's limits.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

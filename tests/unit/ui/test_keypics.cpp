@@ -1,4 +1,4 @@
-// The generated key pictures: XPM well-formedness at their sizes, pressed faces sunken.
+// The generated key pictures: XPM well-formedness at their sizes, readable face text.
 #include <gtest/gtest.h>
 
 #include <cstdio>
