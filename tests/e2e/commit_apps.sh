@@ -15,41 +15,13 @@ focus_window() {
   fi
 }
 
-# app_window TITLE: the XID of the client window titled TITLE, once it is mapped.
-app_window() {
-  local i id
-  for ((i = 0; i < 100; i++)); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  fail "no window \"$1\""
-}
-
-# wait_file_text FILE TEXT: FILE holds exactly TEXT (one line).
-wait_file_text() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(cat "$1" 2>/dev/null)" = "$2" ] && return 0
-    sleep 0.05
-  done
-  fail "$(basename "$1") holds \"$(cat "$1" 2>/dev/null)\", expected \"$2\""
-}
-
 write_two() {
   write_char 木 100 250 120
   write_char 山 300 250 120
   wait_pending 木山
 }
 
-if [ "${WM:-}" = openbox ]; then
-  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-  for ((i = 0; i < 100; i++)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-  done
-  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
-fi
+[ "${WM:-}" = openbox ] && start_openbox
 
 settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[SENI]' 'EXEC=0'
 start_pad
@@ -118,6 +90,5 @@ focus_window "$(app_window e2e-target)"
 click_key 35
 wait_target 大
 [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/commit-${WM:-nowm}.png"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

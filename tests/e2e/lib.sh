@@ -19,14 +19,20 @@ fail() {
   exit 1
 }
 
-# wait_for PATTERN [FILE] [SECONDS]: polls every 50 ms.
-wait_for() {
-  local pattern=$1 file=${2:-$LOG} limit=${3:-5} i
-  for ((i = 0; i < limit * 20; i++)); do
-    grep -q -- "$pattern" "$file" 2>/dev/null && return 0
+# poll SECONDS COMMAND...: true as soon as COMMAND succeeds (tried every 50 ms),
+# false when it has not within SECONDS.
+poll() {
+  local i
+  for ((i = 0; i < $1 * 20; i++)); do
+    "${@:2}" 2>/dev/null && return 0
     sleep 0.05
   done
-  fail "no \"$pattern\" in $(basename "$file") after ${limit}s"
+  return 1
+}
+
+# wait_for PATTERN [FILE] [SECONDS]
+wait_for() {
+  poll "${3:-5}" grep -q -- "$1" "${2:-$LOG}" || fail "no \"$1\" in $(basename "${2:-$LOG}") after ${3:-5}s"
 }
 
 # start_pad: starts the program with empty logs and waits for its READY line.
@@ -55,6 +61,15 @@ key_centre() {
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
 
+# key_of LINE N: centre "x y" of the N-th (from 1) key of a trace line's keys= list.
+key_of() { field keys "$1" | cut -d';' -f"$2" | tr , ' '; }
+
+# stop_pad: ends the pad with SIGTERM and waits for it (sets EXIT_STATUS).
+stop_pad() {
+  kill -TERM "$PAD_PID"
+  wait_exit "$PAD_PID"
+}
+
 # answer_box LOG: answers with OK the message box that the copy tracing to LOG shows
 # (a copy that stops shows its reason there before it exits).
 answer_box() {
@@ -72,39 +87,39 @@ geometry() {
 }
 
 # wait_geometry XID "x y w h" [SECONDS]
-wait_geometry() {
-  local i now
-  for ((i = 0; i < ${3:-5} * 20; i++)); do
-    now=$(geometry "$1")
-    [ "$now" = "$2" ] && return 0
-    sleep 0.05
-  done
-  fail "window $1 is at \"$now\", expected \"$2\""
-}
+wait_geometry() { poll "${3:-5}" at_geometry "$1" "$2" || fail "window $1 is at \"$(geometry "$1")\", expected \"$2\""; }
+at_geometry() { [ "$(geometry "$1")" = "$2" ]; }
 
 # wait_count PATTERN N: at least N trace lines match.
-wait_count() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(grep -c -- "$1" "$LOG")" -ge "$2" ] && return 0
-    sleep 0.05
-  done
-  fail "fewer than $2 lines \"$1\""
-}
+wait_count() { poll 5 count_reaches "$1" "$2" || fail "fewer than $2 lines \"$1\""; }
+count_reaches() { [ "$(grep -c -- "$1" "$LOG")" -ge "$2" ]; }
 
 # wait_exit PID [SECONDS]: waits for the process and sets EXIT_STATUS.
 wait_exit() {
-  local i
-  for ((i = 0; i < ${2:-5} * 20; i++)); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1"
-      EXIT_STATUS=$?
-      return 0
-    fi
-    sleep 0.05
-  done
-  fail "process $1 still runs after ${2:-5}s"
+  poll "${2:-5}" gone "$1" || fail "process $1 still runs after ${2:-5}s"
+  wait "$1"
+  EXIT_STATUS=$?
 }
+gone() { ! kill -0 "$1"; }
+
+# wait_file_text FILE TEXT: FILE holds exactly TEXT (one line).
+wait_file_text() { poll 5 file_is "$1" "$2" || fail "$(basename "$1") holds \"$(cat "$1" 2>/dev/null)\", expected \"$2\""; }
+file_is() { [ "$(cat "$1")" = "$2" ]; }
+
+# app_window TITLE: the XID of the client window titled TITLE, once it is mapped.
+app_window() {
+  poll 10 visible "$1" || fail "no window \"$1\""
+  xdotool search --onlyvisible --name "^$1\$" | head -n 1
+}
+visible() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)" ]; }
+
+# start_openbox: a window manager for the tests that run under one.
+start_openbox() {
+  command -v openbox >/dev/null || { echo "SKIP: openbox is not installed"; exit 77; }
+  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  poll 10 wm_running || fail "openbox did not start"
+}
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
 SCREEN_H=$(xdpyinfo | awk '/dimensions:/{split($2, d, "x"); print d[2]}')
 SETTINGS=$HOME/.ZkCrec/Sorenix.dat
@@ -123,14 +138,8 @@ key_shade() {
 }
 
 # wait_shade K SHADE
-wait_shade() {
-  local i
-  for ((i = 0; i < 40; i++)); do
-    [ "$(key_shade "$1")" = "$2" ] && return 0
-    sleep 0.05
-  done
-  fail "key $1 is not $2"
-}
+wait_shade() { poll 2 shade_is "$1" "$2" || fail "key $1 is not $2"; }
+shade_is() { [ "$(key_shade "$1")" = "$2" ]; }
 
 # --- Writing with the pad ---------------------------------------------------------
 
@@ -179,24 +188,13 @@ draw_strokes() {
 pending_text() { grep '^PENDING ' "$LOG" | tail -n 1 | sed 's/.* text=//'; }
 
 # wait_pending TEXT [SECONDS]
-wait_pending() {
-  local i
-  for ((i = 0; i < ${2:-5} * 20; i++)); do
-    [ "$(pending_text)" = "$1" ] && return 0
-    sleep 0.05
-  done
-  fail "pending text is \"$(pending_text)\", expected \"$1\""
-}
+wait_pending() { poll "${2:-5}" pending_is "$1" || fail "pending text is \"$(pending_text)\", expected \"$1\""; }
+pending_is() { [ "$(pending_text)" = "$1" ]; }
 
 # wait_target TEXT: the target's entry holds exactly TEXT.
-wait_target() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(grep '^TEXT\[' "$TARGET_LOG" | tail -n 1)" = "TEXT[$1]" ] && return 0
-    sleep 0.05
-  done
-  fail "target has \"$(grep '^TEXT\[' "$TARGET_LOG" | tail -n 1)\", expected \"TEXT[$1]\""
-}
+wait_target() { poll 5 target_is "$1" || fail "target has \"$(target_text)\", expected \"TEXT[$1]\""; }
+target_text() { grep '^TEXT\[' "$TARGET_LOG" | tail -n 1; }
+target_is() { [ "$(target_text)" = "TEXT[$1]" ]; }
 
 # pending_at INDEX: root position in the pending text before character INDEX.
 pending_at() {

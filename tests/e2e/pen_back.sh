@@ -5,15 +5,7 @@
 # each, a character written on the screen is recognised; the quick drag of the ten-key
 # pad moves that pad alone.
 
-if [ "${WM:-}" = openbox ]; then
-  command -v openbox >/dev/null || { echo "SKIP: openbox is not installed"; exit 77; }
-  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-  for ((i = 0; i < 100; i++)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-  done
-  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
-fi
+[ "${WM:-}" = openbox ] && start_openbox
 
 # grab_back N: the pen grab is taken for the Nth time, successfully.
 grab_back() {
@@ -66,6 +58,5 @@ wait_for '^MSGBOX answer 1'
 grab_back 5
 write_char 田 100 300 120
 wait_pending 田山大
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

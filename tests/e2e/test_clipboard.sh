@@ -38,25 +38,14 @@ wait_exit "$TARGET_PID"
 put_selections two
 xterm -title e2e-xterm -geometry 60x5+500+80 -e sh -c "cat >'$WORK/xterm.out'" &
 XTERM_PID=$!
-for ((i = 0; i < 100; i++)); do
-  id=$(xdotool search --onlyvisible --name '^e2e-xterm$' 2>/dev/null | head -n 1)
-  [ -n "$id" ] && break
-  sleep 0.1
-done
-[ -n "$id" ] || fail "no xterm window"
-xdotool windowfocus --sync "$id"
+xdotool windowfocus --sync "$(app_window e2e-xterm)"
 write_char 木 100 250 120
 wait_pending 木
 click_key 35
 wait_for '^CLIPBOARD fetched primary'
 click_key 35
-for ((i = 0; i < 100; i++)); do
-  [ "$(cat "$WORK/xterm.out" 2>/dev/null)" = 木 ] && break
-  sleep 0.05
-done
-[ "$(cat "$WORK/xterm.out")" = 木 ] || fail "xterm received \"$(cat "$WORK/xterm.out")\""
+wait_file_text "$WORK/xterm.out" 木
 check_selections two 2
 kill "$XTERM_PID"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

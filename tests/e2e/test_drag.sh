@@ -31,6 +31,5 @@ wait_exit "$PAD_PID"
 sed -i 's/^X=120,Y=.*/X=-50,Y=99999/' "$SETTINGS"
 start_pad
 wait_geometry "$XID" "0 $y0 772 92"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

@@ -54,6 +54,5 @@ wait_pending 、っ０
 click_key 35
 wait_target 、っ０
 echo "split: $split, joined: 林, target: 、っ０"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

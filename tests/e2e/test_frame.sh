@@ -45,7 +45,6 @@ strokes=$(grep -c '^STROKE ' "$LOG")
 write_char 中 300 200 100
 sleep 0.3
 [ "$(grep -c '^STROKE ' "$LOG")" = "$strokes" ] || fail "mouse input recorded strokes"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 grep -A1 '^\[PMODE\]' "$SETTINGS" | grep -qx 'MODE=0' || fail "pen mode not saved"
 echo PASS

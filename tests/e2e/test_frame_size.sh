@@ -19,6 +19,5 @@ IFS=';' read -r box1 _ <<<"$(field boxes "$frame")"
 IFS=',' read -r x1 y1 w1 h1 <<<"$box1"
 write_char 田 $((x1 + 4)) $((y1 + 4)) $(( (w1 < h1 ? w1 : h1) - 8 ))
 wait_pending 田
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

@@ -11,15 +11,8 @@ frame_xid=$(field xid "$frame")
 IFS=';' read -r small _ large <<<"$(field sizes "$frame")"
 
 # wait_size W H: the frame window's size, wherever it stands.
-wait_size() {
-  local i now
-  for ((i = 0; i < 100; i++)); do
-    now=$(geometry "$frame_xid" | cut -d' ' -f3-)
-    [ "$now" = "$1 $2" ] && return 0
-    sleep 0.05
-  done
-  fail "frame window is $now, expected $1 $2"
-}
+wait_size() { poll 5 sized "$1 $2" || fail "frame window is $(geometry "$frame_xid" | cut -d' ' -f3-), expected $1 $2"; }
+sized() { [ "$(geometry "$frame_xid" | cut -d' ' -f3-)" = "$1" ]; }
 
 wait_size 415 128
 click_at "${large%,*}" "${large#*,}"
@@ -32,6 +25,5 @@ small=$(field sizes "$large_frame" | cut -d';' -f1)
 click_at "${small%,*}" "${small#*,}"
 wait_size 415 128
 grep -A1 '^\[LFRAME\]' "$SETTINGS" | grep -q ',SIZE=1$' || fail "size not saved: $(cat "$SETTINGS")"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

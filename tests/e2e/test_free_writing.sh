@@ -36,6 +36,5 @@ seconds=$(grep -c '^STROKE chars=2 strokes=1 ' "$LOG")
 draw_strokes "$WORK/many"
 wait_for '^STROKE chars=1 strokes=30 ' "$LOG" 10
 wait_count '^STROKE chars=2 strokes=1 ' $((seconds + 1))
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

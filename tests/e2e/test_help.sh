@@ -28,6 +28,5 @@ click_at "${close%,*}" "${close#*,}"
 # The pad's keys work again once the menu is closed.
 click_key 40
 wait_geometry "$XID" "2 $((SCREEN_H - 22)) 43 20"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

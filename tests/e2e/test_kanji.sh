@@ -13,11 +13,8 @@ start_target
 
 export LANG=ja_JP.UTF-8 XMODIFIERS=@im=uim GTK_IM_MODULE=xim
 uim-xim --engine=anthy-utf8 >"$WORK/uim.log" 2>&1 &
-for ((i = 0; i < 100; i++)); do
-  xprop -root XIM_SERVERS 2>/dev/null | grep -q '@server=uim' && break
-  sleep 0.05
-done
-xprop -root XIM_SERVERS | grep -q '@server=uim' || fail "uim-xim did not register: $(cat "$WORK/uim.log")"
+uim_ready() { xprop -root XIM_SERVERS | grep -q '@server=uim'; }
+poll 5 uim_ready || fail "uim-xim did not register: $(cat "$WORK/uim.log")"
 
 start_pad
 wait_for '^GRAB on status=0'
@@ -44,6 +41,5 @@ grep '^PENDING ' "$LOG" | tail -n 1 | grep -q "start=${#converted} end=${#conver
 click_key 35
 wait_target "$converted"
 echo "かな -> $converted, target: $converted"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

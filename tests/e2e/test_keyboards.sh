@@ -118,8 +118,7 @@ wait_target "${T}x"
 click_skey 2 hImod
 choose 0 3                        # 手書KB
 wait_for '^SETTINGS saved .* imode=1'
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 
 # Each selector entry shows its whole text, down to the narrowest ones (割当 in 14
 # pixels on the small keyboard, 50音KB in 27 on the small kana keyboard).

@@ -14,8 +14,7 @@ grep -q '^CLICK 36' "$LOG" && fail "key 36 ran although released outside"
 click_key 38
 wait_for '^SETTINGS saved .* imode=2'
 wait_shade 38 dark
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 grep -A1 '^\[IMODE\]' "$SETTINGS" | grep -qx 'MODE=2' || fail "imode not saved: $(cat "$SETTINGS")"
 
 start_pad
@@ -23,6 +22,5 @@ wait_shade 38 dark
 click_key 38
 wait_for '^SETTINGS saved .* imode=1'
 wait_shade 38 light
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

@@ -25,8 +25,7 @@ kill -0 "$PAD_PID" || fail "program ended with the box"
 # Without an input method 漢変 asks for one to be started.
 click_key 2
 wait_count '^MSGBOX shown' 2
-ok=$(field ok "$(grep '^MSGBOX shown' "$LOG" | tail -n 1)")
-click_at "${ok%,*}" "${ok#*,}"
+answer_box "$LOG"
 wait_count '^MSGBOX answer 1' 2
 grep -q '^KBOX' "$LOG" && fail "the kanji box opened without an input method"
 
@@ -39,8 +38,7 @@ for prop in "ATOM 32 999999 999998" "ATOM 16 1 2 3" "STRING 8 65 66"; do
   click_key 2
   boxes=$((boxes + 1))
   wait_count '^MSGBOX shown' $boxes
-  ok=$(field ok "$(grep '^MSGBOX shown' "$LOG" | tail -n 1)")
-  click_at "${ok%,*}" "${ok#*,}"
+  answer_box "$LOG"
   wait_count '^MSGBOX answer 1' $boxes
   kill -0 "$PAD_PID" 2>/dev/null || fail "XIM_SERVERS $prop ended the program"
   [ "$(pending_text)" = ０１ ] || fail "XIM_SERVERS $prop changed the line: $(pending_text)"
@@ -51,8 +49,7 @@ grep -q 'X error' "$ERR" && fail "the servers' list was read unchecked"
 click_key 40
 wait_geometry "$XID" "2 $((SCREEN_H - 22)) 43 20"
 
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after SIGTERM"
 [ -e "$PIDFILE" ] && fail "pid file left behind after SIGTERM"
 [ -s "$SETTINGS" ] || fail "settings not saved after SIGTERM"

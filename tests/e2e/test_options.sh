@@ -54,6 +54,5 @@ click_key 37
 wait_count '^OPTION shown' 3
 click_at $(centre udic)
 wait_for '^OPTION udic pause=1000 '
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

@@ -48,8 +48,7 @@ write_char 木 100 250 120
 wait_pending 木
 click_key 35
 wait_target 木
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 
 files=$(dpkg -L sorenix | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 dpkg -r sorenix >"$WORK/dpkg.log" 2>&1 || { cat "$WORK/dpkg.log" >&2; fail "dpkg -r"; }

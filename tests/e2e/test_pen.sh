@@ -50,6 +50,5 @@ click_key 35
 wait_for '^NOFOCUS '
 [ "$(pending_text)" = 大 ] || fail "the line was lost: $(pending_text)"
 [ "$(grep -c '^PASTE ' "$LOG")" = 1 ] || fail "pasted without a focus window"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

@@ -8,8 +8,7 @@ mkdir -p "$HOME/.ZkCrec"
 echo 1 >"$PIDFILE"
 start_pad
 [ "$(cat "$PIDFILE")" = "$PAD_PID" ] || fail "pid file holds '$(cat "$PIDFILE")', not $PAD_PID"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 
 echo keep >"$WORK/victim"
 ln -s "$WORK/victim" "$PIDFILE"
@@ -21,8 +20,7 @@ answer_box "$WORK/second.log"
 wait_exit "$second"
 [ "$EXIT_STATUS" = 1 ] || fail "a second copy started beside the first"
 grep -q '起動しています' "$WORK/second.err" || fail "second start said: $(cat "$WORK/second.err")"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 rm -f "$PIDFILE"
 
 # Two starts at the same moment.
@@ -31,17 +29,12 @@ a=$!
 "$SORENIX" >"$WORK/b.log" 2>"$WORK/b.err" &
 b=$!
 # The refused copy says so in its message box; answered, it ends.
-for ((i = 0; i < 100; i++)); do
-  grep -q '^MSGBOX shown' "$WORK/a.log" "$WORK/b.log" 2>/dev/null && break
-  sleep 0.05
-done
+poll 5 grep -q '^MSGBOX shown' "$WORK/a.log" "$WORK/b.log"
 refused=$(grep -l '^FATAL 起動しています' "$WORK/a.log" "$WORK/b.log")
 [ "$(wc -l <<<"$refused")" = 1 ] || fail "refused: '$refused'"
 answer_box "$refused"
-for ((i = 0; i < 100; i++)); do
-  kill -0 "$a" 2>/dev/null && kill -0 "$b" 2>/dev/null || break
-  sleep 0.05
-done
+one_gone() { ! kill -0 "$a" || ! kill -0 "$b"; }
+poll 5 one_gone
 running=0
 for p in $a $b; do kill -0 "$p" 2>/dev/null && running=$((running + 1)); done
 [ $running = 1 ] || fail "$running of two copies run"

@@ -45,7 +45,6 @@ click_key 39  # the pen-mode key saves the settings again
 wait_for '^PMODE 1'
 sleep 0.3
 [ "$(grep -c '^MSGBOX shown' "$LOG")" = 1 ] || fail "the failure was reported more than once"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 [ -e "$PIDFILE" ] && fail "pid file left behind"
 echo PASS

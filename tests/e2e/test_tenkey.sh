@@ -62,8 +62,7 @@ shot half2
 click_tkey 10                # !
 wait_target '╋┼я!'
 
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 grep -A1 '^\[IMODE\]' "$SETTINGS" | grep -qx 'MODE=2' || fail "imode not saved: $(cat "$SETTINGS")"
 
 # After a restart in mouse input the pad is back, on its first page, and its keys
@@ -83,11 +82,7 @@ wait_geometry "$TENKEY_XID" "506 360 165 265"
 
 click_key 38
 wait_for '^SETTINGS saved .* imode=1'
-for ((i = 0; i < 40; i++)); do
-  xwininfo -id "$TENKEY_XID" | grep -q 'IsUnMapped' && break
-  sleep 0.05
-done
-xwininfo -id "$TENKEY_XID" | grep -q 'IsUnMapped' || fail "the ten-key pad is still shown"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+unmapped() { xwininfo -id "$TENKEY_XID" | grep -q 'IsUnMapped'; }
+poll 2 unmapped || fail "the ten-key pad is still shown"
+stop_pad
 echo PASS

@@ -14,9 +14,6 @@ odd_strokes() {
     fail "no strokes for $1"
 }
 
-# key_of LINE N: centre "x y" of the N-th (from 1) key of a trace line's keys= list.
-key_of() { field keys "$1" | cut -d';' -f"$2" | tr , ' '; }
-
 pad_settings() { settings '[PMODE]' "MODE=$1" '[RECOG]' 'TIMER=900' '[SENI]' 'EXEC=0' '[DSLEEP]' 'TIME=0'; }
 
 # open_dialog: the pad, then 設定 and 学習辞書 in the options dialog.
@@ -44,11 +41,6 @@ write_on_pad() {
   text=$(pending_text)
   [ "${text%山}" != "$text" ] || fail "the plain 山 reads as \"$text\""
   ANSWER=${text%山}
-}
-
-stop_pad() {
-  kill -TERM "$PAD_PID"
-  wait_exit "$PAD_PID"
 }
 
 # The system's answer for the odd writing.
@@ -90,10 +82,7 @@ cell1=$(field cells "$DSP" | cut -d';' -f1 | tr , ' ')
 click_at $cell1
 wait_for '^UDICDSP selected 1'
 click_at $(key_of "$DSP" 4)
-wait_for '^MSGBOX shown'
-box=$(grep '^MSGBOX shown' "$LOG" | tail -n 1)
-ok=$(field ok "$box")
-click_at "${ok%,*}" "${ok#*,}"
+answer_box "$LOG"
 wait_for '^UDICDSP deleted 木'
 wait_for '^UDICDSP closed'
 [ -e "$HOME/.ZkCrec/Learn.dat" ] && fail "learning file left after deleting its only record"

@@ -10,14 +10,6 @@
 
 DIC=$HOME/.ZkCrec/Crecs.upt
 
-# key_of LINE N: centre "x y" of the N-th (from 1) key of a trace line's keys= list.
-key_of() { field keys "$1" | cut -d';' -f"$2" | tr , ' '; }
-
-stop_pad() {
-  kill -TERM "$PAD_PID"
-  wait_exit "$PAD_PID"
-}
-
 # open_dialog: 設定, then 学習辞書 in the options dialog.
 open_dialog() {
   local c

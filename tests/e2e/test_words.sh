@@ -7,8 +7,7 @@
 settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0'
 start_pad
 grep -q 'word dictionary' "$ERR" && fail "a word note with the dictionary installed"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 
 export SORENIX_WORD_DIC=$WORK/no-dictionary
 start_pad
@@ -17,6 +16,5 @@ write_char か 100 200 120
 write_char な 300 200 120
 wait_pending かな 10
 [ "$(grep -c 'word dictionary' "$ERR")" = 1 ] || fail "the missing word dictionary was not noted exactly once"
-kill -TERM "$PAD_PID"
-wait_exit "$PAD_PID"
+stop_pad
 echo PASS

@@ -1,4 +1,4 @@
-// Command-line options: two-character matching and the background option.
+// Command-line options: the background option and what the command line asks for.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,14 +17,6 @@ struct Args {
   std::vector<std::string> words_;
   std::vector<char*> argv_;
 };
-
-TEST(FindOption, MatchesTheFirstTwoCharactersAfterTheProgramName) {
-  Args a({"sorenix", "-x", "-sx", "-s"});
-  EXPECT_EQ(FindOption(a.argc(), a.argv(), "-s"), 2);  // "-sx" counts, first match wins
-  EXPECT_EQ(FindOption(a.argc(), a.argv(), "-b"), 0);
-  Args b({"-s", "-", "s"});
-  EXPECT_EQ(FindOption(b.argc(), b.argv(), "-s"), 0);
-}
 
 // Three values clamped to a byte each; incomplete values refused with a message and the
 // colour untouched; no option at all is no error.

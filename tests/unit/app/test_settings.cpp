@@ -165,27 +165,10 @@ TEST(SettingsText, HasTheExactFileFormat) {
 
 TEST(SettingsText, WriteThenReadGivesTheSameRecord) {
   ApTableRec t = ApTableDefaults(kW, kH);
-  t.win_x = 123;
-  t.win_y = 456;
-  t.small_x = 7;
-  t.small_y = 8;
-  t.lframe_x = 9;
-  t.lframe_y = 10;
-  t.lframe_size = 3;
-  t.dsleep = 50;
-  t.imode = 9;
-  t.pmode = 2;
-  t.dbl_mode = 1;
-  t.alc_mode = 6;
-  t.top_ex = 0;
-  t.past_type = 0;
-  t.back_color = 0x010203;
-  t.head_color = 0xFEDCBA;
-  t.pen_bold = 5;
-  t.pen_color = 4;
-  t.vframe_margin = 60;
-  t.recog_timer = 4321;
-  t.seni_exec = 0;
+  t.win_x = 123, t.win_y = 456, t.small_x = 7, t.small_y = 8, t.lframe_x = 9, t.lframe_y = 10;
+  t.lframe_size = 3, t.dsleep = 50, t.imode = 9, t.pmode = 2, t.dbl_mode = 1, t.alc_mode = 6, t.top_ex = 0;
+  t.past_type = 0, t.back_color = 0x010203, t.head_color = 0xFEDCBA, t.pen_bold = 5, t.pen_color = 4;
+  t.vframe_margin = 60, t.recog_timer = 4321, t.seni_exec = 0;
   ApTableRec back = Read(ApTableText(t));
   EXPECT_EQ(ApTableText(back), ApTableText(t));
   EXPECT_EQ(back.imode, 9);
@@ -204,12 +187,6 @@ class SettingsFile : public ::testing::Test {
   TempDir dir_;
   std::string savedHome_;
 };
-
-TEST_F(SettingsFile, MissingFileLeavesTheDefaults) {
-  Ap_table = ApTableDefaults(kW, kH);
-  ApTableEx(0);
-  EXPECT_EQ(ApTableText(Ap_table), ApTableText(ApTableDefaults(kW, kH)));
-}
 
 TEST_F(SettingsFile, SavedSettingsComeBack) {
   ASSERT_EQ(system(("mkdir -p '" + dir_.path() + "/.ZkCrec'").c_str()), 0);

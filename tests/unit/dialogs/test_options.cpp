@@ -11,50 +11,25 @@
 namespace {
 
 TEST(OptionCycles, PauseAdvancesByHalfSecondsAndKeepsItsRemainder) {
-  struct Case {
-    int32_t from, to;
-    const char *shownBefore, *shownAfter;
-  };
-  const Case cases[] = {
-      {1500, 2000, "63;9:17:1.5秒後認識", "63;9:17:2.0秒後認識"},
-      {5000, 500, "63;9:17:5.0秒後認識", "63;9:17:0.5秒後認識"},
-      {4700, 5200, "63;9:17:4.5秒後認識", "63;9:17:5.0秒後認識"},
-      {5200, 700, "63;9:17:5.0秒後認識", "63;9:17:0.5秒後認識"},
-      {200, 700, "63;9:17:0.0秒後認識", "63;9:17:0.5秒後認識"},
-      {1200, 1700, "63;9:17:1.0秒後認識", "63;9:17:1.5秒後認識"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(NextRecogTimer(c.from), c.to) << c.from;
-    EXPECT_EQ(PauseFace(c.from), c.shownBefore) << c.from;
-    EXPECT_EQ(PauseFace(c.to), c.shownAfter) << c.to;
-  }
-  // Ten presses from the default come back to it.
-  int32_t t = 1500;
+  // From 5.0 s back to 0.5 s; an odd stored value keeps its remainder and shows its
+  // half-second floor.
+  for (const auto& [from, to] : {std::pair{1500, 2000}, {5000, 500}, {4700, 5200}, {5200, 700}, {200, 700}})
+    EXPECT_EQ(NextRecogTimer(from), to) << from;
+  EXPECT_EQ(PauseFace(4700), "63;9:17:4.5秒後認識");
+  EXPECT_EQ(PauseFace(200), "63;9:17:0.0秒後認識");
+  int32_t t = 1500;  // ten presses from the default come back to it
   for (int i = 0; i < 10; ++i) t = NextRecogTimer(t);
   EXPECT_EQ(t, 1500);
 }
 
 TEST(OptionCycles, MarginAndPostProcessingFaces) {
-  struct Case {
-    int16_t from, to;
-    const char *face, *next;
-  };
-  const Case cases[] = {
-      {0, 30, "63;14:17:可変枠：小", "63;14:17:可変枠：中"},
-      {30, 60, "63;14:17:可変枠：中", "63;14:17:可変枠：大"},
-      {60, 0, "63;14:17:可変枠：大", "63;14:17:可変枠：小"},
-      {45, 75, "63;14:17:可変枠：中", "63;14:17:可変枠：大"},
-      {75, 15, "63;14:17:可変枠：大", "63;14:17:可変枠：小"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(NextMargin(c.from), c.to) << c.from;
-    EXPECT_STREQ(MarginFace(c.from), c.face) << c.from;
-    EXPECT_STREQ(MarginFace(c.to), c.next) << c.to;
-  }
-  EXPECT_STREQ(SeniFace(0), "63;14:17:後処理：無");
+  // An odd stored margin steps on by 30 and wraps into the first class.
+  for (const auto& [from, to] : {std::pair{0, 30}, {30, 60}, {60, 0}, {45, 75}, {75, 15}})
+    EXPECT_EQ(NextMargin(static_cast<int16_t>(from)), to) << from;
+  EXPECT_STREQ(MarginFace(45), "63;14:17:可変枠：中");
+  EXPECT_STREQ(MarginFace(75), "63;14:17:可変枠：大");
   EXPECT_STREQ(SeniFace(NextSeni(0)), "63;14:17:後処理：有");
   EXPECT_EQ(NextSeni(NextSeni(0)), 0u);
-  EXPECT_EQ(OptPressedFace(PauseFace(1500)), "64;9:17:1.5秒後認識");
   EXPECT_EQ(OptPressedFace(MarginFace(30)), "64;14:17:可変枠：中");
 }
 

@@ -49,12 +49,6 @@ using Codes = std::vector<uint16_t>;
 
 }  // namespace
 
-TEST(CandidateList, RankStopsAtTheEndCode) {
-  List l({A, I, kEmptyCode, U});
-  EXPECT_EQ(ZkIsCodeKohoNo(I, l.slot), 1);
-  EXPECT_EQ(ZkIsCodeKohoNo(U, l.slot), kNotRanked);
-}
-
 // An inserted candidate takes the distance of the slot it is placed at (an empty slot
 // gives 32766); a later copy of it moves up, a better-ranked copy or the mask refuses
 // it, and a full list drops its last candidate but never writes the end slot.
@@ -183,24 +177,6 @@ TEST(CandidateRules, InsertedCandidatesTakeTheirLeadersDistance) {
   List touten({Touten, A});  // half width prefers the period but keeps the comma
   ApplyMarkRules(touten.slot, Ctx(1, 5, kHalfWidthFlag, 0));
   EXPECT_NE(ZkIsCodeKohoNo(Comma, touten.slot), kNotRanked);
-}
-
-TEST(SmallForms, TableHoldsExactlyTheListedPairs) {
-  // The pairs as people read them; a slip of one code in the table shows here.
-  const char* pairs[][2] = {
-      {"あ", "ぁ"}, {"い", "ぃ"}, {"う", "ぅ"}, {"え", "ぇ"}, {"お", "ぉ"}, {"つ", "っ"}, {"や", "ゃ"},
-      {"ゆ", "ゅ"}, {"よ", "ょ"}, {"わ", "ゎ"}, {"ア", "ァ"}, {"イ", "ィ"}, {"ウ", "ゥ"}, {"エ", "ェ"},
-      {"オ", "ォ"}, {"ツ", "ッ"}, {"ヤ", "ャ"}, {"ユ", "ュ"}, {"ヨ", "ョ"}, {"ワ", "ヮ"}, {"カ", "ヵ"},
-      {"ケ", "ヶ"}, {"Ｃ", "ｃ"}, {"Ｏ", "ｏ"}, {"Ｐ", "ｐ"}, {"Ｓ", "ｓ"}, {"Ｖ", "ｖ"}, {"Ｗ", "ｗ"},
-      {"Ｘ", "ｘ"}, {"Ｚ", "ｚ"}, {"０", "ｏ"}, {"２", "ｚ"},
-  };
-  int withSmallForm = 0;
-  for (const auto& p : pairs) {
-    EXPECT_EQ(SmallFormOf(Utf8ToSjisCode(p[0])), Utf8ToSjisCode(p[1])) << p[0];
-  }
-  for (uint32_t code = 0x824F; code <= 0x8396; ++code)
-    if (SmallFormOf(static_cast<uint16_t>(code)) != 0) ++withSmallForm;
-  EXPECT_EQ(withSmallForm, static_cast<int>(sizeof pairs / sizeof pairs[0]));
 }
 
 TEST(SizeClasses, ThresholdsAndUpperHalf) {

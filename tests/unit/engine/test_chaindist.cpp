@@ -64,22 +64,6 @@ TEST(ChainDistance, SegmentsPiecesAndReDivision) {
   ExpectResult(r, 32767, 0);
 }
 
-TEST(ChainRedivide, EqualChainsAreZeroUpTo179SubSegments) {
-  std::mt19937 rng(7);
-  std::uniform_int_distribution<int> step(-12, 12);
-  for (int n : {2, 3, 17, 90}) {
-    std::vector<KusabiSegment> chain;
-    int16_t x = 0, y = 0;
-    for (int k = 0; k < n; ++k) {
-      const int16_t nx = static_cast<int16_t>(x + step(rng)), ny = static_cast<int16_t>(y + step(rng));
-      chain.push_back({x, y, nx, ny});
-      x = nx;
-      y = ny;
-    }
-    ExpectResult(Chain(chain, chain), 0, 0);
-  }
-}
-
 TEST(ChainRedivide, LongestChainsStayInBounds) {
   // Two 90-segment chains of unrelated lengths (zero lengths included) re-divide
   // into 179 sub-segments; ASan catches any write past the working arrays.

@@ -121,16 +121,6 @@ TEST(TextConv, CodesAndStrings) {
   EXPECT_EQ(back, "書");
 }
 
-TEST(TextConv, CodePointsToUtf8) {
-  EXPECT_EQ(Utf8FromCodePoint('A'), "A");
-  EXPECT_EQ(Utf8FromCodePoint(0xE9), "\xC3\xA9");
-  EXPECT_EQ(Utf8FromCodePoint(0x3042), "あ");
-  EXPECT_EQ(Utf8FromCodePoint(0x1F600), "😀");
-  EXPECT_EQ(Utf8FromCodePoint(0), "");
-  EXPECT_EQ(Utf8FromCodePoint(0xD800), "");  // a surrogate alone is no character
-  EXPECT_EQ(Utf8FromCodePoint(0x110000), "");
-}
-
 TEST(CheckDictype, StopsAtTheEndSlot) {
   KohoSlot list[kKohoSlots] = {};
   for (auto& s : list) {

@@ -99,25 +99,6 @@ TEST_F(EngineEndToEnd, CleanAndDistortedWritingsRankFirst) {
     }
 }
 
-TEST_F(EngineEndToEnd, ClassMaskRestrictsTheCandidates) {
-  const ZkResult r = Recognize(Characters()[0].strokes, kClassHiragana);  // 一 written, kana only
-  for (int i = 0; i < r.count; ++i) EXPECT_EQ(ZkCheckJisyu(r.entry[i].code), kClassHiragana);
-}
-
-TEST_F(EngineEndToEnd, GestureRanksAloneOtherwiseGesturesAreDropped) {
-  const ZkResult g = Recognize({PenPath({{35, 95}, {85, 165}, {170, 25}})});
-  ASSERT_EQ(g.kind, kResultGesture);
-  EXPECT_EQ(g.count, 1);
-  EXPECT_EQ(g.entry[0].code, 0x8051);
-  EXPECT_EQ(g.gesturePointCount, 1);
-  EXPECT_EQ(g.gesturePoints[0], (35 + 170) / 2);
-  EXPECT_EQ(g.gesturePoints[1], (25 + 165) / 2);
-
-  const ZkResult c = Recognize(Characters()[7].strokes);  // く
-  ASSERT_EQ(c.kind, kResultChars);
-  for (int i = 0; i < c.count; ++i) EXPECT_EQ(c.entry[i].type, kCodeDoubleByte);
-}
-
 TEST_F(EngineEndToEnd, SmallKanaFollowTheLargeWriting) {
   const ZkResult large = Recognize(Characters()[9].strokes);  // つ written large
   ASSERT_GE(large.count, 2);

@@ -1,4 +1,5 @@
-// Loop marks, run pairing, axis steps and the loop pass of one comparison.
+// Loop marks, run pairing, step distances and the loop pass of one comparison (whose
+// circle also checks the axis steps).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -18,13 +19,6 @@ std::vector<int> Marks(const KusabiPattern& p) {
 }
 
 }  // namespace
-
-TEST(TurnAngle, ReversalCountsAsZero) {
-  const KusabiSegment right = {0, 0, 10, 0}, left = {10, 0, 0, 0}, up = {10, 0, 10, 10};
-  EXPECT_EQ(TurnAngle(right, up), 90);
-  EXPECT_EQ(TurnAngle(up, right), -90);
-  EXPECT_EQ(TurnAngle(right, left), 0);
-}
 
 TEST(ZkGetLoop, MarksTurningRuns) {
   const struct {
@@ -50,19 +44,6 @@ TEST(ZkGetLoop, MarksTurningRuns) {
 }
 
 namespace {
-
-std::vector<LoopStep> Steps(std::initializer_list<LoopVector> vectors, int sense) {
-  std::vector<LoopVector> v(vectors);
-  LoopStep steps[kMaxLoopSteps];
-  const int n = LoopSteps(v.data(), 0, static_cast<int>(v.size()) - 1, sense, steps);
-  return std::vector<LoopStep>(steps, steps + n);
-}
-
-std::vector<std::pair<int, int>> Pairs(const std::vector<LoopStep>& steps) {
-  std::vector<std::pair<int, int>> out;
-  for (const auto& s : steps) out.emplace_back(s.dx, s.dy);
-  return out;
-}
 
 using Steps2 = std::vector<std::pair<int, int>>;
 
@@ -94,19 +75,6 @@ ChainResult RunLoopPass(Comparison& c) {
 }
 
 }  // namespace
-
-TEST(LoopSteps, AxisStepsAtEachSignChange) {
-  // The stored square: steps at each flip of x or y, the rest flushed x first
-  // (last vector (20,20) is not in the second or fourth quadrant).
-  EXPECT_EQ(Pairs(Steps({{-20, 20}, {-20, -20}, {20, -20}, {20, 20}}, 1)),
-            (Steps2{{0, 20}, {-40, 0}, {0, -40}, {40, 0}, {0, 20}}));
-  // Turning the other way reverses the order of the flushed pair.
-  EXPECT_EQ(Pairs(Steps({{-20, 20}, {-20, -20}}, -1)), (Steps2{{0, 20}, {0, -20}, {-40, 0}}));
-  // Both components flip at once: the accumulated vector is flushed as two steps.
-  EXPECT_EQ(Pairs(Steps({{10, 10}, {-10, -10}}, 1)), (Steps2{{10, 0}, {0, 10}, {-10, 0}, {0, -10}}));
-  EXPECT_EQ(Pairs(Steps({{10, -10}, {-10, 10}}, 1)), (Steps2{{0, -10}, {10, 0}, {0, 10}, {-10, 0}}));
-  EXPECT_EQ(Pairs(Steps({{10, -10}, {-10, 10}}, -1)), (Steps2{{10, 0}, {0, -10}, {-10, 0}, {0, 10}}));
-}
 
 TEST(LoopSteps, StepListStopsAtNinety) {
   std::vector<LoopVector> zigzag;
@@ -190,14 +158,4 @@ TEST(LoopPass, KeepsGroupsThatAreAlreadyBetter) {
   EXPECT_EQ(delta.pos, 0);
   EXPECT_EQ(delta.shape, 0);
   EXPECT_EQ(0, std::memcmp(&before, &c.corr, sizeof before));
-}
-
-TEST(LoopPass, NoRunsNoChange) {
-  // Straight bars: runs of 0-degree turns need three segments in one stroke.
-  Comparison c(Shape({{{-30, 10}, {30, 10}}, {{-30, -10}, {30, -10}}}),
-               Shape({{{-30, 10}, {30, 10}}, {{-30, -10}, {30, -10}}}));
-  c.Pair(0, 0).Pair(1, 1).Omissions();
-  const ChainResult delta = RunLoopPass(c);
-  EXPECT_EQ(delta.total, 0);
-  EXPECT_EQ(c.corr.groupPos[1], 0);
 }

@@ -41,42 +41,6 @@ class SearchTest : public ::testing::Test {
 
 }  // namespace
 
-TEST(SearchWindows, StrokeRangesOfAtMostTwoJoinsMoreOrAQuarter) {
-  // Writing strokes -> groups searched (group k holds patterns of k + 1 strokes): from
-  // n - 1 (n - 2 from 18 strokes), up to two joins more or a quarter.
-  const struct { int strokes, firstGroup, lastGroup; } cases[] = {
-      {0, 0, 1},    {1, 0, 2},    {2, 0, 3},    {3, 1, 4},    {7, 5, 8},    {8, 6, 9},   {12, 10, 14},
-      {16, 14, 19}, {17, 15, 20}, {18, 15, 20}, {19, 16, 20}, {20, 17, 20}, {22, 19, 20}, {23, 20, 20},
-      {30, 20, 20},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(FirstSearchGroup(c.strokes), c.firstGroup) << c.strokes << " strokes";
-    EXPECT_EQ(LastSearchGroup(c.strokes), c.lastGroup) << c.strokes << " strokes";
-  }
-}
-
-TEST(SearchWindows, LengthAndSegmentCountWindows) {
-  const struct {
-    const char* what;
-    MatchWindow window;
-    int lo, hi;
-  } cases[] = {
-      {"length, same strokes", LengthWindow(100, 1, 1), 69, 131},
-      {"length, more strokes: E = 100 - (100 / 2) / 2", LengthWindow(100, 2, 1), 53, 97},
-      {"length, fewer pattern strokes: E = 100 + 100", LengthWindow(100, 1, 3), 138, 262},
-      {"segments", SegmentCountWindow(10, 6, 5), 6, 14},
-      {"segments, d = 2", SegmentCountWindow(10, 9, 5), 4, 13},
-      {"segments, d = -2 >> 1 = -1", SegmentCountWindow(10, 3, 5), 7, 15},
-      {"segments beyond 21 strokes: d from k - 21", SegmentCountWindow(30, 21, 25), 26, 34},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(c.window.lo, c.lo) << c.what;
-    EXPECT_EQ(c.window.hi, c.hi) << c.what;
-  }
-  const MatchWindow wrapped = LengthWindow(-100, 1, 1);  // arithmetic shifts, an empty window
-  EXPECT_GT(wrapped.lo, wrapped.hi);
-}
-
 TEST(MatchList, OrderByLengthTiesAndZeros) {
   const int16_t lengths[] = {5, 9, 0, 9, 3, 0};
   uint16_t order[6];

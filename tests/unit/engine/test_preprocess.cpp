@@ -2,8 +2,6 @@
 // centroid and scale, the feature passes, and degenerate or extreme pen data.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "featurepoints.h"
 #include "penbuild.h"
 #include "preprocess.h"
@@ -284,38 +282,4 @@ TEST(Kusabi, StraightStrokeVStrokeAndTaps) {
   p = Extract({{{5, 5}}, {{40, 40}}, {{80, 10}}});  // all taps give nothing
   EXPECT_EQ(p.strokes, 0);
   EXPECT_EQ(p.segments, 0);
-}
-
-TEST(Kusabi, ArcGetsInnerPointsAndFinerParametersKeepMore) {
-  const PenStrokes arc = {PenArc(100, 100, 80, 180, 360)};
-  const auto pen = PenWords(arc);
-  KusabiPattern normal, fine;
-  NormState n{};
-  ZkRNKinji(pen.data(), &normal, &n, 1);
-  ZkKusabi_Saikinji(pen.data(), &fine, 1);
-  EXPECT_GE(normal.segments, 2);
-  EXPECT_GE(fine.segments, normal.segments);
-}
-
-TEST(Kusabi, RandomScribblesStayWithinTheArrays) {
-  std::mt19937 rng(7);
-  for (int trial = 0; trial < 300; ++trial) {
-    PenStrokes strokes(1 + rng() % 34);
-    for (auto& s : strokes) {
-      s.resize(rng() % 120);
-      for (auto& p : s) {
-        const int range = trial % 3 == 0 ? 65536 : 300;
-        p = {static_cast<int>(rng() % range) - (range == 65536 ? 32768 : 0),
-             static_cast<int>(rng() % range) - (range == 65536 ? 32768 : 0)};
-      }
-    }
-    const auto p = Extract(strokes);
-    ASSERT_LE(p.strokes, kMaxStrokes);
-    ASSERT_GE(p.segments, 0);
-    ASSERT_LE(p.segments, kMaxSegments);
-    for (int i = 0; i < p.segments; ++i) {
-      ASSERT_LE(std::abs(p.segment[i].x0), kNormLimit);
-      ASSERT_LE(std::abs(p.segment[i].y1), kNormLimit);
-    }
-  }
 }

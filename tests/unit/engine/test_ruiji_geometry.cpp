@@ -120,12 +120,4 @@ TEST(RuijiPointTests, SidesOfALineAndAboveIt) {
   for (const auto& c : above) EXPECT_EQ(ZkCheckPointUe(c.a, c.b, c.p), c.above) << c.p.x << "," << c.p.y;
 }
 
-TEST(RuijiRoundDivide, HalvesGoAwayFromZero) {
-  EXPECT_EQ(RoundDivide(5, 2), 3);
-  EXPECT_EQ(RoundDivide(-5, 2), -3);
-  EXPECT_EQ(RoundDivide(5, -2), -3);
-  EXPECT_EQ(RoundDivide(4, 3), 1);
-  EXPECT_EQ(RoundDivide(-4, 3), -1);
-}
-
 }  // namespace

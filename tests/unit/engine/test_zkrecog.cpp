@@ -233,17 +233,3 @@ TEST_F(ZkrecogTest, ReadsAUserDictionaryTheEngineSaved) {
   EXPECT_EQ(run.lines[0]["cands"][0], "二");
   EXPECT_EQ(Zkrecog(line + "\n", DicArgs()).lines[0]["cands"], Json::array());  // reversed strokes match nothing
 }
-
-TEST_F(ZkrecogTest, RepeatedRunsGiveTheSameAnswer) {
-  const std::string two = std::string(kIchi) + "\n" + kIchi + "\n";
-  const CommandRun once = Zkrecog(two, DicArgs());
-  const CommandRun thrice = Zkrecog(two, DicArgs() + " --repeat 3");
-  ASSERT_EQ(thrice.status, 0);
-  ASSERT_EQ(thrice.lines.size(), 2u);
-  for (size_t i = 0; i < 2; ++i) {
-    EXPECT_EQ(thrice.lines[i]["cands"], once.lines[i]["cands"]);
-    EXPECT_EQ(thrice.lines[i]["dist"], once.lines[i]["dist"]);
-  }
-  for (const char* bad : {" --repeat 0", " --repeat 1001", " --repeat x", " --repeat"})
-    EXPECT_EQ(Zkrecog(two, DicArgs() + bad).status, 2) << bad;
-}

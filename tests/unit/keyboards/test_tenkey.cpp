@@ -1,4 +1,4 @@
-// The ten-key pad without a display: its pages, faces, what a key pastes or types,
+// The ten-key pad without a display: its pages, what a key pastes or types,
 // and the bound of the commit buffer.
 #include "keyboards/tenkey.h"
 
@@ -15,25 +15,13 @@ namespace {
 
 using Keys = std::vector<RecordedKey>;
 
-struct DrawnFace {
-  int slot;
-  int mode;
-  std::string face;  // UTF-8
-  bool operator==(const DrawnFace& o) const {
-    return slot == o.slot && mode == o.mode && face == o.face;
-  }
-};
-
 struct RecordingTenkey : TenkeyPorts {
-  void DrawFace(int slot, int mode, const std::string& face) override {
-    faces.push_back({slot, mode, Utf8(face)});
-  }
+  void DrawFace(int, int, const std::string&) override {}
   void RestartRedrawTimer() override { ++redrawTimers; }
   void RecognizeNow() override { ++recognitions; }
   void RestartPasteTimer() override { ++pasteTimers; }
   void Close() override { ++closes; }
   void Beep() override { ++beeps; }
-  std::vector<DrawnFace> faces;
   int redrawTimers = 0, recognitions = 0, pasteTimers = 0, closes = 0, beeps = 0;
 };
 
@@ -55,23 +43,6 @@ class Tenkey : public PadTest {
   }
   RecordingTenkey ports;
 };
-
-// The pages whose symbols have more than one Unicode form come out in the forms the
-// paste gives to applications: the full-width minus, wave dash, double vertical line,
-// cent, pound and not signs, and the angstrom sign.
-TEST_F(Tenkey, FullWidthPagesPasteTheFullWidthForms) {
-  const struct {
-    int page;
-    const char* symbols;
-  } pages[] = {{0, "７８９×４５６÷１２３＋０．＝－"}, {3, "～∥｜…‥‘’“”（）〔〕［］｛"},
-               {5, "≧∞∴♂♀°′″℃￥＄￠￡％＃＆"}, {8, "∨￢⇒⇔∀∃∠⊥⌒∂∇≡≒≪≫√"},
-               {9, "∽∝∵∫∬Å‰♯♭♪†‡¶◯ΑΒ"}};
-  for (const auto& p : pages) {
-    std::string page;
-    for (int k = 0; k < kTenkGridKeys; ++k) page += tenk_wide_tbl[p.page][k];
-    EXPECT_EQ(Utf8(page), p.symbols) << "page " << p.page + 1;
-  }
-}
 
 TEST_F(Tenkey, PageKeysWrapAndModeSwitchReturnsToPageOne) {
   struct Case {
@@ -99,53 +70,6 @@ TEST_F(Tenkey, PageKeysWrapAndModeSwitchReturnsToPageOne) {
     EXPECT_EQ(Ap_table.tenk_page, c.pageAfter) << c.key << " from " << c.page;
     EXPECT_EQ(ports.redrawTimers, 1) << "the grid is redrawn a little later";
   }
-}
-
-TEST_F(Tenkey, FacesOfPressReleaseAndRedraw) {
-  struct Case {
-    uint32_t wide;
-    int page;
-    int value;
-    std::vector<DrawnFace> faces;
-  };
-  const Case cases[] = {
-      {1, 7, 103, {{3, 1, "1;10:23:→"}}},
-      {1, 7, 203, {{3, -1, "3;10:23:→"}}},
-      // The indicator moves left for two-digit pages.
-      {1, 8, 118, {{18, 1, "22;25:23:9/19"}}},
-      {1, 9, 218, {{18, -1, "21;18:23:10/19"}}},
-      {0, 1, 218, {{18, -1, "21;25:23:2/3"}}},
-      {0, 1, 110, {{10, 1, "1;13:23:!"}}},
-      // The half-width space shows a blank key; keys without a character keep theirs.
-      {0, 1, 101, {{1, 1, "1"}}},
-      {0, 1, 201, {{1, -1, "3"}}},
-      {0, 2, 111, {}},
-      {0, 2, 216, {}},
-      // The mode key: pressed it names the mode the click switches to.
-      {1, 0, 120, {{20, 1, "22;25:23:半角"}}},
-      {1, 0, 220, {{20, -1, "21;25:23:全角"}}},
-      {0, 0, 120, {{20, 1, "22;25:23:全角"}}},
-      {1, 0, 117, {{17, 1, "1;10:23:前"}}},
-      {1, 0, 221, {{21, -1, "21;21:23:Enter"}}},
-      {1, 0, 122, {}},  // the close key has no faces
-  };
-  for (const Case& c : cases) {
-    Show(c.wide, c.page);
-    ports.faces.clear();
-    Tenk_Click(c.value);
-    EXPECT_EQ(ports.faces, c.faces) << "value " << c.value << " wide " << c.wide;
-  }
-
-  // The redraw: the 16 keys of the page, blanks for the space and the empty keys, then
-  // the indicator.
-  Show(0, 2);
-  ports.faces.clear();
-  EXPECT_EQ(Tenk_Click(kTenkRedraw), 0);
-  ASSERT_EQ(ports.faces.size(), 17u);
-  EXPECT_EQ(ports.faces[0], (DrawnFace{1, -1, "3;13:23:("}));
-  EXPECT_EQ(ports.faces[9], (DrawnFace{10, -1, "3;13:23:\""}));
-  for (int k = 11; k <= 16; ++k) EXPECT_EQ(ports.faces[k - 1], (DrawnFace{k, -1, "3"}));
-  EXPECT_EQ(ports.faces[16], (DrawnFace{18, -1, "21;25:23:3/3"}));
 }
 
 TEST_F(Tenkey, SymbolsWithinOneSecondArePastedTogether) {

@@ -121,6 +121,7 @@ class PadTest : public ::testing::Test {
   }
 
   std::string PendingUtf8() { return Utf8(Pad.Tbuff); }
+  static std::pair<int, int> Range() { return {Pad.Rang.start, Pad.Rang.end}; }
 
   RecordingDisplay display;
   FixedFocus focus;

@@ -103,8 +103,7 @@ TEST_F(Editing, JoinMergesInkWithinLimitsAndRefusesOtherwiseUnchanged) {
       ASSERT_EQ(ports.messages.size(), 1u);
       EXPECT_EQ(ports.messages[0], c.message);
       EXPECT_EQ(Pad.Ink_data.pending, 4);
-      EXPECT_EQ(Pad.Rang.start, c.start);
-      EXPECT_EQ(Pad.Rang.end, c.end);
+      EXPECT_EQ(Range(), std::make_pair(c.start, c.end));
       EXPECT_EQ(Pad.BFpen[3], last);
       EXPECT_TRUE(ports.seen.empty());
       continue;
@@ -119,8 +118,7 @@ TEST_F(Editing, JoinMergesInkWithinLimitsAndRefusesOtherwiseUnchanged) {
     ASSERT_EQ(ports.seen.size(), 1u);
     EXPECT_EQ(ports.seen[0], Pad.BFpen[c.start]);  // the joined ink was recognised
     EXPECT_EQ(CellText(Pad.Result[c.start][1]), "ー");  // the new candidates
-    EXPECT_EQ(Pad.Rang.start, c.start + 1);
-    EXPECT_EQ(Pad.Rang.end, c.start + 1);
+    EXPECT_EQ(Range(), std::make_pair(c.start + 1, c.start + 1));
     // The characters behind move down with their ink; the freed entries are empty.
     if (c.end < 4) {
       EXPECT_EQ(Pad.BFpen[c.start + 1], last);
@@ -203,45 +201,7 @@ TEST_F(Editing, SplitInAFullLinePushesTheFirstCharacterOut) {
   }
 }
 
-TEST(InkGeometry, RectangleDistanceIsSignedAndGrowsTheFirst) {
-  struct Case {
-    Rect16 a, b;
-    int distance;
-    Rect16 grown;
-  } cases[] = {
-      {{0, 0, 10, 10}, {30, 0, 10, 10}, 20, {0, 0, 40, 10}},     // right of a
-      {{30, 0, 10, 10}, {0, 0, 10, 10}, 20, {0, 0, 40, 10}},     // left of a
-      {{0, 0, 10, 10}, {13, 14, 5, 5}, 5, {0, 0, 18, 19}},       // diagonal: 3, 4
-      {{0, 0, 10, 10}, {10, 0, 10, 10}, -10, {0, 0, 20, 10}},    // touching edges
-      {{0, 0, 20, 20}, {5, 5, 5, 5}, -21, {0, 0, 20, 20}},       // inside: deepest corner
-  };
-  for (const Case& c : cases) {
-    Rect16 a = c.a;
-    EXPECT_EQ(GetRctLeng(&a, c.b), c.distance) << c.b.x << "," << c.b.y;
-    EXPECT_EQ(a.x, c.grown.x);
-    EXPECT_EQ(a.width, c.grown.width);
-    EXPECT_EQ(a.height, c.grown.height);
-  }
-}
-
 // --- Variants ----------------------------------------------------------------------------
-
-TEST(Variants, EachCharacterCyclesThroughItsForms) {
-  const std::vector<std::vector<const char*>> cycles = {
-      {"か", "が"},           {"ち", "ぢ"},       {"ぁ", "あ"},       {"ゃ", "や"},
-      {"ょ", "よ"},           {"て", "で"},       {"と", "ど"},       {"ゎ", "わ"},
-      {"っ", "つ", "づ"},     {"は", "ば", "ぱ"}, {"ほ", "ぼ", "ぽ"}, {"う", "ぅ"},
-      {"カ", "ガ", "ヵ"},     {"ケ", "ゲ", "ヶ"}, {"ゥ", "ウ", "ヴ"}, {"ッ", "ツ", "ヅ"},
-      {"ャ", "ヤ"},           {"a", "A"},         {"ｚ", "Ｚ"},       {"ん"},
-      {"ー"},                 {"漢"},             {"1"},
-  };
-  for (const auto& cycle : cycles) {
-    for (size_t i = 0; i < cycle.size(); ++i) {
-      const char* next = cycle[(i + 1) % cycle.size()];
-      EXPECT_EQ(Utf8(CharVariant(Euc(cycle[i]))), next) << cycle[i];
-    }
-  }
-}
 
 // The candidates of character i as "a|b|...".
 std::string CandidateRow(int i) {
@@ -262,8 +222,7 @@ TEST_F(Editing, LargeSmallChangesOnlyTheSelection) {
   EXPECT_EQ(CandidateRow(2), "ガ|カ");
   EXPECT_EQ(CandidateRow(3), "は|ば");
   EXPECT_EQ(PenTag(Pad.BFpen[1]), 1);
-  EXPECT_EQ(Pad.Rang.start, 0);
-  EXPECT_EQ(Pad.Rang.end, 3);
+  EXPECT_EQ(Range(), std::make_pair(0, 3));
   Select(2, 2);
   LowhiConvert();
   EXPECT_EQ(PendingUtf8(), "Aづガは");

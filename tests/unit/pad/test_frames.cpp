@@ -1,5 +1,5 @@
-// Rectangles, the variable frame that parts characters in pen input, its grouping of
-// strokes, and the growth of the saved screen area.
+// The variable frame that parts characters in pen input, its grouping of strokes,
+// and the growth of the saved screen area.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -20,17 +20,6 @@ bool Same(const Rect16& a, const Rect16& b) {
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "(" << r.x << "," << r.y << "," << r.width << ","
                                        << r.height << ")";
-}
-
-TEST(Rect, AddGrowsTowardsThePointAndPointTestIncludesBothEdges) {
-  Rect16 r{100, 100, 1, 1};
-  RECT_add(&r, 90, 130);
-  RECT_add(&r, 120, 80);
-  RECT_add(&r, 95, 90);  // inside: unchanged
-  EXPECT_TRUE(Is(r, 90, 80, 31, 51));
-  const Rect16 box{10, 20, 5, 5};
-  EXPECT_EQ(PtInRect(box, 10, 20) + PtInRect(box, 15, 25), 2);
-  EXPECT_EQ(PtInRect(box, 16, 25) + PtInRect(box, 9, 22), 0);
 }
 
 constexpr int kW = 1024, kH = 768;
@@ -69,23 +58,6 @@ TEST(VFrame, StrokesJoinInsideTheFrameAndStartACharacterBeyondIt) {
     if (c.frame.width) {
       EXPECT_TRUE(Is(frame, c.frame.x, c.frame.y, c.frame.width, c.frame.height));
     }
-  }
-}
-
-TEST(VFrame, SquareHasAMinimumAndIsCutByTheScreenEdges) {
-  const struct {
-    Rect16 stroke;
-    int margin;
-    int x, y, w, h;
-  } cases[] = {
-      {{500, 400, 2, 2}, 0, 461, 361, 80, 80},
-      {{5, 5, 20, 20}, 30, 1, 1, 80, 80},
-      {{1000, 740, 20, 20}, 30, 970, 710, 54, 58},
-  };
-  for (const auto& c : cases) {
-    Rect16 frame = c.stroke;
-    VFrameSquare(&frame, c.margin, kW, kH);
-    EXPECT_TRUE(Is(frame, c.x, c.y, c.w, c.h)) << c.stroke.x;
   }
 }
 

@@ -1,4 +1,4 @@
-// Mode keys in engine terms: character types, width and pen modes, frame sizes.
+// Mode keys in engine terms, and the fixed-frame window's place at every size.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,25 +20,6 @@ TEST(Modes, SevenTypePressesReturnToAutomatic) {
   }
   EXPECT_EQ(mode, 0);
   EXPECT_EQ(option.mask, 0x0FFF407Fu);
-}
-
-TEST(Modes, HalfWidthSetsTheFlag) {
-  ZkOptionRec option{};
-  SetEngineOptions(1, NextWidthMode(2), &option);
-  EXPECT_EQ(option.flags, 0x400u);
-  EXPECT_EQ(option.mask, 0x40000u);
-  SetEngineOptions(1, NextWidthMode(1), &option);
-  EXPECT_EQ(option.flags, 0u);
-}
-
-TEST(Modes, FrameWindowSizes) {
-  const int expected[3][3] = {{415, 128, 82}, {530, 156, 110}, {645, 184, 138}};
-  for (int size = 1; size <= 3; ++size) {
-    const FrameSize fs = FixedFrameSize(size);
-    EXPECT_EQ(fs.width, expected[size - 1][0]);
-    EXPECT_EQ(fs.height, expected[size - 1][1]);
-    EXPECT_EQ(fs.rowHeight, expected[size - 1][2]);
-  }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The pending line: deleting a selection, choosing an alternative, the cursor from
-// clicks and drags, and the bounded commit buffer.
+// The pending line: deleting a selection, choosing an alternative, and the bounded
+// commit buffer.
 #include <gtest/gtest.h>
 
 #include "pad_fixture.h"
@@ -59,37 +59,6 @@ TEST_F(Pending, AlternativeAtTheStartUsesTheFirstCharacterAndAnEmptyOneBeeps) {
   BuffCleaEx();
   KohoSwaping(0);
   EXPECT_EQ(display.beeps, 3);
-}
-
-TEST_F(Pending, ClickAndDragPlaceCursorAndSelection) {
-  SetPending("あいうえ");
-  EXPECT_EQ(PendingIndexAt(80), 2);  // (80 - 37) / 15
-  EXPECT_EQ(PendingIndexAt(40), 0);
-  EXPECT_EQ(PendingIndexAt(236), 4);  // beyond the text: after its last character
-  PendingPlaceCursor(2);
-  EXPECT_EQ(Pad.Rang.start, 2);
-  EXPECT_EQ(Pad.Rang.end, 2);
-  PendingDragTo(4);
-  EXPECT_EQ(Pad.Rang.start, 2);
-  EXPECT_EQ(Pad.Rang.end, 4);
-  PendingDragTo(0);  // back past the anchor: the selection turns round it
-  EXPECT_EQ(Pad.Rang.start, 0);
-  EXPECT_EQ(Pad.Rang.end, 2);
-}
-
-TEST_F(Pending, ClearingEmptiesEverything) {
-  SetPending("あい");
-  std::strcpy(App.Over_text, "x");
-  ASSERT_EQ(InkNewCharacter(), kInkStarted);
-  BuffCleaEx();
-  EXPECT_EQ(Pad.Tbuff[0], 0);
-  EXPECT_EQ(App.Over_text[0], 0);
-  EXPECT_EQ(Pad.Ink_data.pending, 0);
-  EXPECT_EQ(Pad.Ink_data.chars, 0);
-  EXPECT_TRUE(Pad.hPens[0].empty());
-  EXPECT_TRUE(Pad.BFpen[0].empty());
-  EXPECT_EQ(display.enterCalls, std::vector<int>{-1});
-  EXPECT_EQ(display.candidateCalls, std::vector<int>{0});
 }
 
 TEST_F(Pending, CommitBufferNeverOverflows) {

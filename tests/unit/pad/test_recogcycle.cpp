@@ -36,8 +36,7 @@ TEST_F(Cycle, CharactersGoInBetweenAndTheCursorFollowsThem) {
   EXPECT_EQ(Insert({"か", "き", "く"}), 3);
   EXPECT_EQ(PendingUtf8(), "あかきくいう");
   EXPECT_EQ(Pad.Ink_data.pending, 6);
-  EXPECT_EQ(Pad.Rang.start, 4);
-  EXPECT_EQ(Pad.Rang.end, 4);
+  EXPECT_EQ(Range(), std::make_pair(4, 4));
   const int tags[] = {0, 100, 101, 102, 1, 2};
   const char* firsts[] = {"あ", "か", "き", "く", "い", "う"};
   for (int i = 0; i < 6; ++i) {
@@ -74,53 +73,49 @@ TEST_F(Cycle, RescoringReadsSentencesAsWords) {
   ZkOption.mask = mask;
 }
 
-TEST_F(Cycle, ANewCharacterReplacesTheSelection) {
-  SetPending("あいうえ");
-  Pad.Rang = RangRec{1, 3, 1};
-  Insert({"か"});
-  EXPECT_EQ(PendingUtf8(), "あかえ");
-  EXPECT_EQ(Pad.Rang.end, 2);
-  EXPECT_EQ(PenTag(Pad.BFpen[2]), 3);
-  EXPECT_TRUE(Pad.BFpen[3].empty());
-}
-
-TEST_F(Cycle, FullLinePushesItsFirstCharacterToTheApplication) {
-  SetPending("あいうえおかきくけこさし");
-  Pad.Rang = RangRec{5, 5, 5};
-  Insert({"た"});
-  EXPECT_EQ(PendingUtf8(), "いうえおたかきくけこさし");
-  EXPECT_EQ(Pad.Ink_data.pending, 12);
-  EXPECT_EQ(Pad.Rang.end, 5);
-  EXPECT_EQ(PenTag(Pad.BFpen[0]), 1);
-  EXPECT_EQ(PenTag(Pad.BFpen[4]), 100);
-  EXPECT_EQ(PenTag(Pad.BFpen[5]), 5);
-  ASSERT_EQ(clipboard.texts.size(), 1u);
-  EXPECT_EQ(Utf8(clipboard.texts[0]), "あ");
-  EXPECT_EQ(App.Over_text[0], 0);
-}
-
-TEST_F(Cycle, FullLineWithTheCursorAtTheStartSendsTheNewCharacter) {
-  SetPending("あいうえおかきくけこさし");
-  Pad.Rang = RangRec{0, 0, 0};
-  EXPECT_EQ(Insert({"た"}), 0);
-  EXPECT_EQ(PendingUtf8(), "あいうえおかきくけこさし");
-  ASSERT_EQ(clipboard.texts.size(), 1u);
-  EXPECT_EQ(Utf8(clipboard.texts[0]), "た");
-  EXPECT_EQ(PenTag(Pad.BFpen[0]), 0);
-}
-
-TEST_F(Cycle, PushedOutTextWaitsWhenNoWindowHasTheFocus) {
-  focus.facts.window = 1;  // PointerRoot
-  SetPending("あいうえおかきくけこさし");
-  Pad.Rang = RangRec{1, 1, 1};
-  Insert({"た"});
-  Insert({"ち"});  // a later cycle keeps what still waits
-  EXPECT_TRUE(clipboard.texts.empty());
-  EXPECT_EQ(Utf8(App.Over_text), "あた");
+// A new character replaces the selection; in a full line the first character leaves
+// for the application (or waits while no window has the focus), unless the cursor
+// stands before it: then the new character is sent at once.
+TEST_F(Cycle, FullLinePushesOutAndTheSelectionIsReplaced) {
+  const std::string full = "あいうえおかきくけこさし";
+  const struct {
+    const char* what;
+    std::string line;
+    int cursor, selectionEnd;
+    bool focused;
+    const char* text;
+    int caret, firstTag;
+    const char* pasted;  // "" for no paste
+    const char* waiting;
+  } cases[] = {
+      {"selection", "あいうえ", 1, 3, true, "あかえ", 2, 0, "", ""},
+      {"full line", full, 5, 5, true, "いうえおかかきくけこさし", 5, 1, "あ", ""},
+      {"full line, cursor at the start", full, 0, 0, true, "あいうえおかきくけこさし", 0, 0, "か", ""},
+      {"full line, no focus", full, 1, 1, false, "かいうえおかきくけこさし", 1, 100, "", "あ"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    clipboard.texts.clear();
+    App.Over_text[0] = 0;
+    focus.facts = AppFocus();
+    if (!c.focused) focus.facts.window = 1;  // PointerRoot
+    SetPending(c.line);
+    Pad.Rang = RangRec{static_cast<int16_t>(c.cursor), static_cast<int16_t>(c.selectionEnd),
+                       static_cast<int16_t>(c.cursor)};
+    Insert({"か"});
+    EXPECT_EQ(PendingUtf8(), c.text);
+    EXPECT_EQ(Pad.Ink_data.pending, EucCharCount(Pad.Tbuff));
+    EXPECT_EQ(Pad.Rang.end, c.caret);
+    EXPECT_EQ(PenTag(Pad.BFpen[0]), c.firstTag);
+    EXPECT_EQ(clipboard.texts, *c.pasted ? std::vector<std::string>{Euc(c.pasted)} : std::vector<std::string>{});
+    EXPECT_EQ(Utf8(App.Over_text), c.waiting);
+  }
+  // What waits goes first with the next commit, later push-outs joining it.
+  Insert({"ち"});
+  EXPECT_EQ(Utf8(App.Over_text), "あか");
   focus.facts = AppFocus();
   EnterClick();
-  ASSERT_EQ(clipboard.texts.size(), 1u);
-  EXPECT_EQ(Utf8(clipboard.texts[0]), "あたちいうえおかきくけこさし");
+  EXPECT_EQ(clipboard.texts, std::vector<std::string>{Euc("あかちいうえおかきくけこさし")});
 }
 
 TEST_F(Cycle, FullCommitBufferRefusesTheCharacterInsteadOfOverflowing) {

@@ -65,19 +65,16 @@ class SeniLoad : public LoadedTable {};
 
 TEST_F(SeniLoad, ReadsEveryFieldAndTheLargestOccurrencePerType) {
   ASSERT_EQ(LoadText(dir_, kValid), kSeniLoaded);
-  EXPECT_EQ(SNtable.SNnomng, 2);
-  EXPECT_EQ(SNtable.SNp_from[1], 2);
-  EXPECT_EQ(SNtable.SNn_from[1], 1);
-  EXPECT_EQ(SNtable.SNnobmoji, 3);
-  EXPECT_EQ(SNtable.SNmjfrom[1], 351);
-  EXPECT_EQ(SNtable.SNkaisuu[1], 900);
-  EXPECT_EQ(SNtable.SNp_prbl[2], 4);
-  EXPECT_EQ(SNtable.SNn_prbl[2], 1);
-  EXPECT_EQ(SNtable.SNnoprbl, 5);
-  EXPECT_EQ(SNtable.SNmjto[3], 4505);
-  EXPECT_EQ(SNtable.SNmjprbl[2], 800);
-  EXPECT_EQ(SNtable.SNmax_kaisuu[0], 900);
-  EXPECT_EQ(SNtable.SNmax_kaisuu[1], 7);
+  const auto first = [](const auto& v, int n) { return std::vector<long>(v.begin(), v.begin() + n); };
+  EXPECT_EQ((std::vector<long>{SNtable.SNnomng, SNtable.SNp_from[1], SNtable.SNn_from[1], SNtable.SNnobmoji,
+                               SNtable.SNnoprbl, SNtable.SNmax_kaisuu[0], SNtable.SNmax_kaisuu[1]}),
+            (std::vector<long>{2, 2, 1, 3, 5, 900, 7}));
+  EXPECT_EQ(first(SNtable.SNmjfrom, 3), (std::vector<long>{119, 351, 120}));
+  EXPECT_EQ(first(SNtable.SNkaisuu, 3), (std::vector<long>{40, 900, 7}));
+  EXPECT_EQ(first(SNtable.SNp_prbl, 3), (std::vector<long>{0, 2, 4}));
+  EXPECT_EQ(first(SNtable.SNn_prbl, 3), (std::vector<long>{2, 2, 1}));
+  EXPECT_EQ(first(SNtable.SNmjto, 5), (std::vector<long>{120, 4403, 352, 4505, 119}));
+  EXPECT_EQ(first(SNtable.SNmjprbl, 5), (std::vector<long>{30, 5, 800, 1, 7}));
   SeniClose();
   ExpectNothingLoaded();
 }
@@ -141,20 +138,4 @@ TEST_F(SeniLoad, FailedLoadReleasesTheTableLoadedBefore) {
   ASSERT_EQ(LoadText(dir_, kValid), kSeniLoaded);
   EXPECT_EQ(LoadText(dir_, Truncate(6)), kSeniBadFile);
   ExpectNothingLoaded();
-}
-
-TEST(SeniFormat, FieldsSitInTheirColumns) {
-  long long v = 0;
-  EXPECT_TRUE(SeniReadField("SENI   12", kSeniHeaderTypes, &v));
-  EXPECT_EQ(v, 12);
-  // Columns outside the field are not read, whatever they hold.
-  EXPECT_TRUE(SeniReadField("xxxxx    7yyy", kSeniHeaderTypes, &v));
-  EXPECT_EQ(v, 7);
-  EXPECT_FALSE(SeniReadField("SENI  1 2", kSeniHeaderTypes, &v));
-  EXPECT_FALSE(SeniReadField("SENI      ", kSeniHeaderTypes, &v));
-  EXPECT_FALSE(SeniReadField("SENI -", kSeniHeaderTypes, &v));
-  EXPECT_TRUE(SeniReadField("  120    30", kSeniPairCount, &v));
-  EXPECT_EQ(v, 30);
-  EXPECT_TRUE(SeniReadField("  120 99999", kSeniPairCount, &v));
-  EXPECT_EQ(v, 99999);
 }

@@ -1,5 +1,5 @@
 // Rescoring rows of candidates with small hand-made tables: sentences, the
-// distance threshold, unknown pairs, the limits of a row, and the lookups.
+// distance threshold, unknown pairs, the limits of a row, and the binary search.
 #include <gtest/gtest.h>
 
 #include "seni_fixture.h"
@@ -148,25 +148,6 @@ TEST_F(SeniRescore, DataTypeMustBeLoaded) {
   EXPECT_EQ(SeniCntl(0, 0, row.data()), kSeniDone);
   EXPECT_EQ(SeniCntl(0, 2, nullptr), kSeniDone);
   EXPECT_EQ(FirstChoices(row), "目本");
-}
-
-TEST_F(SeniRescore, PairLookupGivesCountsOrDefaults) {
-  SNrun.SNdatatype = 0;
-  int32_t c = -1, p = -1;
-  EXPECT_EQ(SeniGetPrbl(Sj("日"), Sj("本"), &c, &p), kSeniDone);
-  EXPECT_EQ(c, 2000);
-  EXPECT_EQ(p, 500);
-  EXPECT_EQ(SeniGetPrbl(Sj("日"), Sj("猫"), &c, &p), kSeniDone);  // known from, unknown pair
-  EXPECT_EQ(c, SNtable.SNmax_kaisuu[0]);
-  EXPECT_EQ(p, 0);
-  EXPECT_EQ(SeniGetPrbl(Sj("猫"), Sj("日"), &c, &p), kSeniDone);  // unknown from
-  EXPECT_EQ(c, SNtable.SNmax_kaisuu[0]);
-  EXPECT_EQ(SeniGetPrbl(0x8051, Sj("日"), &c, &p), kSeniDone);  // no index
-  EXPECT_EQ(p, 0);
-  EXPECT_EQ(SNtable.SNmax_kaisuu[0], 30000);
-  SNrun.SNdatatype = 5;
-  EXPECT_EQ(SeniGetPrbl(Sj("日"), Sj("本"), &c, &p), kSeniBadType);
-  SNrun.SNdatatype = 0;
 }
 
 TEST(SeniBSearch, FindsKeysAndRefusesBoundsOutsideTheArray) {

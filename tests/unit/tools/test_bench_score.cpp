@@ -1,4 +1,4 @@
-// The benchmark scorer: ranks counted per group, failed lines, percentiles.
+// The benchmark scorer: ranks counted per group, the look-alike and kana rows, failed lines.
 #include <gtest/gtest.h>
 
 #include "bench_score.h"
@@ -63,16 +63,6 @@ TEST(BenchScore, FailedLines) {
   EXPECT_FALSE(s.Add(R"({"char":"あ","cands":"あ","us":1})"));
   EXPECT_EQ(s.failed(), 4u);
   EXPECT_NE(s.Report().find("failed lines: 4"), std::string::npos);
-}
-
-TEST(BenchScore, NearestRankPercentiles) {
-  EXPECT_EQ(Percentile({}, 50), 0);
-  EXPECT_EQ(Percentile({5}, 95), 5);
-  EXPECT_EQ(Percentile({4, 1, 3, 2}, 50), 2);
-  std::vector<double> v;
-  for (int i = 1; i <= 100; ++i) v.push_back(i);
-  EXPECT_EQ(Percentile(v, 95), 95);
-  EXPECT_EQ(Percentile(v, 100), 100);
 }
 
 }  // namespace

@@ -44,27 +44,6 @@ TEST(Coverage, MissingLevelTwoKanjiAreReportedOnly) {
   EXPECT_FALSE(CheckCoverage(present, targets).complete);
 }
 
-TEST(Coverage, PatternsAndCharactersPerClass) {
-  const CoverageReport report = CheckCoverage({{0x889F, 2}, {0x8158, 1}, {0x82A0, 3}, {0x8260, 1}}, {});
-  EXPECT_EQ(report.classes.at("kanji").patterns, 3u);
-  EXPECT_EQ(report.classes.at("kanji").characters, 2u);
-  EXPECT_EQ(report.classes.at("hiragana").patterns, 3u);
-  EXPECT_EQ(report.classes.at("capitals").characters, 1u);
-  EXPECT_TRUE(report.complete);
-}
-
-TEST(RuleForms, SmallFormsTheEngineDerives) {
-  EXPECT_EQ(RuleLargeFormOf(0x829F), 0x82A0);  // ぁ from あ
-  EXPECT_EQ(RuleLargeFormOf(0x8396), 0x8350);  // ヶ from ケ
-  EXPECT_EQ(RuleLargeFormOf(0x828F), 0x824F);  // ｏ from ０ (and Ｏ)
-  EXPECT_EQ(RuleLargeFormOf(0x8290), 0);       // ｐ has a shape of its own
-  EXPECT_EQ(RuleLargeFormOf(0x82A0), 0);
-  EXPECT_EQ(RuleLargeFormOf(0x838B), 0);       // ル is no small form, whatever a table says
-  EXPECT_EQ(RuleLargeFormOf(0), 0);
-  const auto reachable = RuleReachableForms({{0x82A0, 1}, {0x826F, 2}, {0x82C2, 0}});
-  EXPECT_EQ(reachable, (std::set<uint16_t>{0x829F}));  // not ｐ, and not っ: つ has no pattern
-}
-
 TEST(Coverage, SmallFormsCountThroughTheRule) {
   const auto targets = DictionaryTargets();
   auto present = AllOf(targets);

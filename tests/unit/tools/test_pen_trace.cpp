@@ -1,4 +1,4 @@
-// Tracing strokes into pen data: spacing, ends, taps and the pad's limits.
+// Tracing strokes into pen data: offset, repeated pixels, taps and the pad's limits.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,22 +7,6 @@
 #include "types.h"
 
 namespace {
-
-TEST(PenTrace, EvenSpacingWithBothEnds) {
-  TraceOptions o;
-  o.box = 100;
-  o.size = 200;  // 2 pixels per unit
-  o.spacing = 4;
-  const auto strokes = TraceStrokes({{{0, 0}, {10, 0}, {10, 10}}}, o);
-  ASSERT_EQ(strokes.size(), 1u);
-  const PixelStroke& s = strokes[0];
-  EXPECT_EQ(s.front().x, 0);
-  EXPECT_EQ(s.back().x, 20);
-  EXPECT_EQ(s.back().y, 20);
-  ASSERT_EQ(s.size(), 11u);  // 40 pixels of path, every 4 pixels
-  for (size_t i = 1; i < s.size(); ++i)
-    EXPECT_EQ(std::abs(s[i].x - s[i - 1].x) + std::abs(s[i].y - s[i - 1].y), 4);
-}
 
 TEST(PenTrace, OffsetRepeatedPixelsAndTaps) {
   TraceOptions o;

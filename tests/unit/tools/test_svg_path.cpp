@@ -42,6 +42,10 @@ TEST(SvgPath, EquivalentFormsGiveTheSamePoints) {
       // Without a curve before, the first control point is the current point.
       {"M0,0 S10,10 20,0", "M0,0 C0,0 10,10 20,0"},
       {"M0,0 Q10,10 20,0 T40,0", "M0,0 Q10,10 20,0 Q30,-10 40,0"},
+      // Signs and a second decimal point start new numbers; exponents are read.
+      {"M1-2L.5.5l1e1,-2E0", "M1,-2 L0.5,0.5 L10.5,-1.5"},
+      // Z returns to the subpath's start, and the next command starts from there.
+      {"M10,10 L20,10 L20,20 Z l5,0", "M10,10 L20,10 L20,20 L10,10 L15,10"},
   };
   for (const auto& c : cases) {
     const auto p = Flatten(c.path), q = Flatten(c.same);
@@ -53,15 +57,6 @@ TEST(SvgPath, EquivalentFormsGiveTheSamePoints) {
   ASSERT_EQ(abs[0].size(), 5u);
   ExpectPoint(abs[0][2], 50, 20);
   ExpectPoint(abs[0][3], 50, 60);
-}
-
-TEST(SvgPath, NumberSyntax) {
-  // Signs and a second decimal point start new numbers; exponents are read.
-  const auto p = Flatten("M1-2L.5.5l1e1,-2E0");
-  ASSERT_EQ(p[0].size(), 3u);
-  ExpectPoint(p[0][0], 1, -2);
-  ExpectPoint(p[0][1], 0.5, 0.5);
-  ExpectPoint(p[0][2], 10.5, -1.5);
 }
 
 TEST(SvgPath, CubicEndsOnItsEndPointAndFollowsTheCurve) {
@@ -78,12 +73,7 @@ TEST(SvgPath, CubicEndsOnItsEndPointAndFollowsTheCurve) {
     EXPECT_LE(std::hypot(line[i].x - line[i - 1].x, line[i].y - line[i - 1].y), 1.0 + 1e-9);
 }
 
-TEST(SvgPath, CloseReturnsToTheSubpathStartAndEachMoveStartsOne) {
-  const auto p = Flatten("M10,10 L20,10 L20,20 Z l5,0");
-  ASSERT_EQ(p.size(), 1u);
-  ASSERT_EQ(p[0].size(), 5u);
-  ExpectPoint(p[0][3], 10, 10);
-  ExpectPoint(p[0][4], 15, 10);  // the next command starts from the closed point
+TEST(SvgPath, EachMoveStartsAPolylineAndCloseReturnsToItsStart) {
   const auto two = Flatten("M0,0 L1,1 M5,5 l1,0 z");
   ASSERT_EQ(two.size(), 2u);
   ExpectPoint(two[1][0], 5, 5);

@@ -47,9 +47,4 @@ TEST(FaceText, IndexItemsAndTheSmallFontSwitch) {
     EXPECT_FALSE(ParseFaceText(bad).valid) << (bad ? bad : "null");
 }
 
-TEST(ReplaceFaceStyle, PutsTheNewStyleInFront) {
-  EXPECT_EQ(ReplaceFaceStyle("50;1:13:全 10:26:角", "51"), "51;1:13:全 10:26:角");
-  EXPECT_EQ(ReplaceFaceStyle("5", "51"), "51");
-}
-
 }  // namespace
