@@ -26,8 +26,6 @@
 #include "pad/screensave.h"
 #include "pad/vframe.h"
 
-GdkPixmap* Clea_pmap = nullptr;
-
 namespace {
 
 constexpr int kBoxes = 5;
@@ -185,7 +183,7 @@ void ReportInkFailure(int result) {
 
 void InvertFrame(const Rect16& frame) {
   if (frame.width == 0 || frame.height == 0) return;
-  gdk_draw_rectangle(Root(), Vfrm_gc, FALSE, frame.x, frame.y, frame.width, frame.height);
+  gdk_draw_rectangle(Root(), Res.Vfrm_gc, FALSE, frame.x, frame.y, frame.width, frame.height);
 }
 
 GdkWindow* BoxWindow(int box) {
@@ -198,8 +196,8 @@ void ClearBox(int box) {
 
 void RestoreScreen() {
   const Rect16 a = Clear_rct;
-  if (Clea_pmap && a.x >= 1 && a.width > 0 && a.height > 0)
-    gdk_draw_drawable(Root(), Clea_gc, Clea_pmap, a.x, a.y, a.x, a.y, a.width, a.height);
+  if (Res.Clea_pmap && a.x >= 1 && a.width > 0 && a.height > 0)
+    gdk_draw_drawable(Root(), Res.Clea_gc, Res.Clea_pmap, a.x, a.y, a.x, a.y, a.width, a.height);
   Clear_rct = Rect16{0, 0, 0, 0};
   Vfram_rct[0] = Rect16{0, 0, 0, 0};
 }
@@ -276,7 +274,7 @@ void StrokeTo(int rootX, int rootY) {
     ClsBmpGet(x, y);
     RECT_add(&Vfram_rct[Pad.Ink_data.chars + 1], x, y);
   }
-  gdk_draw_line(target, Pens_gc, Mus_data.last_x, Mus_data.last_y, x, y);
+  gdk_draw_line(target, Res.Pens_gc, Mus_data.last_x, Mus_data.last_y, x, y);
   Mus_data.last_x = x;
   Mus_data.last_y = y;
   InkStrokePoint(x, y);
@@ -334,18 +332,19 @@ int VFrameChk(Rect16* char_rect) {
 }
 
 void ClsBmpGet(int x, int y) {
-  if (!Clea_pmap) return;
+  if (!Res.Clea_pmap) return;
   Rect16 strips[4];
   const int n = ClearAreaGrow(&Clear_rct, x, y, App.screen_w, App.screen_h, strips);
   for (int i = 0; i < n; ++i) {
     const Rect16& s = strips[i];
-    gdk_draw_drawable(Clea_pmap, Clea_gc, Root(), s.x, s.y, s.x, s.y, s.width, s.height);
+    gdk_draw_drawable(Res.Clea_pmap, Res.Clea_gc, Root(), s.x, s.y, s.x, s.y, s.width, s.height);
   }
 }
 
 void Pad_MakeScreenSave() {
-  if (Clea_pmap || !MainWindow() || !gtk_widget_get_window(MainWindow())) return;
-  Clea_pmap = gdk_pixmap_new(gtk_widget_get_window(MainWindow()), App.screen_w, App.screen_h, -1);
+  if (Res.Clea_pmap || !MainWindow() || !gtk_widget_get_window(MainWindow())) return;
+  Res.Clea_pmap =
+      gdk_pixmap_new(gtk_widget_get_window(MainWindow()), App.screen_w, App.screen_h, -1);
   Clear_rct = Rect16{0, 0, 0, 0};
 }
 

@@ -7,9 +7,6 @@
 
 #include "app/geometry.h"
 
-// The saved screen under the ink (pen input), made when the pad is first shown.
-extern GdkPixmap* Clea_pmap;
-
 // is_main is 1 for the main window, 0 for the fixed-frame window.
 void Mouse_Down(GdkEventButton* event, int is_main);
 void Mouse_Move(GdkEventMotion* event, int is_main);

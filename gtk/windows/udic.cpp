@@ -208,7 +208,7 @@ void Usdic_Move(GdkEventMotion* event) {
   const UdicRect r = RectOf(Area(Dic_data.area));
   const int x = static_cast<int>(event->x) - r.x, y = static_cast<int>(event->y) - r.y;
   GdkWindow* window = gtk_widget_get_window(Area(Dic_data.area));
-  if (window) gdk_draw_line(window, Pens_gc, lastX, lastY, x, y);
+  if (window) gdk_draw_line(window, Res.Pens_gc, lastX, lastY, x, y);
   lastX = x;
   lastY = y;
   UdicStrokePoint(&Dic_data, x, y);
@@ -373,7 +373,7 @@ void UdicDrawPen(GtkWidget* area, const std::vector<uint16_t>& pen, int divisor,
       const int y0 = static_cast<int16_t>(pen[first + 2 * p - 1]) / divisor;
       const int x1 = static_cast<int16_t>(pen[first + 2 * p]) / divisor;
       const int y1 = static_cast<int16_t>(pen[first + 2 * p + 1]) / divisor;
-      gdk_draw_line(window, Pens_gc, x0, y0, x1, y1);
+      gdk_draw_line(window, Res.Pens_gc, x0, y0, x1, y1);
       if (pause) {
         gdk_flush();
         g_usleep(static_cast<gulong>(Ap_table.dsleep) * 100);  // the replay pause setting
