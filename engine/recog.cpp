@@ -21,10 +21,10 @@ NormState ZkNormResult;
 int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
   ZkCRecEnd();
   ZkSetUsrDicPath(userDicPath);  // the user dictionary is saved where it was read
-  const int loaded = HiRecLoadRecDic(ZkRecDic, ZkUsrDic, systemDicPath, userDicPath);
+  const int loaded = HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, systemDicPath, userDicPath);
   if (loaded != kDicOk && loaded != kDicUserDamaged) return loaded;
   ZkNoteUsrDicLoaded(loaded == kDicUserDamaged);  // a damaged file is kept before it is saved over
-  if (ZkBuildDicIndex(ZkRecDic, ZkUsrDic) != kDicOk) {
+  if (ZkBuildDicIndex(Dic.ZkRecDic, Dic.ZkUsrDic) != kDicOk) {
     ZkCRecEnd();
     return kDicNoMemory;
   }
@@ -34,9 +34,9 @@ int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
 int ZkCRecInitializes() { return ZkCRecInitializesFrom(nullptr, nullptr); }
 
 void ZkCRecEnd() {
-  ZkReleaseDicTable(ZkRecDic);
-  ZkReleaseDicTable(ZkUsrDic);
-  ZkRecDicTbl[0] = nullptr;
+  ZkReleaseDicTable(Dic.ZkRecDic);
+  ZkReleaseDicTable(Dic.ZkUsrDic);
+  Dic.ZkRecDicTbl[0] = nullptr;
 }
 
 void ZkChar(const uint16_t* pen, DicEntry* const* selection, KohoSlot* list, NormState* norm, int strokes) {
@@ -49,8 +49,8 @@ void ZkChar(const uint16_t* pen, DicEntry* const* selection, KohoSlot* list, Nor
 }
 
 int ZkCharcterRecognize(const ZkOptionRec* option, const uint16_t* pen, int strokes, KohoSlot* list) {
-  if (!ZkSetRequiredRecDic(option->mask, ZkRecDic, ZkUsrDic, ZkRecDicTbl)) return 1;
-  ZkChar(pen, ZkRecDicTbl, list, &ZkNormResult, strokes);
+  if (!ZkSetRequiredRecDic(option->mask, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl)) return 1;
+  ZkChar(pen, Dic.ZkRecDicTbl, list, &ZkNormResult, strokes);
   ZkSizeClasses(*option, static_cast<int16_t>(pen[3]), &ZkNormResult);
 
   const RuleContext ctx{option->mask,           option->flags,           ZkNormResult.upperHalf,

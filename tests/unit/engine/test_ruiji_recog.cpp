@@ -47,8 +47,8 @@ class RuijiOnRealWriting : public ::testing::Test {
     const int n = static_cast<int>(strokes.size());
     NormState norm{};
     ZkRNKinji(pen.data(), &ZkIMDType, &norm, n);
-    EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 1);
-    ZkMatch(&ZkIMDType, ZkRecDicTbl, ZkKoho);
+    EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl), 1);
+    ZkMatch(&ZkIMDType, Dic.ZkRecDicTbl, ZkKoho);
     Ranking r;
     r.matched = Text(ZkKoho);
     KohoSlot copy[kKohoSlots];
