@@ -12,11 +12,8 @@
 #include "ruiji.h"
 #include "usrdicfile.h"
 
-KohoSlot ZkKoho[kKohoSlots];
-KusabiPattern ZkIMDType;
+RecogRunRec ZkRun;
 ZkOptionRec ZkOption = {kClassAll, 0, 0, 0, 0, 0};
-uint16_t ZkIHPen[kPenCopyWords];
-NormState ZkNormResult;
 
 int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
   ZkCRecEnd();
@@ -40,9 +37,9 @@ void ZkCRecEnd() {
 }
 
 void ZkChar(const uint16_t* pen, DicEntry* const* selection, KohoSlot* list, NormState* norm, int strokes) {
-  ZkRNKinji(pen, &ZkIMDType, norm, strokes);
-  ZkMatch(&ZkIMDType, selection, list);
-  if (ZkRuijiEnabled) ZkRuiji(&ZkIMDType, pen, strokes, list);
+  ZkRNKinji(pen, &ZkRun.ZkIMDType, norm, strokes);
+  ZkMatch(&ZkRun.ZkIMDType, selection, list);
+  if (ZkRuijiEnabled) ZkRuiji(&ZkRun.ZkIMDType, pen, strokes, list);
   ZkNormDist(strokes, list);
   list[kEndSlot].distance = kAbsentDistance;
   list[kEndSlot].code = kEmptyCode;
@@ -50,11 +47,12 @@ void ZkChar(const uint16_t* pen, DicEntry* const* selection, KohoSlot* list, Nor
 
 int ZkCharcterRecognize(const ZkOptionRec* option, const uint16_t* pen, int strokes, KohoSlot* list) {
   if (!ZkSetRequiredRecDic(option->mask, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl)) return 1;
-  ZkChar(pen, Dic.ZkRecDicTbl, list, &ZkNormResult, strokes);
-  ZkSizeClasses(*option, static_cast<int16_t>(pen[3]), &ZkNormResult);
+  ZkChar(pen, Dic.ZkRecDicTbl, list, &ZkRun.ZkNormResult, strokes);
+  ZkSizeClasses(*option, static_cast<int16_t>(pen[3]), &ZkRun.ZkNormResult);
 
-  const RuleContext ctx{option->mask,           option->flags,           ZkNormResult.upperHalf,
-                        ZkNormResult.widthClass, ZkNormResult.heightClass, strokes};
+  const NormState& norm = ZkRun.ZkNormResult;
+  const RuleContext ctx{option->mask,    option->flags,     norm.upperHalf,
+                        norm.widthClass, norm.heightClass, strokes};
   ApplyLookAlikeGroups(list, ctx);
   ApplyMarkRules(list, ctx);
   ApplyVoicedMarkRules(list, ctx);
@@ -66,13 +64,13 @@ int ZkCharcterRecognize(const ZkOptionRec* option, const uint16_t* pen, int stro
 
 int ZkCRecognize(const ZkOptionRec* option, const uint16_t* pen, size_t penWords, ZkResult* result,
                  KusabiPattern* pattern) {
-  const int strokes = CopyPenData(pen, penWords, ZkIHPen, kPenCopyWords);
+  const int strokes = CopyPenData(pen, penWords, ZkRun.ZkIHPen, kPenCopyWords);
   if (strokes == 0) return 2;
   const ZkOptionRec opt = option ? *option : ZkOption;
-  const int r = ZkCharcterRecognize(&opt, ZkIHPen, strokes, ZkKoho);
+  const int r = ZkCharcterRecognize(&opt, ZkRun.ZkIHPen, strokes, ZkRun.ZkKoho);
   if (r != 0) return r;
-  if (result) ZkBuildResult(opt, ZkIHPen, ZkKoho, result);
-  if (pattern) *pattern = ZkIMDType;
+  if (result) ZkBuildResult(opt, ZkRun.ZkIHPen, ZkRun.ZkKoho, result);
+  if (pattern) *pattern = ZkRun.ZkIMDType;
   return 0;
 }
 

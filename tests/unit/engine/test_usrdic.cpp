@@ -93,7 +93,7 @@ TEST_F(UserDictionary, FirstPatternCreatesItsBlockAndGrowsByTheRoundedRecord) {
   for (size_t i = 0; i < rows.size(); ++i) {
     const Row& row = rows[i];
     ASSERT_GE(Check(row.code, row.strokes), 0) << row.what;
-    const int segments = ZkIMDType.segments;
+    const int segments = ZkRun.ZkIMDType.segments;
     ASSERT_EQ(ZkEntryPatternUsr(), 0) << row.what;
     const DicEntry& e = Dic.ZkUsrDic[i];
     EXPECT_EQ(e.kind, kDicUser) << row.what;
