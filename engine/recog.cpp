@@ -39,7 +39,7 @@ void ZkCRecEnd() {
 void ZkChar(const uint16_t* pen, DicEntry* const* selection, KohoSlot* list, NormState* norm, int strokes) {
   ZkRNKinji(pen, &ZkRun.ZkIMDType, norm, strokes);
   ZkMatch(&ZkRun.ZkIMDType, selection, list);
-  if (ZkRuijiEnabled) ZkRuiji(&ZkRun.ZkIMDType, pen, strokes, list);
+  if (Ruiji.ZkRuijiEnabled) ZkRuiji(&ZkRun.ZkIMDType, pen, strokes, list);
   ZkNormDist(strokes, list);
   list[kEndSlot].distance = kAbsentDistance;
   list[kEndSlot].code = kEmptyCode;

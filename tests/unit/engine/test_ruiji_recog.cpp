@@ -53,9 +53,9 @@ class RuijiOnRealWriting : public ::testing::Test {
     r.matched = Text(ZkRun.ZkKoho);
     KohoSlot copy[kKohoSlots];
     std::copy(ZkRun.ZkKoho, ZkRun.ZkKoho + kKohoSlots, copy);
-    ZkRuijiGuarded = false;
+    Ruiji.ZkRuijiGuarded = false;
     ZkRuiji(&ZkRun.ZkIMDType, pen.data(), n, copy);
-    ZkRuijiGuarded = true;
+    Ruiji = {};  // the settings back to their defaults
     r.byChecks = Text(copy);
     ZkRuiji(&ZkRun.ZkIMDType, pen.data(), n, ZkRun.ZkKoho);
     r.reordered = Text(ZkRun.ZkKoho);
