@@ -20,6 +20,7 @@
 #include "gtk/windows/selector.h"
 #include "gtk/windows/widgets.h"
 #include "keyboards/kana.h"
+#include "keyboards/kbdstate.h"
 #include "keyboards/soft.h"
 #include "ui/main_faces.h"
 
@@ -117,7 +118,7 @@ void HidePad() {
 
 void SwitchTo(int mode) {
   Mov_data.tenkey_follows = 1;
-  if (mode == 9 || mode == 10 || mode == 12) K50button = 0;
+  if (mode == 9 || mode == 10 || mode == 12) Kbd.K50button = 0;
   int k;
   const char* typeText = nullptr;
   if (mode <= 10) {
