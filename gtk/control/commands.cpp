@@ -193,14 +193,14 @@ void ShowPad() {
   App.wind_dsp[kShownMain] = 1;
   gtk_widget_show(main);
   if (Ap_table.pmode == 1) {
-    Mus_data.state = kPadPenIdle;
+    PadInk.Mus_data.state = kPadPenIdle;
     InkDiscardSequence();
     TimerStart(kTimerRecog, kGrabDelayMs, FreeGrabTimer, GINT_TO_POINTER(1));
     DrawKeyFace(kKeyPenMode, false);
   } else if (Ap_table.pmode == 2) {
     Pmode_chng(2);
   } else {
-    Mus_data.state = kPadOff;
+    PadInk.Mus_data.state = kPadOff;
   }
   Pad_MakeScreenSave();
 
@@ -294,18 +294,18 @@ void Pmode_chng(int mode) {
   switch (Ap_table.pmode) {
     case 0:
       FreeGrabEx(0);
-      Mus_data.state = kPadOff;
+      PadInk.Mus_data.state = kPadOff;
       HideFrame();
       break;
     case 1:
       HideFrame();
       FreeGrabEx(1);
-      Mus_data.state = kPadPenIdle;
+      PadInk.Mus_data.state = kPadPenIdle;
       break;
     default:
       FreeGrabEx(0);
-      Mus_data.state = kPadFrameIdle;
-      Mus_data.box = 0;
+      PadInk.Mus_data.state = kPadFrameIdle;
+      PadInk.Mus_data.box = 0;
       ShowFrame();
       break;
   }

@@ -121,8 +121,8 @@ bool MainPress(int rootX, int rootY) {
   if (const int k = MainKeyAt(rootX, rootY)) {
     GtkAllocation a;
     gtk_widget_get_allocation(Wid.Main_wid[k], &a);
-    Mus_data.key = static_cast<int16_t>(k);
-    Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
+    PadInk.Mus_data.key = static_cast<int16_t>(k);
+    PadInk.Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
     if (k <= kKeyClose) Main_Click(kPressOffset + k);
   }
   return true;
@@ -142,8 +142,8 @@ bool TenKeyPress(int rootX, int rootY) {
     if (!PointOn(Wid.Tenk_wid[i], rootX, rootY, &x, &y)) continue;
     GtkAllocation a;
     gtk_widget_get_allocation(Wid.Tenk_wid[i], &a);
-    Mus_data.key = static_cast<int16_t>(-i);
-    Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
+    PadInk.Mus_data.key = static_cast<int16_t>(-i);
+    PadInk.Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
     Tenk_Click(kPressOffset + i);
     break;
   }
@@ -153,8 +153,8 @@ bool TenKeyPress(int rootX, int rootY) {
 // Pen-up of a key pressed under the grab: its released face, and its action when the
 // pointer is still on it.
 void MainKeyRelease(int rootX, int rootY) {
-  const int k = Mus_data.key;
-  Mus_data.key = 0;
+  const int k = PadInk.Mus_data.key;
+  PadInk.Mus_data.key = 0;
   int x, y;
   if (k < 0) {
     Tenk_Click(kReleaseOffset - k);
@@ -195,45 +195,45 @@ void ClearBox(int box) {
 }
 
 void RestoreScreen() {
-  const Rect16 a = Clear_rct;
+  const Rect16 a = PadInk.Clear_rct;
   if (Res.Clea_pmap && a.x >= 1 && a.width > 0 && a.height > 0)
     gdk_draw_drawable(Root(), Res.Clea_gc, Res.Clea_pmap, a.x, a.y, a.x, a.y, a.width, a.height);
-  Clear_rct = Rect16{0, 0, 0, 0};
-  Vfram_rct[0] = Rect16{0, 0, 0, 0};
+  PadInk.Clear_rct = Rect16{0, 0, 0, 0};
+  PadInk.Vfram_rct[0] = Rect16{0, 0, 0, 0};
 }
 
 void WipeInk() {
   if (Ap_table.pmode == 2)
-    ClearBox(Mus_data.box);
+    ClearBox(PadInk.Mus_data.box);
   else
     RestoreScreen();
 }
 
 void PenInputDown(int x, int y) {
-  Mus_data.state = kPadPenStroke;
+  PadInk.Mus_data.state = kPadPenStroke;
   ClsBmpGet(x, y);
   if (Pad.Ink_data.chars == 0) {
-    Vfram_rct[1] = Rect16{0, 0, 0, 0};
+    PadInk.Vfram_rct[1] = Rect16{0, 0, 0, 0};
     if (Ink_alloc(0) != 0) {
-      Mus_data.state = kPadPenIdle;
+      PadInk.Mus_data.state = kPadPenIdle;
       return;
     }
   } else if (Pad.Ink_data.strokes >= kPenMaxStrokes && Pad.Ink_data.chars < kPadChars) {
     // No character has more than 30 strokes: the next one starts a new character
     // (with a frame of its own) rather than being lost.
-    InvertFrame(Vfram_rct[0]);
-    Vfram_rct[0] = Rect16{0, 0, 0, 0};
-    Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
+    InvertFrame(PadInk.Vfram_rct[0]);
+    PadInk.Vfram_rct[0] = Rect16{0, 0, 0, 0};
+    PadInk.Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
     if (Ink_alloc(0) != 0) {
-      Mus_data.state = kPadPenIdle;
+      PadInk.Mus_data.state = kPadPenIdle;
       return;
     }
   }
-  Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), 1, 1};
+  PadInk.Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), 1, 1};
   TimerRemove(kTimerRecog);
   InkStrokeBegin(x, y);
-  Mus_data.last_x = x;
-  Mus_data.last_y = y;
+  PadInk.Mus_data.last_x = x;
+  PadInk.Mus_data.last_y = y;
 }
 
 void FixedFrameDown(int rootX, int rootY) {
@@ -244,26 +244,26 @@ void FixedFrameDown(int rootX, int rootY) {
     gdk_beep();
     return;
   }
-  if (box == Mus_data.box) {
+  if (box == PadInk.Mus_data.box) {
     if (Pad.Ink_data.chars == 0 && Ink_alloc(0) != 0) return;
   } else {
     if (Ink_alloc(0) != 0) return;
-    ClearBox(Mus_data.box);
-    Mus_data.box = static_cast<int16_t>(box);
+    ClearBox(PadInk.Mus_data.box);
+    PadInk.Mus_data.box = static_cast<int16_t>(box);
   }
-  Mus_data.state = kPadFrameStroke;
+  PadInk.Mus_data.state = kPadFrameStroke;
   TimerRemove(kTimerRecog);
   InkStrokeBegin(x, y);
-  Mus_data.last_x = x;
-  Mus_data.last_y = y;
+  PadInk.Mus_data.last_x = x;
+  PadInk.Mus_data.last_y = y;
 }
 
 // The stroke goes on to the root point: saved screen, stroke box, ink, pen data.
 void StrokeTo(int rootX, int rootY) {
   int x = rootX, y = rootY;
   GdkDrawable* target = Root();
-  if (Mus_data.state == kPadFrameStroke) {
-    GdkWindow* box = BoxWindow(Mus_data.box);
+  if (PadInk.Mus_data.state == kPadFrameStroke) {
+    GdkWindow* box = BoxWindow(PadInk.Mus_data.box);
     if (!box) return;
     int ox, oy;
     gdk_window_get_origin(box, &ox, &oy);
@@ -272,11 +272,11 @@ void StrokeTo(int rootX, int rootY) {
     target = box;
   } else {
     ClsBmpGet(x, y);
-    RECT_add(&Vfram_rct[Pad.Ink_data.chars + 1], x, y);
+    RECT_add(&PadInk.Vfram_rct[Pad.Ink_data.chars + 1], x, y);
   }
-  gdk_draw_line(target, Res.Pens_gc, Mus_data.last_x, Mus_data.last_y, x, y);
-  Mus_data.last_x = x;
-  Mus_data.last_y = y;
+  gdk_draw_line(target, Res.Pens_gc, PadInk.Mus_data.last_x, PadInk.Mus_data.last_y, x, y);
+  PadInk.Mus_data.last_x = x;
+  PadInk.Mus_data.last_y = y;
   InkStrokePoint(x, y);
 }
 
@@ -286,17 +286,17 @@ void StrokeTo(int rootX, int rootY) {
 void PenStrokeEnd() {
   const int c = Pad.Ink_data.chars;
   if (c < 1) return;
-  const Rect16 charBefore = Vfram_rct[c];
-  const Rect16 frameBefore = Vfram_rct[0];
-  if (!VFrameChk(&Vfram_rct[c])) return;
+  const Rect16 charBefore = PadInk.Vfram_rct[c];
+  const Rect16 frameBefore = PadInk.Vfram_rct[0];
+  if (!VFrameChk(&PadInk.Vfram_rct[c])) return;
   if (c >= kPadChars && InkJoinFragments()) {
     ReportInkFailure(InkMoveStrokeToNewCharacter());
     return;
   }
   if (c >= kPadChars) {
-    InvertFrame(Vfram_rct[0]);
-    Vfram_rct[c] = charBefore;
-    Vfram_rct[0] = frameBefore;
+    InvertFrame(PadInk.Vfram_rct[0]);
+    PadInk.Vfram_rct[c] = charBefore;
+    PadInk.Vfram_rct[0] = frameBefore;
     InvertFrame(frameBefore);
     InkDropLastStroke();
     gdk_beep();
@@ -321,10 +321,10 @@ int Ink_alloc(int /*which*/) {
 }
 
 int VFrameChk(Rect16* char_rect) {
-  if (char_rect->width != 0 && char_rect->height != 0) InvertFrame(Vfram_rct[0]);
-  const int result = VFrameDecide(char_rect, char_rect[1], &Vfram_rct[0], Ap_table.vframe_margin,
+  if (char_rect->width != 0 && char_rect->height != 0) InvertFrame(PadInk.Vfram_rct[0]);
+  const int result = VFrameDecide(char_rect, char_rect[1], &PadInk.Vfram_rct[0], Ap_table.vframe_margin,
                                   App.screen_w, App.screen_h);
-  const Rect16& f = Vfram_rct[0];
+  const Rect16& f = PadInk.Vfram_rct[0];
   ClsBmpGet(f.x, f.y);
   ClsBmpGet(f.x + f.width, f.y + f.height);
   InvertFrame(f);
@@ -334,7 +334,7 @@ int VFrameChk(Rect16* char_rect) {
 void ClsBmpGet(int x, int y) {
   if (!Res.Clea_pmap) return;
   Rect16 strips[4];
-  const int n = ClearAreaGrow(&Clear_rct, x, y, App.screen_w, App.screen_h, strips);
+  const int n = ClearAreaGrow(&PadInk.Clear_rct, x, y, App.screen_w, App.screen_h, strips);
   for (int i = 0; i < n; ++i) {
     const Rect16& s = strips[i];
     gdk_draw_drawable(Res.Clea_pmap, Res.Clea_gc, Root(), s.x, s.y, s.x, s.y, s.width, s.height);
@@ -345,15 +345,15 @@ void Pad_MakeScreenSave() {
   if (Res.Clea_pmap || !MainWindow() || !gtk_widget_get_window(MainWindow())) return;
   Res.Clea_pmap =
       gdk_pixmap_new(gtk_widget_get_window(MainWindow()), App.screen_w, App.screen_h, -1);
-  Clear_rct = Rect16{0, 0, 0, 0};
+  PadInk.Clear_rct = Rect16{0, 0, 0, 0};
 }
 
 void Mouse_Down(GdkEventButton* event, int is_main) {
   const int rootX = static_cast<int>(event->x_root);
   const int rootY = static_cast<int>(event->y_root);
-  Mus_data.key = 0;
+  PadInk.Mus_data.key = 0;
   // A key is a key, also while characters are being written: never ink.
-  if (Writing() && is_main && Mus_data.state == kPadPenIdle && event->button == 1 &&
+  if (Writing() && is_main && PadInk.Mus_data.state == kPadPenIdle && event->button == 1 &&
       (MainKeyAt(rootX, rootY) != 0 || OnTenKeyWindow(rootX, rootY)))
     RecogniseWritingNow();
   if (!Writing()) {
@@ -362,10 +362,10 @@ void Mouse_Down(GdkEventButton* event, int is_main) {
     if (App.wind_dsp[kShownFrame] && Win_Down(FrameWindow(), event, 0)) return;
     if (is_main && (MainPress(rootX, rootY) || TenKeyPress(rootX, rootY))) return;
   }
-  if (!(Mus_data.state & kPadReady) || event->button != 1) return;
-  if (Mus_data.state == kPadPenIdle)
+  if (!(PadInk.Mus_data.state & kPadReady) || event->button != 1) return;
+  if (PadInk.Mus_data.state == kPadPenIdle)
     PenInputDown(rootX, rootY);
-  else if (Mus_data.state == kPadFrameIdle && !is_main)
+  else if (PadInk.Mus_data.state == kPadFrameIdle && !is_main)
     FixedFrameDown(rootX, rootY);
 }
 
@@ -377,10 +377,10 @@ void Mouse_Move(GdkEventMotion* event, int is_main) {
   const int rootX = static_cast<int>(event->x_root);
   const int rootY = static_cast<int>(event->y_root);
   int x, y;
-  if (is_main && Mus_data.key == 0 && !Writing() && PointOn(MainWindow(), rootX, rootY, &x, &y) &&
+  if (is_main && PadInk.Mus_data.key == 0 && !Writing() && PointOn(MainWindow(), rootX, rootY, &x, &y) &&
       OnPendingText(x, y, kPendingTop))
     PendingDragTo(PendingIndexAt(x));
-  if (Mus_data.state & kPadStroking) StrokeTo(rootX, rootY);
+  if (PadInk.Mus_data.state & kPadStroking) StrokeTo(rootX, rootY);
 }
 
 void Mouse_Upex(GdkEventButton* event, int is_main) {
@@ -391,7 +391,7 @@ void Mouse_Upex(GdkEventButton* event, int is_main) {
   const int rootX = static_cast<int>(event->x_root);
   const int rootY = static_cast<int>(event->y_root);
   if (is_main && !Writing()) {
-    if (Mus_data.key != 0) {
+    if (PadInk.Mus_data.key != 0) {
       MainKeyRelease(rootX, rootY);
       return;
     }
@@ -402,10 +402,10 @@ void Mouse_Upex(GdkEventButton* event, int is_main) {
       return;
     }
   }
-  if (!(Mus_data.state & kPadStroking) || event->button != 1) return;
-  const bool penInput = Mus_data.state == kPadPenStroke;
+  if (!(PadInk.Mus_data.state & kPadStroking) || event->button != 1) return;
+  const bool penInput = PadInk.Mus_data.state == kPadPenStroke;
   StrokeTo(rootX, rootY);
-  Mus_data.state = penInput ? kPadPenIdle : kPadFrameIdle;
+  PadInk.Mus_data.state = penInput ? kPadPenIdle : kPadFrameIdle;
   if (penInput) PenStrokeEnd();
   TraceStroke();
   TimerStart(kTimerRecog, static_cast<guint>(Ap_table.recog_timer), TimRecogEx, nullptr);
@@ -420,14 +420,15 @@ gboolean TimRecogEx(gpointer) {
 }
 
 void RecogniseWritingNow() {
-  if (!Writing() || (Mus_data.state & kPadStroking)) return;
+  if (!Writing() || (PadInk.Mus_data.state & kPadStroking)) return;
   TimerRemove(kTimerRecog);
   TimRecogEx(nullptr);
 }
 
 void InkDiscard() {
   TimerRemove(kTimerRecog);
-  if (Pad.Ink_data.chars != 0 || Clear_rct.width != 0) WipeInk();
+  if (Pad.Ink_data.chars != 0 || PadInk.Clear_rct.width != 0) WipeInk();
   InkDiscardSequence();
-  if (Mus_data.state & kPadStroking) Mus_data.state = static_cast<uint16_t>(Mus_data.state & ~kPadStroking);
+  if (PadInk.Mus_data.state & kPadStroking)
+    PadInk.Mus_data.state = static_cast<uint16_t>(PadInk.Mus_data.state & ~kPadStroking);
 }
