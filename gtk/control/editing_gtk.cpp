@@ -232,7 +232,7 @@ void KanjiConvert() {
   }
   PreferXimForEntries();
   FreeGrabEx(0);
-  kbox.returnFocus = FocusWindow() ? Focus_win : 0;
+  kbox.returnFocus = FocusWindow() ? App.Focus_win : 0;
   kbox.kana = selected;
 
   // The box is built anew for each conversion, so no state of the last one remains.

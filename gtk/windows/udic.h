@@ -8,9 +8,6 @@
 #include <string>
 #include <vector>
 
-// Dialog windows: [0] the options dialog, [1] Udic, [2] UdicDsp.
-extern GtkWidget* Wdlg_wid[3];
-
 // Opens the registration dialog (the options dialog has been hidden and cancelled).
 void Udic_Open();
 
