@@ -15,6 +15,8 @@ void ResetStartupState(int screenWidth, int screenHeight) {
   App.Rais_paus = 1;
   App.Boot_soft = 0;
   App.Main_rct = Rect16{0, 0, 0, 0};
+  App.Focus_win = 0;
+  App.MboxReturn = 0;
   App.screen_w = screenWidth;
   App.screen_h = screenHeight;
 }

@@ -1,5 +1,6 @@
 // Start-up state shared by every window: scratch and commit buffers, shown flags,
-// timer slots, the screen size and the flags of the command line.
+// timer slots, the screen size, the flags of the command line, the focus window of
+// the last check and the message box's answer.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +36,8 @@ struct AppStateRec {
   unsigned int Timer_id[4] = {};      // timer handles, 0 when not armed
   int Boot_soft = 0;                  // started with "-s"
   Rect16 Main_rct = {0, 0, 0, 0};     // (0, 0, width, height) of the main window
+  unsigned long Focus_win = 0;        // the window with the input focus at the last check
+  int MboxReturn = 0;                 // the message box's answer: 1 OK, 2 Cancel, 0 open
 };
 extern AppStateRec App;
 

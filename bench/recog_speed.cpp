@@ -160,8 +160,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (!options.dic.empty()) {
-    for (int e = 0; e < kMaxSubDics && ZkRecDic[e].kind != 0; ++e)
-      for (const auto* list : ZkRecDic[e].groupList)
+    for (int e = 0; e < kMaxSubDics && Dic.ZkRecDic[e].kind != 0; ++e)
+      for (const auto* list : Dic.ZkRecDic[e].groupList)
         for (const DicIndexItem* it = list; it && it->pattern; ++it) ++patterns;
   }
 

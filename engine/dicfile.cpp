@@ -11,9 +11,7 @@
 #include "paths.h"
 #include "saferead.h"
 
-DicEntry ZkRecDic[kDicDirEntries];
-DicEntry ZkUsrDic[kDicDirEntries];
-DicEntry* ZkRecDicTbl[2 * kDicDirEntries];
+LoadedDics Dic;
 
 namespace {
 

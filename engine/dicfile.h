@@ -60,9 +60,14 @@ struct DicEntry {
   const DicIndexItem* groupList[kDicGroups] = {};
 };
 
-extern DicEntry ZkRecDic[kDicDirEntries];
-extern DicEntry ZkUsrDic[kDicDirEntries];
-extern DicEntry* ZkRecDicTbl[2 * kDicDirEntries];
+// The loaded dictionaries, owned in one record; the tables keep their names.
+struct LoadedDics {
+  DicEntry ZkRecDic[kDicDirEntries];  // the system sub-dictionaries, ended by kDicEnd
+  DicEntry ZkUsrDic[kDicDirEntries];  // the user sub-dictionaries, ended by kDicEnd
+  // The sub-dictionaries the current character-type mask selects, null-terminated.
+  DicEntry* ZkRecDicTbl[2 * kDicDirEntries];
+};
+extern LoadedDics Dic;
 
 // Reads size bytes into a new zero-filled block; *got receives the bytes the file
 // supplied. Null when memory is exhausted.

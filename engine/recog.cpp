@@ -12,19 +12,16 @@
 #include "ruiji.h"
 #include "usrdicfile.h"
 
-KohoSlot ZkKoho[kKohoSlots];
-KusabiPattern ZkIMDType;
+RecogRunRec ZkRun;
 ZkOptionRec ZkOption = {kClassAll, 0, 0, 0, 0, 0};
-uint16_t ZkIHPen[kPenCopyWords];
-NormState ZkNormResult;
 
 int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
   ZkCRecEnd();
   ZkSetUsrDicPath(userDicPath);  // the user dictionary is saved where it was read
-  const int loaded = HiRecLoadRecDic(ZkRecDic, ZkUsrDic, systemDicPath, userDicPath);
+  const int loaded = HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, systemDicPath, userDicPath);
   if (loaded != kDicOk && loaded != kDicUserDamaged) return loaded;
   ZkNoteUsrDicLoaded(loaded == kDicUserDamaged);  // a damaged file is kept before it is saved over
-  if (ZkBuildDicIndex(ZkRecDic, ZkUsrDic) != kDicOk) {
+  if (ZkBuildDicIndex(Dic.ZkRecDic, Dic.ZkUsrDic) != kDicOk) {
     ZkCRecEnd();
     return kDicNoMemory;
   }
@@ -34,27 +31,28 @@ int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
 int ZkCRecInitializes() { return ZkCRecInitializesFrom(nullptr, nullptr); }
 
 void ZkCRecEnd() {
-  ZkReleaseDicTable(ZkRecDic);
-  ZkReleaseDicTable(ZkUsrDic);
-  ZkRecDicTbl[0] = nullptr;
+  ZkReleaseDicTable(Dic.ZkRecDic);
+  ZkReleaseDicTable(Dic.ZkUsrDic);
+  Dic.ZkRecDicTbl[0] = nullptr;
 }
 
 void ZkChar(const uint16_t* pen, DicEntry* const* selection, KohoSlot* list, NormState* norm, int strokes) {
-  ZkRNKinji(pen, &ZkIMDType, norm, strokes);
-  ZkMatch(&ZkIMDType, selection, list);
-  if (ZkRuijiEnabled) ZkRuiji(&ZkIMDType, pen, strokes, list);
+  ZkRNKinji(pen, &ZkRun.ZkIMDType, norm, strokes);
+  ZkMatch(&ZkRun.ZkIMDType, selection, list);
+  if (Ruiji.ZkRuijiEnabled) ZkRuiji(&ZkRun.ZkIMDType, pen, strokes, list);
   ZkNormDist(strokes, list);
   list[kEndSlot].distance = kAbsentDistance;
   list[kEndSlot].code = kEmptyCode;
 }
 
 int ZkCharcterRecognize(const ZkOptionRec* option, const uint16_t* pen, int strokes, KohoSlot* list) {
-  if (!ZkSetRequiredRecDic(option->mask, ZkRecDic, ZkUsrDic, ZkRecDicTbl)) return 1;
-  ZkChar(pen, ZkRecDicTbl, list, &ZkNormResult, strokes);
-  ZkSizeClasses(*option, static_cast<int16_t>(pen[3]), &ZkNormResult);
+  if (!ZkSetRequiredRecDic(option->mask, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl)) return 1;
+  ZkChar(pen, Dic.ZkRecDicTbl, list, &ZkRun.ZkNormResult, strokes);
+  ZkSizeClasses(*option, static_cast<int16_t>(pen[3]), &ZkRun.ZkNormResult);
 
-  const RuleContext ctx{option->mask,           option->flags,           ZkNormResult.upperHalf,
-                        ZkNormResult.widthClass, ZkNormResult.heightClass, strokes};
+  const NormState& norm = ZkRun.ZkNormResult;
+  const RuleContext ctx{option->mask,    option->flags,     norm.upperHalf,
+                        norm.widthClass, norm.heightClass, strokes};
   ApplyLookAlikeGroups(list, ctx);
   ApplyMarkRules(list, ctx);
   ApplyVoicedMarkRules(list, ctx);
@@ -66,13 +64,13 @@ int ZkCharcterRecognize(const ZkOptionRec* option, const uint16_t* pen, int stro
 
 int ZkCRecognize(const ZkOptionRec* option, const uint16_t* pen, size_t penWords, ZkResult* result,
                  KusabiPattern* pattern) {
-  const int strokes = CopyPenData(pen, penWords, ZkIHPen, kPenCopyWords);
+  const int strokes = CopyPenData(pen, penWords, ZkRun.ZkIHPen, kPenCopyWords);
   if (strokes == 0) return 2;
   const ZkOptionRec opt = option ? *option : ZkOption;
-  const int r = ZkCharcterRecognize(&opt, ZkIHPen, strokes, ZkKoho);
+  const int r = ZkCharcterRecognize(&opt, ZkRun.ZkIHPen, strokes, ZkRun.ZkKoho);
   if (r != 0) return r;
-  if (result) ZkBuildResult(opt, ZkIHPen, ZkKoho, result);
-  if (pattern) *pattern = ZkIMDType;
+  if (result) ZkBuildResult(opt, ZkRun.ZkIHPen, ZkRun.ZkKoho, result);
+  if (pattern) *pattern = ZkRun.ZkIMDType;
   return 0;
 }
 

@@ -10,9 +10,8 @@
 constexpr size_t kPenCopyWords = 65532 / 2;  // ZkIHPen
 constexpr int kPenCopyPoints = 1536;          // points kept over all strokes
 
-extern KohoSlot ZkKoho[kKohoSlots];
+// The options of recognition when the caller passes none.
 extern ZkOptionRec ZkOption;
-extern uint16_t ZkIHPen[kPenCopyWords];
 
 // Loads the system dictionary (default path) and the user dictionary ($HOME) and
 // builds their indexes. 0 = ready, 100 = memory, 101 = no valid system dictionary,

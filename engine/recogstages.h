@@ -6,17 +6,23 @@
 #include <cstdint>
 
 #include "dicfile.h"
+#include "recog.h"
 #include "types.h"
 
 // Normalisation of distances by the input's stroke count (index 0..30).
 extern const int16_t ZkDstMean[31];
 extern const int16_t ZkDstStDv[31];
 
-// The feature pattern of the writing being recognised.
-extern KusabiPattern ZkIMDType;
-
-// Centroid, spread, bounding box and size classes of the last recognition.
-extern NormState ZkNormResult;
+// The working state of one recognition, owned in one record; its members keep their
+// names.
+struct RecogRunRec {
+  uint16_t ZkIHPen[kPenCopyWords];  // the engine's copy of the pen data
+  KusabiPattern ZkIMDType;          // the feature pattern of the writing being recognised
+  // Centroid, spread, bounding box and size classes of the last recognition.
+  NormState ZkNormResult;
+  KohoSlot ZkKoho[kKohoSlots];      // the ranked candidate list
+};
+extern RecogRunRec ZkRun;
 
 // Copies pen data (penWords words) into out (outWords words) keeping at most 30
 // strokes and 1536 points, ended by 0xF001. Reading stops at the first word that is

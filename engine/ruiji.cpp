@@ -45,9 +45,7 @@ bool MayOvertake(const KohoSlot& leader, const KohoSlot& member, int inputStroke
 // written character than the leader it displaced; from further behind, less often.
 int ZkRuijiOvertakeMargin(int inputStrokes) { return ZkDstStDv[std::clamp(inputStrokes, 1, 30)] * 3 / 10; }
 
-bool ZkRuijiEnabled = true;
-bool ZkRuijiGuarded = true;
-ZkRuijiTraceFn ZkRuijiTrace = nullptr;
+RuijiSettings Ruiji;
 
 void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoSlot* list) {
   if (input == nullptr || list == nullptr) return;
@@ -58,7 +56,7 @@ void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoS
   for (int r = 1; r < kRuijiRanks && !ctx.IsEnd(r); ++r) {
     const RuijiEntry* member = FindMember(*group, list[r].code);
     if (member == nullptr) continue;
-    if (ZkRuijiGuarded && !MayOvertake(list[0], list[r], input->strokes)) continue;
+    if (Ruiji.ZkRuijiGuarded && !MayOvertake(list[0], list[r], input->strokes)) continue;
     if (RuijiEntryPasses(ctx, r, *member)) {
       MoveToFront(list, r);
       return;

@@ -15,13 +15,17 @@ void ZkRuiji(const KusabiPattern* input, const uint16_t* pen, int strokes, KohoS
 // moved in front of it, for a writing of this many strokes.
 int ZkRuijiOvertakeMargin(int inputStrokes);
 
-// On unless a tool switches the stage off to measure what it does.
-extern bool ZkRuijiEnabled;
-// On unless a tool measures the checks without the matching evidence that keeps them
-// from promoting a member matching puts clearly behind (see ZkRuiji).
-extern bool ZkRuijiGuarded;
-
 // When set, called for every check the stage runs (rank of the slot, its code, the
 // check number, its parameters and the outcome), so a tool can show why a list moved.
 using ZkRuijiTraceFn = void (*)(int rank, uint16_t code, int number, const int8_t* p, bool passed);
-extern ZkRuijiTraceFn ZkRuijiTrace;
+
+// The stage's settings, owned in one record; its members keep their names.
+struct RuijiSettings {
+  // On unless a tool switches the stage off to measure what it does.
+  bool ZkRuijiEnabled = true;
+  // On unless a tool measures the checks without the matching evidence that keeps them
+  // from promoting a member matching puts clearly behind (see ZkRuiji).
+  bool ZkRuijiGuarded = true;
+  ZkRuijiTraceFn ZkRuijiTrace = nullptr;
+};
+extern RuijiSettings Ruiji;

@@ -222,7 +222,8 @@ bool RuijiEntryPasses(RuijiContext& ctx, int rank, const RuijiEntry& entry) {
     const int number = entry.check[i].number;
     if (number == kRuijiNoCheck) break;
     const bool passed = RuijiCheckPasses(ctx, rank, entry, i);
-    if (ZkRuijiTrace != nullptr) ZkRuijiTrace(rank, entry.code, number, entry.check[i].p, passed);
+    if (Ruiji.ZkRuijiTrace != nullptr)
+      Ruiji.ZkRuijiTrace(rank, entry.code, number, entry.check[i].p, passed);
     if (number == kPassAtOnce) return true;
     if (!passed) return false;
   }

@@ -45,14 +45,14 @@ WalkState g_walk;
 
 int UserEntries() {
   int n = 0;
-  while (n < kMaxSubDics && ZkUsrDic[n].kind == kDicUser) ++n;
+  while (n < kMaxSubDics && Dic.ZkUsrDic[n].kind == kDicUser) ++n;
   return n;
 }
 
 int FindUserEntry(uint32_t typeMask) {
   const int n = UserEntries();
   for (int i = 0; i < n; ++i)
-    if (ZkUsrDic[i].typeMask == typeMask) return i;
+    if (Dic.ZkUsrDic[i].typeMask == typeMask) return i;
   return -1;
 }
 
@@ -69,7 +69,7 @@ bool StoreEntry(int i, const SubDicSpec& sub) {
     e.typeMask = sub.typeMask;
     e.flags = sub.flags;
     if (ZkBuildEntryIndex(&e) != kDicOk) return false;
-    ZkUsrDic[i] = std::move(e);  // the index vector moves with its group pointers
+    Dic.ZkUsrDic[i] = std::move(e);  // the index vector moves with its group pointers
     return true;
   } catch (const std::bad_alloc&) {
     return false;
@@ -79,8 +79,8 @@ bool StoreEntry(int i, const SubDicSpec& sub) {
 // Removes entry i and closes up the table.
 void RemoveEntry(int i) {
   const int n = UserEntries();
-  for (int j = i; j + 1 < n; ++j) ZkUsrDic[j] = std::move(ZkUsrDic[j + 1]);
-  ZkUsrDic[n - 1] = DicEntry();
+  for (int j = i; j + 1 < n; ++j) Dic.ZkUsrDic[j] = std::move(Dic.ZkUsrDic[j + 1]);
+  Dic.ZkUsrDic[n - 1] = DicEntry();
 }
 
 bool HasPatterns(const SubDicSpec& sub) {
@@ -127,7 +127,7 @@ int ZkEntryPatternUsr() {
   int i = FindUserEntry(g_pending.typeMask);
   SubDicSpec sub;
   if (i >= 0) {
-    sub = SubDicFromBlock(ZkUsrDic[i].block, ZkUsrDic[i].size);
+    sub = SubDicFromBlock(Dic.ZkUsrDic[i].block, Dic.ZkUsrDic[i].size);
   } else {
     i = UserEntries();
     if (i >= kMaxSubDics) return kUsrNoRoom;
@@ -148,7 +148,7 @@ int ZkDeletePatternUsr(uint16_t code) {
   if (typeMask == kClassNone) return kUsrNoPattern;
   const int i = FindUserEntry(typeMask);
   if (i < 0) return kUsrNoPattern;
-  SubDicSpec sub = SubDicFromBlock(ZkUsrDic[i].block, ZkUsrDic[i].size);
+  SubDicSpec sub = SubDicFromBlock(Dic.ZkUsrDic[i].block, Dic.ZkUsrDic[i].size);
   bool removed = false;
   for (auto& group : sub.groups) {
     for (auto it = group.begin(); it != group.end(); ++it) {
@@ -172,7 +172,7 @@ uint16_t ZkInfoUsrDicPattern(int restart) {
   if (restart) g_walk = WalkState();
   const int n = UserEntries();
   while (g_walk.sub < n) {
-    const DicEntry& e = ZkUsrDic[g_walk.sub];
+    const DicEntry& e = Dic.ZkUsrDic[g_walk.sub];
     while (g_walk.group < kDicGroups) {
       const size_t start = 16 * static_cast<size_t>(DicU16(e.block + 2 * g_walk.group));
       const unsigned count = (start && start + 16 <= e.size) ? DicU16(e.block + start) : 0;
@@ -216,13 +216,14 @@ int ZkSaveUsrDic() {
 std::vector<SubDicSpec> ZkUsrDicSnapshot() {
   std::vector<SubDicSpec> subs;
   const int n = UserEntries();
-  for (int i = 0; i < n; ++i) subs.push_back(SubDicFromBlock(ZkUsrDic[i].block, ZkUsrDic[i].size));
+  for (int i = 0; i < n; ++i)
+    subs.push_back(SubDicFromBlock(Dic.ZkUsrDic[i].block, Dic.ZkUsrDic[i].size));
   return subs;
 }
 
 int ZkUsrDicRestore(const std::vector<SubDicSpec>& subs) {
   if (subs.size() > static_cast<size_t>(kMaxSubDics)) return kUsrNoRoom;
-  ZkReleaseDicTable(ZkUsrDic);
+  ZkReleaseDicTable(Dic.ZkUsrDic);
   for (size_t i = 0; i < subs.size(); ++i)
     if (!StoreEntry(static_cast<int>(i), subs[i])) return kUsrNoRoom;
   return 0;

@@ -1,12 +1,11 @@
 // Kana keys as romaji key strokes.
 #include "keyboards/kana.h"
 
+#include "keyboards/kbdstate.h"
 #include "keyboards/soft.h"
 #include "keyboards/typing.h"
 #include "pad/commit.h"
 #include "pad/keysend.h"
-
-int32_t K50button = 0;
 
 namespace {
 
@@ -58,12 +57,12 @@ const uint32_t dakuon_tbl[25][2] = {
 void Keybord50s(int value) {
   if (value >= kKanaFirst && value <= kKanaLast) {
     if (FocusWindow()) Type(kana_keys_tbl[value - kKanaFirst], 3);
-    K50button = value;
+    Kbd.K50button = value;
     return;
   }
   if (value == kKanaVoiced || value == kKanaSemiVoiced) {
-    const int last = K50button;
-    K50button = 0;
+    const int last = Kbd.K50button;
+    Kbd.K50button = 0;
     const bool haRow = last >= kHaFirst && last <= kHoLast;
     if (value == kKanaVoiced && last >= kKaFirst && last <= kToLast) {
       if (FocusWindow()) Retype(dakuon_tbl[last - kKaFirst]);

@@ -15,9 +15,6 @@ extern const uint32_t kana_keys_tbl[kKanaLast - kKanaFirst + 1][3];
 // Two keysyms each: ga..do (か-と), then ba..bo, then pa..po.
 extern const uint32_t dakuon_tbl[25][2];
 
-// The kana key clicked last (101-161); 0 after a voicing key.
-extern int32_t K50button;
-
 // The key action of the kana keyboards. The commands 1, 4-11 and 14 are those of the
 // soft keyboards (SftKeybord); 12, 13 voice; 101-161 type kana.
 void Keybord50s(int value);

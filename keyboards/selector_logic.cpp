@@ -11,9 +11,6 @@
 #include "pad/commit.h"
 #include "pad/pending.h"
 
-int32_t comb_sel = 0;
-int32_t akey_sel = -1;
-
 namespace {
 
 constexpr int kInputEntries = 3;

@@ -7,9 +7,6 @@
 
 #include "app/assign.h"
 
-extern int32_t comb_sel;  // Comb_txt entry marked in the input list (0-2)
-extern int32_t akey_sel;  // assignment entry marked, -1 none
-
 // Rows of the input list: without "手書KB" when the program started with "-s", where
 // row i names Comb_txt[i + 1].
 int CombInputRows(int bootSoft);

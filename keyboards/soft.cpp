@@ -6,12 +6,12 @@
 
 #include "app/settings.h"
 #include "keyboards/face_char.h"
+#include "keyboards/kbdstate.h"
 #include "keyboards/typing.h"
 #include "pad/commit.h"
 #include "pad/keysend.h"
 
 const uint32_t kLatchKeysyms[kLatchKeys] = {0xFFE1, 0xFFE2, 0xFFE3, 0xFFE4, 0xFFE9, 0xFFEA, 0xFFE5};
-bool Soft_latch[kKeyboards][kLatchKeys];
 
 namespace {
 
@@ -53,8 +53,8 @@ bool Send(int keyboard, uint32_t keysym, int latch, int state) {
   if (!available) return false;  // nothing changes, latches included
   if (latch >= 0) {
     const bool on = state != 0;
-    if (Soft_latch[keyboard][latch] == on) return false;  // the toggle followed the program
-    Soft_latch[keyboard][latch] = on;
+    if (Kbd.Soft_latch[keyboard][latch] == on) return false;  // the toggle followed the program
+    Kbd.Soft_latch[keyboard][latch] = on;
   }
   if (!FocusWindow()) return true;
   if (character) {
@@ -74,9 +74,9 @@ bool Send(int keyboard, uint32_t keysym, int latch, int state) {
 // latch is off before its toggle hears of it, so the "toggled" that the toggle emits
 // on its way out finds nothing left to do.
 void ReleaseLatch(int keyboard, int j) {
-  if (!Soft_latch[keyboard][j]) return;
+  if (!Kbd.Soft_latch[keyboard][j]) return;
   Send(keyboard, kLatchKeysyms[j], j, 0);
-  Soft_latch[keyboard][j] = false;  // even when the map has lost the modifier
+  Kbd.Soft_latch[keyboard][j] = false;  // even when the map has lost the modifier
   ports->LatchReleased(keyboard, j);
 }
 
@@ -96,8 +96,8 @@ int SoftKeyboardIndex(int imode) { return imode >= 3 ? (imode - 3) % kKeyboards 
 HeldShift LatchedShift(int keyboard) {
   HeldShift held;
   if (keyboard < 0 || keyboard >= kKeyboards) return held;
-  held.left = Soft_latch[keyboard][0];
-  held.right = Soft_latch[keyboard][1];
+  held.left = Kbd.Soft_latch[keyboard][0];
+  held.right = Kbd.Soft_latch[keyboard][1];
   return held;
 }
 

@@ -19,9 +19,6 @@ constexpr int kSoftClose = 4;
 constexpr int kSoftTenKey = 5;
 constexpr int kSoftCollapse = 14;
 
-// Which latch keys are on, per keyboard (the toggle keys show the same).
-extern bool Soft_latch[kKeyboards][kLatchKeys];
-
 // What the key action does outside the key seam: the program redraws toggles and
 // switches windows, tests record.
 class SoftPorts {

@@ -7,13 +7,12 @@
 #include "app/i18n.h"
 #include "app/settings.h"
 #include "app/trace.h"
+#include "keyboards/kbdstate.h"
 #include "keyboards/soft.h"
 #include "keyboards/typing.h"
 #include "pad/commit.h"
 #include "pad/keysend.h"
 #include "pad/pending.h"
-
-uint32_t tenk_wide = 1;
 
 namespace {
 
@@ -31,7 +30,7 @@ std::string Format(const char* format, int a, int b, int c = 0) {
 }
 
 int Page() {
-  const int n = TenkPageCount(tenk_wide);
+  const int n = TenkPageCount(Kbd.tenk_wide);
   const int page = Ap_table.tenk_page;
   return page >= 0 && page < n ? page : 0;
 }
@@ -47,7 +46,7 @@ std::string FixedFace(int key, bool pressed) {
 }
 
 std::string KeyFace(int key, bool pressed) {
-  const uint32_t wide = tenk_wide;
+  const uint32_t wide = Kbd.tenk_wide;
   if (key <= kTenkGridKeys) return TenkGridFace(wide, Page(), key, pressed);
   if (key == kTenkPage) return TenkPageFace(wide, Page(), pressed);
   if (key == kTenkDoub) return TenkDoubFace(wide, pressed);
@@ -61,7 +60,7 @@ void DrawKey(int key, bool pressed) {
 }
 
 void Redraw() {
-  const uint32_t wide = tenk_wide;
+  const uint32_t wide = Kbd.tenk_wide;
   for (int key = 1; key <= kTenkGridKeys; ++key)
     ports->DrawFace(key, kTenkFaceReleased, TenkGridFace(wide, Page(), key, false, true));
   ports->DrawFace(kTenkPage, kTenkFaceReleased, TenkPageFace(wide, Page(), false, true));
@@ -85,7 +84,7 @@ void CollectSymbol(const char* symbol) {
 void GridClick(int key) {
   ports->RecognizeNow();
   const int page = Page();
-  if (tenk_wide) {
+  if (Kbd.tenk_wide) {
     CollectSymbol(tenk_wide_tbl[page][key - 1]);
     return;
   }
@@ -97,14 +96,14 @@ void GridClick(int key) {
 
 void PageClick(int key) {
   if (key == kTenkDoub) {
-    tenk_wide = tenk_wide ? 0 : 1;
+    Kbd.tenk_wide = Kbd.tenk_wide ? 0 : 1;
     Ap_table.tenk_page = 0;
     DrawKey(kTenkDoub, false);  // the face follows the mode it switched to
   } else {
     Ap_table.tenk_page =
-        static_cast<int16_t>(TenkPageAfter(key, Page(), TenkPageCount(tenk_wide)));
+        static_cast<int16_t>(TenkPageAfter(key, Page(), TenkPageCount(Kbd.tenk_wide)));
   }
-  Trace("TENKEY wide=%u page=%d", tenk_wide, Ap_table.tenk_page + 1);
+  Trace("TENKEY wide=%u page=%d", Kbd.tenk_wide, Ap_table.tenk_page + 1);
   ports->RestartRedrawTimer();
 }
 

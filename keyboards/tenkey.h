@@ -27,8 +27,8 @@ constexpr int kTenkFaceReleased = -1;
 constexpr int kTenkRedrawMs = 200;
 constexpr int kTenkPasteMs = 1000;
 
-// 1 full-width pages, 0 half-width pages. The page is Ap_table.tenk_page (0-based).
-extern uint32_t tenk_wide;
+// The width of the pages is Kbd.tenk_wide (keyboards/kbdstate.h), the page
+// Ap_table.tenk_page (0-based).
 
 // What the pad does outside its own state: the program installs the GTK side, tests
 // a recorder. Without one, nothing is drawn and no timer runs.

@@ -11,8 +11,6 @@
 #include "pad/platform.h"
 #include "textconv.h"
 
-unsigned long Focus_win = 0;
-
 namespace {
 
 // Puts Over_text on the clipboard, empties it and sends the paste key; false (with a
@@ -28,7 +26,7 @@ bool PasteOverText() {
   if (TraceOn()) {
     std::string utf8;
     EucToUtf8(text, &utf8);
-    Trace("PASTE focus=0x%lx text=%s", Focus_win, utf8.c_str());
+    Trace("PASTE focus=0x%lx text=%s", App.Focus_win, utf8.c_str());
   }
   return true;
 }
@@ -45,7 +43,7 @@ void SendPasteKey(int pastType) {
 
 bool FocusWindow() {
   const FocusFacts facts = PadFocus().Query();
-  Focus_win = facts.window;
+  App.Focus_win = facts.window;
   return FocusTakesText(facts);
 }
 
@@ -53,7 +51,7 @@ void EnterClick() {
   if (Pad.Ink_data.pending > 0) {
     if (!FocusWindow()) {
       PadScreen().Beep();  // nowhere to paste: the line stays
-      Trace("NOFOCUS focus=0x%lx", Focus_win);
+      Trace("NOFOCUS focus=0x%lx", App.Focus_win);
       return;
     }
     const size_t waiting = strnlen(App.Over_text, sizeof App.Over_text);
@@ -69,7 +67,7 @@ void EnterClick() {
     BuffCleaEx();
   } else if (FocusWindow()) {
     SendKey(kKeysymReturn);
-    Trace("SENT Return focus=0x%lx", Focus_win);
+    Trace("SENT Return focus=0x%lx", App.Focus_win);
   }
 }
 
@@ -77,7 +75,7 @@ void BakspClick() {
   if (Pad.Ink_data.pending == 0) {
     if (FocusWindow()) {
       SendKey(kKeysymBackSpace);
-      Trace("SENT BackSpace focus=0x%lx", Focus_win);
+      Trace("SENT BackSpace focus=0x%lx", App.Focus_win);
     }
     return;
   }

@@ -4,9 +4,6 @@
 
 #include "pad/pending.h"
 
-// The window that had the input focus at the last check.
-extern unsigned long Focus_win;
-
 // True when the focus window can take text (FocusTakesText): not None, PointerRoot,
 // the root or the window manager's hidden window, where X and window managers put
 // the focus when the focused application goes away.

@@ -10,8 +10,7 @@
 #include "pad/rect.h"
 #include "pad/vframe.h"
 
-Rect16 Vfram_rct[kPadChars + 2];
-MusDataRec Mus_data;
+PadInkRec PadInk;
 
 namespace {
 
@@ -126,7 +125,7 @@ bool InkJoinFragments() {
   Rect16 boxes[kPadChars];
   int strokes[kPadChars];
   for (int i = 0; i < finished; ++i) {
-    boxes[i] = Vfram_rct[i + 1];
+    boxes[i] = PadInk.Vfram_rct[i + 1];
     strokes[i] = PenStrokeCount(Pad.hPens[i]);
   }
   const int pair = VFrameFragmentPair(boxes, strokes, finished);
@@ -144,9 +143,9 @@ bool InkJoinFragments() {
   Pad.hPens[pair] = std::move(joined);
   for (int i = pair + 1; i + 1 < Pad.Ink_data.chars; ++i) Pad.hPens[i] = std::move(Pad.hPens[i + 1]);
   PenData().swap(Pad.hPens[Pad.Ink_data.chars - 1]);
-  Vfram_rct[pair + 1] = RectUnion(Vfram_rct[pair + 1], Vfram_rct[pair + 2]);
-  for (int i = pair + 2; i <= Pad.Ink_data.chars; ++i) Vfram_rct[i] = Vfram_rct[i + 1];
-  Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
+  PadInk.Vfram_rct[pair + 1] = RectUnion(PadInk.Vfram_rct[pair + 1], PadInk.Vfram_rct[pair + 2]);
+  for (int i = pair + 2; i <= Pad.Ink_data.chars; ++i) PadInk.Vfram_rct[i] = PadInk.Vfram_rct[i + 1];
+  PadInk.Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
   --Pad.Ink_data.chars;
   return true;
 }
@@ -174,5 +173,5 @@ void InkDiscardSequence() {
   Pad.Ink_data.write = 0;
   Pad.Ink_data.count = 0;
   Pad.Ink_data.recording = false;
-  for (int i = 1; i < kPadChars + 2; ++i) Vfram_rct[i] = Rect16{0, 0, 0, 0};
+  for (int i = 1; i < kPadChars + 2; ++i) PadInk.Vfram_rct[i] = Rect16{0, 0, 0, 0};
 }

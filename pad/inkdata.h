@@ -1,6 +1,7 @@
 // The writing sequence in pen data: one buffer per written character (Pad.hPens), the
 // sequence counters (Pad.Ink_data, both in the pending line's record, pad/pending.h)
-// and the character and stroke boxes (Vfram_rct).
+// and the character and stroke boxes (Vfram_rct), with the pointer state (Mus_data)
+// and the saved screen area (Clear_rct) in one record, PadInk.
 #pragma once
 
 #include <cstddef>
@@ -28,10 +29,6 @@ struct InkDataRec {
   size_t count;      // point-count word of the stroke being written
   bool recording;    // the stroke in progress is being stored
 };
-
-// 0 the variable frame on screen; c (1..12) the box of character c; c + 1 the box of
-// the stroke being written while character c is current.
-extern Rect16 Vfram_rct[kPadChars + 2];
 
 // Results of InkNewCharacter.
 constexpr int kInkStarted = 0;
@@ -84,7 +81,16 @@ struct MusDataRec {
   Rect16 key_rect;         // (0, 0, width, height) of that key
 };
 
-extern MusDataRec Mus_data;
+// The pad's ink state, owned in one record; its members keep their names.
+struct PadInkRec {
+  // 0 the variable frame on screen; c (1..12) the box of character c; c + 1 the box
+  // of the stroke being written while character c is current.
+  Rect16 Vfram_rct[kPadChars + 2];
+  MusDataRec Mus_data;
+  // The screen area saved under pen-input ink and frames (pad/screensave.h).
+  Rect16 Clear_rct;
+};
+extern PadInkRec PadInk;
 
 // Forgets the writing sequence (its buffers, counters and character boxes).
 void InkDiscardSequence();

@@ -1,9 +1,7 @@
-// Mode tables and their arithmetic.
+// The modes' arithmetic.
 #include "pad/modes.h"
 
 #include <algorithm>
-
-const uint32_t alm_chk[7] = {0x0FFF407F, 0x40000, 0x10000, 0x20000, 0x4, 0x3, 0x78};
 
 void SetEngineOptions(int alcMode, int dblMode, ZkOptionRec* option) {
   option->mask = alm_chk[std::clamp(alcMode, 0, 6)];

@@ -8,7 +8,7 @@
 
 // Class masks of the character types alc_mode 0..6 (automatic, kanji, hiragana,
 // katakana, digits, letters, symbols).
-extern const uint32_t alm_chk[7];
+inline constexpr uint32_t alm_chk[7] = {0x0FFF407F, 0x40000, 0x10000, 0x20000, 0x4, 0x3, 0x78};
 
 // Mask from alc_mode; flags 0x400 (half-width results) unless dbl_mode is 2.
 void SetEngineOptions(int alcMode, int dblMode, ZkOptionRec* option);

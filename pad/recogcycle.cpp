@@ -70,9 +70,9 @@ void RecogniseFreeWriting(std::vector<WrittenChar>* chars) {
   }
   const SegTransition transition = Ap_table.seni_exec ? SegTransition(SeniTransitionCost) : SegTransition();
   std::vector<SegUnit> units = SegmentRow(atoms, RecogniseInFrame, transition, SegmentSettings{});
-  for (int i = 1; i < kPadChars + 2; ++i) Vfram_rct[i] = Rect16{0, 0, 0, 0};
+  for (int i = 1; i < kPadChars + 2; ++i) PadInk.Vfram_rct[i] = Rect16{0, 0, 0, 0};
   for (size_t i = 0; i < units.size(); ++i) {
-    Vfram_rct[i + 1] = units[i].box;
+    PadInk.Vfram_rct[i + 1] = units[i].box;
     if (units[i].result.count >= 1) chars->push_back(WrittenChar{std::move(units[i].pen), units[i].result});
   }
 }

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-Rect16 Clear_rct;
-
 namespace {
 
 Rect16 Make(int x, int y, int w, int h) {

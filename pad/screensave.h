@@ -1,10 +1,9 @@
-// The screen area saved under pen-input ink and frames (Clear_rct): how it grows to
-// cover each new point, strip by strip, so only newly covered pixels are copied.
+// The screen area saved under pen-input ink and frames (PadInk.Clear_rct): how it
+// grows to cover each new point, strip by strip, so only newly covered pixels are
+// copied.
 #pragma once
 
 #include "app/geometry.h"
-
-extern Rect16 Clear_rct;
 
 constexpr int kSaveMargin = 3;  // pixels kept around every point
 

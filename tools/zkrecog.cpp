@@ -86,11 +86,11 @@ bool ParseArguments(int argc, char** argv, Options* options, bool* help) {
     } else if (arg == "--seq") {
       options->sequence = true;
     } else if (arg == "--no-ruiji") {
-      ZkRuijiEnabled = false;
+      Ruiji.ZkRuijiEnabled = false;
     } else if (arg == "--ruiji-unguarded") {
-      ZkRuijiGuarded = false;
+      Ruiji.ZkRuijiGuarded = false;
     } else if (arg == "--ruiji-trace") {
-      ZkRuijiTrace = TraceRuijiCheck;
+      Ruiji.ZkRuijiTrace = TraceRuijiCheck;
     } else if (arg == "--repeat" && hasValue) {
       char* end = nullptr;
       const long n = std::strtol(argv[++a], &end, 10);

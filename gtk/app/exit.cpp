@@ -12,7 +12,7 @@
 #include "app/settings.h"
 #include "app/trace.h"
 #include "gtk/app/engines.h"
-#include "gtk/control/ink.h"
+#include "gtk/windows/resources.h"
 
 namespace {
 
@@ -27,9 +27,9 @@ void Delt_event() {
   if (ExitRequested()) return;
   MarkExitRequested();
   if (App.wind_dsp[kShownMain]) Pad_EndEngines();
-  if (Clea_pmap) {
-    g_object_unref(Clea_pmap);
-    Clea_pmap = nullptr;
+  if (Res.Clea_pmap) {
+    g_object_unref(Res.Clea_pmap);
+    Res.Clea_pmap = nullptr;
   }
   ApTableEx(1);
   RemovePidFile();

@@ -22,7 +22,7 @@ void FatalExit(const char* message) {
   Trace("FATAL %s", text.c_str());
   // The box's key faces need the drawing resources: before those exist (memory
   // short at the very start) standard error is all there is.
-  if (gdk_display_get_default() && Butn_gc[kGcNormalText]) {
+  if (gdk_display_get_default() && Res.Butn_gc[kGcNormalText]) {
     if (!Wid.Mbox_wid[kMboxWindow]) create_Mboxs();  // failures before the windows are built
     MessageBox(text.c_str(), 0);
   }

@@ -83,19 +83,19 @@ void BuildWindows() {
   const ApTableRec& t = Ap_table;
   GtkWidget* main = create_Main(MsgEuc(dob_mode[t.dbl_mode - 1]), MsgEuc(alm_mode[t.alc_mode]),
                                 MsgEuc(pen_mode[t.pmode]));
-  gtk_widget_set_style(main, WinStyle[0]);
+  gtk_widget_set_style(main, Res.WinStyle[0]);
   Wid.Main_wid[0] = main;
   g_signal_connect(main, "map-event", G_CALLBACK(OnMainMapped), nullptr);
 
   for (int k = 0; k < kKeyboards; ++k) {
     Wid.Soft_wid.window[k] = create_Keyboard(k);
-    gtk_widget_set_style(Wid.Soft_wid.window[k], WinStyle[0]);
+    gtk_widget_set_style(Wid.Soft_wid.window[k], Res.WinStyle[0]);
   }
   GtkWidget* tenkey = create_TenKey();
-  gtk_widget_set_style(tenkey, WinStyle[0]);
+  gtk_widget_set_style(tenkey, Res.WinStyle[0]);
   Wid.Tenk_wid[0] = tenkey;
   GtkWidget* frame = create_Frame(t.lframe_size);
-  gtk_widget_set_style(frame, WinStyle[0]);
+  gtk_widget_set_style(frame, Res.WinStyle[0]);
   Wid.Fram_wid[0] = frame;
   gtk_widget_realize(frame);
   GdkCursor* pencil = gdk_cursor_new(GDK_PENCIL);
@@ -104,7 +104,7 @@ void BuildWindows() {
 
   gtk_widget_realize(create_Select(App.Boot_soft));
   gtk_widget_realize(create_Akeys());
-  gtk_widget_set_style(create_Mboxs(), WinStyle[0]);
+  gtk_widget_set_style(create_Mboxs(), Res.WinStyle[0]);
   create_Kboxs();
 
   gtk_widget_realize(main);

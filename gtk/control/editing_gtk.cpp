@@ -232,12 +232,12 @@ void KanjiConvert() {
   }
   PreferXimForEntries();
   FreeGrabEx(0);
-  kbox.returnFocus = FocusWindow() ? Focus_win : 0;
+  kbox.returnFocus = FocusWindow() ? App.Focus_win : 0;
   kbox.kana = selected;
 
   // The box is built anew for each conversion, so no state of the last one remains.
   GtkWidget* box = Wid.Kbox_wid[0] ? Wid.Kbox_wid[0] : create_Kboxs();
-  if (WinStyle[0]) gtk_widget_set_style(box, WinStyle[0]);
+  if (Res.WinStyle[0]) gtk_widget_set_style(box, Res.WinStyle[0]);
   g_signal_connect(box, "map-event", G_CALLBACK(OnBoxMapped), nullptr);
   g_signal_connect(box, "delete-event", G_CALLBACK(OnBoxDeleted), nullptr);
   gtk_widget_realize(box);

@@ -19,8 +19,6 @@
 #include "pad/screensave.h"
 #include "pad/vframe.h"
 
-GdkPixmap* Clea_pmap = nullptr;
-
 namespace {
 
 constexpr int kBoxes = 5;
@@ -37,7 +35,7 @@ void ReportInkFailure(int result) {
 
 void InvertFrame(const Rect16& frame) {
   if (frame.width == 0 || frame.height == 0) return;
-  gdk_draw_rectangle(Root(), Vfrm_gc, FALSE, frame.x, frame.y, frame.width, frame.height);
+  gdk_draw_rectangle(Root(), Res.Vfrm_gc, FALSE, frame.x, frame.y, frame.width, frame.height);
 }
 
 GdkWindow* BoxWindow(int box) {
@@ -49,45 +47,45 @@ void ClearBox(int box) {
 }
 
 void RestoreScreen() {
-  const Rect16 a = Clear_rct;
-  if (Clea_pmap && a.x >= 1 && a.width > 0 && a.height > 0)
-    gdk_draw_drawable(Root(), Clea_gc, Clea_pmap, a.x, a.y, a.x, a.y, a.width, a.height);
-  Clear_rct = Rect16{0, 0, 0, 0};
-  Vfram_rct[0] = Rect16{0, 0, 0, 0};
+  const Rect16 a = PadInk.Clear_rct;
+  if (Res.Clea_pmap && a.x >= 1 && a.width > 0 && a.height > 0)
+    gdk_draw_drawable(Root(), Res.Clea_gc, Res.Clea_pmap, a.x, a.y, a.x, a.y, a.width, a.height);
+  PadInk.Clear_rct = Rect16{0, 0, 0, 0};
+  PadInk.Vfram_rct[0] = Rect16{0, 0, 0, 0};
 }
 
 void WipeInk() {
   if (Ap_table.pmode == 2)
-    ClearBox(Mus_data.box);
+    ClearBox(PadInk.Mus_data.box);
   else
     RestoreScreen();
 }
 
 void PenDown(int x, int y) {
-  Mus_data.state = kPadPenStroke;
+  PadInk.Mus_data.state = kPadPenStroke;
   ClsBmpGet(x, y);
   if (Pad.Ink_data.chars == 0) {
-    Vfram_rct[1] = Rect16{0, 0, 0, 0};
+    PadInk.Vfram_rct[1] = Rect16{0, 0, 0, 0};
     if (Ink_alloc(0) != 0) {
-      Mus_data.state = kPadPenIdle;
+      PadInk.Mus_data.state = kPadPenIdle;
       return;
     }
   } else if (Pad.Ink_data.strokes >= kPenMaxStrokes && Pad.Ink_data.chars < kPadChars) {
     // No character has more than 30 strokes: the next one starts a new character
     // (with a frame of its own) rather than being lost.
-    InvertFrame(Vfram_rct[0]);
-    Vfram_rct[0] = Rect16{0, 0, 0, 0};
-    Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
+    InvertFrame(PadInk.Vfram_rct[0]);
+    PadInk.Vfram_rct[0] = Rect16{0, 0, 0, 0};
+    PadInk.Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{0, 0, 0, 0};
     if (Ink_alloc(0) != 0) {
-      Mus_data.state = kPadPenIdle;
+      PadInk.Mus_data.state = kPadPenIdle;
       return;
     }
   }
-  Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), 1, 1};
+  PadInk.Vfram_rct[Pad.Ink_data.chars + 1] = Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), 1, 1};
   TimerRemove(kTimerRecog);
   InkStrokeBegin(x, y);
-  Mus_data.last_x = x;
-  Mus_data.last_y = y;
+  PadInk.Mus_data.last_x = x;
+  PadInk.Mus_data.last_y = y;
 }
 
 void BoxDown(int rootX, int rootY) {
@@ -98,26 +96,26 @@ void BoxDown(int rootX, int rootY) {
     gdk_beep();
     return;
   }
-  if (box == Mus_data.box) {
+  if (box == PadInk.Mus_data.box) {
     if (Pad.Ink_data.chars == 0 && Ink_alloc(0) != 0) return;
   } else {
     if (Ink_alloc(0) != 0) return;
-    ClearBox(Mus_data.box);
-    Mus_data.box = static_cast<int16_t>(box);
+    ClearBox(PadInk.Mus_data.box);
+    PadInk.Mus_data.box = static_cast<int16_t>(box);
   }
-  Mus_data.state = kPadFrameStroke;
+  PadInk.Mus_data.state = kPadFrameStroke;
   TimerRemove(kTimerRecog);
   InkStrokeBegin(x, y);
-  Mus_data.last_x = x;
-  Mus_data.last_y = y;
+  PadInk.Mus_data.last_x = x;
+  PadInk.Mus_data.last_y = y;
 }
 
 // The stroke goes on to the root point: saved screen, stroke box, ink, pen data.
 void StrokeOn(int rootX, int rootY) {
   int x = rootX, y = rootY;
   GdkDrawable* target = Root();
-  if (Mus_data.state == kPadFrameStroke) {
-    GdkWindow* box = BoxWindow(Mus_data.box);
+  if (PadInk.Mus_data.state == kPadFrameStroke) {
+    GdkWindow* box = BoxWindow(PadInk.Mus_data.box);
     if (!box) return;
     int ox, oy;
     gdk_window_get_origin(box, &ox, &oy);
@@ -126,11 +124,11 @@ void StrokeOn(int rootX, int rootY) {
     target = box;
   } else {
     ClsBmpGet(x, y);
-    RECT_add(&Vfram_rct[Pad.Ink_data.chars + 1], x, y);
+    RECT_add(&PadInk.Vfram_rct[Pad.Ink_data.chars + 1], x, y);
   }
-  gdk_draw_line(target, Pens_gc, Mus_data.last_x, Mus_data.last_y, x, y);
-  Mus_data.last_x = x;
-  Mus_data.last_y = y;
+  gdk_draw_line(target, Res.Pens_gc, PadInk.Mus_data.last_x, PadInk.Mus_data.last_y, x, y);
+  PadInk.Mus_data.last_x = x;
+  PadInk.Mus_data.last_y = y;
   InkStrokePoint(x, y);
 }
 
@@ -140,17 +138,17 @@ void StrokeOn(int rootX, int rootY) {
 void PenStrokeEnd() {
   const int c = Pad.Ink_data.chars;
   if (c < 1) return;
-  const Rect16 charBefore = Vfram_rct[c];
-  const Rect16 frameBefore = Vfram_rct[0];
-  if (!VFrameChk(&Vfram_rct[c])) return;
+  const Rect16 charBefore = PadInk.Vfram_rct[c];
+  const Rect16 frameBefore = PadInk.Vfram_rct[0];
+  if (!VFrameChk(&PadInk.Vfram_rct[c])) return;
   if (c >= kPadChars && InkJoinFragments()) {
     ReportInkFailure(InkMoveStrokeToNewCharacter());
     return;
   }
   if (c >= kPadChars) {
-    InvertFrame(Vfram_rct[0]);
-    Vfram_rct[c] = charBefore;
-    Vfram_rct[0] = frameBefore;
+    InvertFrame(PadInk.Vfram_rct[0]);
+    PadInk.Vfram_rct[c] = charBefore;
+    PadInk.Vfram_rct[0] = frameBefore;
     InvertFrame(frameBefore);
     InkDropLastStroke();
     gdk_beep();
@@ -171,20 +169,20 @@ void TraceStroke() {
 bool InkWriting() { return Pad.Ink_data.chars != 0 || Pad.Ink_data.strokes != 0; }
 
 void InkStrokeDown(int rootX, int rootY, bool inBox) {
-  if (Mus_data.state == kPadPenIdle)
+  if (PadInk.Mus_data.state == kPadPenIdle)
     PenDown(rootX, rootY);
-  else if (Mus_data.state == kPadFrameIdle && inBox)
+  else if (PadInk.Mus_data.state == kPadFrameIdle && inBox)
     BoxDown(rootX, rootY);
 }
 
 void InkStrokeTo(int rootX, int rootY) {
-  if (Mus_data.state & kPadStroking) StrokeOn(rootX, rootY);
+  if (PadInk.Mus_data.state & kPadStroking) StrokeOn(rootX, rootY);
 }
 
 void InkStrokeUp(int rootX, int rootY) {
-  const bool penInput = Mus_data.state == kPadPenStroke;
+  const bool penInput = PadInk.Mus_data.state == kPadPenStroke;
   StrokeOn(rootX, rootY);
-  Mus_data.state = penInput ? kPadPenIdle : kPadFrameIdle;
+  PadInk.Mus_data.state = penInput ? kPadPenIdle : kPadFrameIdle;
   if (penInput) PenStrokeEnd();
   TraceStroke();
   TimerStart(kTimerRecog, static_cast<guint>(Ap_table.recog_timer), TimRecogEx, nullptr);
@@ -198,10 +196,10 @@ int Ink_alloc(int /*which*/) {
 }
 
 int VFrameChk(Rect16* char_rect) {
-  if (char_rect->width != 0 && char_rect->height != 0) InvertFrame(Vfram_rct[0]);
-  const int result = VFrameDecide(char_rect, char_rect[1], &Vfram_rct[0], Ap_table.vframe_margin,
+  if (char_rect->width != 0 && char_rect->height != 0) InvertFrame(PadInk.Vfram_rct[0]);
+  const int result = VFrameDecide(char_rect, char_rect[1], &PadInk.Vfram_rct[0], Ap_table.vframe_margin,
                                   App.screen_w, App.screen_h);
-  const Rect16& f = Vfram_rct[0];
+  const Rect16& f = PadInk.Vfram_rct[0];
   ClsBmpGet(f.x, f.y);
   ClsBmpGet(f.x + f.width, f.y + f.height);
   InvertFrame(f);
@@ -209,19 +207,19 @@ int VFrameChk(Rect16* char_rect) {
 }
 
 void ClsBmpGet(int x, int y) {
-  if (!Clea_pmap) return;
+  if (!Res.Clea_pmap) return;
   Rect16 strips[4];
-  const int n = ClearAreaGrow(&Clear_rct, x, y, App.screen_w, App.screen_h, strips);
+  const int n = ClearAreaGrow(&PadInk.Clear_rct, x, y, App.screen_w, App.screen_h, strips);
   for (int i = 0; i < n; ++i) {
     const Rect16& s = strips[i];
-    gdk_draw_drawable(Clea_pmap, Clea_gc, Root(), s.x, s.y, s.x, s.y, s.width, s.height);
+    gdk_draw_drawable(Res.Clea_pmap, Res.Clea_gc, Root(), s.x, s.y, s.x, s.y, s.width, s.height);
   }
 }
 
 void Pad_MakeScreenSave() {
-  if (Clea_pmap || !MainWindow() || !gtk_widget_get_window(MainWindow())) return;
-  Clea_pmap = gdk_pixmap_new(gtk_widget_get_window(MainWindow()), App.screen_w, App.screen_h, -1);
-  Clear_rct = Rect16{0, 0, 0, 0};
+  if (Res.Clea_pmap || !MainWindow() || !gtk_widget_get_window(MainWindow())) return;
+  Res.Clea_pmap = gdk_pixmap_new(gtk_widget_get_window(MainWindow()), App.screen_w, App.screen_h, -1);
+  PadInk.Clear_rct = Rect16{0, 0, 0, 0};
 }
 
 gboolean TimRecogEx(gpointer) {
@@ -232,14 +230,14 @@ gboolean TimRecogEx(gpointer) {
 }
 
 void RecogniseWritingNow() {
-  if (!InkWriting() || (Mus_data.state & kPadStroking)) return;
+  if (!InkWriting() || (PadInk.Mus_data.state & kPadStroking)) return;
   TimerRemove(kTimerRecog);
   TimRecogEx(nullptr);
 }
 
 void InkDiscard() {
   TimerRemove(kTimerRecog);
-  if (Pad.Ink_data.chars != 0 || Clear_rct.width != 0) WipeInk();
+  if (Pad.Ink_data.chars != 0 || PadInk.Clear_rct.width != 0) WipeInk();
   InkDiscardSequence();
-  if (Mus_data.state & kPadStroking) Mus_data.state = static_cast<uint16_t>(Mus_data.state & ~kPadStroking);
+  if (PadInk.Mus_data.state & kPadStroking) PadInk.Mus_data.state = static_cast<uint16_t>(PadInk.Mus_data.state & ~kPadStroking);
 }

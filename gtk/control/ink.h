@@ -6,9 +6,6 @@
 
 #include "app/geometry.h"
 
-// The saved screen under the ink (pen input), made when the pad is first shown.
-extern GdkPixmap* Clea_pmap;
-
 // Whether characters are being written (the sequence holds ink).
 bool InkWriting();
 
@@ -25,14 +22,14 @@ void InkStrokeUp(int rootX, int rootY);
 int Ink_alloc(int which);
 
 // At the end of a pen-input stroke: 1 when it starts a new character, else 0; erases
-// and redraws the variable frame. char_rect is the current character's Vfram_rct
+// and redraws the variable frame. char_rect is the current character's PadInk.Vfram_rct
 // entry; the next entry holds the stroke's box.
 int VFrameChk(Rect16* char_rect);
 
 // Saves the screen around (x, y) before ink covers it.
 void ClsBmpGet(int x, int y);
 
-// Creates Clea_pmap on the main window when it does not exist yet.
+// Creates Res.Clea_pmap on the main window when it does not exist yet.
 void Pad_MakeScreenSave();
 
 // The recognition timer (slot 0): wipes the ink and runs the cycle. Returns FALSE.

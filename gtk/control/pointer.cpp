@@ -94,8 +94,8 @@ bool MainPress(int rootX, int rootY) {
   if (const int k = MainKeyAt(rootX, rootY)) {
     GtkAllocation a;
     gtk_widget_get_allocation(Wid.Main_wid[k], &a);
-    Mus_data.key = static_cast<int16_t>(k);
-    Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
+    PadInk.Mus_data.key = static_cast<int16_t>(k);
+    PadInk.Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
     if (k <= kKeyClose) Main_Click(kPressOffset + k);
   }
   return true;
@@ -115,8 +115,8 @@ bool TenKeyPress(int rootX, int rootY) {
     if (!PointOnWidget(Wid.Tenk_wid[i], rootX, rootY, &x, &y)) continue;
     GtkAllocation a;
     gtk_widget_get_allocation(Wid.Tenk_wid[i], &a);
-    Mus_data.key = static_cast<int16_t>(-i);
-    Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
+    PadInk.Mus_data.key = static_cast<int16_t>(-i);
+    PadInk.Mus_data.key_rect = Rect16{0, 0, static_cast<uint16_t>(a.width), static_cast<uint16_t>(a.height)};
     Tenk_Click(kPressOffset + i);
     break;
   }
@@ -126,8 +126,8 @@ bool TenKeyPress(int rootX, int rootY) {
 // Pen-up of a key pressed under the grab: its released face, and its action when the
 // pointer is still on it.
 void MainKeyRelease(int rootX, int rootY) {
-  const int k = Mus_data.key;
-  Mus_data.key = 0;
+  const int k = PadInk.Mus_data.key;
+  PadInk.Mus_data.key = 0;
   int x, y;
   if (k < 0) {
     Tenk_Click(kReleaseOffset - k);
@@ -152,9 +152,9 @@ void MainKeyRelease(int rootX, int rootY) {
 void Mouse_Down(GdkEventButton* event, int is_main) {
   const int rootX = static_cast<int>(event->x_root);
   const int rootY = static_cast<int>(event->y_root);
-  Mus_data.key = 0;
+  PadInk.Mus_data.key = 0;
   // A key is a key, also while characters are being written: never ink.
-  if (InkWriting() && is_main && Mus_data.state == kPadPenIdle && event->button == 1 &&
+  if (InkWriting() && is_main && PadInk.Mus_data.state == kPadPenIdle && event->button == 1 &&
       (MainKeyAt(rootX, rootY) != 0 || OnTenKeyWindow(rootX, rootY)))
     RecogniseWritingNow();
   if (!InkWriting()) {
@@ -163,7 +163,7 @@ void Mouse_Down(GdkEventButton* event, int is_main) {
     if (App.wind_dsp[kShownFrame] && Win_Down(FrameWindow(), event, 0)) return;
     if (is_main && (MainPress(rootX, rootY) || TenKeyPress(rootX, rootY))) return;
   }
-  if (!(Mus_data.state & kPadReady) || event->button != 1) return;
+  if (!(PadInk.Mus_data.state & kPadReady) || event->button != 1) return;
   InkStrokeDown(rootX, rootY, !is_main);
 }
 
@@ -175,7 +175,7 @@ void Mouse_Move(GdkEventMotion* event, int is_main) {
   const int rootX = static_cast<int>(event->x_root);
   const int rootY = static_cast<int>(event->y_root);
   int x, y;
-  if (is_main && Mus_data.key == 0 && !InkWriting() && PointOnWidget(MainWindow(), rootX, rootY, &x, &y) &&
+  if (is_main && PadInk.Mus_data.key == 0 && !InkWriting() && PointOnWidget(MainWindow(), rootX, rootY, &x, &y) &&
       OnPendingText(x, y, kPendingTop))
     PendingDragTo(PendingIndexAt(x));
   InkStrokeTo(rootX, rootY);
@@ -189,7 +189,7 @@ void Mouse_Upex(GdkEventButton* event, int is_main) {
   const int rootX = static_cast<int>(event->x_root);
   const int rootY = static_cast<int>(event->y_root);
   if (is_main && !InkWriting()) {
-    if (Mus_data.key != 0) {
+    if (PadInk.Mus_data.key != 0) {
       MainKeyRelease(rootX, rootY);
       return;
     }
@@ -200,6 +200,6 @@ void Mouse_Upex(GdkEventButton* event, int is_main) {
       return;
     }
   }
-  if (!(Mus_data.state & kPadStroking) || event->button != 1) return;
+  if (!(PadInk.Mus_data.state & kPadStroking) || event->button != 1) return;
   InkStrokeUp(rootX, rootY);
 }

@@ -25,7 +25,7 @@
 #include "gtk/windows/main_key_faces.h"
 #include "gtk/windows/selector_lists.h"
 #include "gtk/windows/widgets.h"
-#include "keyboards/kana.h"
+#include "keyboards/kbdstate.h"
 #include "keyboards/soft.h"
 #include "pad/display.h"
 #include "pad/inkdata.h"
@@ -166,14 +166,14 @@ void ShowPad() {
   App.wind_dsp[kShownMain] = 1;
   gtk_widget_show(main);
   if (Ap_table.pmode == 1) {
-    Mus_data.state = kPadPenIdle;
+    PadInk.Mus_data.state = kPadPenIdle;
     InkDiscardSequence();
     TimerStart(kTimerRecog, kGrabDelayMs, FreeGrabTimer, GINT_TO_POINTER(1));
     MainKeyFace(kKeyPenMode, false);
   } else if (Ap_table.pmode == 2) {
     Pmode_chng(2);
   } else {
-    Mus_data.state = kPadOff;
+    PadInk.Mus_data.state = kPadOff;
   }
   Pad_MakeScreenSave();
 
@@ -196,7 +196,7 @@ void HidePad() {
 // Modes 6-12: keyboard mode - 6, or the last full (11) or kana (12) keyboard.
 void ShowKeyboard(int mode) {
   Mov_data.tenkey_follows = 1;
-  if (mode == 9 || mode == 10 || mode == 12) K50button = 0;
+  if (mode == 9 || mode == 10 || mode == 12) Kbd.K50button = 0;
   int k;
   const char* typeText = nullptr;
   if (mode <= 10) {
@@ -254,18 +254,18 @@ void Pmode_chng(int mode) {
   switch (Ap_table.pmode) {
     case 0:
       FreeGrabEx(0);
-      Mus_data.state = kPadOff;
+      PadInk.Mus_data.state = kPadOff;
       HideFrame();
       break;
     case 1:
       HideFrame();
       FreeGrabEx(1);
-      Mus_data.state = kPadPenIdle;
+      PadInk.Mus_data.state = kPadPenIdle;
       break;
     default:
       FreeGrabEx(0);
-      Mus_data.state = kPadFrameIdle;
-      Mus_data.box = 0;
+      PadInk.Mus_data.state = kPadFrameIdle;
+      PadInk.Mus_data.box = 0;
       ShowFrame();
       break;
   }

@@ -40,9 +40,9 @@ void DrawChar(GdkWindow* window, const std::string& euc, int x) {
   std::string utf8;
   if (!EucToUtf8(euc, &utf8)) return;
   PangoLayout* layout = gtk_widget_create_pango_layout(Wid.Main_wid[kSlotPendingArea], utf8.c_str());
-  pango_layout_set_font_description(layout, Fonts[0]);
+  pango_layout_set_font_description(layout, Res.Fonts[0]);
   if (PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0))
-    gdk_draw_layout_line(window, Butn_gc[kGcNormalText], x, kTextBaseline, line);
+    gdk_draw_layout_line(window, Res.Butn_gc[kGcNormalText], x, kTextBaseline, line);
   g_object_unref(layout);
 }
 
@@ -64,14 +64,14 @@ void TxbuffDisp() {
     const int x = (i + 1) * kTextPitch - 4 * w;
     DrawChar(window, std::string(text, bytes), x);
     if (Pad.Rang.start <= i && i < Pad.Rang.end)
-      gdk_draw_rectangle(window, Vfrm_gc, TRUE, x, kInvertTop, 22 - 4 * w, kInvertHeight);
+      gdk_draw_rectangle(window, Res.Vfrm_gc, TRUE, x, kInvertTop, 22 - 4 * w, kInvertHeight);
     text += bytes;
   }
   // The caret shows where the cursor stands: the nine alternatives belong to the
   // character before it, and new characters go in there.
   if (Pad.Rang.start == Pad.Rang.end && Pad.Ink_data.pending > 0) {
     const int x = Pad.Rang.end * kTextPitch + kCaretOffset;
-    gdk_draw_rectangle(window, Butn_gc[kGcNormalText], TRUE, x, kInvertTop, kCaretWidth,
+    gdk_draw_rectangle(window, Res.Butn_gc[kGcNormalText], TRUE, x, kInvertTop, kCaretWidth,
                        kInvertHeight);
   }
 }

@@ -45,7 +45,7 @@ void DrawItem(GdkPixmap* pixmap, const FaceItem& item, GdkGC* text, GdkGC* shado
     return;
   }
   PangoLayout* layout = pango_layout_new(FaceContext());
-  pango_layout_set_font_description(layout, Fonts[item.small ? 1 : 0]);
+  pango_layout_set_font_description(layout, Res.Fonts[item.small ? 1 : 0]);
   pango_layout_set_text(layout, utf8.c_str(), -1);
   unknownGlyphs += pango_layout_get_unknown_glyphs_count(layout);
   // Drawn by lines: (x, y) is the baseline origin, as the face texts give it.

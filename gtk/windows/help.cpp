@@ -69,7 +69,7 @@ gboolean OnMapped(GtkWidget*, GdkEvent*, gpointer trace) {
 }
 
 GtkWidget* Built(GtkWidget* window, GSourceFunc trace) {
-  gtk_widget_set_style(window, WinStyle[0]);
+  gtk_widget_set_style(window, Res.WinStyle[0]);
   g_signal_connect(window, "map-event", G_CALLBACK(OnMapped), reinterpret_cast<gpointer>(trace));
   return window;
 }

@@ -61,7 +61,7 @@ GtkWidget* TitleStrip() {
   GtkWidget* row = AddNamed(Frame, gtk_hbox_new(FALSE, 0), "Hbox301");
   GtkWidget* strip = gtk_drawing_area_new();
   gtk_widget_set_size_request(strip, 709, kStripHeight);
-  gtk_widget_set_style(strip, WinStyle[1]);
+  gtk_widget_set_style(strip, Res.WinStyle[1]);
   gtk_widget_show(strip);
   gtk_box_pack_start(GTK_BOX(row), strip, TRUE, TRUE, 0);
   GtkWidget* close = AddNamed(Frame, gtk_button_new_with_label(Msg("閉")), "Fclose");

@@ -153,7 +153,7 @@ GtkWidget* Label(const KeyDef& key) {
 GtkWidget* Strip(const KeyDef& key) {
   GtkWidget* strip = gtk_drawing_area_new();
   gtk_widget_set_size_request(strip, key.width, key.height);
-  gtk_widget_set_style(strip, WinStyle[1]);
+  gtk_widget_set_style(strip, Res.WinStyle[1]);
   gtk_widget_show(strip);
   return strip;
 }

@@ -67,7 +67,7 @@ GtkWidget* TitleRow() {
   Pack(row, Key("Tai101", kKeyShrink, MsgEuc("81"), 23, 20));
   GtkWidget* strip = gtk_drawing_area_new();
   gtk_widget_set_size_request(strip, 729, 20);
-  gtk_widget_set_style(strip, WinStyle[1]);
+  gtk_widget_set_style(strip, Res.WinStyle[1]);
   gtk_widget_show(strip);
   Pack(row, strip);
   GtkWidget* close = Add(gtk_button_new_with_label(Msg("閉")), "Mclose");

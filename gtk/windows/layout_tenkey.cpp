@@ -42,7 +42,7 @@ GtkWidget* TitleStrip() {
   GtkWidget* row = AddNamed(TenKey, gtk_hbox_new(FALSE, 0), "Hbox201");
   GtkWidget* strip = gtk_drawing_area_new();
   gtk_widget_set_size_request(strip, kStripWidth, kStripHeight);
-  gtk_widget_set_style(strip, WinStyle[1]);
+  gtk_widget_set_style(strip, Res.WinStyle[1]);
   gtk_widget_show(strip);
   Pack(row, strip);
   GtkWidget* close = AddNamed(TenKey, gtk_button_new_with_label(Msg("閉")), "Tclose");

@@ -11,8 +11,6 @@
 #include "gtk/control/winhandle.h"
 #include "gtk/windows/widgets.h"
 
-int MboxReturn = 0;
-
 namespace {
 
 bool boxOpen = false;
@@ -70,15 +68,15 @@ bool MessageBox(const char* text, int style) {
 
   gtk_widget_show(box);
   gdk_flush();
-  MboxReturn = 0;
+  App.MboxReturn = 0;
   boxOpen = true;
   // Another handler may end this loop (an exit request, for one); only an answer, an
   // exit or the box's end stop waiting.
   do {
     gtk_main();
-  } while (MboxReturn == 0 && !ExitRequested() && Wid.Mbox_wid[kMboxWindow]);
+  } while (App.MboxReturn == 0 && !ExitRequested() && Wid.Mbox_wid[kMboxWindow]);
   boxOpen = false;
-  Trace("MSGBOX answer %d", MboxReturn);
+  Trace("MSGBOX answer %d", App.MboxReturn);
 
   if (Wid.Mbox_wid[kMboxWindow]) gtk_widget_hide(Wid.Mbox_wid[kMboxWindow]);
   if (!(style & kMboxStayReleased)) {
@@ -87,11 +85,11 @@ bool MessageBox(const char* text, int style) {
   }
   // gtk_main_quit ends only the innermost loop: pass an exit on to the outer one.
   if (ExitRequested() && gtk_main_level() > 0) gtk_main_quit();
-  return MboxReturn == 1;
+  return App.MboxReturn == 1;
 }
 
 void on_Mbox_clicked(GtkButton*, gpointer answer) {
   if (!boxOpen) return;
-  MboxReturn = GPOINTER_TO_INT(answer);
+  App.MboxReturn = GPOINTER_TO_INT(answer);
   gtk_main_quit();
 }

@@ -8,8 +8,6 @@ constexpr int kMboxWithCancel = 0x01;  // show Cancel as well as OK
 constexpr int kMboxBeep = 0x10;        // beep when it opens
 constexpr int kMboxStayReleased = 0x20;  // leave grab released and raising paused after
 
-extern int MboxReturn;  // 1 OK, 2 Cancel, 0 while open
-
 // Shows `text` (UTF-8) and waits for a key; true when the user chose OK. While a box is
 // open a second one is not stacked: its text goes to standard error and it answers false.
 bool MessageBox(const char* text, int style);

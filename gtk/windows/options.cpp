@@ -133,7 +133,7 @@ void OptionDsp() {
     OptionWindow = create_Option(PauseKeyFace(Ap_table.recog_timer, false),
                                  CatalogueFace(MarginFace(Ap_table.vframe_margin), false),
                                  CatalogueFace(SeniFace(Ap_table.seni_exec), false));
-    gtk_widget_set_style(OptionWindow, WinStyle[0]);
+    gtk_widget_set_style(OptionWindow, Res.WinStyle[0]);
     g_signal_connect(OptionWindow, "map-event", G_CALLBACK(OnMapped), nullptr);
   } else {
     DrawPauseKey(Ap_table.recog_timer);
@@ -259,7 +259,7 @@ GtkWidget* SampleTable(GtkWidget* top, const char* tableName, int rows, const ch
 
     GtkWidget* area = AddNamed(top, gtk_drawing_area_new(), areas[i]);
     gtk_widget_set_size_request(area, kSampleWidth, kSampleHeight);
-    gtk_widget_set_style(area, WinStyle[0]);
+    gtk_widget_set_style(area, Res.WinStyle[0]);
     // The samples live in their own windows: each expose redraws them.
     g_signal_connect(area, "expose_event", G_CALLBACK(on_Option_expose_event), nullptr);
     gtk_table_attach(GTK_TABLE(table), area, 1, 2, i, i + 1, GTK_FILL, GTK_FILL, 2, 0);

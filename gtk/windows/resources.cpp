@@ -3,12 +3,7 @@
 
 #include "ui/colors.h"
 
-GtkStyle* WinStyle[2];
-GdkGC* Pens_gc;
-GdkGC* Vfrm_gc;
-GdkGC* Clea_gc;
-GdkGC* Butn_gc[4];
-PangoFontDescription* Fonts[3];
+DrawingResources Res;
 
 namespace {
 
@@ -40,7 +35,7 @@ void SetForeground(GdkGC* gc, int colorIndex) {
 }  // namespace
 
 void MakeWinStyles() {
-  for (GtkStyle*& style : WinStyle) style = gtk_style_copy(gtk_widget_get_default_style());
+  for (GtkStyle*& style : Res.WinStyle) style = gtk_style_copy(gtk_widget_get_default_style());
 }
 
 void SetStyleColor(int which, uint32_t rgb) {
@@ -50,7 +45,7 @@ void SetStyleColor(int which, uint32_t rgb) {
   color.green = static_cast<guint16>(((rgb >> 8) & 0xFF) * 256);
   color.blue = static_cast<guint16>((rgb & 0xFF) * 256);
   gdk_colormap_alloc_color(gdk_colormap_get_system(), &color, FALSE, TRUE);
-  WinStyle[which]->bg[GTK_STATE_NORMAL] = color;
+  Res.WinStyle[which]->bg[GTK_STATE_NORMAL] = color;
 }
 
 void MakePenGc(int penColor, int penBold) {
@@ -58,33 +53,33 @@ void MakePenGc(int penColor, int penBold) {
   SetForeground(pen, penColor);
   gdk_gc_set_line_attributes(pen, penBold, GDK_LINE_SOLID, GDK_CAP_ROUND, GDK_JOIN_ROUND);
   gdk_gc_set_subwindow(pen, GDK_INCLUDE_INFERIORS);
-  if (Pens_gc) g_object_unref(Pens_gc);
-  Pens_gc = pen;
+  if (Res.Pens_gc) g_object_unref(Res.Pens_gc);
+  Res.Pens_gc = pen;
 }
 
 void CreateDrawingResources(int penColor, int penBold) {
   MakePenGc(penColor, penBold);
 
-  Vfrm_gc = RootGc();
-  gdk_gc_set_function(Vfrm_gc, GDK_INVERT);
-  gdk_gc_set_subwindow(Vfrm_gc, GDK_INCLUDE_INFERIORS);
+  Res.Vfrm_gc = RootGc();
+  gdk_gc_set_function(Res.Vfrm_gc, GDK_INVERT);
+  gdk_gc_set_subwindow(Res.Vfrm_gc, GDK_INCLUDE_INFERIORS);
 
-  Clea_gc = RootGc();
-  gdk_gc_set_subwindow(Clea_gc, GDK_INCLUDE_INFERIORS);
+  Res.Clea_gc = RootGc();
+  gdk_gc_set_subwindow(Res.Clea_gc, GDK_INCLUDE_INFERIORS);
 
   for (int i = 0; i < 4; ++i) {
-    Butn_gc[i] = RootGc();
-    SetForeground(Butn_gc[i], faceColors[i]);
+    Res.Butn_gc[i] = RootGc();
+    SetForeground(Res.Butn_gc[i], faceColors[i]);
   }
-  Fonts[0] = FaceFont(kNormalFontPixels);
-  Fonts[1] = FaceFont(kSmallFontPixels);
-  Fonts[2] = FaceFont(kEntryFontPixels);
+  Res.Fonts[0] = FaceFont(kNormalFontPixels);
+  Res.Fonts[1] = FaceFont(kSmallFontPixels);
+  Res.Fonts[2] = FaceFont(kEntryFontPixels);
 }
 
 GdkGC* FaceTextGc(int colorIndex) {
   for (int i = 0; i < 4; ++i)
-    if (faceColors[i] == colorIndex) return Butn_gc[i];
-  return Butn_gc[kGcNormalText];
+    if (faceColors[i] == colorIndex) return Res.Butn_gc[i];
+  return Res.Butn_gc[kGcNormalText];
 }
 
 void Color_Aloc(int index, GdkColor* color) {

@@ -1,19 +1,25 @@
 // Drawing resources made at start-up: the two window styles, the graphics contexts on
-// the root window, and the two face fonts.
+// the root window, the two face fonts, and the saved screen under the ink.
 #pragma once
 
 #include <gtk/gtk.h>
 
 #include <cstdint>
 
-extern GtkStyle* WinStyle[2];    // 0 windows (back_color), 1 title strips (head_color)
-extern GdkGC* Pens_gc;           // ink: pen colour and width, through child windows
-extern GdkGC* Vfrm_gc;           // variable frame: inverting
-extern GdkGC* Clea_gc;           // copies of the screen
-extern GdkGC* Butn_gc[4];        // face texts: pressed text, pressed shadow, normal text, normal shadow
-// 0 normal 14 pixels, 1 small 9 pixels (the two face fonts); 2 the 12-pixel font of the
-// narrow read-only entries.
-extern PangoFontDescription* Fonts[3];
+// The pad's drawing resources, owned in one record; its members keep their names.
+struct DrawingResources {
+  GtkStyle* WinStyle[2];    // 0 windows (back_color), 1 title strips (head_color)
+  GdkGC* Pens_gc;           // ink: pen colour and width, through child windows
+  GdkGC* Vfrm_gc;           // variable frame: inverting
+  GdkGC* Clea_gc;           // copies of the screen
+  GdkGC* Butn_gc[4];        // face texts: pressed text, pressed shadow, normal text, normal shadow
+  // 0 normal 14 pixels, 1 small 9 pixels (the two face fonts); 2 the 12-pixel font of
+  // the narrow read-only entries.
+  PangoFontDescription* Fonts[3];
+  // The saved screen under the ink (pen input), made when the pad is first shown.
+  GdkPixmap* Clea_pmap;
+};
+extern DrawingResources Res;
 
 // Index of Butn_gc.
 constexpr int kGcPressedText = 0;

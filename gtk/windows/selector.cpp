@@ -16,6 +16,7 @@
 #include "gtk/windows/layout_aux.h"
 #include "gtk/windows/selector_lists.h"
 #include "gtk/windows/widgets.h"
+#include "keyboards/kbdstate.h"
 #include "keyboards/selector_logic.h"
 #include "keyboards/soft.h"
 #include "textconv.h"
@@ -44,14 +45,14 @@ void SetEntry(GtkWidget* entry, const char* utf8) {
 }
 
 void MarkInput(int row) {
-  comb_sel = CombEntryOfRow(row, App.Boot_soft);
-  SetEntry(CurrentEntry(false), Msg(Comb_txt[comb_sel]));
-  ListMarkRow(ListView(0), CombRowOfEntry(comb_sel, App.Boot_soft));
+  Kbd.comb_sel = CombEntryOfRow(row, App.Boot_soft);
+  SetEntry(CurrentEntry(false), Msg(Comb_txt[Kbd.comb_sel]));
+  ListMarkRow(ListView(0), CombRowOfEntry(Kbd.comb_sel, App.Boot_soft));
 }
 
 void MarkAssignment(int entry) {
   if (entry < 0 || entry >= kAkeyEntries || Akey_txt[entry][0] == '\0') return;
-  akey_sel = entry;
+  Kbd.akey_sel = entry;
   std::string utf8;
   if (!EucToUtf8(std::string(Akey_txt[entry], strnlen(Akey_txt[entry], kAkeyEntrySize)), &utf8))
     utf8.clear();
@@ -60,8 +61,8 @@ void MarkAssignment(int entry) {
 }
 
 void ApplyInput() {
-  const int mode = CombApplyMode(comb_sel, Ap_table.imode);
-  Trace("LIST chose entry=%d mode=%d", comb_sel, mode);
+  const int mode = CombApplyMode(Kbd.comb_sel, Ap_table.imode);
+  Trace("LIST chose entry=%d mode=%d", Kbd.comb_sel, mode);
   if (mode != 0) Imode_chng(mode);
   if (SelectorListShown(0)) {
     gdk_pointer_ungrab(GDK_CURRENT_TIME);
@@ -70,10 +71,10 @@ void ApplyInput() {
 }
 
 void ApplyAssignmentList() {
-  if (akey_sel < 0) return;
-  const AssignAction action = ApplyAssignment(Akey_txt[akey_sel]);
+  if (Kbd.akey_sel < 0) return;
+  const AssignAction action = ApplyAssignment(Akey_txt[Kbd.akey_sel]);
   if (action == AssignAction::kCollected) TimerStart(kTimerPaste, kPasteMs, TimOverpEx, nullptr);
-  Trace("LIST assignment=%d action=%d", akey_sel, static_cast<int>(action));
+  Trace("LIST assignment=%d action=%d", Kbd.akey_sel, static_cast<int>(action));
   gdk_pointer_ungrab(GDK_CURRENT_TIME);
   CloseSelectorList(2);
 }
@@ -102,11 +103,11 @@ void Comb_Select(int value) {
   if (value == -1) {
     CloseSelectorLists();
   } else if (value >= 0 && value <= 2) {
-    comb_sel = value;
+    Kbd.comb_sel = value;
     OpenSelectorList(0, CurrentEntry(false));
-    ListMarkRow(ListView(0), CombRowOfEntry(comb_sel, App.Boot_soft));
+    ListMarkRow(ListView(0), CombRowOfEntry(Kbd.comb_sel, App.Boot_soft));
   } else if (value == 4) {
-    akey_sel = -1;
+    Kbd.akey_sel = -1;
     ListMarkRow(ListView(2), -1);
     OpenSelectorList(2, CurrentEntry(true));
   } else if (value == 5) {

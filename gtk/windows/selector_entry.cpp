@@ -38,7 +38,7 @@ void FitText(GtkWidget* entry) {
   const char* text = gtk_entry_get_text(GTK_ENTRY(entry));
   if (!gtk_widget_get_realized(entry) || !text || !*text) return;
   const int room = TextRoom(entry);
-  PangoFontDescription* font = pango_font_description_copy(Fonts[kEntryFont]);
+  PangoFontDescription* font = pango_font_description_copy(Res.Fonts[kEntryFont]);
   int pixels = kLargestPixels, width = 0;
   for (;; --pixels) {
     pango_font_description_set_absolute_size(font, pixels * PANGO_SCALE);
@@ -68,7 +68,7 @@ GtkWidget* NewSelectorEntry(int width, int height) {
   gtk_editable_set_editable(GTK_EDITABLE(entry), FALSE);
   gtk_widget_set_can_focus(entry, FALSE);
   gtk_widget_set_size_request(entry, width, height);
-  gtk_widget_modify_font(entry, Fonts[kEntryFont]);
+  gtk_widget_modify_font(entry, Res.Fonts[kEntryFont]);
   g_signal_connect_after(entry, "realize", G_CALLBACK(OnChangedOrRealized), nullptr);
   g_signal_connect(entry, "changed", G_CALLBACK(OnChangedOrRealized), nullptr);
   g_signal_connect(entry, "style-set", G_CALLBACK(OnStyleSet), nullptr);

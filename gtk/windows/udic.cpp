@@ -107,7 +107,7 @@ gboolean TraceShown(GtkWidget* window, GdkEvent*, gpointer) {
 
 void CloseDialog() {
   UdicCleaEx(3);
-  gtk_widget_hide(Wdlg_wid[1]);
+  gtk_widget_hide(Wid.Wdlg_wid[1]);
   UdicCleaEx(1);
   App.Rais_paus = 1;
   FreeGrabEx(1);
@@ -133,13 +133,13 @@ void ClearAll() {
 void Udic_Open() {
   App.Rais_paus = 0;
   FreeGrabEx(0);
-  if (!Wdlg_wid[1]) {
-    Wdlg_wid[1] = create_Udic();
-    g_signal_connect(Wdlg_wid[1], "map-event", G_CALLBACK(TraceShown), nullptr);
+  if (!Wid.Wdlg_wid[1]) {
+    Wid.Wdlg_wid[1] = create_Udic();
+    g_signal_connect(Wid.Wdlg_wid[1], "map-event", G_CALLBACK(TraceShown), nullptr);
   } else {
     UdicCleaEx(2);
   }
-  gtk_widget_show(Wdlg_wid[1]);
+  gtk_widget_show(Wid.Wdlg_wid[1]);
   Dic_data.area = -1;
   Dic_data.pen_down = 0;
   UdicInkReset(&Dic_data);
@@ -148,7 +148,7 @@ void Udic_Open() {
 }
 
 void Usdic_Down(GdkEventButton* event) {
-  if (event->button != 1 || Dic_data.pen_down || event->window != gtk_widget_get_window(Wdlg_wid[1])) return;
+  if (event->button != 1 || Dic_data.pen_down || event->window != gtk_widget_get_window(Wid.Wdlg_wid[1])) return;
   const UdicRect areas[2] = {RectOf(Area(kLeft)), RectOf(Area(kRight))};
   const int x = static_cast<int>(event->x), y = static_cast<int>(event->y);
   const int at = UdicAreaAt(areas, x, y);
@@ -169,7 +169,7 @@ void Usdic_Move(GdkEventMotion* event) {
   const UdicRect r = RectOf(Area(Dic_data.area));
   const int x = static_cast<int>(event->x) - r.x, y = static_cast<int>(event->y) - r.y;
   GdkWindow* window = gtk_widget_get_window(Area(Dic_data.area));
-  if (window) gdk_draw_line(window, Pens_gc, lastX, lastY, x, y);
+  if (window) gdk_draw_line(window, Res.Pens_gc, lastX, lastY, x, y);
   lastX = x;
   lastY = y;
   UdicStrokePoint(&Dic_data, x, y);

@@ -17,8 +17,6 @@
 #include "textconv.h"
 #include "usrdic.h"
 
-GtkWidget* Wdlg_wid[3];
-
 namespace {
 
 constexpr int kMsgWarn = kMboxBeep | kMboxStayReleased;  // flags 48
@@ -89,7 +87,7 @@ void UdicDrawPen(GtkWidget* area, const std::vector<uint16_t>& pen, int divisor,
       const int y0 = static_cast<int16_t>(pen[first + 2 * p - 1]) / divisor;
       const int x1 = static_cast<int16_t>(pen[first + 2 * p]) / divisor;
       const int y1 = static_cast<int16_t>(pen[first + 2 * p + 1]) / divisor;
-      gdk_draw_line(window, Pens_gc, x0, y0, x1, y1);
+      gdk_draw_line(window, Res.Pens_gc, x0, y0, x1, y1);
       if (pause) {
         gdk_flush();
         g_usleep(static_cast<gulong>(Ap_table.dsleep) * 100);  // the replay pause setting

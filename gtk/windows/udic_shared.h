@@ -6,9 +6,6 @@
 #include <cstdint>
 #include <vector>
 
-// Dialog windows: [0] the options dialog, [1] Udic, [2] UdicDsp.
-extern GtkWidget* Wdlg_wid[3];
-
 // Shows a message built from a catalogue format and its values. The EUC form formats
 // in EUC-JP (for "%.2s" of a two-byte character) and shows the text in UTF-8.
 void UdicMessage(int style, const char* format, ...) __attribute__((format(printf, 2, 3)));

@@ -9,7 +9,7 @@
 
 GtkWidget* UdicPopup(const char* title) {
   GtkWidget* window = ModalPopupWindow(title);
-  gtk_widget_set_style(window, WinStyle[0]);
+  gtk_widget_set_style(window, Res.WinStyle[0]);
   return window;
 }
 

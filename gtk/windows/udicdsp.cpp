@@ -48,7 +48,7 @@ void TraceShown() {
   std::string keys, cells;
   for (const char* name : {"Dback", "Dnext", "Ddisp", "Ddelete", "Dreturn"}) {
     int x, y;
-    WidgetCentre(lookup_widget(Wdlg_wid[2], name), &x, &y);
+    WidgetCentre(lookup_widget(Wid.Wdlg_wid[2], name), &x, &y);
     keys += std::string(keys.empty() ? "" : ";") + std::to_string(x) + "," + std::to_string(y);
   }
   for (int c = 1; c <= kUdicCells; ++c) {
@@ -65,9 +65,9 @@ gboolean OnMapped(GtkWidget*, GdkEvent*, gpointer) {
 }
 
 void ReturnToDialog() {
-  gtk_widget_hide(Wdlg_wid[2]);
+  gtk_widget_hide(Wid.Wdlg_wid[2]);
   UdicCleaEx(3);
-  gtk_widget_show(Wdlg_wid[1]);
+  gtk_widget_show(Wid.Wdlg_wid[1]);
   Trace("UDICDSP closed");
 }
 
@@ -91,17 +91,17 @@ void LeaDicStrt() {
   }
   std::vector<LearnRecord> records = std::move(listing.records);
   UdicCleaEx(2);
-  gtk_widget_hide(Wdlg_wid[1]);
+  gtk_widget_hide(Wid.Wdlg_wid[1]);
   UdicCleaEx(1);
-  if (!Wdlg_wid[2]) {
-    Wdlg_wid[2] = create_UdicDsp();
-    g_signal_connect(Wdlg_wid[2], "map-event", G_CALLBACK(OnMapped), nullptr);
+  if (!Wid.Wdlg_wid[2]) {
+    Wid.Wdlg_wid[2] = create_UdicDsp();
+    g_signal_connect(Wid.Wdlg_wid[2], "map-event", G_CALLBACK(OnMapped), nullptr);
   }
   Dic_data.records = std::move(records);
   Dic_data.entries = static_cast<int16_t>(Dic_data.records.size() > 32767 ? 32767 : Dic_data.records.size());
   Dic_data.page = 1;
   Dic_data.cell = 0;
-  gtk_widget_show(Wdlg_wid[2]);
+  gtk_widget_show(Wid.Wdlg_wid[2]);
   LeaDicDisp();
 }
 
@@ -123,7 +123,7 @@ void LeaDicDisp() {
 }
 
 void Udic_RedrawCell(int cell) {
-  if (!Wdlg_wid[2] || !gtk_widget_get_visible(Wdlg_wid[2])) return;
+  if (!Wid.Wdlg_wid[2] || !gtk_widget_get_visible(Wid.Wdlg_wid[2])) return;
   const LearnRecord* r = RecordOfCell(cell);
   if (r) UdicDrawPen(Ink(cell), r->pen, kInkDivisor, false);
 }
@@ -177,7 +177,7 @@ void LeaDicDelt() {
 }
 
 void Udic_Selct(GdkEventButton* event) {
-  if (!Wdlg_wid[2] || event->window != gtk_widget_get_window(Wdlg_wid[2])) return;
+  if (!Wid.Wdlg_wid[2] || event->window != gtk_widget_get_window(Wid.Wdlg_wid[2])) return;
   Unselect();
   for (int c = 1; c <= kUdicCells; ++c) {
     GtkAllocation a;

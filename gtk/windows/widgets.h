@@ -25,6 +25,7 @@ struct WidgetTables {
   GtkWidget* Optn_wid[21];
   GtkWidget* Udic_wid[29];
   GtkWidget* Help_wid[2];
+  GtkWidget* Wdlg_wid[3];   // dialog windows: 0 the options dialog, 1 Udic, 2 UdicDsp
 };
 extern WidgetTables Wid;
 

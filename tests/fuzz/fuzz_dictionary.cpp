@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = WriteScratchFile("dictionary", file.data(), file.size());
   const int loaded = ZkCRecInitializesFrom(path.c_str(), path.c_str());
   if (loaded == kDicOk || loaded == kDicUserDamaged) {  // damaged: the readable part is in use
-    WalkPatterns(ZkRecDic);
-    WalkPatterns(ZkUsrDic);
+    WalkPatterns(Dic.ZkRecDic);
+    WalkPatterns(Dic.ZkUsrDic);
     static const std::vector<std::vector<uint16_t>> writings = {
         Writing({{40, 100, 100, 100, 160, 100}}),
         Writing({{40, 95, 160, 95}, {100, 35, 100, 165}}),

@@ -11,6 +11,7 @@
 #include "fuzz_sample_dic.h"
 #include "preprocess.h"
 #include "recog.h"
+#include "recogstages.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckResult(status, result);
   if (status == 0) {
     KusabiPattern fine;
-    ZkKusabi_Saikinji(ZkIHPen, &fine, 30);
+    ZkKusabi_Saikinji(ZkRun.ZkIHPen, &fine, 30);
     if (fine.segments < 0 || fine.segments > kMaxSegments) std::abort();
   }
   return 0;

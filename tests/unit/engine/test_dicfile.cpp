@@ -58,9 +58,9 @@ uint16_t ExpectedLength(const DicPatternSpec& p) {
 // Loads `path` as the system dictionary (no user file) and builds the index.
 int LoadSystem(const TempDir& dir, const std::string& path) {
   const std::string none = dir.File("no-such-user-file");
-  const int r = HiRecLoadRecDic(ZkRecDic, ZkUsrDic, path.c_str(), none.c_str());
+  const int r = HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, path.c_str(), none.c_str());
   if (r == kDicOk) {
-    EXPECT_EQ(ZkBuildDicIndex(ZkRecDic, ZkUsrDic), kDicOk);
+    EXPECT_EQ(ZkBuildDicIndex(Dic.ZkRecDic, Dic.ZkUsrDic), kDicOk);
   }
   return r;
 }
@@ -89,8 +89,8 @@ int WalkAll(const DicEntry* table) {
 class DicFileTest : public ::testing::Test {
  protected:
   void TearDown() override {
-    ZkReleaseDicTable(ZkRecDic);
-    ZkReleaseDicTable(ZkUsrDic);
+    ZkReleaseDicTable(Dic.ZkRecDic);
+    ZkReleaseDicTable(Dic.ZkUsrDic);
   }
   TempDir dir_;
 };
@@ -132,9 +132,9 @@ TEST_F(DicFileTest, RoundTripAsSystemDictionary) {
   for (bool keep : {true, false}) {
     const std::string path = WriteSample(dir_, keep ? "full.ptn" : "sparse.ptn", keep);
     ASSERT_EQ(LoadSystem(dir_, path), kDicOk);
-    ExpectMatchesSample(ZkRecDic, kDicSystem);
-    EXPECT_EQ(CountEntries(ZkUsrDic), 0);
-    EXPECT_EQ(ZkRecDic[0].base, ZkRecDic[2].base);  // one block area for all
+    ExpectMatchesSample(Dic.ZkRecDic, kDicSystem);
+    EXPECT_EQ(CountEntries(Dic.ZkUsrDic), 0);
+    EXPECT_EQ(Dic.ZkRecDic[0].base, Dic.ZkRecDic[2].base);  // one block area for all
   }
 }
 
@@ -149,20 +149,20 @@ TEST_F(DicFileTest, ReloadsKeepTheCopiesOfUnchangedSubDictionaries) {
   ASSERT_TRUE(WriteDicFile(changed, subs, DicWriteOptions(), &error)) << error;
 
   ASSERT_EQ(LoadSystem(dir_, same), kDicOk);
-  const auto hiragana = ZkRecDic[0].scans, kanji = ZkRecDic[1].scans;
+  const auto hiragana = Dic.ZkRecDic[0].scans, kanji = Dic.ZkRecDic[1].scans;
   ASSERT_EQ(LoadSystem(dir_, same), kDicOk);
-  EXPECT_EQ(ZkRecDic[0].scans, hiragana);
-  EXPECT_EQ(ZkRecDic[1].scans, kanji);
+  EXPECT_EQ(Dic.ZkRecDic[0].scans, hiragana);
+  EXPECT_EQ(Dic.ZkRecDic[1].scans, kanji);
   ASSERT_EQ(LoadSystem(dir_, changed), kDicOk);
-  EXPECT_EQ(ZkRecDic[0].scans, hiragana);
-  EXPECT_NE(ZkRecDic[1].scans, kanji);
+  EXPECT_EQ(Dic.ZkRecDic[0].scans, hiragana);
+  EXPECT_NE(Dic.ZkRecDic[1].scans, kanji);
   // Every copy in use is the one its record makes.
-  for (int e = 0; e < CountEntries(ZkRecDic); ++e)
-    for (const DicIndexItem& item : ZkRecDic[e].index) {
+  for (int e = 0; e < CountEntries(Dic.ZkRecDic); ++e)
+    for (const DicIndexItem& item : Dic.ZkRecDic[e].index) {
       if (item.pattern == nullptr) continue;
       std::vector<int16_t> fresh;
       const PatternScan want = ScanAt(fresh, AppendRecordScan(item.pattern, &fresh));
-      const PatternScan got = ScanAt(*ZkRecDic[e].scans, item.scan);
+      const PatternScan got = ScanAt(*Dic.ZkRecDic[e].scans, item.scan);
       ASSERT_EQ(got.segments, want.segments);
       for (int j = 0; j < want.segments; ++j) EXPECT_EQ(got.x1[j], want.x1[j]) << e << " " << j;
       EXPECT_TRUE(std::equal(want.coarse, want.coarse + kCoarseBins, got.coarse)) << e;
@@ -171,14 +171,14 @@ TEST_F(DicFileTest, ReloadsKeepTheCopiesOfUnchangedSubDictionaries) {
 
 TEST_F(DicFileTest, RoundTripAsUserDictionary) {
   const std::string path = WriteSample(dir_, "Crecs.upt", true);
-  ASSERT_EQ(HiRecLoadUsrDic(ZkUsrDic, path.c_str()), kDicOk);
-  ASSERT_EQ(ZkBuildDicIndex(ZkRecDic, ZkUsrDic), kDicOk);
-  ExpectMatchesSample(ZkUsrDic, kDicUser);
-  EXPECT_NE(ZkUsrDic[0].base, ZkUsrDic[1].base);  // a block each
-  EXPECT_EQ(ZkUsrDic[0].size % 16, 0u);
+  ASSERT_EQ(HiRecLoadUsrDic(Dic.ZkUsrDic, path.c_str()), kDicOk);
+  ASSERT_EQ(ZkBuildDicIndex(Dic.ZkRecDic, Dic.ZkUsrDic), kDicOk);
+  ExpectMatchesSample(Dic.ZkUsrDic, kDicUser);
+  EXPECT_NE(Dic.ZkUsrDic[0].base, Dic.ZkUsrDic[1].base);  // a block each
+  EXPECT_EQ(Dic.ZkUsrDic[0].size % 16, 0u);
   // The user-dictionary operations need every group present: a sparse file is refused.
-  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, WriteSample(dir_, "sparse.upt", false).c_str()), kDicUserDamaged);
-  EXPECT_EQ(CountEntries(ZkUsrDic), 0);
+  EXPECT_EQ(HiRecLoadUsrDic(Dic.ZkUsrDic, WriteSample(dir_, "sparse.upt", false).c_str()), kDicUserDamaged);
+  EXPECT_EQ(CountEntries(Dic.ZkUsrDic), 0);
 }
 
 TEST_F(DicFileTest, SelectionByMaskUserFirstAndExclusive) {
@@ -188,26 +188,26 @@ TEST_F(DicFileTest, SelectionByMaskUserFirstAndExclusive) {
   std::string error;
   const std::string usr = dir_.File("u.upt");
   ASSERT_TRUE(WriteDicFile(usr, user, DicWriteOptions(), &error));
-  ASSERT_EQ(HiRecLoadRecDic(ZkRecDic, ZkUsrDic, sys.c_str(), usr.c_str()), kDicOk);
+  ASSERT_EQ(HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, sys.c_str(), usr.c_str()), kDicOk);
 
   // The selected tables, up to the first empty slot.
   const auto selected = [](uint32_t mask) {
     std::vector<const DicEntry*> out;
-    EXPECT_EQ(ZkSetRequiredRecDic(mask, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 1);
-    for (int i = 0; ZkRecDicTbl[i] != nullptr; ++i) out.push_back(ZkRecDicTbl[i]);
+    EXPECT_EQ(ZkSetRequiredRecDic(mask, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl), 1);
+    for (int i = 0; Dic.ZkRecDicTbl[i] != nullptr; ++i) out.push_back(Dic.ZkRecDicTbl[i]);
     return out;
   };
   // User first; the exclusive digits only when asked for alone; an empty selection is no error.
-  EXPECT_EQ(selected(kClassAll), (std::vector<const DicEntry*>{&ZkUsrDic[0], &ZkRecDic[0], &ZkRecDic[1]}));
-  EXPECT_EQ(selected(0x4), (std::vector<const DicEntry*>{&ZkRecDic[2]}));
+  EXPECT_EQ(selected(kClassAll), (std::vector<const DicEntry*>{&Dic.ZkUsrDic[0], &Dic.ZkRecDic[0], &Dic.ZkRecDic[1]}));
+  EXPECT_EQ(selected(0x4), (std::vector<const DicEntry*>{&Dic.ZkRecDic[2]}));
   EXPECT_TRUE(selected(0x6).empty());
 
-  ZkRecDic[1].kind = kDicUser;  // a wrong kind before the end entry
-  EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 0);
-  ZkRecDic[1].kind = kDicSystem;
-  ZkUsrDic[1].kind = kDicSystem;
-  EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 0);
-  ZkUsrDic[1].kind = kDicEnd;
+  Dic.ZkRecDic[1].kind = kDicUser;  // a wrong kind before the end entry
+  EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl), 0);
+  Dic.ZkRecDic[1].kind = kDicSystem;
+  Dic.ZkUsrDic[1].kind = kDicSystem;
+  EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl), 0);
+  Dic.ZkUsrDic[1].kind = kDicEnd;
 }
 
 TEST_F(DicFileTest, SixtyFourSubDictionariesAndTheSixtyFifthSize) {
@@ -227,8 +227,8 @@ TEST_F(DicFileTest, SixtyFourSubDictionariesAndTheSixtyFifthSize) {
   const std::string path = dir_.File("64.ptn");
   WriteFileBytes(path, image);
   ASSERT_EQ(LoadSystem(dir_, path), kDicOk);
-  EXPECT_EQ(CountEntries(ZkRecDic), 64);
-  EXPECT_EQ(WalkAll(ZkRecDic), 64);
+  EXPECT_EQ(CountEntries(Dic.ZkRecDic), 64);
+  EXPECT_EQ(WalkAll(Dic.ZkRecDic), 64);
 
   image.resize(image.size() - 1);  // the 65th size no longer fits in the file
   WriteFileBytes(path, image);
@@ -246,8 +246,8 @@ TEST_F(DicFileTest, MoreThan32767PatternsInOneSubDictionary) {
   const std::string path = dir_.File("big.ptn");
   ASSERT_TRUE(WriteDicFile(path, subs, DicWriteOptions(), &error)) << error;
   ASSERT_EQ(LoadSystem(dir_, path), kDicOk);
-  EXPECT_EQ(ZkRecDic[0].index.size(), 40000u + kDicGroups);
-  EXPECT_EQ(WalkAll(ZkRecDic), 40000);
+  EXPECT_EQ(Dic.ZkRecDic[0].index.size(), 40000u + kDicGroups);
+  EXPECT_EQ(WalkAll(Dic.ZkRecDic), 40000);
 }
 
 TEST_F(DicFileTest, WriterRefusesWhatTheFormatCannotHold) {
@@ -276,14 +276,14 @@ TEST_F(DicFileTest, MissingOrForeignFiles) {
   EXPECT_EQ(LoadSystem(dir_, foreign), kDicNoSystem);
   EXPECT_EQ(LoadSystem(dir_, dir_.path()), kDicNoSystem);  // a directory
 
-  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, dir_.File("missing.upt").c_str()), kDicOk);
-  EXPECT_EQ(CountEntries(ZkUsrDic), 0);
+  EXPECT_EQ(HiRecLoadUsrDic(Dic.ZkUsrDic, dir_.File("missing.upt").c_str()), kDicOk);
+  EXPECT_EQ(CountEntries(Dic.ZkUsrDic), 0);
   std::vector<uint8_t> image;  // a user file whose first entry is already the end
   std::string error;
   ASSERT_TRUE(BuildDicImage({}, DicWriteOptions(), &image, &error));
   WriteFileBytes(foreign, image);
-  EXPECT_EQ(HiRecLoadUsrDic(ZkUsrDic, foreign.c_str()), kDicOk);
-  EXPECT_EQ(CountEntries(ZkUsrDic), 0);
+  EXPECT_EQ(HiRecLoadUsrDic(Dic.ZkUsrDic, foreign.c_str()), kDicOk);
+  EXPECT_EQ(CountEntries(Dic.ZkUsrDic), 0);
 }
 
 namespace {
@@ -332,7 +332,7 @@ TEST_F(DicFileTest, CorruptSystemFilesGive101) {
     const std::string path = dir_.File("bad.ptn");
     WriteFileBytes(path, bad);
     EXPECT_EQ(LoadSystem(dir_, path), kDicNoSystem) << c.what;
-    EXPECT_EQ(CountEntries(ZkRecDic), 0) << c.what;
+    EXPECT_EQ(CountEntries(Dic.ZkRecDic), 0) << c.what;
   }
 }
 
@@ -377,9 +377,9 @@ TEST_F(DicFileTest, CorruptUserFilesKeepTheSubDictionariesThatValidate) {
     WriteFileBytes(path, bad);
     // Recognition goes on with the system dictionary and what was readable; the
     // caller learns that the file needs keeping.
-    EXPECT_EQ(HiRecLoadRecDic(ZkRecDic, ZkUsrDic, sys.c_str(), path.c_str()), kDicUserDamaged) << c.damage.what;
-    ASSERT_EQ(CountEntries(ZkUsrDic), c.kept) << c.damage.what;
-    for (int e = 0; e < c.kept; ++e) EXPECT_EQ(ZkUsrDic[e].typeMask, subs[c.first + e].typeMask) << c.damage.what;
-    EXPECT_EQ(CountEntries(ZkRecDic), 3) << c.damage.what;
+    EXPECT_EQ(HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, sys.c_str(), path.c_str()), kDicUserDamaged) << c.damage.what;
+    ASSERT_EQ(CountEntries(Dic.ZkUsrDic), c.kept) << c.damage.what;
+    for (int e = 0; e < c.kept; ++e) EXPECT_EQ(Dic.ZkUsrDic[e].typeMask, subs[c.first + e].typeMask) << c.damage.what;
+    EXPECT_EQ(CountEntries(Dic.ZkRecDic), 3) << c.damage.what;
   }
 }

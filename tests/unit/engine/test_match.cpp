@@ -22,8 +22,8 @@ KusabiPattern Shape(const std::vector<KusabiSegment>& segs, int strokes) {
 
 // Runs ZkMatch of input over the whole system dictionary of the engine.
 void MatchAll(KusabiPattern* input, KohoSlot* list) {
-  ASSERT_EQ(ZkSetRequiredRecDic(kClassAll, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 1);
-  ZkMatch(input, ZkRecDicTbl, list);
+  ASSERT_EQ(ZkSetRequiredRecDic(kClassAll, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl), 1);
+  ZkMatch(input, Dic.ZkRecDicTbl, list);
 }
 
 const KohoSlot* Find(const KohoSlot* list, uint16_t code) {

@@ -176,13 +176,13 @@ TEST_F(RecognizeTest, ThirtyOneStrokesAndLongStrokes) {
   PenStrokes many;
   for (int i = 0; i < 31; ++i) many.push_back(PenLine(10, 5 * i, 190, 5 * i, 10));  // 19 points each
   EXPECT_EQ(Recognize(PenWords(many), &r), 0);
-  EXPECT_EQ(ZkIMDType.strokes, 30);
+  EXPECT_EQ(ZkRun.ZkIMDType.strokes, 30);
 
   const auto longPen = PenWords({PenLine(40, 100, 2039, 100, 1), PenLine(100, 40, 100, 160)});
   EXPECT_EQ(Recognize(longPen, &r), 0);
-  EXPECT_EQ(ZkIHPen[1], kPenCopyPoints);
-  EXPECT_EQ(ZkIHPen[2 + 2 * kPenCopyPoints], kPenEnd);  // nothing after the cut stroke
-  EXPECT_EQ(ZkIMDType.strokes, 1);
+  EXPECT_EQ(ZkRun.ZkIHPen[1], kPenCopyPoints);
+  EXPECT_EQ(ZkRun.ZkIHPen[2 + 2 * kPenCopyPoints], kPenEnd);  // nothing after the cut stroke
+  EXPECT_EQ(ZkRun.ZkIMDType.strokes, 1);
   EXPECT_EQ(r.kind, kResultChars);
   EXPECT_EQ(r.entry[0].code, 0x88EA);
 }
@@ -196,7 +196,7 @@ TEST_F(RecognizeTest, ExtremeCoordinatesAndTaps) {
 
   // Taps only: an empty pattern matches nothing stored here.
   EXPECT_EQ(Recognize(PenWords({{{5, 5}}, {{50, 50}}}), &r), 0);
-  EXPECT_EQ(ZkIMDType.segments, 0);
+  EXPECT_EQ(ZkRun.ZkIMDType.segments, 0);
   EXPECT_EQ(r.kind, kResultNothing);
 }
 

@@ -46,19 +46,19 @@ class RuijiOnRealWriting : public ::testing::Test {
     const auto pen = PenWords(strokes);
     const int n = static_cast<int>(strokes.size());
     NormState norm{};
-    ZkRNKinji(pen.data(), &ZkIMDType, &norm, n);
-    EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, ZkRecDic, ZkUsrDic, ZkRecDicTbl), 1);
-    ZkMatch(&ZkIMDType, ZkRecDicTbl, ZkKoho);
+    ZkRNKinji(pen.data(), &ZkRun.ZkIMDType, &norm, n);
+    EXPECT_EQ(ZkSetRequiredRecDic(kClassAll, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl), 1);
+    ZkMatch(&ZkRun.ZkIMDType, Dic.ZkRecDicTbl, ZkRun.ZkKoho);
     Ranking r;
-    r.matched = Text(ZkKoho);
+    r.matched = Text(ZkRun.ZkKoho);
     KohoSlot copy[kKohoSlots];
-    std::copy(ZkKoho, ZkKoho + kKohoSlots, copy);
-    ZkRuijiGuarded = false;
-    ZkRuiji(&ZkIMDType, pen.data(), n, copy);
-    ZkRuijiGuarded = true;
+    std::copy(ZkRun.ZkKoho, ZkRun.ZkKoho + kKohoSlots, copy);
+    Ruiji.ZkRuijiGuarded = false;
+    ZkRuiji(&ZkRun.ZkIMDType, pen.data(), n, copy);
+    Ruiji = {};  // the settings back to their defaults
     r.byChecks = Text(copy);
-    ZkRuiji(&ZkIMDType, pen.data(), n, ZkKoho);
-    r.reordered = Text(ZkKoho);
+    ZkRuiji(&ZkRun.ZkIMDType, pen.data(), n, ZkRun.ZkKoho);
+    r.reordered = Text(ZkRun.ZkKoho);
     return r;
   }
 

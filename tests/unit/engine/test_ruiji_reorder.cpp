@@ -121,9 +121,9 @@ TEST(RuijiReorder, AMemberMatchingPutsBeyondTheMarginIsNotPromoted) {
 
   RuijiFixture unguarded = GoChiRa({kGo, kChi, kRa});  // as the table alone has it
   unguarded.list[2].distance = 30000;
-  ZkRuijiGuarded = false;
+  Ruiji.ZkRuijiGuarded = false;
   Reorder(unguarded);
-  ZkRuijiGuarded = true;
+  Ruiji = {};  // the settings back to their defaults
   EXPECT_EQ(Codes(unguarded), (std::vector<uint16_t>{kRa, kGo, kChi}));
 }
 

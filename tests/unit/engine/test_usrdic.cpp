@@ -93,9 +93,9 @@ TEST_F(UserDictionary, FirstPatternCreatesItsBlockAndGrowsByTheRoundedRecord) {
   for (size_t i = 0; i < rows.size(); ++i) {
     const Row& row = rows[i];
     ASSERT_GE(Check(row.code, row.strokes), 0) << row.what;
-    const int segments = ZkIMDType.segments;
+    const int segments = ZkRun.ZkIMDType.segments;
     ASSERT_EQ(ZkEntryPatternUsr(), 0) << row.what;
-    const DicEntry& e = ZkUsrDic[i];
+    const DicEntry& e = Dic.ZkUsrDic[i];
     EXPECT_EQ(e.kind, kDicUser) << row.what;
     EXPECT_EQ(e.typeMask, row.typeMask) << row.what;
     EXPECT_EQ(e.size, kUserNewBlockSize + ((4 + 4 * segments + 15) & ~15)) << row.what;
@@ -105,14 +105,14 @@ TEST_F(UserDictionary, FirstPatternCreatesItsBlockAndGrowsByTheRoundedRecord) {
     EXPECT_TRUE(ValidateSubDicBlock(e.block, e.size, true)) << row.what;
   }
   EXPECT_EQ(Walk(), (std::vector<uint16_t>{Code("木"), Code("あ"), 0x8260, 0x8051}));
-  EXPECT_EQ(ZkUsrDic[rows.size()].kind, kDicEnd);
+  EXPECT_EQ(Dic.ZkUsrDic[rows.size()].kind, kDicEnd);
 
   // A second pattern of a class grows the block only by what its group lacks.
-  const uint32_t before = ZkUsrDic[0].size;
+  const uint32_t before = Dic.ZkUsrDic[0].size;
   ASSERT_EQ(Teach(Code("林"), Ten()), 0);
-  EXPECT_EQ(ZkUsrDic[0].size, SubDicBlockSize(SubDicFromBlock(ZkUsrDic[0].block, ZkUsrDic[0].size), true));
-  EXPECT_GT(ZkUsrDic[0].size, before);
-  EXPECT_EQ(ZkUsrDic[0].size % 16, 0u);
+  EXPECT_EQ(Dic.ZkUsrDic[0].size, SubDicBlockSize(SubDicFromBlock(Dic.ZkUsrDic[0].block, Dic.ZkUsrDic[0].size), true));
+  EXPECT_GT(Dic.ZkUsrDic[0].size, before);
+  EXPECT_EQ(Dic.ZkUsrDic[0].size % 16, 0u);
 }
 
 TEST_F(UserDictionary, CheckResults) {
@@ -132,18 +132,18 @@ TEST_F(UserDictionary, DeletingTheLastPatternOfAClassClosesUpTheTable) {
   ASSERT_EQ(Teach(Code("林"), Kuchi()), 0);
   ASSERT_EQ(Teach(Code("あ"), Ten()), 0);
   EXPECT_EQ(ZkDeletePatternUsr(Code("木")), 0);
-  EXPECT_EQ(ZkUsrDic[0].typeMask, kClassKanji);  // 林 keeps the block
+  EXPECT_EQ(Dic.ZkUsrDic[0].typeMask, kClassKanji);  // 林 keeps the block
   EXPECT_EQ(ZkDeletePatternUsr(Code("木")), kUsrNoPattern);
   EXPECT_EQ(ZkDeletePatternUsr(Code("林")), 0);
-  EXPECT_EQ(ZkUsrDic[0].typeMask, kClassHiragana);
-  EXPECT_EQ(ZkUsrDic[1].kind, kDicEnd);
+  EXPECT_EQ(Dic.ZkUsrDic[0].typeMask, kClassHiragana);
+  EXPECT_EQ(Dic.ZkUsrDic[1].kind, kDicEnd);
   EXPECT_EQ(ZkDeletePatternUsr(0xFFFF), kUsrNoPattern);
   EXPECT_EQ(ZkDeletePatternUsr(Code("い")), kUsrNoPattern);
 
   ASSERT_EQ(ZkSaveUsrDic(), 0);
   ASSERT_TRUE(Exists(usr_));
   EXPECT_EQ(ZkDeletePatternUsr(Code("あ")), 0);
-  EXPECT_EQ(ZkUsrDic[0].kind, kDicEnd);
+  EXPECT_EQ(Dic.ZkUsrDic[0].kind, kDicEnd);
   EXPECT_EQ(ZkSaveUsrDic(), 0);
   EXPECT_FALSE(Exists(usr_));
 }

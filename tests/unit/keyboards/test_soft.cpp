@@ -9,6 +9,7 @@
 #include "../pad/pad_fixture.h"
 #include "app/appstate.h"
 #include "keyboards/kana.h"
+#include "keyboards/kbdstate.h"
 #include "keyboards/selector_logic.h"
 #include "keyboards/soft.h"
 #include "ui/keyboard_keys.h"
@@ -37,8 +38,7 @@ class Keyboards : public PadTest {
   void SetUp() override {
     PadTest::SetUp();
     SetSoftPorts(&ports);
-    std::memset(Soft_latch, 0, sizeof Soft_latch);
-    K50button = 0;
+    Kbd = {};
     Ap_table.imode = 3;  // SoftKey1
   }
   void TearDown() override {
@@ -86,10 +86,10 @@ TEST_F(Keyboards, LatchesHoldTheirModifierUntilTheKeysTheyEnd) {
        {Down(kShiftL), Down(kShiftL), Down(' '), Up(' '), Up(kShiftL)}},
   };
   for (const Case& c : cases) {
-    std::memset(Soft_latch, 0, sizeof Soft_latch);
+    Kbd = {};
     EXPECT_EQ(Run(c.clicks), c.keys) << c.name;
   }
-  EXPECT_TRUE(Soft_latch[0][0]) << "the kanji key releases no latch";
+  EXPECT_TRUE(Kbd.Soft_latch[0][0]) << "the kanji key releases no latch";
 }
 
 // The lower and upper character of a face text "pic;x:y:lower x:y:upper" ("" when
@@ -126,7 +126,7 @@ TEST_F(Keyboards, KeysTypeWhatTheirFaceShowsOnAnyKeyboardMap) {
           const std::string letters = FaceLetters(key.face);
           if (key.kind != kFace || key.value <= 0x20 || key.value > 0x7E || letters.empty()) continue;
           for (int shifted = 0; shifted < 2; ++shifted) {
-            std::memset(Soft_latch, 0, sizeof Soft_latch);
+            Kbd = {};
             keys.events.clear();
             if (shifted) SftKeybord(int(kShiftL), 1);
             SftKeybord(key.value, 0);
@@ -136,7 +136,7 @@ TEST_F(Keyboards, KeysTypeWhatTheirFaceShowsOnAnyKeyboardMap) {
             for (const RecordedKey& e : keys.events)
               if (e.keysym == kShiftL) down += e.press ? 1 : -1;
             EXPECT_EQ(down, 0) << "Shift left down after " << key.name;
-            EXPECT_FALSE(Soft_latch[k][0]);
+            EXPECT_FALSE(Kbd.Soft_latch[k][0]);
             ++checked;
           }
         }
@@ -155,13 +155,13 @@ TEST_F(Keyboards, ClosingReleasesEveryLatchCapsLockLast) {
   SftReleaseLatches(0);
   EXPECT_EQ(ports.released, (std::vector<int>{0, 6}));
   EXPECT_EQ(keys.events, (Keys{Up(kShiftL), Flushed(), Down(kCaps), Up(kCaps), Flushed()}));
-  for (bool on : Soft_latch[0]) EXPECT_FALSE(on);
+  for (bool on : Kbd.Soft_latch[0]) EXPECT_FALSE(on);
 
   // Without a focus window nothing is sent, but the latches still end.
   Run({{int(kShiftL), 1}});
   focus.facts.window = 0;
   EXPECT_EQ(Run({{'a', 0}}), Keys{});
-  EXPECT_FALSE(Soft_latch[0][0]);
+  EXPECT_FALSE(Kbd.Soft_latch[0][0]);
   // Commands go to the window switching.
   SftKeybord(kSoftClose, 0);
   SftKeybord(8, 0);
@@ -198,7 +198,7 @@ TEST_F(Keyboards, KanaKeysTypeRomajiAndVoicingRetypesTheLastOne) {
   keys.events.clear();
   Keybord50s(111);
   EXPECT_TRUE(keys.events.empty());
-  EXPECT_EQ(K50button, 111);
+  EXPECT_EQ(Kbd.K50button, 111);
 }
 
 TEST_F(Keyboards, SelectorListsChooseWindowsAndApplyAssignments) {

@@ -10,6 +10,7 @@
 
 #include "../pad/pad_fixture.h"
 #include "app/appstate.h"
+#include "keyboards/kbdstate.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ class Tenkey : public PadTest {
   void SetUp() override {
     PadTest::SetUp();
     SetTenkeyPorts(&ports);
-    tenk_wide = 1;
+    Kbd = {};
     Ap_table.tenk_page = 0;
   }
   void TearDown() override {
@@ -38,7 +39,7 @@ class Tenkey : public PadTest {
     PadTest::TearDown();
   }
   void Show(uint32_t wide, int page) {
-    tenk_wide = wide;
+    Kbd.tenk_wide = wide;
     Ap_table.tenk_page = static_cast<int16_t>(page);
   }
   RecordingTenkey ports;
@@ -66,7 +67,7 @@ TEST_F(Tenkey, PageKeysWrapAndModeSwitchReturnsToPageOne) {
     Show(c.wide, c.page);
     ports.redrawTimers = 0;
     Tenk_Click(c.key);
-    EXPECT_EQ(tenk_wide, c.wideAfter) << c.key << " from " << c.page;
+    EXPECT_EQ(Kbd.tenk_wide, c.wideAfter) << c.key << " from " << c.page;
     EXPECT_EQ(Ap_table.tenk_page, c.pageAfter) << c.key << " from " << c.page;
     EXPECT_EQ(ports.redrawTimers, 1) << "the grid is redrawn a little later";
   }

@@ -87,9 +87,7 @@ class PadTest : public ::testing::Test {
     Ap_table.past_type = 0;
     ResetStartupState(1024, 768);
     Pad = PendingLine{};
-    for (Rect16& r : Vfram_rct) r = Rect16{0, 0, 0, 0};
-    Mus_data = MusDataRec{};
-    Clear_rct = Rect16{0, 0, 0, 0};
+    PadInk = {};
     SetPadDisplay(&display);
     SetFocusProbe(&focus);
     SetPasteBoard(&clipboard);

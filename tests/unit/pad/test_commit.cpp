@@ -119,7 +119,7 @@ TEST_F(Commit, NoKeysWithoutAFocusWindowThatTakesTextAndTheLineStays) {
   focus.facts = AppFocus();
   focus.facts.x = -290;  // partly on the screen is enough
   EXPECT_TRUE(FocusWindow());
-  EXPECT_EQ(Focus_win, 0x200005u);
+  EXPECT_EQ(App.Focus_win, 0x200005u);
 }
 
 TEST_F(Commit, BackSpaceDeletesTheCharacterBeforeTheCursor) {

@@ -40,7 +40,7 @@ class EngineCycle : public PadTest {
     options.size = size;
     options.spacing = 4;
     ASSERT_EQ(InkNewCharacter(), kInkStarted);
-    Vfram_rct[Pad.Ink_data.chars] = Rect16{static_cast<int16_t>(left), static_cast<int16_t>(top),
+    PadInk.Vfram_rct[Pad.Ink_data.chars] = Rect16{static_cast<int16_t>(left), static_cast<int16_t>(top),
                                        static_cast<uint16_t>(size), static_cast<uint16_t>(size)};
     for (const PixelStroke& stroke : TraceStrokes(strokes, options)) {
       InkStrokeBegin(stroke[0].x, stroke[0].y);

@@ -99,10 +99,10 @@ TEST_F(Ink, PiecesOfOneCharacterMakeRoomForAThirteenthAndWholeCharactersDoNot) {
       Stroke(2, k);
       const int x = k == 4 ? 3 * 200 + 50 : k * 200;
       const int width = k == 3 || k == 4 ? c.pieceWidth : 100;
-      Vfram_rct[k + 1] = Rect16{static_cast<int16_t>(x), 0, static_cast<uint16_t>(width), 100};
+      PadInk.Vfram_rct[k + 1] = Rect16{static_cast<int16_t>(x), 0, static_cast<uint16_t>(width), 100};
     }
     Stroke(3, 90);  // the stroke that would start a 13th character
-    Vfram_rct[kPadChars + 1] = Rect16{2400, 0, 100, 100};
+    PadInk.Vfram_rct[kPadChars + 1] = Rect16{2400, 0, 100, 100};
     const std::vector<PenData> before(Pad.hPens, Pad.hPens + kPadChars);
 
     ASSERT_EQ(InkJoinFragments(), c.joined);
@@ -114,8 +114,8 @@ TEST_F(Ink, PiecesOfOneCharacterMakeRoomForAThirteenthAndWholeCharactersDoNot) {
     EXPECT_EQ(Pad.Ink_data.chars, kPadChars - 1);
     EXPECT_EQ(Pad.hPens[3], (Words{0xEEEE, 2, 3, 3, 4, 3, 0xEEEE, 2, 4, 4, 5, 4, 0xF001}));
     EXPECT_EQ(Pad.hPens[4], before[5]);
-    EXPECT_EQ(Vfram_rct[4].width, 95);
-    EXPECT_EQ(Vfram_rct[kPadChars].x, 2400);  // the stroke's box moved down with it
+    EXPECT_EQ(PadInk.Vfram_rct[4].width, 95);
+    EXPECT_EQ(PadInk.Vfram_rct[kPadChars].x, 2400);  // the stroke's box moved down with it
     ASSERT_EQ(InkMoveStrokeToNewCharacter(), kInkStarted);
     EXPECT_EQ(Pad.Ink_data.chars, kPadChars);
     EXPECT_EQ(Closed(kPadChars - 1), (Words{0xEEEE, 3, 90, 90, 91, 90, 92, 90, 0xF001}));

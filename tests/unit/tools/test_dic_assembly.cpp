@@ -129,17 +129,17 @@ TEST(AssembleSubDics, LargeClassRoundTripsThroughTheEngineLoader) {
   options.keepEmptyGroups = false;
   ASSERT_TRUE(WriteDicFile(dir.File("Crecs.ptn"), subs, options, &error)) << error;
   const std::string noUser = dir.File("none.upt");
-  ASSERT_EQ(HiRecLoadRecDic(ZkRecDic, ZkUsrDic, dir.File("Crecs.ptn").c_str(), noUser.c_str()), kDicOk);
-  ASSERT_EQ(ZkBuildDicIndex(ZkRecDic, ZkUsrDic), 0);
+  ASSERT_EQ(HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, dir.File("Crecs.ptn").c_str(), noUser.c_str()), kDicOk);
+  ASSERT_EQ(ZkBuildDicIndex(Dic.ZkRecDic, Dic.ZkUsrDic), 0);
   size_t loaded = 0;
-  for (int e = 0; ZkRecDic[e].kind == kDicSystem; ++e) {
-    EXPECT_EQ(ZkRecDic[e].typeMask, subs[e].typeMask);
+  for (int e = 0; Dic.ZkRecDic[e].kind == kDicSystem; ++e) {
+    EXPECT_EQ(Dic.ZkRecDic[e].typeMask, subs[e].typeMask);
     for (int k = 0; k < kDicGroups; ++k)
-      for (const DicIndexItem* item = ZkRecDic[e].groupList[k]; item && item->pattern; ++item) ++loaded;
+      for (const DicIndexItem* item = Dic.ZkRecDic[e].groupList[k]; item && item->pattern; ++item) ++loaded;
   }
   EXPECT_EQ(loaded, CountPatterns(subs));
-  ZkReleaseDicTable(ZkRecDic);
-  ZkReleaseDicTable(ZkUsrDic);
+  ZkReleaseDicTable(Dic.ZkRecDic);
+  ZkReleaseDicTable(Dic.ZkUsrDic);
 }
 
 }  // namespace

@@ -21,12 +21,12 @@ class SystemDic : public ::testing::Test {
 #endif
     struct stat st;
     if (path_.empty() || stat(path_.c_str(), &st) != 0) GTEST_SKIP() << "no built Crecs.ptn in this build";
-    ASSERT_EQ(HiRecLoadRecDic(ZkRecDic, ZkUsrDic, path_.c_str(), "/nonexistent/Crecs.upt"), kDicOk);
-    ASSERT_EQ(ZkBuildDicIndex(ZkRecDic, ZkUsrDic), 0);
+    ASSERT_EQ(HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, path_.c_str(), "/nonexistent/Crecs.upt"), kDicOk);
+    ASSERT_EQ(ZkBuildDicIndex(Dic.ZkRecDic, Dic.ZkUsrDic), 0);
   }
   void TearDown() override {
-    ZkReleaseDicTable(ZkRecDic);
-    ZkReleaseDicTable(ZkUsrDic);
+    ZkReleaseDicTable(Dic.ZkRecDic);
+    ZkReleaseDicTable(Dic.ZkUsrDic);
   }
   std::string path_;
 };
@@ -35,7 +35,7 @@ TEST_F(SystemDic, HoldsEveryRequiredCharacterInItsOwnClass) {
   std::map<uint16_t, size_t> perCode;
   std::set<uint32_t> classes;
   int entries = 0;
-  for (const DicEntry* e = ZkRecDic; e->kind == kDicSystem; ++e, ++entries) {
+  for (const DicEntry* e = Dic.ZkRecDic; e->kind == kDicSystem; ++e, ++entries) {
     EXPECT_EQ(e->flags, 0u);
     classes.insert(e->typeMask);
     for (int k = 0; k < kDicGroups; ++k) {

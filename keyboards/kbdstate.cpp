@@ -1,0 +1,4 @@
+// Definition of the keyboards' state.
+#include "keyboards/kbdstate.h"
+
+KeyboardsState Kbd;
