@@ -218,7 +218,8 @@ void ClsBmpGet(int x, int y) {
 
 void Pad_MakeScreenSave() {
   if (Res.Clea_pmap || !MainWindow() || !gtk_widget_get_window(MainWindow())) return;
-  Res.Clea_pmap = gdk_pixmap_new(gtk_widget_get_window(MainWindow()), App.screen_w, App.screen_h, -1);
+  Res.Clea_pmap =
+      gdk_pixmap_new(gtk_widget_get_window(MainWindow()), App.screen_w, App.screen_h, -1);
   PadInk.Clear_rct = Rect16{0, 0, 0, 0};
 }
 
@@ -239,5 +240,6 @@ void InkDiscard() {
   TimerRemove(kTimerRecog);
   if (Pad.Ink_data.chars != 0 || PadInk.Clear_rct.width != 0) WipeInk();
   InkDiscardSequence();
-  if (PadInk.Mus_data.state & kPadStroking) PadInk.Mus_data.state = static_cast<uint16_t>(PadInk.Mus_data.state & ~kPadStroking);
+  if (PadInk.Mus_data.state & kPadStroking)
+    PadInk.Mus_data.state = static_cast<uint16_t>(PadInk.Mus_data.state & ~kPadStroking);
 }
