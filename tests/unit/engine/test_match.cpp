@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "dicfile.h"
 #include "dicindex.h"
@@ -24,6 +25,12 @@ KusabiPattern Shape(const std::vector<KusabiSegment>& segs, int strokes) {
 void MatchAll(KusabiPattern* input, KohoSlot* list) {
   ASSERT_EQ(ZkSetRequiredRecDic(kClassAll, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl), 1);
   ZkMatch(input, Dic.ZkRecDicTbl, list);
+}
+
+std::vector<int> Codes(const KohoSlot* list, int n) {
+  std::vector<int> codes;
+  for (int i = 0; i < n; ++i) codes.push_back(list[i].code);
+  return codes;
 }
 
 const KohoSlot* Find(const KohoSlot* list, uint16_t code) {
@@ -56,8 +63,7 @@ TEST(MatchList, BubbleSortIsStable) {
     list[i].code = static_cast<uint16_t>(0x8250 + i);
   }
   ZkBubbleSort(5, list);
-  const uint16_t expected[] = {0x8253, 0x8251, 0x8254, 0x8250, 0x8252};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(list[i].code, expected[i]) << i;
+  EXPECT_EQ(Codes(list, 5), (std::vector<int>{0x8253, 0x8251, 0x8254, 0x8250, 0x8252}));
 }
 
 TEST(MatchList, DuplicatesKeepTheFirstAndCloseUp) {
@@ -68,13 +74,11 @@ TEST(MatchList, DuplicatesKeepTheFirstAndCloseUp) {
     list[i].code = i < 7 ? codes[i] : kEmptyCode;
   }
   RemoveDuplicateCandidates(list);
-  const uint16_t expected[] = {0x82A0, 0x82A2, 0x82A4, 0x82A6, 0x8140};
+  std::vector<int> expected = {0x82A0, 0x82A2, 0x82A4, 0x82A6};
+  expected.resize(kMatchSlots, kEmptyCode);
+  EXPECT_EQ(Codes(list, kMatchSlots), expected);
   const int16_t dist[] = {0, 10, 40, 60, kAbsentDistance};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(list[i].code, expected[i]) << i;
-    EXPECT_EQ(list[i].distance, dist[i]) << i;
-  }
-  for (int i = 4; i < kMatchSlots; ++i) EXPECT_EQ(list[i].code, kEmptyCode);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(list[i].distance, dist[i]) << i;
 }
 
 TEST(MatchList, ThresholdIsExclusive) {
@@ -106,11 +110,9 @@ TEST_F(SearchTest, LengthWindowEdgesAreInclusive) {
   const KohoSlot* exact = Find(list_, 0x82A8);
   ASSERT_NE(exact, nullptr);
   EXPECT_EQ(list_[0].code, 0x82A8);
-  EXPECT_EQ(exact->distance, 0);
-  EXPECT_EQ(exact->ordinal, 3);  // counted among the patterns inside the window
-  EXPECT_EQ(exact->patternStrokes, 1);
-  EXPECT_EQ(exact->dicKind, kDicSystem);
-  EXPECT_EQ(exact->typeMask, kClassHiragana);
+  // Its ordinal counts the patterns inside the window.
+  EXPECT_EQ(std::make_tuple(exact->distance, exact->ordinal, exact->patternStrokes, exact->dicKind, exact->typeMask),
+            std::make_tuple(0, 3, 1, kDicSystem, kClassHiragana));
   EXPECT_EQ(list_[3].code, kEmptyCode);  // fewer than eleven: empty slots follow
   EXPECT_EQ(list_[10].distance, kAbsentDistance);
 }
@@ -166,12 +168,9 @@ TEST_F(SearchTest, SameCodeFromUserAndSystemKeepsTheCloser) {
   ASSERT_EQ(InitEngineWith(dir_, sys, usr), 0);
   KusabiPattern input = Shape({{0, 0, 100, 0}}, 1);
   MatchAll(&input, list_);
-  EXPECT_EQ(list_[0].code, 0x82A0);
-  EXPECT_EQ(list_[0].distance, 0);
-  EXPECT_EQ(list_[0].dicKind, kDicSystem);
-  EXPECT_EQ(list_[1].code, 0x82A2);
-  EXPECT_EQ(list_[1].distance, 10);
-  EXPECT_EQ(list_[1].dicKind, kDicUser);
+  const auto slot = [this](int i) { return std::make_tuple(list_[i].code, list_[i].distance, list_[i].dicKind); };
+  EXPECT_EQ(slot(0), std::make_tuple(0x82A0, 0, kDicSystem));
+  EXPECT_EQ(slot(1), std::make_tuple(0x82A2, 10, kDicUser));
   EXPECT_EQ(list_[2].code, kEmptyCode);
 }
 
