@@ -95,19 +95,15 @@ TEST(SjisToEuc, AgreesWithIconvOverJisX0208AndInverts) {
 }
 
 TEST(TextConv, CodesAndStrings) {
-  EXPECT_EQ(SjisCodeToUtf8(0x82A0), "あ");
-  EXPECT_EQ(SjisCodeToUtf8(0x41), "A");
-  EXPECT_EQ(SjisCodeToUtf8(0xB1), "ｱ");
-  EXPECT_EQ(SjisCodeToUtf8(0x8051), "");  // a gesture code is not a character
-  EXPECT_EQ(SjisCodeToUtf8(0), "");
-  EXPECT_EQ(Utf8ToSjisCode("漢字"), 0x8ABF);
-  EXPECT_EQ(Utf8ToSjisCode("A"), 0x41);
-  EXPECT_EQ(Utf8ToSjisCode("ｱ"), 0xB1);
-  EXPECT_EQ(Utf8ToSjisCode("〜"), 0x8160);
-  EXPECT_EQ(Utf8ToSjisCode("①"), 0x8740);
-  EXPECT_EQ(Utf8ToSjisCode("😀"), 0);
-  EXPECT_EQ(Utf8ToSjisCode(""), 0);
-  EXPECT_EQ(Utf8ToSjisCode("\xE6\xBC"), 0);  // truncated sequence
+  // A gesture code is not a character.
+  for (const auto& [code, text] : std::vector<std::pair<uint16_t, std::string>>{
+           {0x82A0, "あ"}, {0x41, "A"}, {0xB1, "ｱ"}, {0x8051, ""}, {0, ""}})
+    EXPECT_EQ(SjisCodeToUtf8(code), text) << std::hex << code;
+  // Only the first character counts; a truncated sequence is none.
+  for (const auto& [text, code] : std::vector<std::pair<std::string, uint16_t>>{
+           {"漢字", 0x8ABF}, {"A", 0x41}, {"ｱ", 0xB1}, {"〜", 0x8160}, {"①", 0x8740}, {"😀", 0}, {"", 0},
+           {"\xE6\xBC", 0}})
+    EXPECT_EQ(Utf8ToSjisCode(text), code) << text;
 
   std::string euc, back;
   ASSERT_TRUE(Utf8ToEuc("漢字かなカナABC①", &euc));

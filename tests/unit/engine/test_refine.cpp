@@ -154,18 +154,13 @@ TEST(Refine, EachPassOnItsCases) {
     ExpectScore("extra", t.expect.extra, before.extra, c.score.extra);
     ExpectScore("total", t.expect.total, before.total, c.score.total);
     EXPECT_EQ(c.score.total, c.Total());
-    for (const Link& l : t.patterns) {
-      EXPECT_EQ(c.corr.patFirst[l.at], l.a) << "pattern " << l.at;
-      EXPECT_EQ(c.corr.patLast[l.at], l.b) << "pattern " << l.at;
-    }
-    for (const Link& l : t.inputs) {
-      EXPECT_EQ(c.corr.inFirst[l.at], l.a) << "input " << l.at;
-      EXPECT_EQ(c.corr.inLast[l.at], l.b) << "input " << l.at;
-    }
-    for (const Link& l : t.groups) {
-      EXPECT_EQ(c.corr.groupPos[l.at], l.a) << "group " << l.at;
-      EXPECT_EQ(c.corr.groupShape[l.at], l.b) << "group " << l.at;
-    }
+    const auto expectLinks = [](const char* kind, const std::vector<Link>& links, const auto* a, const auto* b) {
+      for (const Link& l : links)
+        EXPECT_EQ((std::vector<int>{a[l.at], b[l.at]}), (std::vector<int>{l.a, l.b})) << kind << l.at;
+    };
+    expectLinks("pattern ", t.patterns, c.corr.patFirst, c.corr.patLast);
+    expectLinks("input ", t.inputs, c.corr.inFirst, c.corr.inLast);
+    expectLinks("group ", t.groups, c.corr.groupPos, c.corr.groupShape);
   }
 }
 

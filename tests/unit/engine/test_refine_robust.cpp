@@ -4,9 +4,9 @@
 
 #include <random>
 
+#include "comparison_fixture.h"
 #include "loop.h"
 #include "refine.h"
-#include "segdist.h"
 
 namespace {
 
@@ -75,21 +75,9 @@ class Random {
   std::mt19937 rng_;
 };
 
-struct Case {
-  KusabiPattern input, pattern;
-  int16_t inLen[kMaxSegments] = {}, patLen[kMaxSegments] = {};
-  MatchScore score = {};
-  SegmentCorrespondence corr = {};
-};
-
-Case RandomCase(Random& r) {
-  Case c;
-  c.input = r.Shape();
-  c.pattern = r.Shape();
-  for (int k = 0; k < kMaxSegments; ++k) {
-    c.inLen[k] = SegmentLength(c.input.segment[k]);
-    c.patLen[k] = SegmentLength(c.pattern.segment[k]);
-  }
+Comparison RandomCase(Random& r) {
+  const KusabiPattern input = r.Shape();
+  Comparison c(input, r.Shape());
   if (r.Chance(50)) {
     // Anything at all in the correspondence.
     for (int k = 0; k < kMaxSegments; ++k) {
@@ -101,46 +89,22 @@ Case RandomCase(Random& r) {
       c.corr.groupShape[k] = r.GroupValue();
     }
     c.score = {0, static_cast<int16_t>(r.Int(-500, 500)), static_cast<int16_t>(r.Int(-500, 500)), 0, 0, 0};
-  } else {
-    // One-to-one pairs of nearby segments, as a greedy pairing leaves them.
-    for (int k = 0; k < kMaxSegments; ++k) {
-      c.corr.inFirst[k] = c.corr.inLast[k] = c.corr.patFirst[k] = c.corr.patLast[k] = kUnpaired;
-      c.corr.groupPos[k] = c.corr.groupShape[k] = kNoGroup;
-    }
-    for (int i = 0; i < c.input.segments; ++i) {
-      int best = -1, bestD = 57;
-      for (int p = 0; p < c.pattern.segments; ++p) {
-        const int d = SegmentEndpointDistance(c.input.segment[i], c.pattern.segment[p]);
-        if (c.corr.patFirst[p] == kUnpaired && d >= 0 && d < bestD) {
-          best = p;
-          bestD = d;
-        }
-      }
-      if (best < 0) {
-        c.score.inputOmission = static_cast<int16_t>(c.score.inputOmission + 2 * c.inLen[i]);
-        continue;
-      }
-      const int s = SegmentVectorDistance(c.input.segment[i], c.pattern.segment[best]);
-      c.corr.inFirst[i] = c.corr.inLast[i] = static_cast<uint8_t>(best);
-      c.corr.patFirst[best] = c.corr.patLast[best] = static_cast<uint8_t>(i);
-      c.corr.groupPos[best] = static_cast<uint16_t>(bestD);
-      c.corr.groupShape[best] = static_cast<uint16_t>(s);
-      c.score.posSum = static_cast<int16_t>(c.score.posSum + bestD);
-      c.score.shapeSum = static_cast<int16_t>(c.score.shapeSum + s);
-    }
-    for (int p = 0; p < c.pattern.segments; ++p)
-      if (c.corr.patFirst[p] == kUnpaired)
-        c.score.patternOmission = static_cast<int16_t>(c.score.patternOmission + 2 * c.patLen[p]);
+    return c;
   }
-  return c;
-}
-
-int16_t Total(const MatchScore& s) {
-  return static_cast<int16_t>(s.posSum + s.shapeSum + s.patternOmission + s.inputOmission + s.extra);
+  // One-to-one pairs of nearby segments, as a greedy pairing leaves them.
+  for (int i = 0; i < c.input.segments; ++i) {
+    int best = -1, bestD = 57;
+    for (int p = 0; p < c.pattern.segments; ++p) {
+      const int d = SegmentEndpointDistance(c.input.segment[i], c.pattern.segment[p]);
+      if (c.corr.patFirst[p] == kUnpaired && d >= 0 && d < bestD) best = p, bestD = d;
+    }
+    if (best >= 0) c.Pair(i, best);
+  }
+  return c.Omissions();
 }
 
 // Entries stay indices of the other shape or markers.
-bool WellFormed(const Case& c) {
+bool WellFormed(const Comparison& c) {
   for (int i = 0; i < c.input.segments; ++i) {
     for (uint8_t v : {c.corr.inFirst[i], c.corr.inLast[i]})
       if (v != kUnpaired && v != kPenUpPaired && v >= c.pattern.segments) return false;
@@ -157,11 +121,11 @@ bool WellFormed(const Case& c) {
 TEST(RefineRobustness, RandomShapesAndCorrespondences) {
   Random r(20240611);
   for (int round = 0; round < 4000; ++round) {
-    Case c = RandomCase(r);
+    Comparison c = RandomCase(r);
     const bool wellFormedBefore = WellFormed(c);
     const Pass pass = kPasses[r.Chance(50) ? 9 : r.Int(0, 9)];
     pass(&c.input, &c.pattern, &c.score, &c.corr, c.inLen, c.patLen);
-    ASSERT_EQ(c.score.total, Total(c.score)) << "round " << round;
+    ASSERT_EQ(c.score.total, c.Total()) << "round " << round;
     if (wellFormedBefore) {
       ASSERT_TRUE(WellFormed(c)) << "round " << round;
     }
@@ -180,7 +144,7 @@ TEST(RefineRobustness, LoopsOnRandomCurls) {
   Random r(7);
   int improved = 0;
   for (int round = 0; round < 300; ++round) {
-    Case c = RandomCase(r);
+    Comparison c = RandomCase(r);
     for (KusabiPattern* shape : {&c.input, &c.pattern}) {
       const int n = r.Int(3, kMaxSegments);
       shape->segments = static_cast<int16_t>(n);

@@ -1,6 +1,8 @@
 // The look-alike checks' geometric primitives at their class boundaries.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ruiji_geometry.h"
 
 namespace {
@@ -10,39 +12,37 @@ KusabiSegment Seg(int x0, int y0, int x1, int y1) {
                        static_cast<int16_t>(y1)};
 }
 
+std::pair<int, int> Xy(RuijiPoint p) { return {p.x, p.y}; }
+
 int TX(RuijiPoint a0, RuijiPoint a1, RuijiPoint b0, RuijiPoint b1, RuijiPoint* p = nullptr) {
   RuijiPoint scratch{-999, -999};
   return ZkCheckConnectTX(a0, a1, b0, b1, p ? p : &scratch);
 }
 
-TEST(RuijiConnectL, ToleranceIsEightUnitsInEachCoordinate) {
+TEST(RuijiConnectL, ToleranceAndOrderOfTheClasses) {
   const KusabiSegment a = Seg(0, 0, 50, 0);
-  EXPECT_EQ(ZkCheckConnectL(a, Seg(7, 7, 7, 60)), kJointStarts);
-  EXPECT_EQ(ZkCheckConnectL(a, Seg(-7, -7, 7, 60)), kJointStarts);
-  EXPECT_EQ(ZkCheckConnectL(a, Seg(8, 0, 8, 60)), kJointNone);
-  EXPECT_EQ(ZkCheckConnectL(a, Seg(0, 8, 8, 60)), kJointNone);
-  EXPECT_EQ(ZkCheckConnectL(a, Seg(0, -8, 8, 60)), kJointNone);
-}
-
-TEST(RuijiConnectL, ClassesAreTriedInOrder) {
-  const KusabiSegment a = Seg(0, 0, 50, 0);
-  EXPECT_EQ(ZkCheckConnectL(a, Seg(90, 50, 53, 3)), kJointEnds);
-  EXPECT_EQ(ZkCheckConnectL(a, Seg(0, 60, 3, -3)), kJointStartEnd);
-  EXPECT_EQ(ZkCheckConnectL(a, Seg(50, 7, 50, 60)), kJointEndStart);
-  // Both starts and both ends meet (a doubled stroke): starts come first.
-  EXPECT_EQ(ZkCheckConnectL(a, Seg(1, 1, 49, 1)), kJointStarts);
-  // Ends and start-to-end both hold: ends come first.
-  EXPECT_EQ(ZkCheckConnectL(Seg(0, 0, 4, 0), Seg(30, 30, 0, 2)), kJointEnds);
+  const struct {
+    KusabiSegment a, b;
+    int expected;
+  } cases[] = {
+      // Ends meet within 8 units in each coordinate.
+      {a, Seg(7, 7, 7, 60), kJointStarts},     {a, Seg(-7, -7, 7, 60), kJointStarts},
+      {a, Seg(8, 0, 8, 60), kJointNone},       {a, Seg(0, 8, 8, 60), kJointNone},
+      {a, Seg(0, -8, 8, 60), kJointNone},      {a, Seg(90, 50, 53, 3), kJointEnds},
+      {a, Seg(0, 60, 3, -3), kJointStartEnd},  {a, Seg(50, 7, 50, 60), kJointEndStart},
+      // Where two classes hold: starts before ends (a doubled stroke), ends before start-to-end.
+      {a, Seg(1, 1, 49, 1), kJointStarts},     {Seg(0, 0, 4, 0), Seg(30, 30, 0, 2), kJointEnds},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ZkCheckConnectL(c.a, c.b), c.expected) << c.b.x0 << "," << c.b.y0 << " " << c.b.x1 << "," << c.b.y1;
 }
 
 TEST(RuijiConnectTX, HorizontalAndVerticalLinesMeetExactly) {
   RuijiPoint p;
   EXPECT_EQ(TX({0, 0}, {40, 0}, {20, -20}, {20, 20}, &p), kCrossBoth);
-  EXPECT_EQ(p.x, 20);
-  EXPECT_EQ(p.y, 0);
+  EXPECT_EQ(Xy(p), Xy({20, 0}));
   EXPECT_EQ(TX({20, -20}, {20, 20}, {0, 0}, {40, 0}, &p), kCrossBoth);
-  EXPECT_EQ(p.x, 20);
-  EXPECT_EQ(p.y, 0);
+  EXPECT_EQ(Xy(p), Xy({20, 0}));
 }
 
 TEST(RuijiConnectTX, ClassesAndTolerances) {
@@ -81,16 +81,13 @@ TEST(RuijiConnectTX, SlantedIntersectionRoundsHalfAwayFromZero) {
   RuijiPoint p;
   // y = 2x meets y = 5 at x = 2.5.
   EXPECT_EQ(TX({-10, 5}, {10, 5}, {0, 0}, {4, 8}, &p), kCrossBEndsOnA);
-  EXPECT_EQ(p.x, 3);
-  EXPECT_EQ(p.y, 5);
+  EXPECT_EQ(Xy(p), Xy({3, 5}));
   // ... and y = -5 at x = -2.5.
   TX({-10, -5}, {10, -5}, {0, 0}, {-4, -8}, &p);
-  EXPECT_EQ(p.x, -3);
-  EXPECT_EQ(p.y, -5);
+  EXPECT_EQ(Xy(p), Xy({-3, -5}));
   // Two slanted lines: y = x and y = -x + 5 meet at (2.5, 2.5).
   EXPECT_EQ(TX({-10, -10}, {10, 10}, {-5, 10}, {15, -10}, &p), kCrossBoth);
-  EXPECT_EQ(p.x, 3);
-  EXPECT_EQ(p.y, 3);
+  EXPECT_EQ(Xy(p), Xy({3, 3}));
 }
 
 TEST(RuijiPointTests, SidesOfALineAndAboveIt) {
