@@ -85,16 +85,6 @@ TEST(LoopSteps, StepListStopsAtNinety) {
   EXPECT_EQ(LoopSteps(zigzag.data(), 0, kMaxSegments, 1, steps), 0);
 }
 
-TEST(LoopStepDistance, CirclesStepByStep) {
-  const LoopStep pattern[] = {{0, 20}, {-40, 0}, {0, -40}, {40, 0}, {0, 20}};
-  const LoopStep input[] = {{0, 14}, {-38, 0}, {0, -38}, {38, 0}, {0, 24}};
-  ChainResult r;
-  LoopStepDistance({20, 0}, pattern, 5, {19, 5}, input, 5, &r);
-  // Start points 6 apart (counted before and after the alignment), then the walk
-  // ends 2, 2, 2, 2, 6 apart; the steps differ by 6, 2, 2, 2, 4.
-  EXPECT_EQ(TotalPosShape(r), (std::vector<int>{42, 26, 16}));
-}
-
 TEST(LoopStepDistance, AlignsOppositeFirstStepsAndChargesOneLeftover) {
   const LoopStep a[] = {{0, 20}, {-40, 0}, {0, -20}};
   const LoopStep b[] = {{-40, 0}, {0, -20}, {40, 0}};

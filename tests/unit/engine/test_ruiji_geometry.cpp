@@ -37,14 +37,6 @@ TEST(RuijiConnectL, ToleranceAndOrderOfTheClasses) {
     EXPECT_EQ(ZkCheckConnectL(c.a, c.b), c.expected) << c.b.x0 << "," << c.b.y0 << " " << c.b.x1 << "," << c.b.y1;
 }
 
-TEST(RuijiConnectTX, HorizontalAndVerticalLinesMeetExactly) {
-  RuijiPoint p;
-  EXPECT_EQ(TX({0, 0}, {40, 0}, {20, -20}, {20, 20}, &p), kCrossBoth);
-  EXPECT_EQ(Xy(p), Xy({20, 0}));
-  EXPECT_EQ(TX({20, -20}, {20, 20}, {0, 0}, {40, 0}, &p), kCrossBoth);
-  EXPECT_EQ(Xy(p), Xy({20, 0}));
-}
-
 TEST(RuijiConnectTX, ClassesAndTolerances) {
   const struct {
     RuijiPoint a0, a1, b0, b1;
