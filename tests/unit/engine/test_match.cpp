@@ -42,6 +42,17 @@ const KohoSlot* Find(const KohoSlot* list, uint16_t code) {
 class SearchTest : public ::testing::Test {
  protected:
   void TearDown() override { ZkCRecEnd(); }
+  // The system dictionary is `subs`; the input is compared with all of it.
+  void Search(const std::vector<SubDicSpec>& subs, KusabiPattern input,
+              const std::vector<SubDicSpec>& user = {}) {
+    ASSERT_EQ(InitEngineWith(dir_, subs, user), 0);
+    MatchAll(&input, list_);
+  }
+  static std::vector<SubDicSpec> OneSub(uint32_t typeMask) {
+    std::vector<SubDicSpec> subs(1);
+    subs[0].typeMask = typeMask;
+    return subs;
+  }
   TempDir dir_;
   KohoSlot list_[kKohoSlots];
 };
@@ -95,14 +106,11 @@ TEST(MatchList, ThresholdIsExclusive) {
 
 TEST_F(SearchTest, LengthWindowEdgesAreInclusive) {
   // Input of length 100: patterns of 1 stroke are compared from 69 to 131.
-  std::vector<SubDicSpec> subs(1);
-  subs[0].typeMask = kClassHiragana;
+  std::vector<SubDicSpec> subs = OneSub(kClassHiragana);
   subs[0].groups[0] = {SegmentsPattern(0x82A0, {{{0, 0, 68, 0}}}), SegmentsPattern(0x82A2, {{{0, 0, 69, 0}}}),
                        SegmentsPattern(0x82A4, {{{-15, 0, 116, 0}}}), SegmentsPattern(0x82A6, {{{-16, 0, 116, 0}}}),
                        SegmentsPattern(0x82A8, {{{0, 0, 100, 0}}})};
-  ASSERT_EQ(InitEngineWith(dir_, subs), 0);
-  KusabiPattern input = Shape({{0, 0, 100, 0}}, 1);
-  MatchAll(&input, list_);
+  Search(subs, Shape({{0, 0, 100, 0}}, 1));
   EXPECT_EQ(Find(list_, 0x82A0), nullptr);  // 68: one below
   EXPECT_NE(Find(list_, 0x82A2), nullptr);  // 69 = lo
   EXPECT_NE(Find(list_, 0x82A4), nullptr);  // 131 = hi
@@ -121,8 +129,7 @@ TEST_F(SearchTest, StrokeRangeAndSegmentCountWindow) {
   // The same three bars stored as 1-, 2-, 3- and 4-stroke patterns; a 3-stroke input
   // is compared from 2 strokes on.
   const std::vector<std::array<int8_t, 4>> bars = {{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}};
-  std::vector<SubDicSpec> subs(1);
-  subs[0].typeMask = kClassKanji;
+  std::vector<SubDicSpec> subs = OneSub(kClassKanji);
   for (int g = 0; g < 4; ++g) subs[0].groups[g] = {SegmentsPattern(static_cast<uint16_t>(0x88A0 + g), bars)};
   // One stroke, one segment plus four or five zero-length segments.
   auto padded = [](int zeros) {
@@ -132,10 +139,7 @@ TEST_F(SearchTest, StrokeRangeAndSegmentCountWindow) {
   };
   subs[0].groups[0].push_back(SegmentsPattern(0x88B0, padded(4)));
   subs[0].groups[0].push_back(SegmentsPattern(0x88B1, padded(5)));
-  ASSERT_EQ(InitEngineWith(dir_, subs), 0);
-
-  KusabiPattern three = Shape({{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}}, 3);
-  MatchAll(&three, list_);
+  Search(subs, Shape({{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}}, 3));
   EXPECT_EQ(Find(list_, 0x88A0), nullptr);
   for (uint16_t c : {0x88A1, 0x88A2, 0x88A3}) {
     ASSERT_NE(Find(list_, c), nullptr) << std::hex << c;
@@ -150,24 +154,19 @@ TEST_F(SearchTest, StrokeRangeAndSegmentCountWindow) {
 }
 
 TEST_F(SearchTest, EqualDistanceDoesNotReplaceTheWorstSlot) {
-  std::vector<SubDicSpec> subs(1);
-  subs[0].typeMask = kClassKanji;
-  for (int i = 0; i < 12; ++i) subs[0].groups[0].push_back(SegmentsPattern(static_cast<uint16_t>(0x88A0 + i), {{{0, 0, 100, 0}}}));
-  ASSERT_EQ(InitEngineWith(dir_, subs), 0);
-  KusabiPattern input = Shape({{0, 0, 100, 0}}, 1);
-  MatchAll(&input, list_);
+  std::vector<SubDicSpec> subs = OneSub(kClassKanji);
+  for (int i = 0; i < 12; ++i)
+    subs[0].groups[0].push_back(SegmentsPattern(static_cast<uint16_t>(0x88A0 + i), {{{0, 0, 100, 0}}}));
+  Search(subs, Shape({{0, 0, 100, 0}}, 1));
   for (int i = 0; i < 11; ++i) EXPECT_NE(Find(list_, static_cast<uint16_t>(0x88A0 + i)), nullptr) << i;
   EXPECT_EQ(Find(list_, 0x88AB), nullptr);  // the twelfth, at the same distance
 }
 
 TEST_F(SearchTest, SameCodeFromUserAndSystemKeepsTheCloser) {
-  std::vector<SubDicSpec> sys(1), usr(1);
-  sys[0].typeMask = usr[0].typeMask = kClassHiragana;
+  std::vector<SubDicSpec> sys = OneSub(kClassHiragana), usr = OneSub(kClassHiragana);
   sys[0].groups[0] = {SegmentsPattern(0x82A0, {{{0, 0, 100, 0}}}), SegmentsPattern(0x82A2, {{{0, 30, 100, 30}}})};
   usr[0].groups[0] = {SegmentsPattern(0x82A0, {{{0, 10, 100, 10}}}), SegmentsPattern(0x82A2, {{{0, 5, 100, 5}}})};
-  ASSERT_EQ(InitEngineWith(dir_, sys, usr), 0);
-  KusabiPattern input = Shape({{0, 0, 100, 0}}, 1);
-  MatchAll(&input, list_);
+  Search(sys, Shape({{0, 0, 100, 0}}, 1), usr);
   const auto slot = [this](int i) { return std::make_tuple(list_[i].code, list_[i].distance, list_[i].dicKind); };
   EXPECT_EQ(slot(0), std::make_tuple(0x82A0, 0, kDicSystem));
   EXPECT_EQ(slot(1), std::make_tuple(0x82A2, 10, kDicUser));
@@ -187,8 +186,7 @@ TEST_F(SearchTest, PreselectionKeepsARareAnswerBehindManyOthers) {
       {3, {{-50, 60, 50, 60}, {-50, 0, 0, 0}, {2, 0, 50, 0}, {-50, -60, 50, -60}}},
   };
   for (const Case& c : cases) {
-    std::vector<SubDicSpec> subs(1);
-    subs[0].typeMask = kClassKanji;
+    std::vector<SubDicSpec> subs = OneSub(kClassKanji);
     constexpr int kDecoys = 3 * static_cast<int>(kPreselected);
     for (int i = 0; i < kDecoys; ++i) {
       const int8_t x = static_cast<int8_t>(-60 + i % 40), mirrored = static_cast<int8_t>(-x);
@@ -198,9 +196,7 @@ TEST_F(SearchTest, PreselectionKeepsARareAnswerBehindManyOthers) {
                                                                                       {mirrored, 50, mirrored, -50}}));
     }
     subs[0].groups[c.group].push_back(SegmentsPattern(0x88A0, c.answer));
-    ASSERT_EQ(InitEngineWith(dir_, subs), 0);
-    KusabiPattern input = Shape({{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}}, 3);
-    MatchAll(&input, list_);
+    Search(subs, Shape({{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}}, 3));
     EXPECT_EQ(list_[0].code, 0x88A0) << "answer in group " << c.group;
     ZkCRecEnd();
   }
