@@ -270,8 +270,7 @@ TEST_F(DicFileTest, WriterRefusesWhatTheFormatCannotHold) {
 TEST_F(DicFileTest, MissingOrForeignFiles) {
   EXPECT_EQ(LoadSystem(dir_, dir_.File("missing.ptn")), kDicNoSystem);
   const std::string foreign = dir_.File("foreign.ptn");
-  std::vector<uint8_t> bytes(600, 0);
-  WriteFileBytes(foreign, bytes);
+  WriteFileBytes(foreign, std::vector<uint8_t>(600, 0));
   EXPECT_EQ(LoadSystem(dir_, foreign), kDicNoSystem);
   WriteFileBytes(foreign, {0x00, 0x01, 0x00, 0x02});  // magic only
   EXPECT_EQ(LoadSystem(dir_, foreign), kDicNoSystem);

@@ -138,14 +138,13 @@ const CheckRow kCheckRows[] = {
 
 TEST(RuijiStrokes, KakupNumbersStrokesWhereThePenLifts) {
   const KusabiPattern p = PatternOf({{{0, 0}, {10, 0}, {10, 10}}, {{20, 0}, {30, 0}}, {{30, 5}, {40, 5}}});
-  uint8_t out[kMaxSegments];
-  ASSERT_EQ(Kakup(p, 0, out), 2);
-  EXPECT_EQ(out[1], 1);
-  ASSERT_EQ(Kakup(p, 2, out), 1);
-  EXPECT_EQ(out[0], 3);
-  EXPECT_EQ(Kakup(p, 3, out), 0);
-  EXPECT_EQ(Kakup(p, 100, out), 0);
-  EXPECT_EQ(Kakup(p, -1, out), 0);
+  const auto segments = [&p](int stroke) {
+    uint8_t out[kMaxSegments];
+    return std::vector<int>(out, out + Kakup(p, stroke, out));
+  };
+  EXPECT_EQ(segments(0), (std::vector<int>{0, 1}));
+  EXPECT_EQ(segments(2), (std::vector<int>{3}));
+  for (int stroke : {3, 100, -1}) EXPECT_TRUE(segments(stroke).empty()) << stroke;
 }
 
 TEST(RuijiStrokes, BouToBouListsEachMatchedInputSegmentOnceAscending) {
