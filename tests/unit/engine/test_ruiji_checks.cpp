@@ -56,12 +56,15 @@ struct CheckRow {
   Drawing input;
   std::vector<Probe> probes;
   Drawing stored = {};  // as LikeInput takes it
+  PenStroke pen = {};    // the pen data of a one-stroke input, for its fine re-extraction
 };
 
 const Drawing kCross = {{{-40, 0}, {40, 0}}, {{0, 40}, {0, -40}}};
 const Drawing kApart = {{{-40, 0}, {40, 0}}, {{0, 40}, {0, 20}}};
 const Drawing kLifted = {{{0, 40}, {0, 0}}, {{5, 0}, {40, 0}}};
 const Drawing kCurl = {{{0, 0}, {10, 0}, {15, 10}, {10, 20}, {0, 20}}};
+const Drawing kTwoStrokeCurl = {{{0, 0}, {10, 0}, {15, 10}}, {{11, 20}, {10, 20}, {0, 20}}};
+const Drawing kL = {{{0, 0}, {0, -80}, {60, -80}}};
 const Drawing kVoiced = {{{0, 0}, {0, -40}}, {{20, 20}, {22, 14}}, {{26, 20}, {28, 14}}};  // は and its two marks
 
 const CheckRow kCheckRows[] = {
@@ -134,6 +137,20 @@ const CheckRow kCheckRows[] = {
     // An unmatched end segment passes the test to its neighbour, only with three or more.
     {{{{0, -30}, {0, 0}, {10, 0}, {15, 10}, {10, 20}, {0, 20}}}, {{67, 1, 0, 0, false}, {67, 1, 0, 0, true, 1u << 0}}},
     {{{{0, 0}, {10, 0}, {15, 10}}}, {{67, 3, 0, 1, false, 1u << 1}, {68, 3, 0, 1, true, 1u << 1}}},
+    // 202(0,1,0): strokes 0 and 1 written as one chain must start a positive run; 200
+    // (mark 255) finds no negative run, 205 wants that test to fail. Written with a pen
+    // lift between the two strokes there is nothing to test.
+    {{{{0, 0}, {10, 0}, {15, 10}, {10, 20}, {0, 20}}}, {{202, 0, 1, 0, true}, {200, 0, 1, 0, false},
+        {205, 0, 1, 0, true}, {207, 0, 1, 0, false}}, kTwoStrokeCurl},
+    {{{{0, 0}, {10, 0}, {15, 10}}, {{16, 10}, {10, 20}, {0, 20}}}, {{200, 0, 1, 0, true}, {207, 0, 1, 0, true}},
+     kTwoStrokeCurl},
+    // 70: the turn of the fine re-extraction. An L written down then right turns +90: at least 80, not 92,
+    // not below -80; of two segments the second half (j = 1) has it, the first none; no stroke 1.
+    {kL, {{70, 0, 2, 20, true}, {69, 0, 2, 20, false}, {70, 0, 2, 23, false}, {70, 0, 2, -20, false},
+        {70, 0, 1, 20, true}, {70, 0, 0, 20, false}, {70, 1, 2, 20, false}}, {},
+     PenPath({{100, 100}, {100, 300}, {250, 300}})},
+    {kL, {{70, 0, 2, -20, true}, {70, 0, 2, 20, false}}, {}, PenPath({{250, 100}, {250, 300}, {100, 300}})},
+    {kL, {{70, 0, 2, -20, false}}},  // without pen data the test cannot hold
 };
 
 TEST(RuijiStrokes, KakupNumbersStrokesWhereThePenLifts) {
@@ -182,10 +199,12 @@ TEST(RuijiChecks, TableOfChecksOnTheInputItself) {
   for (size_t i = 0; i < sizeof kCheckRows / sizeof kCheckRows[0]; ++i)
     for (const Probe& r : kCheckRows[i].probes) {
       RuijiFixture f = LikeInput(kCheckRows[i].input, kCheckRows[i].stored);
+      if (!kCheckRows[i].pen.empty()) f.pen = PenWords({kCheckRows[i].pen});
       if (r.unmatched == kAllUnmatched) RuijiFixture::Unpair(&f.list[0]);
       for (int k = 0; k < 32 && r.unmatched != kAllUnmatched; ++k)
         if (r.unmatched >> k & 1) f.list[0].corr.patFirst[k] = kUnpaired;
-      const bool passes = r.on ? CheckOn(f, r.number, r.p0, r.on) : Check(f, 0, r.number, r.p0, r.p1, r.p2);
+      const bool passes =
+          r.on ? CheckOn(f, r.number, r.p0, r.on) : Check(f, 0, r.number, r.p0, r.p1, r.p2, f.pen.empty() ? 0 : 1);
       EXPECT_EQ(passes, r.passes) << "row " << i << ": check " << r.number << "(" << r.p0 << ", " << r.p1 << ")";
     }
 }
@@ -293,39 +312,6 @@ TEST(RuijiLoop, UnmatchedLongLeadInBeforeATwoSegmentHook) {
   f.input.segment[1] = KusabiSegment{-5, 0, 0, 0};  // a short lead-in does not decide
   RuijiContext again(&f.input, nullptr, 0, f.list);
   EXPECT_TRUE(LastStrokeLoopTest(again, 0));
-}
-
-TEST(RuijiLoopMarks, ChainedStrokesCarryTheMark) {
-  // 202(0,1,0): strokes 0 and 1 written as one chain must start a positive run.
-  RuijiFixture f = LikeInput({{{0, 0}, {10, 0}, {15, 10}, {10, 20}, {0, 20}}},
-                             {{{0, 0}, {10, 0}, {15, 10}}, {{11, 20}, {10, 20}, {0, 20}}});
-  EXPECT_TRUE(Check(f, 0, 202, 0, 1, 0));
-  EXPECT_FALSE(Check(f, 0, 200, 0, 1, 0));  // mark 255: no negative run
-  EXPECT_TRUE(Check(f, 0, 205, 0, 1, 0));   // 205 wants the 255 test to fail
-  EXPECT_FALSE(Check(f, 0, 207, 0, 1, 0));
-  // Written with a pen lift between the two strokes: nothing to test.
-  f.input.segment[2].x0 = 16;
-  EXPECT_TRUE(Check(f, 0, 200, 0, 1, 0));
-  EXPECT_TRUE(Check(f, 0, 207, 0, 1, 0));
-}
-
-TEST(RuijiCurl, TurnsOfTheFineReExtraction) {
-  // An L written down then right turns +90 degrees; its mirror turns -90.
-  RuijiFixture f = LikeInput({{{0, 0}, {0, -80}, {60, -80}}});
-  f.pen = PenWords({PenPath({{100, 100}, {100, 300}, {250, 300}})});
-  EXPECT_TRUE(Check(f, 0, 70, 0, 2, 20, 1));    // 90 >= 80
-  EXPECT_FALSE(Check(f, 0, 69, 0, 2, 20, 1));
-  EXPECT_FALSE(Check(f, 0, 70, 0, 2, 23, 1));   // 90 >= 92 fails
-  EXPECT_FALSE(Check(f, 0, 70, 0, 2, -20, 1));  // not below -80
-  EXPECT_TRUE(Check(f, 0, 70, 0, 1, 20, 1));    // second half of two segments: j = 1
-  EXPECT_FALSE(Check(f, 0, 70, 0, 0, 20, 1));   // first half of two segments: none
-  EXPECT_FALSE(Check(f, 0, 70, 1, 2, 20, 1));   // no stroke 1
-  f.pen = PenWords({PenPath({{250, 100}, {250, 300}, {100, 300}})});
-  EXPECT_TRUE(Check(f, 0, 70, 0, 2, -20, 1));
-  EXPECT_FALSE(Check(f, 0, 70, 0, 2, 20, 1));
-  // Without pen data the test cannot hold.
-  f.pen.clear();
-  EXPECT_FALSE(Check(f, 0, 70, 0, 2, -20, 1));
 }
 
 TEST(RuijiEntry, ChecksRunInOrderAndZeroEndsThemAtOnce) {
