@@ -17,7 +17,8 @@ ChainResult Chain(const std::vector<KusabiSegment>& a, const std::vector<KusabiS
 
 // The total saturates at 32767.
 void ExpectResult(const ChainResult& r, int pos, int shape) {
-  EXPECT_EQ((std::vector<int>{r.pos, r.shape, r.total}), (std::vector<int>{pos, shape, std::min(32767, pos + shape)}));
+  const std::vector<int> expected = {pos, shape, std::min(32767, pos + shape)};
+  EXPECT_EQ((std::vector<int>{r.pos, r.shape, r.total}), expected);
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ TEST(PenCopy, MalformedCountsAndShortBuffers) {
   // An empty stroke is passed over; a negative count ends the data.
   const std::vector<uint16_t> counts = {kStrokeMark, 0, kStrokeMark, 1, 7, 8, kStrokeMark, 0xFFFF, 1, 2, kPenEnd};
   EXPECT_EQ(CopyPenData(counts.data(), counts.size(), out.data(), out.size()), 1);
-  EXPECT_EQ(std::vector<uint16_t>(out.begin(), out.begin() + 5), (std::vector<uint16_t>{kStrokeMark, 1, 7, 8, kPenEnd}));
+  EXPECT_EQ(std::vector<uint16_t>(out.begin(), out.begin() + 5),
+            (std::vector<uint16_t>{kStrokeMark, 1, 7, 8, kPenEnd}));
 
   // The buffer ends inside a stroke claiming 500 points: only whole points present
   // in the buffer are copied, and nothing past it is read.

@@ -102,11 +102,12 @@ TEST_F(RuijiOnRealWriting, RaOrChiMatchedCloseBehindGoMovesUp) {
   ExpectRanks({PenLine(75, 40, 135, 44), bowl}, "５らち", "５らち", "ら５ち");
 
   // ち close behind ５: the strokes are joined (ち passes), not started together (５ fails).
-  ExpectRanks({PenLine(60, 60, 150, 60), PenPath({{95, 62}, {80, 120}, {115, 98}, {150, 122}, {140, 162}, {85, 180}})},
-              "５ちら", "ち５ら");
+  const auto hook = [](int x) {
+    return PenPath({{x, 62}, {80, 120}, {115, 98}, {150, 122}, {140, 162}, {85, 180}});
+  };
+  ExpectRanks({PenLine(60, 60, 150, 60), hook(95)}, "５ちら", "ち５ら");
   // A shorter bar puts ち further behind than the checks may overturn.
-  ExpectRanks({PenLine(60, 60, 140, 60), PenPath({{100, 62}, {80, 120}, {115, 98}, {150, 122}, {140, 162}, {85, 180}})},
-              "５ちら", "５ちら", "ち５ら");
+  ExpectRanks({PenLine(60, 60, 140, 60), hook(100)}, "５ちら", "５ちら", "ち５ら");
 }
 
 const PenStrokes kJuu = {PenLine(40, 90, 160, 90), PenLine(100, 30, 100, 170)};
