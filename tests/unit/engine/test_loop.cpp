@@ -119,8 +119,7 @@ TEST(LoopPass, CircleOfSixAgainstCircleOfFour) {
   Comparison c = CircleComparison();
   EXPECT_EQ(Marks(c.input), (std::vector<int>{2, 1, 1, 1, 1, 3}));
   EXPECT_EQ(Marks(c.pattern), (std::vector<int>{2, 1, 1, 3}));
-  ASSERT_EQ(c.score.posSum, 48);
-  ASSERT_EQ(c.score.shapeSum, 80);
+  ASSERT_EQ((std::vector<int>{c.score.posSum, c.score.shapeSum}), (std::vector<int>{48, 80}));
   // The whole run compared by steps (26 + 16) replaces the four groups (48 + 80).
   EXPECT_EQ(TotalPosShape(RunLoopPass(c)), (std::vector<int>{42 - 128, 26 - 48, 16 - 80}));
   const std::vector<int> loop(3, kLoopGroup);

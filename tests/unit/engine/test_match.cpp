@@ -99,8 +99,7 @@ TEST(MatchList, ThresholdIsExclusive) {
   uint8_t map[kMaxSegments] = {};
   SegmentCorrespondence corr{};
   EXPECT_EQ(KusabiMatch(&input, &pattern, 21, inLen, 100, map, &corr), 20);
-  EXPECT_EQ(corr.inFirst[0], 0);
-  EXPECT_EQ(corr.groupPos[0], 20);
+  EXPECT_EQ((std::vector<int>{corr.inFirst[0], corr.groupPos[0]}), (std::vector<int>{0, 20}));
   EXPECT_EQ(KusabiMatch(&input, &pattern, 20, inLen, 100, map, &corr), kAbsentDistance);
 }
 

@@ -62,9 +62,7 @@ TEST(Resample, LongJumpIsFilledTruncatingTowardZero) {
   // 100 units with step 4: 26 parts, points at i * 100 / 26.
   auto out = Resample({{{0, 0}, {100, 0}}});
   ASSERT_EQ(out[0].size(), 27u);
-  EXPECT_EQ(out[0][1], PenPoint(3, 0));
-  EXPECT_EQ(out[0][13], PenPoint(50, 0));
-  EXPECT_EQ(out[0][26], PenPoint(100, 0));
+  EXPECT_EQ((PenStroke{out[0][1], out[0][13], out[0][26]}), (PenStroke{{3, 0}, {50, 0}, {100, 0}}));
   out = Resample({{{0, 0}, {-100, 0}}});
   EXPECT_EQ(out[0][1], PenPoint(-3, 0));
 }

@@ -151,9 +151,9 @@ class RecognizeTest : public ::testing::Test {
 TEST_F(RecognizeTest, NoStrokeLeavesTheResultAlone) {
   ZkResult r{};
   r.count = 7;
-  EXPECT_EQ(Recognize({kPenEnd}, &r), 2);
-  EXPECT_EQ(Recognize({kStrokeMark, 0, kPenEnd}, &r), 2);
-  EXPECT_EQ(Recognize({kStrokeMark, static_cast<uint16_t>(-1), kPenEnd}, &r), 2);
+  for (const std::vector<uint16_t>& pen : {std::vector<uint16_t>{kPenEnd}, {kStrokeMark, 0, kPenEnd},
+                                           {kStrokeMark, static_cast<uint16_t>(-1), kPenEnd}})
+    EXPECT_EQ(Recognize(pen, &r), 2) << pen.size();
   EXPECT_EQ(r.count, 7);
 }
 
@@ -168,9 +168,8 @@ TEST_F(RecognizeTest, ThirtyOneStrokesAndLongStrokes) {
   EXPECT_EQ(Recognize(longPen, &r), 0);
   EXPECT_EQ(ZkRun.ZkIHPen[1], kPenCopyPoints);
   EXPECT_EQ(ZkRun.ZkIHPen[2 + 2 * kPenCopyPoints], kPenEnd);  // nothing after the cut stroke
-  EXPECT_EQ(ZkRun.ZkIMDType.strokes, 1);
-  EXPECT_EQ(r.kind, kResultChars);
-  EXPECT_EQ(r.entry[0].code, 0x88EA);
+  EXPECT_EQ((std::vector<int>{ZkRun.ZkIMDType.strokes, r.kind, r.entry[0].code}),
+            (std::vector<int>{1, kResultChars, 0x88EA}));
 }
 
 TEST_F(RecognizeTest, ExtremeCoordinatesAndTaps) {

@@ -268,13 +268,10 @@ TEST(RuijiMeeting, PositionOfAMeetingAlongAStroke) {
     RuijiContext ctx(&f.input, nullptr, 0, f.list);
     return MeetingPosition(ctx, 0, 0, 1);
   };
-  const auto at = [](int x) { return Drawing{{{0, 0}, {80, 0}}, {{x, 30}, {x, -30}}}; };
-  EXPECT_EQ(classAt(at(19)), kMeetFirstQuarter);
-  EXPECT_EQ(classAt(at(20)), kMeetFirstHalf);
-  EXPECT_EQ(classAt(at(39)), kMeetFirstHalf);
-  EXPECT_EQ(classAt(at(40)), kMeetSecondHalf);
-  EXPECT_EQ(classAt(at(70)), kMeetSecondHalf);  // the third and last quarters share a class
-  EXPECT_EQ(classAt(at(100)), kMeetNone);
+  // The third and last quarters share a class.
+  const std::pair<int, int> classes[] = {{19, kMeetFirstQuarter}, {20, kMeetFirstHalf}, {39, kMeetFirstHalf},
+                                         {40, kMeetSecondHalf},   {70, kMeetSecondHalf}, {100, kMeetNone}};
+  for (const auto& [x, cls] : classes) EXPECT_EQ(classAt({{{0, 0}, {80, 0}}, {{x, 30}, {x, -30}}}), cls) << x;
   // Meetings at the ends of the stroke.
   EXPECT_EQ(classAt({{{0, 0}, {80, 0}}, {{82, 30}, {82, 2}}}), kMeetAtEnd);
   EXPECT_EQ(classAt({{{0, 0}, {40, 0}, {80, 0}}, {{30, 30}, {2, 2}}}), kMeetFirstQuarter);
