@@ -1,10 +1,13 @@
 // The candidate search: stroke ranges, the length and segment-count windows, the
-// eleven-slot list (ties, duplicates across dictionaries, empty slots), ordering.
+// eleven-slot list (ties, duplicates across dictionaries, empty slots), ordering,
+// and the coarse descriptor that pre-selects patterns.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <tuple>
+#include <vector>
 
+#include "coarse.h"
 #include "dicfile.h"
 #include "dicindex.h"
 #include "match.h"
@@ -198,5 +201,47 @@ TEST_F(SearchTest, PreselectionKeepsARareAnswerBehindManyOthers) {
     Search(subs, Shape({{-50, 60, 50, 60}, {-50, 0, 50, 0}, {-50, -60, 50, -60}}, 3));
     EXPECT_EQ(list_[0].code, 0x88A0) << "answer in group " << c.group;
     ZkCRecEnd();
+  }
+}
+
+namespace {
+
+using Segments = std::vector<KusabiSegment>;
+
+int Distance(const Segments& a, const Segments& b) {
+  uint8_t da[kCoarseBins], db[kCoarseBins];
+  CoarseDescriptor(a.data(), static_cast<int>(a.size()), da);
+  CoarseDescriptor(b.data(), static_cast<int>(b.size()), db);
+  return CoarseDistance(da, db);
+}
+
+Segments Moved(const Segments& s, int dx, int dy, int slant) {
+  Segments out;
+  for (const KusabiSegment& g : s)  // slant: x moves by y * slant / 10
+    out.push_back({static_cast<int16_t>(g.x0 + dx + g.y0 * slant / 10), static_cast<int16_t>(g.y0 + dy),
+                   static_cast<int16_t>(g.x1 + dx + g.y1 * slant / 10), static_cast<int16_t>(g.y1 + dy)});
+  return out;
+}
+
+}  // namespace
+
+// Also across cell and direction borders.
+TEST(CoarseDescriptor, SmallShiftsAndTurnsStayNearerTheirOwnShape) {
+  const Segments bars = {{-40, 40, 40, 40}, {-40, 0, 40, 0}, {-40, -40, 40, -40}};     // 三
+  const Segments posts = {{-40, 40, -40, -40}, {0, 40, 0, -40}, {40, 40, 40, -40}};   // 川
+  const Segments box = {{-40, 40, 40, 40}, {40, 40, 40, -40}, {40, -40, -40, -40}};   // コ
+  EXPECT_EQ(Distance(bars, bars), 0);
+  const struct {
+    int dx, dy, slant;
+  } moves[] = {{9, 0, 0}, {0, -9, 0}, {5, 5, 0}, {0, 0, 3}, {0, 0, -3}, {-9, 9, 2}};
+  for (const auto& m : moves) {
+    for (const Segments* own : {&bars, &posts, &box}) {
+      const Segments written = Moved(*own, m.dx, m.dy, m.slant);
+      for (const Segments* other : {&bars, &posts, &box}) {
+        if (other == own) continue;
+        EXPECT_LT(Distance(written, *own), Distance(written, *other))
+            << "move " << m.dx << "," << m.dy << " slant " << m.slant;
+      }
+    }
   }
 }
