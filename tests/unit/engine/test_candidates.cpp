@@ -182,23 +182,15 @@ TEST(CandidateRules, InsertedCandidatesTakeTheirLeadersDistance) {
 TEST(SizeClasses, ThresholdsAndUpperHalf) {
   ZkOptionRec opt{kClassAll, 0, 0, 10, 100, 100};
   NormState n{};
+  // Width class, height class, upper half.
   auto classes = [&](int w, int h, int y) {
     n.minX = 0, n.maxX = static_cast<int16_t>(w), n.minY = 0, n.maxY = static_cast<int16_t>(h);
     ZkSizeClasses(opt, y, &n);
+    return std::vector<int>{n.widthClass, n.heightClass, n.upperHalf};
   };
-  classes(19, 20, 59);
-  EXPECT_EQ(n.widthClass, 5);
-  EXPECT_EQ(n.heightClass, 1);
-  EXPECT_EQ(n.upperHalf, 1);  // (59 - 10) % 100 = 49 < 50
-  classes(39, 40, 60);
-  EXPECT_EQ(n.widthClass, 1);
-  EXPECT_EQ(n.heightClass, 0);
-  EXPECT_EQ(n.upperHalf, 0);
-  classes(40, 40, -5);
-  EXPECT_EQ(n.upperHalf, 1);  // the remainder keeps the sign: -15 < 50
+  EXPECT_EQ(classes(19, 20, 59), (std::vector<int>{5, 1, 1}));  // (59 - 10) % 100 = 49 < 50
+  EXPECT_EQ(classes(39, 40, 60), (std::vector<int>{1, 0, 0}));
+  EXPECT_EQ(classes(40, 40, -5)[2], 1);  // the remainder keeps the sign: -15 < 50
   opt.frameWidth = 0;
-  classes(1, 1, 59);
-  EXPECT_EQ(n.widthClass, 0);
-  EXPECT_EQ(n.heightClass, 0);
-  EXPECT_EQ(n.upperHalf, 0);
+  EXPECT_EQ(classes(1, 1, 59), (std::vector<int>{0, 0, 0}));
 }

@@ -1,10 +1,12 @@
-// Chain distances: single segments, proportional pieces and the re-division case.
+// Directions and turns in whole degrees; chain distances: single segments,
+// proportional pieces and the re-division case.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 #include <vector>
 
+#include "direction.h"
 #include "segdist.h"
 
 namespace {
@@ -15,13 +17,29 @@ ChainResult Chain(const std::vector<KusabiSegment>& a, const std::vector<KusabiS
   return r;
 }
 
+// The total saturates at 32767.
 void ExpectResult(const ChainResult& r, int pos, int shape) {
-  EXPECT_EQ(r.pos, pos);
-  EXPECT_EQ(r.shape, shape);
-  EXPECT_EQ(r.total, pos + shape);
+  const std::vector<int> expected = {pos, shape, std::min(32767, pos + shape)};
+  EXPECT_EQ((std::vector<int>{r.pos, r.shape, r.total}), expected);
 }
 
 }  // namespace
+
+TEST(Direction, AxesDiagonalsAndTable) {
+  const int cases[][3] = {{1, 0, 0},     {0, 1, 90},  {-1, 0, 180}, {0, -1, 270},    {-1, -1, 225}, {1, -1, 315},
+                          {0, 0, 0},     {100, 2, 1},  // the first table entry >= 2
+                          {100, 3, 2},   // 3 rounds up to the entry 4
+                          {2, 100, 89},  {1, -1000, 270}, {-32768, 32767, 135}};  // ends of the 16-bit range
+  for (const auto& c : cases) EXPECT_EQ(ZkDirection(c[0], c[1]), c[2]) << c[0] << "," << c[1];
+}
+
+TEST(Direction, TurnsFoldIntoPlusMinus179) {
+  // A reversal counts as no turn; 315 -> 45 wraps round 0.
+  const int cases[][5] = {{1, 0, 0, 1, 90},   {0, 1, 1, 0, -90},  {1, 0, -1, -1, -135}, {3, 4, -3, -4, 0},
+                          {0, -5, 0, 5, 0},   {1, -1, 1, 1, 90},  {-7, 3, -7, 3, 0}};
+  for (const auto& c : cases)
+    EXPECT_EQ(ZkDistDirection(PackVector(c[0], c[1]), PackVector(c[2], c[3])), c[4]) << c[0] << "," << c[1];
+}
 
 TEST(ChainDistance, SegmentsPiecesAndReDivision) {
   const std::vector<KusabiSegment> along = {{0, 0, 4, 4}, {4, 4, 10, 10}};
@@ -95,10 +113,6 @@ TEST(ChainDistance, FarApartChainsSaturateInsteadOfWrapping) {
     upper.push_back({static_cast<int16_t>(k), 120, static_cast<int16_t>(k + 1), 120});
     lower.push_back({static_cast<int16_t>(k), -120, static_cast<int16_t>(k + 1), -120});
   }
-  const ChainResult r = Chain(upper, lower);
-  EXPECT_EQ(r.pos, 32767);
-  EXPECT_EQ(r.shape, 0);
-  EXPECT_EQ(r.total, 32767);
-  const ChainResult single = Chain({{-32768, -32768, 32767, 32767}}, {{32767, 32767, -32768, -32768}});
-  EXPECT_EQ(single.total, 32767);
+  ExpectResult(Chain(upper, lower), 32767, 0);
+  EXPECT_EQ(Chain({{-32768, -32768, 32767, 32767}}, {{32767, 32767, -32768, -32768}}).total, 32767);
 }

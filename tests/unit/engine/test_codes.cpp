@@ -4,32 +4,26 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "codes.h"
 #include "textconv.h"
 
 TEST(CheckJisyu, RangeCornersAndOrder) {
-  struct Case {
-    uint16_t code;
-    uint32_t cls;
-  } cases[] = {
-      {0x8158, kClassKanji},  // 々 inside the symbol range counts as kanji
-      {0x8157, kClassKanji},  {0x815B, kClassKatakana},  // ー
-      {0x8156, kClassSymbol}, {0x8159, kClassSymbol},    {0x8141, kClassSymbol},
-      {0x81FC, kClassSymbol}, {0x8140, kClassNone},      {0x889E, kClassNone},
-      {0x889F, kClassKanji},  {0x9872, kClassKanji},     {0x9873, kClassNone},
-      {0x989F, kClassKanji},  {0xEAA4, kClassKanji},     {0xEAA5, kClassNone},
-      {0xFA5B, kClassSymbol}, {0xFA5C, kClassKanji},     {0xFC4B, kClassKanji},
-      {0xFC4C, kClassNone},   {0x829F, kClassHiragana},  {0x82F1, kClassHiragana},
-      {0x82F2, kClassNone},   {0x8340, kClassKatakana},  {0x8396, kClassKatakana},
-      {0x8397, kClassNone},   {0x839F, kClassSymbol},    {0x84BE, kClassSymbol},
-      {0x8260, kClassCapital}, {0x8279, kClassCapital},  {0x8281, kClassSmall},
-      {0x829A, kClassSmall},  {0x824F, kClassDigit},     {0x8258, kClassDigit},
-      {0x8259, kClassNone},   {0x8740, kClassSymbol},    {0x879C, kClassSymbol},
-      {0x8051, kClassGesture}, {0x805D, kClassGesture},  {0x8050, kClassNone},
-      {0x805E, kClassNone},   {0x0041, kClassNone},
+  // 々 (0x8158) inside the symbol range counts as kanji, ー (0x815B) as katakana.
+  const std::pair<uint32_t, std::vector<uint16_t>> byClass[] = {
+      {kClassKanji, {0x8158, 0x8157, 0x889F, 0x9872, 0x989F, 0xEAA4, 0xFA5C, 0xFC4B}},
+      {kClassKatakana, {0x815B, 0x8340, 0x8396}},
+      {kClassSymbol, {0x8156, 0x8159, 0x8141, 0x81FC, 0xFA5B, 0x839F, 0x84BE, 0x8740, 0x879C}},
+      {kClassNone, {0x8140, 0x889E, 0x9873, 0xEAA5, 0xFC4C, 0x82F2, 0x8397, 0x8259, 0x8050, 0x805E, 0x0041}},
+      {kClassHiragana, {0x829F, 0x82F1}},
+      {kClassCapital, {0x8260, 0x8279}},
+      {kClassSmall, {0x8281, 0x829A}},
+      {kClassDigit, {0x824F, 0x8258}},
+      {kClassGesture, {0x8051, 0x805D}},
   };
-  for (const auto& c : cases) EXPECT_EQ(ZkCheckJisyu(c.code), c.cls) << std::hex << c.code;
+  for (const auto& [cls, codes] : byClass)
+    for (uint16_t code : codes) EXPECT_EQ(ZkCheckJisyu(code), cls) << std::hex << code;
 }
 
 TEST(SingleByte, TablesAndFirstHitWins) {
@@ -95,19 +89,15 @@ TEST(SjisToEuc, AgreesWithIconvOverJisX0208AndInverts) {
 }
 
 TEST(TextConv, CodesAndStrings) {
-  EXPECT_EQ(SjisCodeToUtf8(0x82A0), "あ");
-  EXPECT_EQ(SjisCodeToUtf8(0x41), "A");
-  EXPECT_EQ(SjisCodeToUtf8(0xB1), "ｱ");
-  EXPECT_EQ(SjisCodeToUtf8(0x8051), "");  // a gesture code is not a character
-  EXPECT_EQ(SjisCodeToUtf8(0), "");
-  EXPECT_EQ(Utf8ToSjisCode("漢字"), 0x8ABF);
-  EXPECT_EQ(Utf8ToSjisCode("A"), 0x41);
-  EXPECT_EQ(Utf8ToSjisCode("ｱ"), 0xB1);
-  EXPECT_EQ(Utf8ToSjisCode("〜"), 0x8160);
-  EXPECT_EQ(Utf8ToSjisCode("①"), 0x8740);
-  EXPECT_EQ(Utf8ToSjisCode("😀"), 0);
-  EXPECT_EQ(Utf8ToSjisCode(""), 0);
-  EXPECT_EQ(Utf8ToSjisCode("\xE6\xBC"), 0);  // truncated sequence
+  // A gesture code is not a character.
+  for (const auto& [code, text] : std::vector<std::pair<uint16_t, std::string>>{
+           {0x82A0, "あ"}, {0x41, "A"}, {0xB1, "ｱ"}, {0x8051, ""}, {0, ""}})
+    EXPECT_EQ(SjisCodeToUtf8(code), text) << std::hex << code;
+  // Only the first character counts; a truncated sequence is none.
+  for (const auto& [text, code] : std::vector<std::pair<std::string, uint16_t>>{
+           {"漢字", 0x8ABF}, {"A", 0x41}, {"ｱ", 0xB1}, {"〜", 0x8160}, {"①", 0x8740}, {"😀", 0}, {"", 0},
+           {"\xE6\xBC", 0}})
+    EXPECT_EQ(Utf8ToSjisCode(text), code) << text;
 
   std::string euc, back;
   ASSERT_TRUE(Utf8ToEuc("漢字かなカナABC①", &euc));

@@ -40,13 +40,23 @@ std::vector<SubDicSpec> SampleSubs() {
   return subs;
 }
 
-std::string WriteSample(const TempDir& dir, const std::string& name, bool keepEmptyGroups) {
+std::string Write(const TempDir& dir, const std::string& name, const std::vector<SubDicSpec>& subs,
+                  bool keepEmptyGroups = true) {
   DicWriteOptions options;
   options.keepEmptyGroups = keepEmptyGroups;
   std::string error;
   const std::string path = dir.File(name);
-  EXPECT_TRUE(WriteDicFile(path, SampleSubs(), options, &error)) << error;
+  EXPECT_TRUE(WriteDicFile(path, subs, options, &error)) << error;
   return path;
+}
+
+std::string WriteSample(const TempDir& dir, const std::string& name, bool keepEmptyGroups) {
+  return Write(dir, name, SampleSubs(), keepEmptyGroups);
+}
+
+// Little-endian fields of a dictionary image.
+void Put(std::vector<uint8_t>* b, size_t at, uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) (*b)[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 uint16_t ExpectedLength(const DicPatternSpec& p) {
@@ -126,8 +136,6 @@ void ExpectMatchesSample(const DicEntry* table, uint16_t kind) {
   }
 }
 
-}  // namespace
-
 TEST_F(DicFileTest, RoundTripAsSystemDictionary) {
   for (bool keep : {true, false}) {
     const std::string path = WriteSample(dir_, keep ? "full.ptn" : "sparse.ptn", keep);
@@ -144,9 +152,7 @@ TEST_F(DicFileTest, ReloadsKeepTheCopiesOfUnchangedSubDictionaries) {
   const std::string same = WriteSample(dir_, "a.ptn", true);
   std::vector<SubDicSpec> subs = SampleSubs();
   subs[1].groups[1] = {Pattern(0x93F1, 2, 9)};  // the kanji sub-dictionary changes
-  std::string error;
-  const std::string changed = dir_.File("b.ptn");
-  ASSERT_TRUE(WriteDicFile(changed, subs, DicWriteOptions(), &error)) << error;
+  const std::string changed = Write(dir_, "b.ptn", subs);
 
   ASSERT_EQ(LoadSystem(dir_, same), kDicOk);
   const auto hiragana = Dic.ZkRecDic[0].scans, kanji = Dic.ZkRecDic[1].scans;
@@ -185,9 +191,7 @@ TEST_F(DicFileTest, SelectionByMaskUserFirstAndExclusive) {
   const std::string sys = WriteSample(dir_, "s.ptn", false);
   std::vector<SubDicSpec> user(1);
   user[0].typeMask = 0x10000;
-  std::string error;
-  const std::string usr = dir_.File("u.upt");
-  ASSERT_TRUE(WriteDicFile(usr, user, DicWriteOptions(), &error));
+  const std::string usr = Write(dir_, "u.upt", user);
   ASSERT_EQ(HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, sys.c_str(), usr.c_str()), kDicOk);
 
   // The selected tables, up to the first empty slot.
@@ -222,7 +226,7 @@ TEST_F(DicFileTest, SixtyFourSubDictionariesAndTheSixtyFifthSize) {
   ASSERT_TRUE(BuildDicImage(subs, options, &image, &error)) << error;
   // A 65th directory entry is never a sub-dictionary, but its size is part of the area.
   const uint32_t extra = 48;
-  for (int b = 0; b < 4; ++b) image[kDicDirOffset + 8 * 64 + b] = static_cast<uint8_t>(extra >> (8 * b));
+  Put(&image, kDicDirOffset + 8 * 64, extra, 4);
   image.resize(image.size() + extra, 0);
   const std::string path = dir_.File("64.ptn");
   WriteFileBytes(path, image);
@@ -242,10 +246,7 @@ TEST_F(DicFileTest, MoreThan32767PatternsInOneSubDictionary) {
   std::vector<SubDicSpec> subs(1);
   subs[0].typeMask = 0x40000;
   for (int i = 0; i < 40000; ++i) subs[0].groups[i % 2].push_back(Pattern(0x889F, 1, i % 50));
-  std::string error;
-  const std::string path = dir_.File("big.ptn");
-  ASSERT_TRUE(WriteDicFile(path, subs, DicWriteOptions(), &error)) << error;
-  ASSERT_EQ(LoadSystem(dir_, path), kDicOk);
+  ASSERT_EQ(LoadSystem(dir_, Write(dir_, "big.ptn", subs)), kDicOk);
   EXPECT_EQ(Dic.ZkRecDic[0].index.size(), 40000u + kDicGroups);
   EXPECT_EQ(WalkAll(Dic.ZkRecDic), 40000);
 }
@@ -269,8 +270,7 @@ TEST_F(DicFileTest, WriterRefusesWhatTheFormatCannotHold) {
 TEST_F(DicFileTest, MissingOrForeignFiles) {
   EXPECT_EQ(LoadSystem(dir_, dir_.File("missing.ptn")), kDicNoSystem);
   const std::string foreign = dir_.File("foreign.ptn");
-  std::vector<uint8_t> bytes(600, 0);
-  WriteFileBytes(foreign, bytes);
+  WriteFileBytes(foreign, std::vector<uint8_t>(600, 0));
   EXPECT_EQ(LoadSystem(dir_, foreign), kDicNoSystem);
   WriteFileBytes(foreign, {0x00, 0x01, 0x00, 0x02});  // magic only
   EXPECT_EQ(LoadSystem(dir_, foreign), kDicNoSystem);
@@ -286,20 +286,15 @@ TEST_F(DicFileTest, MissingOrForeignFiles) {
   EXPECT_EQ(CountEntries(Dic.ZkUsrDic), 0);
 }
 
-namespace {
-
-void PutU16(std::vector<uint8_t>* b, size_t at, uint16_t v) {
-  (*b)[at] = static_cast<uint8_t>(v);
-  (*b)[at + 1] = static_cast<uint8_t>(v >> 8);
-}
-void PutU32(std::vector<uint8_t>* b, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) (*b)[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
+// Sub-dictionaries a damaged user file keeps: damage inside block 0 costs that block
+// only, damage to the layout (sizes, or the file cut short) the blocks from there on.
+constexpr int kSystemOnly = -1;  // damages a field the user loader does not read
 
 struct Corruption {
   const char* what;
   void (*apply)(std::vector<uint8_t>* image);
-  bool systemOnly = false;  // damages a field the user loader does not read
+  int userKept;
+  int userFirst = 1;  // the sample's first sub-dictionary kept
 };
 
 // Offsets in the sample image (empty groups kept): block 0 starts at 528; its
@@ -307,21 +302,35 @@ struct Corruption {
 constexpr size_t kBlock0 = kDicBlockArea;
 constexpr size_t kGroup0 = kBlock0 + 256;
 
+using Image = std::vector<uint8_t>;
 const Corruption kCorruptions[] = {
-    {"truncated inside the blocks", [](std::vector<uint8_t>* b) { b->resize(b->size() - 40); }},
-    {"truncated after the directory", [](std::vector<uint8_t>* b) { b->resize(kDicBlockArea); }},
-    {"block size beyond the file", [](std::vector<uint8_t>* b) { PutU32(b, kDicDirOffset, 0x7FFFFFF0); }},
-    {"huge size in the unused 65th entry", [](std::vector<uint8_t>* b) { PutU32(b, kDicDirOffset + 8 * 64, 0xFFFFFFFF); }, true},
-    {"offset beyond the block area", [](std::vector<uint8_t>* b) { PutU32(b, kDicDirOffset + 12, 0x100000); }, true},
-    {"block too small for its header", [](std::vector<uint8_t>* b) { PutU32(b, kDicDirOffset, 40); }},
-    {"group start beyond the block", [](std::vector<uint8_t>* b) { PutU16(b, kBlock0, 0xFFF0); }},
-    {"group start inside the header", [](std::vector<uint8_t>* b) { PutU16(b, kBlock0, 2); }},
-    {"group count running past the block", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0, 5000); }},
-    {"91 segments", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0 + 16 + 2, 91); }},
-    {"negative segment count", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0 + 16 + 2, 0xFFFF); }},
+    {"truncated inside the blocks", [](Image* b) { b->resize(b->size() - 40); }, 2, 0},
+    {"truncated after the directory", [](Image* b) { b->resize(kDicBlockArea); }, 0},
+    {"block size beyond the file", [](Image* b) { Put(b, kDicDirOffset, 0x7FFFFFF0, 4); }, 0},
+    {"huge size in the unused 65th entry", [](Image* b) { Put(b, kDicDirOffset + 8 * 64, 0xFFFFFFFF, 4); },
+     kSystemOnly},
+    {"offset beyond the block area", [](Image* b) { Put(b, kDicDirOffset + 12, 0x100000, 4); }, kSystemOnly},
+    {"block too small for its header", [](Image* b) { Put(b, kDicDirOffset, 40, 4); }, 0},
+    {"group start beyond the block", [](Image* b) { Put(b, kBlock0, 0xFFF0, 2); }, 2},
+    {"group start inside the header", [](Image* b) { Put(b, kBlock0, 2, 2); }, 2},
+    {"group count running past the block", [](Image* b) { Put(b, kGroup0, 5000, 2); }, 2},
+    {"91 segments", [](Image* b) { Put(b, kGroup0 + 16 + 2, 91, 2); }, 2},
+    {"negative segment count", [](Image* b) { Put(b, kGroup0 + 16 + 2, 0xFFFF, 2); }, 2},
 };
 
-}  // namespace
+// Damage only the user loader looks for.
+const Corruption kUserCorruptions[] = {
+    {"size not a multiple of 16", [](Image* b) { Put(b, kDicDirOffset, DicU32(b->data() + kDicDirOffset) - 8, 4); },
+     0},
+    {"groups out of order", [](Image* b) {
+       const uint16_t g1 = DicU16(b->data() + kBlock0 + 2);
+       Put(b, kBlock0 + 2, DicU16(b->data() + kBlock0), 2);
+       Put(b, kBlock0, g1, 2);
+     }, 2},
+    {"a group running into the next", [](Image* b) { Put(b, kGroup0, 6, 2); }, 2},
+    {"a missing group", [](Image* b) { Put(b, kBlock0 + 2 * 7, 0, 2); }, 2},
+    {"not a dictionary at all", [](Image* b) { b->assign(600, 0x41); }, 0},
+};
 
 TEST_F(DicFileTest, CorruptSystemFilesGive101) {
   const std::string good = WriteSample(dir_, "good.ptn", true);
@@ -339,47 +348,24 @@ TEST_F(DicFileTest, CorruptSystemFilesGive101) {
 TEST_F(DicFileTest, CorruptUserFilesKeepTheSubDictionariesThatValidate) {
   const std::string good = WriteSample(dir_, "good.upt", true);
   const std::vector<uint8_t> image = ReadFileBytes(good);
-  // Damage inside block 0 costs that block only; damage to the layout (sizes, or the
-  // file cut short) costs the blocks from there on.
-  struct Case {
-    Corruption damage;
-    int kept;       // sub-dictionaries loaded
-    int first = 1;  // the sample's first of them
-  };
-  std::vector<Case> cases;
-  for (const auto& c : kCorruptions) {
-    if (c.systemOnly) continue;
-    const std::string what = c.what;
-    const bool layout = what.rfind("truncated after", 0) == 0 || what == "block size beyond the file" ||
-                        what == "block too small for its header";
-    if (what == "truncated inside the blocks")
-      cases.push_back({c, 2, 0});
-    else
-      cases.push_back({c, layout ? 0 : 2});
-  }
-  cases.push_back({{"size not a multiple of 16", [](std::vector<uint8_t>* b) {
-                      PutU32(b, kDicDirOffset, DicU32(b->data() + kDicDirOffset) - 8);
-                    }}, 0});
-  cases.push_back({{"groups out of order", [](std::vector<uint8_t>* b) {
-                      const uint16_t g1 = DicU16(b->data() + kBlock0 + 2);
-                      PutU16(b, kBlock0 + 2, DicU16(b->data() + kBlock0));
-                      PutU16(b, kBlock0, g1);
-                    }}, 2});
-  cases.push_back({{"a group running into the next", [](std::vector<uint8_t>* b) { PutU16(b, kGroup0, 6); }}, 2});
-  cases.push_back({{"a missing group", [](std::vector<uint8_t>* b) { PutU16(b, kBlock0 + 2 * 7, 0); }}, 2});
-  cases.push_back({{"not a dictionary at all", [](std::vector<uint8_t>* b) { b->assign(600, 0x41); }}, 0});
+  std::vector<Corruption> cases(std::begin(kCorruptions), std::end(kCorruptions));
+  cases.insert(cases.end(), std::begin(kUserCorruptions), std::end(kUserCorruptions));
   const std::string sys = WriteSample(dir_, "sys.ptn", false);
   const auto subs = SampleSubs();
   for (const auto& c : cases) {
+    if (c.userKept == kSystemOnly) continue;
+    SCOPED_TRACE(c.what);
     std::vector<uint8_t> bad = image;
-    c.damage.apply(&bad);
+    c.apply(&bad);
     const std::string path = dir_.File("bad.upt");
     WriteFileBytes(path, bad);
     // Recognition goes on with the system dictionary and what was readable; the
     // caller learns that the file needs keeping.
-    EXPECT_EQ(HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, sys.c_str(), path.c_str()), kDicUserDamaged) << c.damage.what;
-    ASSERT_EQ(CountEntries(Dic.ZkUsrDic), c.kept) << c.damage.what;
-    for (int e = 0; e < c.kept; ++e) EXPECT_EQ(Dic.ZkUsrDic[e].typeMask, subs[c.first + e].typeMask) << c.damage.what;
-    EXPECT_EQ(CountEntries(Dic.ZkRecDic), 3) << c.damage.what;
+    EXPECT_EQ(HiRecLoadRecDic(Dic.ZkRecDic, Dic.ZkUsrDic, sys.c_str(), path.c_str()), kDicUserDamaged);
+    ASSERT_EQ(CountEntries(Dic.ZkUsrDic), c.userKept);
+    for (int e = 0; e < c.userKept; ++e) EXPECT_EQ(Dic.ZkUsrDic[e].typeMask, subs[c.userFirst + e].typeMask);
+    EXPECT_EQ(CountEntries(Dic.ZkRecDic), 3);
   }
 }
+
+}  // namespace

@@ -8,43 +8,37 @@
 #include <random>
 #include <vector>
 
+#include "comparison_fixture.h"
 #include "match.h"
-#include "segdist.h"
 
 namespace {
 
-struct Comparison {
-  KusabiPattern input{}, pattern{};
-  int16_t inLen[kMaxSegments] = {}, patLen[kMaxSegments] = {};
+// Segment lists (strokes need not join) with the input's order by length and both
+// total lengths, as the greedy pass reads them.
+struct Greedy : Comparison {
   int16_t inTotal = 0, patTotal = 0;
-  SegmentCorrespondence corr{};
-  MatchScore score{};
 
-  Comparison(const std::vector<KusabiSegment>& in, const std::vector<KusabiSegment>& pat, int patStrokes = 1) {
-    Fill(&input, in, inLen, &inTotal);
-    Fill(&pattern, pat, patLen, &patTotal);
-    pattern.strokes = static_cast<uint16_t>(patStrokes);
+  Greedy(const std::vector<KusabiSegment>& in, const std::vector<KusabiSegment>& pat, int patStrokes = 1)
+      : Comparison(Of(in, 1), Of(pat, patStrokes)) {
+    for (int k = 0; k < kMaxSegments; ++k) {
+      inTotal = static_cast<int16_t>(inTotal + inLen[k]);
+      patTotal = static_cast<int16_t>(patTotal + patLen[k]);
+    }
     Get_Order_len_i(inLen, input.order, input.segments);
-    for (int i = 0; i < kMaxSegments; ++i) {
-      corr.inFirst[i] = corr.inLast[i] = corr.patFirst[i] = corr.patLast[i] = kUnpaired;
-      corr.groupPos[i] = corr.groupShape[i] = kNoGroup;
-    }
   }
-  static void Fill(KusabiPattern* p, const std::vector<KusabiSegment>& segs, int16_t* len, int16_t* total) {
-    p->strokes = 1;
-    p->segments = static_cast<int16_t>(segs.size());
-    for (size_t i = 0; i < segs.size(); ++i) {
-      p->segment[i] = segs[i];
-      len[i] = SegmentLength(segs[i]);
-      *total = static_cast<int16_t>(*total + len[i]);
-    }
+  static KusabiPattern Of(const std::vector<KusabiSegment>& segs, int strokes) {
+    KusabiPattern p{};
+    p.strokes = static_cast<uint16_t>(strokes);
+    p.segments = static_cast<int16_t>(segs.size());
+    std::copy(segs.begin(), segs.end(), p.segment);
+    return p;
   }
   int Run() { return GreedySegmentMatch(&input, &pattern, &score, inLen, patLen, &corr, inTotal, patTotal); }
 };
 
 // The pass as first written: every free pattern segment in index order, a failing
 // shape test leaving the bar where it was. The engine's faster scan must agree.
-int ReferenceGreedy(Comparison* c) {
+int ReferenceGreedy(Greedy* c) {
   int count = 0;
   for (int r = 0; r < c->input.segments; ++r) {
     const int i = c->input.order[r];
@@ -121,7 +115,7 @@ TEST(GreedyPass, FastScanAndBoundAgreeWithTheReference) {
     }
     const int strokes = 1 + static_cast<int>(rng() % 21);
 
-    Comparison ref(in, pat, strokes), fast(in, pat, strokes);
+    Greedy ref(in, pat, strokes), fast(in, pat, strokes);
     const int refResult = ReferenceGreedy(&ref);
     ASSERT_EQ(fast.Run(), refResult) << trial;
     if (refResult) {
@@ -132,7 +126,7 @@ TEST(GreedyPass, FastScanAndBoundAgreeWithTheReference) {
     // shapes can wrap the 16-bit total, which the bound rightly does not follow.)
     if (wide) continue;
     const int bound = static_cast<int>(rng() % 600);
-    Comparison bounded(in, pat, strokes);
+    Greedy bounded(in, pat, strokes);
     const int r = GreedySegmentMatchBelow(&bounded.input, &bounded.pattern, &bounded.score, bounded.inLen,
                                           bounded.patLen, &bounded.corr, bounded.inTotal, bounded.patTotal, bound);
     const bool refBelow = refResult && ref.score.total < bound;
@@ -149,13 +143,13 @@ TEST(GreedyPass, FastScanAndBoundAgreeWithTheReference) {
 // Random shapes seldom meet an omission exactly at its limit.
 TEST(GreedyPass, OmissionRejectionsUseGreaterOrEqual) {
   // A single input segment without a partner costs 2 L_in >= L_in.
-  Comparison lone({{0, 0, 40, 0}}, {{0, 100, 40, 100}});
+  Greedy lone({{0, 0, 40, 0}}, {{0, 100, 40, 100}});
   EXPECT_EQ(lone.Run(), 0);
   // A leftover pattern segment of half the pattern's length costs exactly L_pat.
-  Comparison half({{0, 0, 40, 0}}, {{0, 0, 40, 0}, {0, 200, 40, 200}});
+  Greedy half({{0, 0, 40, 0}}, {{0, 0, 40, 0}, {0, 200, 40, 200}});
   EXPECT_EQ(half.Run(), 0);
   // A shorter leftover is charged and the pattern goes on.
-  Comparison shorter({{0, 0, 40, 0}}, {{0, 0, 40, 0}, {0, 200, 30, 200}});
+  Greedy shorter({{0, 0, 40, 0}}, {{0, 0, 40, 0}, {0, 200, 30, 200}});
   ASSERT_EQ(shorter.Run(), 1);
   EXPECT_EQ(shorter.score.patternOmission, 60);
   EXPECT_EQ(shorter.score.total, 60);

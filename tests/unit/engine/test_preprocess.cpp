@@ -62,9 +62,7 @@ TEST(Resample, LongJumpIsFilledTruncatingTowardZero) {
   // 100 units with step 4: 26 parts, points at i * 100 / 26.
   auto out = Resample({{{0, 0}, {100, 0}}});
   ASSERT_EQ(out[0].size(), 27u);
-  EXPECT_EQ(out[0][1], PenPoint(3, 0));
-  EXPECT_EQ(out[0][13], PenPoint(50, 0));
-  EXPECT_EQ(out[0][26], PenPoint(100, 0));
+  EXPECT_EQ((PenStroke{out[0][1], out[0][13], out[0][26]}), (PenStroke{{3, 0}, {50, 0}, {100, 0}}));
   out = Resample({{{0, 0}, {-100, 0}}});
   EXPECT_EQ(out[0][1], PenPoint(-3, 0));
 }
@@ -115,13 +113,9 @@ TEST(Resample, SmallOutputBufferCutsTheLastStroke) {
 TEST(Normalise, CentroidSpreadAndUpwardY) {
   NormState n{};
   auto out = Normalise({{{0, 0}, {10, 0}}, {{5, -10}, {5, 10}}}, &n);
-  EXPECT_EQ(n.cx, 5);
-  EXPECT_EQ(n.cy, 0);
-  EXPECT_EQ(n.spread, 7);  // (5 + 5 + 10 + 10) / 4
-  EXPECT_EQ(n.minX, 0);
-  EXPECT_EQ(n.maxX, 10);
-  EXPECT_EQ(n.minY, -10);
-  EXPECT_EQ(n.maxY, 10);
+  // Spread (5 + 5 + 10 + 10) / 4.
+  EXPECT_EQ((std::vector<int>{n.cx, n.cy, n.spread, n.minX, n.maxX, n.minY, n.maxY}),
+            (std::vector<int>{5, 0, 7, 0, 10, -10, 10}));
   EXPECT_EQ(out[0], PenStroke({{-21, 0}, {21, 0}}));  // -5 * 30 / 7 truncates to -21
   EXPECT_EQ(out[1], PenStroke({{0, 42}, {0, -42}}));  // y points up
 
@@ -132,8 +126,7 @@ TEST(Normalise, CentroidSpreadAndUpwardY) {
   EXPECT_EQ(out[0], PenStroke({{0, 0}}));
   EXPECT_EQ(n.spread, 1);
   out = Normalise({{}}, &n);
-  EXPECT_EQ(n.cx, 0);
-  EXPECT_EQ(n.spread, 1);
+  EXPECT_EQ((std::vector<int>{n.cx, n.spread}), (std::vector<int>{0, 1}));
   EXPECT_TRUE(out[0].empty());
 }
 
@@ -268,8 +261,7 @@ TEST_F(FeaturePasses, HighPointIsTheFarthestAboveThreshold) {
 
 TEST(Kusabi, StraightStrokeVStrokeAndTaps) {
   auto p = Extract({PenLine(10, 50, 200, 60)});
-  EXPECT_EQ(p.strokes, 1);
-  ASSERT_EQ(p.segments, 1);
+  ASSERT_EQ((std::vector<int>{p.strokes, p.segments}), (std::vector<int>{1, 1}));
   EXPECT_LT(p.segment[0].x0, 0);
   EXPECT_GT(p.segment[0].x1, 0);
   // A V keeps its lowest point (y up: the bottom is the lowest value).
@@ -280,6 +272,5 @@ TEST(Kusabi, StraightStrokeVStrokeAndTaps) {
   EXPECT_LT(p.segment[0].y1, p.segment[0].y0);
   EXPECT_LT(p.segment[0].y1, p.segment[1].y1);
   p = Extract({{{5, 5}}, {{40, 40}}, {{80, 10}}});  // all taps give nothing
-  EXPECT_EQ(p.strokes, 0);
-  EXPECT_EQ(p.segments, 0);
+  EXPECT_EQ((std::vector<int>{p.strokes, p.segments}), (std::vector<int>{0, 0}));
 }

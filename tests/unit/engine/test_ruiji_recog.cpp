@@ -62,6 +62,15 @@ class RuijiOnRealWriting : public ::testing::Test {
     return r;
   }
 
+  // The rankings of a writing; the checks alone order it as the pad does unless told.
+  void ExpectRanks(const PenStrokes& strokes, const std::string& matched, const std::string& reordered,
+                   const std::string& byChecks = "") {
+    const Ranking r = Rank(strokes);
+    EXPECT_EQ(r.matched, matched);
+    EXPECT_EQ(r.reordered, reordered);
+    EXPECT_EQ(r.byChecks, byChecks.empty() ? reordered : byChecks);
+  }
+
   TempDir dir_;
 };
 
@@ -80,36 +89,25 @@ TEST_F(RuijiOnRealWriting, GoChiRaWrittenAsStoredKeepTheirPlace) {
   EXPECT_EQ(Rank(kGo).reordered.substr(0, 3), "５");
 }
 
-TEST_F(RuijiOnRealWriting, RaWithALongTickMatchedBehindGoBecomesRa) {
+// ら with a long tick, and ち with a stroke starting on the bar, both matched as ５.
+TEST_F(RuijiOnRealWriting, RaOrChiMatchedCloseBehindGoMovesUp) {
   Load({{"５", kGo}, {"ち", kChi}, {"ら", kRa}});
   const PenStroke bowl = PenPath({{70, 60}, {64, 110}, {110, 92}, {146, 120}, {130, 163}, {72, 172}});
   // The tick is long and flat like the bar of ５, but it does not start where the
   // bowl starts (５ fails) and touches nothing (ら passes).
-  const Ranking r = Rank({PenLine(75, 40, 115, 50), bowl});
-  EXPECT_EQ(r.matched, "５らち");
-  EXPECT_EQ(r.reordered, "ら５ち");
+  ExpectRanks({PenLine(75, 40, 115, 50), bowl}, "５らち", "ら５ち");
   // Longer still, matching puts ら about two standard deviations behind against this
   // dictionary of three writings: too far for the checks to overturn, which they would
   // on their own.
-  const Ranking longer = Rank({PenLine(75, 40, 135, 44), bowl});
-  EXPECT_EQ(longer.matched, "５らち");
-  EXPECT_EQ(longer.reordered, "５らち");
-  EXPECT_EQ(longer.byChecks, "ら５ち");
-}
+  ExpectRanks({PenLine(75, 40, 135, 44), bowl}, "５らち", "５らち", "ら５ち");
 
-TEST_F(RuijiOnRealWriting, ChiWithAStrokeStartingOnTheBarMatchedAsGoBecomesChi) {
-  Load({{"５", kGo}, {"ち", kChi}, {"ら", kRa}});
   // ち close behind ５: the strokes are joined (ち passes), not started together (５ fails).
-  const Ranking r =
-      Rank({PenLine(60, 60, 150, 60), PenPath({{95, 62}, {80, 120}, {115, 98}, {150, 122}, {140, 162}, {85, 180}})});
-  EXPECT_EQ(r.matched, "５ちら");
-  EXPECT_EQ(r.reordered, "ち５ら");
+  const auto hook = [](int x) {
+    return PenPath({{x, 62}, {80, 120}, {115, 98}, {150, 122}, {140, 162}, {85, 180}});
+  };
+  ExpectRanks({PenLine(60, 60, 150, 60), hook(95)}, "５ちら", "ち５ら");
   // A shorter bar puts ち further behind than the checks may overturn.
-  const Ranking shorter =
-      Rank({PenLine(60, 60, 140, 60), PenPath({{100, 62}, {80, 120}, {115, 98}, {150, 122}, {140, 162}, {85, 180}})});
-  EXPECT_EQ(shorter.matched, "５ちら");
-  EXPECT_EQ(shorter.reordered, "５ちら");
-  EXPECT_EQ(shorter.byChecks, "ち５ら");
+  ExpectRanks({PenLine(60, 60, 140, 60), hook(100)}, "５ちら", "５ちら", "ち５ら");
 }
 
 const PenStrokes kJuu = {PenLine(40, 90, 160, 90), PenLine(100, 30, 100, 170)};
@@ -119,24 +117,17 @@ const PenStrokes kPlus = {PenLine(60, 100, 140, 100), PenLine(100, 60, 100, 140)
 TEST_F(RuijiOnRealWriting, JuuMatchedBelowNaAndTeeBecomesJuu) {
   Load({{"Ｔ", {PenLine(40, 40, 160, 40), PenLine(100, 42, 100, 170)}}, {"十", kJuu}, {"ナ", kNa}, {"＋", kPlus}});
   // The bars cross (Ｔ fails) and the second stroke goes straight down (十 passes).
-  const Ranking close = Rank({PenLine(40, 65, 160, 65), PenLine(100, 30, 100, 175)});
-  EXPECT_EQ(close.matched, "Ｔ十ナ");
-  EXPECT_EQ(close.reordered, "十Ｔナ");
+  ExpectRanks({PenLine(40, 65, 160, 65), PenLine(100, 30, 100, 175)}, "Ｔ十ナ", "十Ｔナ");
   // Higher up, matching puts ナ between them (ナ fails: its stroke is not slanted) and
   // 十 too far behind for the pad; the checks alone would still move 十 up.
-  const Ranking r = Rank({PenLine(40, 60, 160, 60), PenLine(100, 30, 100, 175)});
-  EXPECT_EQ(r.matched, "Ｔナ十");
-  EXPECT_EQ(r.reordered, "Ｔナ十");
-  EXPECT_EQ(r.byChecks, "十Ｔナ");
+  ExpectRanks({PenLine(40, 60, 160, 60), PenLine(100, 30, 100, 175)}, "Ｔナ十", "Ｔナ十", "十Ｔナ");
 }
 
 TEST_F(RuijiOnRealWriting, NaMatchedAsTeeBecomesNa) {
   // A Ｔ stored with a leaning stem.
   Load({{"Ｔ", {PenLine(40, 40, 160, 40), PenLine(100, 42, 75, 170)}}, {"十", kJuu}, {"ナ", kNa}, {"＋", kPlus}});
   // The slant crosses the bar (Ｔ fails) and falls at less than 60 degrees (ナ passes).
-  const Ranking r = Rank({PenLine(40, 48, 160, 48), PenLine(110, 35, 35, 145)});
-  EXPECT_EQ(r.matched, "Ｔナ");
-  EXPECT_EQ(r.reordered, "ナＴ");
+  ExpectRanks({PenLine(40, 48, 160, 48), PenLine(110, 35, 35, 145)}, "Ｔナ", "ナＴ");
 }
 
 // は, with the voiced marks (variant 1) or the small circle (variant 2) moved by
@@ -167,14 +158,9 @@ TEST_F(RuijiOnHa, EachFormWrittenAsStoredStaysFirst) {
 
 TEST_F(RuijiOnHa, ASmallCircleMatchedAsVoicedMarksBecomesPa) {
   // ば fails because ぱ is ranked and its last stroke closes a loop in the input.
-  const Ranking r = Rank(Ha(2, 0, 8, 8));
-  EXPECT_EQ(r.matched, "ばぱは");
-  EXPECT_EQ(r.reordered, "ぱばは");
+  ExpectRanks(Ha(2, 0, 8, 8), "ばぱは", "ぱばは");
   // A tinier circle puts ぱ behind は and too far behind ば for the checks to decide.
-  const Ranking tiny = Rank(Ha(2, 0, 0, 6));
-  EXPECT_EQ(tiny.matched, "ばはぱ");
-  EXPECT_EQ(tiny.reordered, "ばはぱ");
-  EXPECT_EQ(tiny.byChecks, "ぱばは");
+  ExpectRanks(Ha(2, 0, 0, 6), "ばはぱ", "ばはぱ", "ぱばは");
 }
 
 TEST_F(RuijiOnHa, TheRecognitionResultCarriesTheReordering) {

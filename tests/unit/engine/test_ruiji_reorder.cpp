@@ -63,16 +63,6 @@ TEST(RuijiReorder, APassingMemberMovesToTheFrontAndTheOthersShiftDown) {
   }
 }
 
-TEST(RuijiReorder, APassingLeaderStays) {
-  RuijiFixture f;
-  f.SetInput({{{-50, 50}, {-50, 0}}, {{-45, 47}, {0, -50}}});  // strokes start together
-  f.AddLikeInput(kGo);
-  f.AddLikeInput(kShiri);  // not in ５'s group
-  f.AddLikeInput(kRa);
-  Reorder(f);
-  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kGo, kShiri, kRa}));
-}
-
 TEST(RuijiReorder, TheSearchEndsAtTheFirstEmptySlot) {
   RuijiFixture f = GoChiRa({kGo, kChi, kRa});
   f.list[1] = EmptySlot();
@@ -93,16 +83,6 @@ TEST(RuijiReorder, AMemberWhoseFirstCheckIsZeroWinsWheneverTheLeaderFails) {
   f.list[0].corr.patFirst[1] = kUnpaired;  // stroke 1 of 戻 not written
   Reorder(f);
   EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kShiri, kModo}));
-}
-
-TEST(RuijiReorder, ALeaderWithCheck1AlwaysGivesWay) {
-  // え 1; 元 52(3): 元 needs an input of at most three strokes.
-  RuijiFixture f;
-  f.SetInput({{{0, 40}, {30, 40}}, {{0, 0}, {30, 0}}});
-  f.AddLikeInput(kE);
-  f.AddLikeInput(kMoto);
-  Reorder(f);
-  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kMoto, kE}));
 }
 
 TEST(RuijiReorder, AMemberMatchingPutsBeyondTheMarginIsNotPromoted) {
@@ -127,32 +107,38 @@ TEST(RuijiReorder, AMemberMatchingPutsBeyondTheMarginIsNotPromoted) {
   EXPECT_EQ(Codes(unguarded), (std::vector<uint16_t>{kRa, kGo, kChi}));
 }
 
-TEST(RuijiReorder, AMemberOfAnotherStrokeCountDoesNotOvertakeALeaderOfTheWritingsCount) {
-  // え 1; 元 52(3): the leader always gives way, but a two-stroke writing matched by a
-  // two-stroke え is no four-stroke 元.
-  RuijiFixture f;
-  f.SetInput({{{0, 40}, {30, 40}}, {{0, 0}, {30, 0}}});
-  f.AddLikeInput(kE);
-  f.AddLikeInput(kMoto).patternStrokes = 4;
-  Reorder(f);
-  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kE, kMoto}));
-  // When the leader's count differs from the writing's too, the checks decide.
-  f.list[0].patternStrokes = 3;
-  Reorder(f);
-  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kMoto, kE}));
-}
-
-TEST(RuijiReorder, EveryMemberIsFoundEvenOutOfCodeOrder) {
-  // Group わ lists れ before ね. Input: a vertical, then a clockwise curl whose last
-  // segment heads 297 degrees and closes a turning run: わ fails (the direction ね
-  // gives it is outside 88..268), れ fails (its stroke does end a run), ね passes.
-  RuijiFixture f;
-  f.SetInput({{{0, 40}, {0, -40}}, {{30, 0}, {30, 20}, {50, 30}, {70, 20}, {80, 0}}});
-  f.AddLikeInput(kWa);
-  f.AddLikeInput(kRe);
-  f.AddLikeInput(kNe);
-  Reorder(f);
-  EXPECT_EQ(Codes(f), (std::vector<uint16_t>{kNe, kWa, kRe}));
+// Inputs written for one group each; every candidate stores the input itself.
+TEST(RuijiReorder, GroupsOnTheirWritings) {
+  const struct {
+    const char* what;
+    Drawing input;
+    std::vector<uint16_t> ranked, reordered;
+    std::vector<uint16_t> strokes = {};  // the candidates' stored stroke counts; empty: the input's
+  } cases[] = {
+      // The strokes start together: ５ passes and stays ahead of ら, ahead of 尻 from no group.
+      {"a passing leader stays", {{{-50, 50}, {-50, 0}}, {{-45, 47}, {0, -50}}}, {kGo, kShiri, kRa},
+       {kGo, kShiri, kRa}},
+      // え 1; 元 52(3): 元 needs an input of at most three strokes.
+      {"a leader with check 1 always gives way", {{{0, 40}, {30, 40}}, {{0, 0}, {30, 0}}}, {kE, kMoto}, {kMoto, kE}},
+      // ... but a two-stroke writing matched by a two-stroke え is no four-stroke 元; when
+      // the leader's count differs from the writing's too, the checks decide.
+      {"no overtaking by another stroke count", {{{0, 40}, {30, 40}}, {{0, 0}, {30, 0}}}, {kE, kMoto}, {kE, kMoto},
+       {2, 4}},
+      {"leader of another stroke count", {{{0, 40}, {30, 40}}, {{0, 0}, {30, 0}}}, {kE, kMoto}, {kMoto, kE}, {3, 4}},
+      // Group わ lists れ before ね. A vertical, then a clockwise curl whose last segment
+      // heads 297 degrees and closes a turning run: わ fails (the direction ね gives it is
+      // outside 88..268), れ fails (its stroke does end a run), ね passes.
+      {"every member is found out of code order",
+       {{{0, 40}, {0, -40}}, {{30, 0}, {30, 20}, {50, 30}, {70, 20}, {80, 0}}}, {kWa, kRe, kNe}, {kNe, kWa, kRe}},
+  };
+  for (const auto& c : cases) {
+    RuijiFixture f;
+    f.SetInput(c.input);
+    for (size_t i = 0; i < c.ranked.size(); ++i)
+      f.AddLikeInput(c.ranked[i]).patternStrokes = c.strokes.empty() ? f.input.strokes : c.strokes[i];
+    Reorder(f);
+    EXPECT_EQ(Codes(f), c.reordered) << c.what;
+  }
 }
 
 TEST(RuijiReorder, KuStaysFirstWhenWrittenWithASharpCorner) {
