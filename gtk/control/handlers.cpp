@@ -4,8 +4,8 @@
 #include "gtk/control/commands.h"
 #include "gtk/control/ink.h"
 #include "gtk/control/pointer.h"
-#include "gtk/control/winhandle.h"
 #include "gtk/windows/selector.h"
+#include "gtk/windows/winhandle.h"
 #include "pad/editing.h"
 #include "pad/pending.h"
 

@@ -8,12 +8,12 @@
 #include "app/settings.h"
 #include "app/trace.h"
 #include "app/winplace.h"
-#include "gtk/app/timers.h"
-#include "gtk/control/winhandle.h"
+#include "gtk/platform/timers.h"
 #include "gtk/windows/faces.h"
 #include "gtk/windows/layout_keyboards.h"
 #include "gtk/windows/selector_lists.h"
 #include "gtk/windows/widgets.h"
+#include "gtk/windows/winhandle.h"
 #include "keyboards/soft.h"
 
 namespace {

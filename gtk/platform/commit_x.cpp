@@ -12,8 +12,8 @@
 #include <string>
 
 #include "app/appstate.h"
-#include "gtk/app/timers.h"
 #include "gtk/platform/selection_keeper_x.h"
+#include "gtk/platform/timers.h"
 #include "gtk/platform/xerrors.h"
 #include "gtk/windows/widgets.h"
 #include "pad/commit.h"

@@ -12,13 +12,13 @@
 #include "app/i18n.h"
 #include "app/trace.h"
 #include "dialogs/helpfile.h"
-#include "gtk/control/winhandle.h"
 #include "gtk/windows/face_key.h"
 #include "gtk/windows/faces.h"
 #include "gtk/windows/msgbox.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/support.h"
 #include "gtk/windows/widgets.h"
+#include "gtk/windows/winhandle.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "app/i18n.h"
 #include "app/trace.h"
-#include "gtk/control/winhandle.h"
+#include "gtk/windows/winhandle.h"
 #include "gtk/windows/faces.h"
 #include "gtk/windows/resources.h"
 #include "gtk/windows/support.h"

@@ -8,7 +8,7 @@
 #include "app/appstate.h"
 #include "app/trace.h"
 #include "app/exit_request.h"
-#include "gtk/control/winhandle.h"
+#include "gtk/windows/winhandle.h"
 #include "gtk/windows/widgets.h"
 
 namespace {

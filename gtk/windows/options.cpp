@@ -12,7 +12,7 @@
 #include "app/settings.h"
 #include "app/trace.h"
 #include "dialogs/optchng.h"
-#include "gtk/control/winhandle.h"
+#include "gtk/windows/winhandle.h"
 #include "gtk/windows/face_key.h"
 #include "gtk/windows/faces.h"
 #include "gtk/windows/resources.h"

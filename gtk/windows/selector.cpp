@@ -10,7 +10,7 @@
 #include "app/i18n.h"
 #include "app/settings.h"
 #include "app/trace.h"
-#include "gtk/app/timers.h"
+#include "gtk/platform/timers.h"
 #include "gtk/control/window_controller.h"
 #include "gtk/platform/commit_x.h"
 #include "gtk/windows/layout_aux.h"

@@ -3,7 +3,7 @@
 
 #include "app/appstate.h"
 #include "app/trace.h"
-#include "gtk/control/winhandle.h"
+#include "gtk/windows/winhandle.h"
 #include "gtk/windows/widgets.h"
 #include "keyboards/selector_logic.h"
 

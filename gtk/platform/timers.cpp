@@ -1,5 +1,5 @@
 // Timer slots.
-#include "gtk/app/timers.h"
+#include "gtk/platform/timers.h"
 
 #include "app/appstate.h"
 

@@ -1,5 +1,5 @@
 // Dragging, raising, shrinking and the pen grab.
-#include "gtk/control/winhandle.h"
+#include "gtk/windows/winhandle.h"
 
 #include <vector>
 
@@ -7,7 +7,7 @@
 #include "app/settings.h"
 #include "app/trace.h"
 #include "app/winplace.h"
-#include "gtk/app/timers.h"
+#include "gtk/platform/timers.h"
 #include "gtk/windows/widgets.h"
 
 namespace {

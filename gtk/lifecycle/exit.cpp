@@ -1,5 +1,5 @@
 // Program exit.
-#include "gtk/app/exit.h"
+#include "gtk/lifecycle/exit.h"
 
 #include <glib-unix.h>
 #include <gtk/gtk.h>
@@ -11,7 +11,7 @@
 #include "app/pidfile.h"
 #include "app/settings.h"
 #include "app/trace.h"
-#include "gtk/app/engines.h"
+#include "gtk/lifecycle/engines.h"
 #include "gtk/windows/resources.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The message about damaged or mended user files at start.
-#include "gtk/app/udicstart.h"
+#include "gtk/lifecycle/udicstart.h"
 
 #include <gtk/gtk.h>
 

@@ -1,7 +1,7 @@
 // Starting and ending the recognition engine, the transition rescoring and the word
 // model with the pad; a failure to start the engine or the transition table ends the
 // program, a missing word model only leaves rows read without words.
-#include "gtk/app/engines.h"
+#include "gtk/lifecycle/engines.h"
 
 #include <sys/stat.h>
 
@@ -10,8 +10,8 @@
 #include "app/i18n.h"
 #include "app/settings.h"
 #include "dicfile.h"
-#include "gtk/app/fatal.h"
-#include "gtk/app/udicstart.h"
+#include "gtk/lifecycle/fatal.h"
+#include "gtk/lifecycle/udicstart.h"
 #include "pad/modes.h"
 #include "paths.h"
 #include "recog.h"

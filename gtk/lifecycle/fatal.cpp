@@ -1,5 +1,5 @@
 // The fatal message: standard error, then the message box, then exit(1).
-#include "gtk/app/fatal.h"
+#include "gtk/lifecycle/fatal.h"
 
 #include <gtk/gtk.h>
 

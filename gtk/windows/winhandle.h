@@ -4,7 +4,7 @@
 
 #include <gtk/gtk.h>
 
-#include "gtk/control/pengrab.h"
+#include "gtk/platform/pengrab.h"
 
 // Whether the press starts a drag of `window` (and starts it); has_icon_key is 1 for
 // the main window, whose strip begins with the shrink key.

@@ -3,7 +3,7 @@
 // while after it was released (until the next event from the server shows the end),
 // and it also reports the grabs of drags and lists, so asking it right after a drag
 // or a list ends would leave pen input off.
-#include "gtk/control/pengrab.h"
+#include "gtk/platform/pengrab.h"
 
 #include <gtk/gtk.h>
 
@@ -11,7 +11,7 @@
 #include "app/settings.h"
 #include "app/trace.h"
 #include "app/winplace.h"
-#include "gtk/app/timers.h"
+#include "gtk/platform/timers.h"
 #include "gtk/windows/widgets.h"
 
 namespace {
