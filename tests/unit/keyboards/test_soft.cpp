@@ -36,17 +36,35 @@ struct RecordingSoft : SoftPorts {
   std::vector<int> modes;
 };
 
+struct RecordingTenkey : TenkeyPorts {
+  void DrawFace(int, int, const std::string&) override {}
+  void RestartRedrawTimer() override { ++redrawTimers; }
+  void RecognizeNow() override { ++recognitions; }
+  void RestartPasteTimer() override { ++pasteTimers; }
+  void Close() override { ++closes; }
+  void Beep() override { ++beeps; }
+  int redrawTimers = 0, recognitions = 0, pasteTimers = 0, closes = 0, beeps = 0;
+};
+
 class Keyboards : public PadTest {
  protected:
   void SetUp() override {
     PadTest::SetUp();
     SetSoftPorts(&ports);
+    SetTenkeyPorts(&tenkey);
     Kbd = {};
     Ap_table.imode = 3;  // SoftKey1
+    Ap_table.tenk_page = 0;
   }
   void TearDown() override {
     SetSoftPorts(nullptr);
+    SetTenkeyPorts(nullptr);
     PadTest::TearDown();
+  }
+  // The ten-key pad at this width and page.
+  void Show(uint32_t wide, int page) {
+    Kbd.tenk_wide = wide;
+    Ap_table.tenk_page = static_cast<int16_t>(page);
   }
   // Latch clicks are (keysym, 1) or (keysym, 0); other keys (value, 0).
   struct Click {
@@ -62,35 +80,7 @@ class Keyboards : public PadTest {
     return out;
   }
   RecordingSoft ports;
-};
-
-struct RecordingTenkey : TenkeyPorts {
-  void DrawFace(int, int, const std::string&) override {}
-  void RestartRedrawTimer() override { ++redrawTimers; }
-  void RecognizeNow() override { ++recognitions; }
-  void RestartPasteTimer() override { ++pasteTimers; }
-  void Close() override { ++closes; }
-  void Beep() override { ++beeps; }
-  int redrawTimers = 0, recognitions = 0, pasteTimers = 0, closes = 0, beeps = 0;
-};
-
-class Tenkey : public PadTest {
- protected:
-  void SetUp() override {
-    PadTest::SetUp();
-    SetTenkeyPorts(&ports);
-    Kbd = {};
-    Ap_table.tenk_page = 0;
-  }
-  void TearDown() override {
-    SetTenkeyPorts(nullptr);
-    PadTest::TearDown();
-  }
-  void Show(uint32_t wide, int page) {
-    Kbd.tenk_wide = wide;
-    Ap_table.tenk_page = static_cast<int16_t>(page);
-  }
-  RecordingTenkey ports;
+  RecordingTenkey tenkey;
 };
 
 }  // namespace
@@ -272,7 +262,7 @@ TEST_F(Keyboards, SelectorListsChooseWindowsAndApplyAssignments) {
   EXPECT_EQ(AssignmentCount(table), 2);
 }
 
-TEST_F(Tenkey, PageKeysWrapAndModeSwitchReturnsToPageOne) {
+TEST_F(Keyboards, TenKeyPageKeysWrapAndModeSwitchReturnsToPageOne) {
   struct Case {
     uint32_t wide;
     int page;  // 0-based before the click
@@ -292,19 +282,19 @@ TEST_F(Tenkey, PageKeysWrapAndModeSwitchReturnsToPageOne) {
   };
   for (const Case& c : cases) {
     Show(c.wide, c.page);
-    ports.redrawTimers = 0;
+    tenkey.redrawTimers = 0;
     Tenk_Click(c.key);
     EXPECT_EQ(Kbd.tenk_wide, c.wideAfter) << c.key << " from " << c.page;
     EXPECT_EQ(Ap_table.tenk_page, c.pageAfter) << c.key << " from " << c.page;
-    EXPECT_EQ(ports.redrawTimers, 1) << "the grid is redrawn a little later";
+    EXPECT_EQ(tenkey.redrawTimers, 1) << "the grid is redrawn a little later";
   }
 }
 
-TEST_F(Tenkey, SymbolsWithinOneSecondArePastedTogether) {
+TEST_F(Keyboards, TenKeySymbolsWithinOneSecondArePastedTogether) {
   Tenk_Click(12);  // ＋
   Tenk_Click(9);   // １
-  EXPECT_EQ(ports.pasteTimers, 2) << "each symbol restarts the paste timer";
-  EXPECT_EQ(ports.recognitions, 2) << "writing waiting for its pause is recognised first";
+  EXPECT_EQ(tenkey.pasteTimers, 2) << "each symbol restarts the paste timer";
+  EXPECT_EQ(tenkey.recognitions, 2) << "writing waiting for its pause is recognised first";
   EXPECT_TRUE(keys.events.empty());
   CommitOverText();  // the timer fires
   EXPECT_EQ(clipboard.texts, std::vector<std::string>{Euc("＋１")});
@@ -330,7 +320,7 @@ TEST_F(Tenkey, SymbolsWithinOneSecondArePastedTogether) {
   EXPECT_EQ(clipboard.texts.back(), Euc("αβ"));
 }
 
-TEST_F(Tenkey, HalfWidthKeysTypeWithShiftWhereTheKeyboardNeedsIt) {
+TEST_F(Keyboards, TenKeyHalfWidthKeysTypeWithShiftWhereTheKeyboardNeedsIt) {
   struct Case {
     int page;
     int key;
@@ -374,21 +364,21 @@ TEST_F(Tenkey, HalfWidthKeysTypeWithShiftWhereTheKeyboardNeedsIt) {
   Tenk_Click(kTenkEnter);
   EXPECT_EQ(keys.events, (Keys{Down(kKeysymReturn), Up(kKeysymReturn), Flushed()}));
   Tenk_Click(kTenkClose);
-  EXPECT_EQ(ports.closes, 1);
+  EXPECT_EQ(tenkey.closes, 1);
 }
 
-TEST_F(Tenkey, AFullCommitBufferIsPastedFirstOrRefusesTheSymbol) {
+TEST_F(Keyboards, TenKeyAFullCommitBufferIsPastedFirstOrRefusesTheSymbol) {
   const std::string filler(kOverTextSize - 2, 'x');  // one byte short of a symbol
   std::memcpy(App.Over_text, filler.data(), filler.size());
   focus.facts.window = 0;
   Tenk_Click(12);
-  EXPECT_EQ(ports.beeps, 1);
+  EXPECT_EQ(tenkey.beeps, 1);
   EXPECT_EQ(std::string(App.Over_text), filler) << "nothing written past the buffer";
   EXPECT_EQ(App.Over_text[kOverTextSize - 1], '\0');
 
   focus.facts = AppFocus();
   Tenk_Click(12);
-  EXPECT_EQ(ports.beeps, 1);
+  EXPECT_EQ(tenkey.beeps, 1);
   ASSERT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(clipboard.texts[0], filler);
   EXPECT_EQ(std::string(App.Over_text), Euc("＋"));

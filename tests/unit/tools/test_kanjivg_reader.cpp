@@ -213,7 +213,7 @@ constexpr uint16_t kBa = 0x82CE;    // ば
 constexpr uint16_t kPi = 0x82D2;    // ぴ
 constexpr uint16_t kKa = 0x82A9;    // か, in no group
 
-TEST(CheckedStrokes, ReadFromTheTable) {
+TEST(CheckedStrokes, ReadFromTheTableAndKeptByTheJoinsThatLeaveThemInPlace) {
   // チ: its own direction check and that of 千's group read stroke 2.
   const CheckedStrokes chi = LookAlikeCheckedStrokes(kChi);
   EXPECT_EQ(chi.fromStart, (std::set<int>{2}));
@@ -227,17 +227,12 @@ TEST(CheckedStrokes, ReadFromTheTable) {
   // A semi-voiced kana: only its last stroke, the circle.
   EXPECT_EQ(LookAlikeCheckedStrokes(kPi).fromEnd, 1);
   EXPECT_TRUE(LookAlikeCheckedStrokes(kKa).empty());
-}
 
-TEST(CheckedStrokes, JoinsThatKeepTheCheckedStrokes) {
-  CheckedStrokes marks;  // ば: five strokes, the last two read
-  marks.fromEnd = 2;
-  CheckedStrokes circle;  // ぴ: the last stroke read
-  circle.fromEnd = 1;
-  CheckedStrokes first;  // stroke 0 read
-  first.fromStart = {0};
-  CheckedStrokes third;  // stroke 2 read: every join before it renumbers it
-  third.fromStart = {2};
+  // Which joins keep the checked strokes in place.
+  const CheckedStrokes marks{{}, 2};   // ば: five strokes, the last two read
+  const CheckedStrokes circle{{}, 1};  // ぴ: the last stroke read
+  const CheckedStrokes first{{0}, 0};  // stroke 0 read
+  const CheckedStrokes third{{2}, 0};  // stroke 2 read: every join before it renumbers it
   const struct {
     const CheckedStrokes& checked;
     int strokes, joinAt;
@@ -285,6 +280,11 @@ TEST(SvgPath, EquivalentFormsGiveTheSamePoints) {
   ASSERT_EQ(abs[0].size(), 5u);
   ExpectPoint(abs[0][2], 50, 20);
   ExpectPoint(abs[0][3], 50, 60);
+  // Each move starts a polyline; close returns to its start.
+  const auto two = Flatten("M0,0 L1,1 M5,5 l1,0 z");
+  ASSERT_EQ(two.size(), 2u);
+  ExpectPoint(two[1][0], 5, 5);
+  ExpectPoint(two[1].back(), 5, 5);
 }
 
 TEST(SvgPath, CubicEndsOnItsEndPointAndFollowsTheCurve) {
@@ -299,13 +299,6 @@ TEST(SvgPath, CubicEndsOnItsEndPointAndFollowsTheCurve) {
   // Pieces stay short.
   for (size_t i = 1; i < line.size(); ++i)
     EXPECT_LE(std::hypot(line[i].x - line[i - 1].x, line[i].y - line[i - 1].y), 1.0 + 1e-9);
-}
-
-TEST(SvgPath, EachMoveStartsAPolylineAndCloseReturnsToItsStart) {
-  const auto two = Flatten("M0,0 L1,1 M5,5 l1,0 z");
-  ASSERT_EQ(two.size(), 2u);
-  ExpectPoint(two[1][0], 5, 5);
-  ExpectPoint(two[1].back(), 5, 5);
 }
 
 TEST(SvgPath, Errors) {
