@@ -49,17 +49,20 @@ start_pad() {
 # field NAME LINE: the value of NAME=value in a trace line.
 field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<"$2"; }
 
-# key_centre K: root position of the centre of main-window key K, wherever the
-# window stands now.
-key_centre() {
-  local line x y
-  line=$(grep "^KEY $1 " "$LOG") || fail "no key $1"
-  read -r x y _ <<<"$(geometry "$XID")"
-  echo "$((x + $(field x "$line") + $(field width "$line") / 2))" \
-       "$((y + $(field y "$line") + $(field height "$line") / 2))"
+# centre_of XID LINE: root position of the centre of the box (x=, y=, width=, height=)
+# a trace line gives inside window XID, wherever the window stands now.
+centre_of() {
+  local x y
+  read -r x y _ <<<"$(geometry "$1")"
+  echo "$((x + $(field x "$2") + $(field width "$2") / 2))" "$((y + $(field y "$2") + $(field height "$2") / 2))"
 }
 
+# key_centre K: root position of the centre of main-window key K.
+key_centre() { centre_of "$XID" "$(grep "^KEY $1 " "$LOG" || fail "no key $1")"; }
+
 click_at() { xdotool mousemove "$1" "$2" click 1; }
+# click_pair X,Y: clicks at a position a trace line gives as one field.
+click_pair() { click_at "${1%,*}" "${1#*,}"; }
 
 # key_of LINE N: centre "x y" of the N-th (from 1) key of a trace line's keys= list.
 key_of() { field keys "$1" | cut -d';' -f"$2" | tr , ' '; }
@@ -73,10 +76,8 @@ stop_pad() {
 # answer_box LOG: answers with OK the message box that the copy tracing to LOG shows
 # (a copy that stops shows its reason there before it exits).
 answer_box() {
-  local ok
   wait_for '^MSGBOX shown' "$1"
-  ok=$(field ok "$(grep '^MSGBOX shown' "$1" | tail -n 1)")
-  click_at "${ok%,*}" "${ok#*,}"
+  click_pair "$(field ok "$(grep '^MSGBOX shown' "$1" | tail -n 1)")"
 }
 click_key() { click_at $(key_centre "$1"); }
 
@@ -140,6 +141,15 @@ key_shade() {
 # wait_shade K SHADE
 wait_shade() { poll 2 shade_is "$1" "$2" || fail "key $1 is not $2"; }
 shade_is() { [ "$(key_shade "$1")" = "$2" ]; }
+
+# open_udic: 設定, then 学習辞書 in the options dialog; UDIC is the dialog's trace line.
+open_udic() {
+  click_key 37
+  wait_for '^OPTION shown'
+  click_pair "$(field udic "$(grep '^OPTION shown' "$LOG" | tail -n 1)")"
+  wait_for '^UDIC shown'
+  UDIC=$(grep '^UDIC shown' "$LOG" | tail -n 1)
+}
 
 # --- Writing with the pad ---------------------------------------------------------
 

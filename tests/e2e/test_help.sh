@@ -12,18 +12,15 @@ menu=$(grep '^HELP shown' "$LOG" | tail -n 1)
 IFS=';' read -r -a topics <<<"$(field topics "$menu")"
 [ "${#topics[@]}" = 15 ] || fail "topic keys: $menu"
 
-t=${topics[11]}
-click_at "${t%,*}" "${t#*,}"
+click_pair "${topics[11]}"
 wait_for '^HELPTOPIC 12 found=1 '
 grep -q '^HELPTOPIC 12 found=1 lines=[1-9][0-9]* title=認識開始時間の設定$' "$LOG" ||
   fail "topic 12: $(grep '^HELPTOPIC' "$LOG")"
 wait_for '^HELPDSP shown'
 [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/help-topic.png"
-ret=$(field return "$(grep '^HELPDSP shown' "$LOG" | tail -n 1)")
-click_at "${ret%,*}" "${ret#*,}"
+click_pair "$(field return "$(grep '^HELPDSP shown' "$LOG" | tail -n 1)")"
 wait_count '^HELP shown' 2
-close=$(field close "$(grep '^HELP shown' "$LOG" | tail -n 1)")
-click_at "${close%,*}" "${close#*,}"
+click_pair "$(field close "$(grep '^HELP shown' "$LOG" | tail -n 1)")"
 
 # The pad's keys work again once the menu is closed.
 click_key 40

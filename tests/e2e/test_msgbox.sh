@@ -15,8 +15,7 @@ click_key 1
 wait_for '^MSGBOX shown'
 box=$(grep '^MSGBOX shown' "$LOG")
 [ "$(field cancel "$box")" = "0,0" ] || fail "Cancel shown on an OK box: $box"
-ok=$(field ok "$box")
-click_at "${ok%,*}" "${ok#*,}"
+click_pair "$(field ok "$box")"
 wait_for '^MSGBOX answer 1'
 wait_for '^CLICK 1'
 [ "$(pending_text)" = ０１ ] || fail "the refused join changed the line: $(pending_text)"

@@ -14,12 +14,6 @@ echo keep >"$WORK/victim"
 ln -s "$WORK/victim" "$PIDFILE"
 start_pad
 [ "$(cat "$WORK/victim")" = keep ] || fail "the planted symlink was followed"
-"$SORENIX" >"$WORK/second.log" 2>"$WORK/second.err" &
-second=$!
-answer_box "$WORK/second.log"
-wait_exit "$second"
-[ "$EXIT_STATUS" = 1 ] || fail "a second copy started beside the first"
-grep -q '起動しています' "$WORK/second.err" || fail "second start said: $(cat "$WORK/second.err")"
 stop_pad
 rm -f "$PIDFILE"
 

@@ -7,13 +7,7 @@
 . "$(dirname "$0")/lib.sh"
 
 # tkey_centre K: root position of the centre of ten-key key K (after TENKEY shown).
-tkey_centre() {
-  local line x y
-  line=$(grep "^TKEY $1 " "$LOG" | tail -n 1) || fail "no ten-key key $1"
-  read -r x y _ <<<"$(geometry "$TENKEY_XID")"
-  echo "$((x + $(field x "$line") + $(field width "$line") / 2))" \
-       "$((y + $(field y "$line") + $(field height "$line") / 2))"
-}
+tkey_centre() { centre_of "$TENKEY_XID" "$(grep "^TKEY $1 " "$LOG" | tail -n 1)"; }
 click_tkey() { click_at $(tkey_centre "$1"); }
 # prev_page P: the previous-page key, then waits for full-width page P.
 prev_page() {
