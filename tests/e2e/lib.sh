@@ -164,8 +164,8 @@ settings() {
   done
 }
 
-# start_target: the application to type into, focused; sets TARGET_XID, TARGET_PID,
-# TARGET_LOG.
+# start_target [FOCUS]: the application to type into, given the focus by the command
+# FOCUS XID (xdotool windowfocus by default); sets TARGET_XID, TARGET_PID, TARGET_LOG.
 start_target() {
   TARGET_LOG=$WORK/target.log
   : >"$TARGET_LOG"
@@ -173,7 +173,7 @@ start_target() {
   TARGET_PID=$!
   wait_for '^READY ' "$TARGET_LOG"
   TARGET_XID=$(field xid "$(grep '^READY ' "$TARGET_LOG")")
-  xdotool windowfocus --sync "$((TARGET_XID))"
+  ${1:-xdotool windowfocus --sync} "$((TARGET_XID))"
 }
 
 # write_char CHARACTER LEFT TOP SIZE: draws the character's strokes (from KanjiVG) on

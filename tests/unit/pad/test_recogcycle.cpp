@@ -174,9 +174,7 @@ TEST(RecogResult, GestureCandidatesAreSkippedAndCellsHoldBothWidths) {
   DropGestureCandidates(&r);
   ASSERT_EQ(r.count, 2);
   EXPECT_EQ(r.entry[0].code, Utf8ToSjisCode("あ"));
-  ZkResult gestures{};
-  gestures.entry[0] = ZkResultEntry{0x805D, kCodeGesture, 900};
-  gestures.count = 1;
+  ZkResult gestures{0, 1, {{0x805D, kCodeGesture, 900}}, {}, 0};
   DropGestureCandidates(&gestures);
   EXPECT_EQ(gestures.count, 0);
 

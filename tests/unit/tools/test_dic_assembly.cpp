@@ -112,7 +112,7 @@ TEST(SplitIntoSubDics, SplitsAGroupOverItsCountLimitAndRefusesAPatternNoBlockCan
   EXPECT_NE(error.find("8260"), std::string::npos) << error;
 }
 
-TEST(AssembleSubDics, ByClassInOrderWithoutDuplicates) {
+TEST(AssembleSubDics, ByClassInOrderWithoutDuplicatesAndNothingElse) {
   std::vector<BuiltPattern> patterns = {
       {1, Pattern(0x8193, 2)},   // ％ symbols
       {2, Pattern(0x82A0, 3)},   // あ hiragana
@@ -143,12 +143,7 @@ TEST(AssembleSubDics, ByClassInOrderWithoutDuplicates) {
   EXPECT_EQ(subs[0].groups[0][0].code, 0x8158);
   EXPECT_EQ(subs[0].groups[20][0].code, 0x9F98);
   EXPECT_EQ(subs[1].groups[1].size(), 2u);
-}
-
-TEST(AssembleSubDics, RefusesGestureAndUnknownCodes) {
-  std::vector<SubDicSpec> subs;
-  size_t dropped = 0;
-  std::string error;
+  // Gesture codes and codes of no class are refused.
   EXPECT_FALSE(AssembleSubDics({{1, Pattern(0x8051, 1)}}, &subs, &dropped, &error));
   EXPECT_NE(error.find("8051"), std::string::npos);
   EXPECT_FALSE(AssembleSubDics({{1, Pattern(0x41, 1)}}, &subs, &dropped, &error));
