@@ -15,6 +15,7 @@
 #include "keyboards/selector_logic.h"
 #include "keyboards/soft.h"
 #include "keyboards/tenkey.h"
+#include "ui/facetext.h"
 #include "ui/keyboard_keys.h"
 
 namespace {
@@ -118,16 +119,11 @@ TEST_F(Keyboards, LatchesHoldTheirModifierUntilTheKeysTheyEnd) {
 
 // The lower and upper character of a face text "pic;x:y:lower x:y:upper" ("" when
 // the face shows no single character); a letter's upper one is its capital.
-std::string FaceLetters(const std::string& face) {
+std::string FaceLetters(const char* face) {
   std::string letters;
-  size_t item = face.find(';');
-  while (item != std::string::npos) {
-    const size_t end = face.find(' ', item + 1);
-    const std::string text = face.substr(item + 1, end - item - 1);
-    const size_t colon = text.find(':', text.find(':') + 1);
-    if (colon == std::string::npos || text.size() != colon + 2) return "";
-    letters += text[colon + 1];
-    item = end;
+  for (const FaceItem& item : ParseFaceText(face).items) {
+    if (item.text.size() != 1) return "";
+    letters += item.text;
   }
   if (letters.size() == 1 && letters[0] >= 'a' && letters[0] <= 'z') letters += char(letters[0] - 32);
   return letters.size() == 2 ? letters : "";

@@ -14,14 +14,8 @@
 
 namespace {
 
-bool Same(const Rect16& a, const Rect16& b) {
-  return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
-}
-
 ::testing::AssertionResult Is(const Rect16& r, int x, int y, int w, int h) {
-  if (Same(r, Rect16{static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<uint16_t>(w),
-                     static_cast<uint16_t>(h)}))
-    return ::testing::AssertionSuccess();
+  if (r.x == x && r.y == y && r.width == w && r.height == h) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "(" << r.x << "," << r.y << "," << r.width << ","
                                        << r.height << ")";
 }
