@@ -206,6 +206,13 @@ wait_target() { poll 5 target_is "$1" || fail "target has \"$(target_text)\", ex
 target_text() { grep '^TEXT\[' "$TARGET_LOG" | tail -n 1; }
 target_is() { [ "$(target_text)" = "TEXT[$1]" ]; }
 
+# select_chars FROM TO: drags over the pending line from before character FROM to
+# before TO and waits for the selection.
+select_chars() {
+  xdotool mousemove $(pending_at "$1") mousedown 1 mousemove $(pending_at "$2") mouseup 1
+  wait_for "^PENDING count=[0-9]* start=$1 end=$2 "
+}
+
 # pending_at INDEX: root position in the pending text before character INDEX.
 pending_at() {
   local x y
