@@ -81,7 +81,7 @@ void EndChildren(std::vector<Child> children) {
   for (const Child& c : children) waitpid(c.pid, nullptr, 0);
 }
 
-TEST_F(PidFile, OneInstanceAtATimeAndThePidFileGoesWithIt) {
+TEST_F(PidFile, OneInstanceAtATimeThePidFileGoesWithItAndNothingToLockStillRuns) {
   InstanceLock first, second, third;
   const InstanceCheck check = Check(&first);  // the directory does not exist yet
   EXPECT_EQ(check.result, 0);
@@ -93,6 +93,13 @@ TEST_F(PidFile, OneInstanceAtATimeAndThePidFileGoesWithIt) {
   first.Release();
   EXPECT_NE(access(Pid().c_str(), F_OK), 0);
   EXPECT_EQ(Check(&third).result, 0);
+  // With nothing to lock it still runs.
+  InstanceLock none;
+  const InstanceCheck nowhere =
+      CheckInstance("/nonexistent/dir/.ZkCrec", "/nonexistent/dir/.ZkCrec/Sorenix.pid", "/proc", kSelf, &none);
+  EXPECT_EQ(nowhere.result, 0);
+  EXPECT_FALSE(nowhere.recorded);
+  EXPECT_FALSE(none.Held());
 }
 
 // A pid file left behind never blocks: not a live process (pid 1, the test itself),
@@ -206,14 +213,6 @@ TEST_F(PidFile, AFullDiskWhileRecordingKeepsTheGuard) {
   EndChildren({first});
 }
 
-TEST_F(PidFile, WithNothingToLockItStillRuns) {
-  InstanceLock lock;
-  const InstanceCheck check =
-      CheckInstance("/nonexistent/dir/.ZkCrec", "/nonexistent/dir/.ZkCrec/Sorenix.pid", "/proc", kSelf, &lock);
-  EXPECT_EQ(check.result, 0);
-  EXPECT_FALSE(check.recorded);
-  EXPECT_FALSE(lock.Held());
-}
 
 TEST(UserDir, HomeComesFromHomeOrThePasswordDatabase) {
   const char* saved = std::getenv("HOME");

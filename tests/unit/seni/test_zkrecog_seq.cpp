@@ -123,17 +123,16 @@ TEST(SeqRecord, CountAndPairsComeFromTheResult) {
   EXPECT_EQ(SeqRecordOf(r).count, 10);
 }
 
-TEST_F(SeqMode, ReadsTheRowBeforeAndAfterRescoring) {
+TEST_F(SeqMode, ReadsTheRowBeforeAndAfterRescoringTwelveCharactersAtATime) {
   std::vector<ZkResult> row = {ResultOf({"目", "日"}), ResultOf({"木", "本"}), ZkResult{}, ResultOf({"誤", "語"})};
   const SeqReading reading = ReadRow(row);
   EXPECT_EQ(reading.plain, "目木？誤");
   // The character without candidates stays out, as in the pad: 本 and 語 meet.
   EXPECT_EQ(reading.rescored, "日本？語");
   EXPECT_EQ(reading.result, kSeniDone);
-}
 
-TEST_F(SeqMode, RowsGoToTheRescoringTwelveAtATime) {
-  std::vector<ZkResult> row(11, ResultOf({"あ"}));
+  // Rows go to the rescoring twelve characters at a time.
+  row.assign(11, ResultOf({"あ"}));
   row.push_back(ResultOf({"日"}));
   row.push_back(ResultOf({"木", "本"}));  // the 13th character starts a new row
   EXPECT_EQ(ReadRow(row).rescored, "あああああああああああ日木");
