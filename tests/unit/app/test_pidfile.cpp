@@ -1,6 +1,5 @@
-// The single-instance guard: the lock decides, whatever the pid file holds or is.
-// The user directory: the pad's files and the engine's user dictionary are found in
-// the same home, which is never the directory the program was started from.
+// The single-instance guard: the lock decides, whatever the pid file holds or is; and
+// the user directory, found from HOME or the password database.
 #include <gtest/gtest.h>
 
 #include <pwd.h>

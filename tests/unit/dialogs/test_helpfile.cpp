@@ -1,7 +1,5 @@
-// The help-file reader on sound and damaged files: long lines, a missing topic, a
-// truncated file and bytes that are not EUC-JP give what could be read. The help
-// file the program installs: every topic key finds its topic, in readable EUC-JP,
-// in lines that fit the viewer.
+// The help-file reader on sound and damaged files, and the installed help file: every
+// topic found, readable, in lines that fit the viewer.
 #include <gtest/gtest.h>
 
 #include <unistd.h>

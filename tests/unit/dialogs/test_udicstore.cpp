@@ -1,7 +1,6 @@
 // Registering and deleting samples keeps the user dictionary and the learning file in
-// step when either file fails to be written, in every order; a damaged file loses
-// nothing it held, and the start puts the two files back in step. The learning file's
-// records and the dialog's pen capture.
+// step when either fails to be written; a damaged file loses nothing it held, and the
+// start puts the two back in step. The learning file's records, the pen capture.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

@@ -1,7 +1,5 @@
-// The soft and kana keyboards, the ten-key pad and the selector rules without a
-// display: recorded key sequences of the latch keys, kana romaji and voicing, the
-// ten-key pages and what its keys paste or type, what the lists choose, and the bound
-// of the commit buffer.
+// The soft, kana and ten-key keyboards and the selector without a display: the keys
+// they send, latches, kana romaji and voicing, pages, pastes and the commit buffer.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,8 +1,6 @@
-// Pen data of the writing sequence (the stroke format, the 30-stroke and 1024-point
-// limits, the move of a stroke that starts a new character, the joining of two pieces
-// of one character that makes room for a 13th) and recognised characters entering the
-// pending line: insertion at the cursor, selection replacement, push-out beyond twelve
-// characters, and candidates that are no text.
+// Pen data of the writing sequence (format, limits, strokes moved and pieces joined)
+// and recognised characters entering the pending line (at the cursor, over the
+// selection, pushing out beyond twelve, candidates that are no text).
 #include <gtest/gtest.h>
 
 #include <algorithm>

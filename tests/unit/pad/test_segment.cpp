@@ -1,10 +1,7 @@
-// Segmentation of free writing and the whole cycle with the real engine. With the
-// real engine: characters the variable frame cut apart or ran together come out whole,
-// a row it got right stays as it is; pen data recorded as the pad records it reaches
-// the pending line as its character; half-width mode keeps half-width katakana out;
-// post-processing that changes a character reports it. With a stand-in engine: the
-// row never grows beyond twelve characters, no stroke is lost, and the extra
-// recognitions stay bounded.
+// Free writing with the real engine: characters the variable frame cut apart or ran
+// together come out whole, rows it got right stay, written characters reach the
+// pending line, half-width mode and post-processing behave. With a stand-in engine:
+// at most twelve characters, no stroke lost, extra recognitions bounded.
 #include <gtest/gtest.h>
 
 #include "engine_data.h"

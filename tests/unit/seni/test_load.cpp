@@ -1,8 +1,6 @@
-// Loading the transition table: a written table reads back field for field, and
-// every kind of damaged file is refused with 3 and leaves nothing loaded; its character
-// index has one code per index. The table built from the Japanese documentation loads,
-// fills its capacities sensibly, keeps its indexes sorted and reads like Japanese
-// (skipped when the build made no table).
+// Loading the transition table: a written table reads back field for field, every
+// damaged file is refused with 3 and leaves nothing loaded; the character index; the
+// table built from the documentation (skipped when the build made none).
 #include <gtest/gtest.h>
 
 #include <fstream>

@@ -1,7 +1,6 @@
-// Rescoring rows of candidates with small hand-made tables: sentences, the distance
-// threshold, unknown pairs, the limits of a row, and the binary search. The word
-// rescoring of a row: the chosen row, the order of each position's alternatives, the
-// window, and rows read with the installed IPA dictionary.
+// Rescoring rows with small hand-made tables (sentences, the distance threshold,
+// unknown pairs, the limits of a row, the binary search) and by words (the chosen row,
+// the order of the alternatives, the window, the installed IPA dictionary).
 #include <gtest/gtest.h>
 
 #include <map>

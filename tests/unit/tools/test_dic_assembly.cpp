@@ -1,7 +1,5 @@
-// Sub-dictionaries per class, split where one block would pass the container's
-// limits, and the result read back by the engine's own loader. Variant forms judged
-// with the engine: one the dictionary already reads as its character is left out, one
-// it reads as another character is kept.
+// Sub-dictionaries per class, split at the container's limits and read back by the
+// engine's loader; variant forms the dictionary already reads are left out.
 #include <gtest/gtest.h>
 
 #include "codes.h"

@@ -1,8 +1,5 @@
-// KanjiVG files: stroke order from nested groups, the stroke-number group ignored,
-// file names and variants, code mapping, broken files refused; their path data
-// flattened (every command form, number syntax, smooth-curve reflection, the errors
-// that stop a dictionary build); joined stroke forms and the strokes the look-alike
-// checks read, which joins keep in place.
+// KanjiVG files (stroke order, file names, variants, codes, broken files), their path
+// data flattened, joined stroke forms and the strokes the look-alike checks read.
 #include <gtest/gtest.h>
 
 #include <cmath>
