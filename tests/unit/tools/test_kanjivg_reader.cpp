@@ -63,7 +63,7 @@ void ExpectPoint(PointF p, double x, double y) {
 
 }  // namespace
 
-TEST(KanjiVgReader, StrokesInDocumentOrder) {
+TEST(KanjiVgReader, StrokesInDocumentOrderAndBrokenFilesRefusedWithTheirName) {
   StrokeList strokes;
   std::string error;
   ASSERT_TRUE(ReadKanjiVgText(kTwoStrokes, "04e8c.svg", &strokes, &error)) << error;
@@ -72,9 +72,7 @@ TEST(KanjiVgReader, StrokesInDocumentOrder) {
   EXPECT_NEAR(strokes[0].back().x, 84, 1e-9);
   EXPECT_DOUBLE_EQ(strokes[1].front().x, 12);
   EXPECT_DOUBLE_EQ(strokes[1].back().x, 97);
-}
 
-TEST(KanjiVgReader, BrokenFilesAreRefusedWithTheirName) {
   const std::string paths = "<svg><g id=\"kvg:StrokePaths_1\">";
   const std::pair<std::string, std::string> cases[] = {
       {paths + "<path d=\"M0,0", "a.svg: not XML"},
@@ -86,14 +84,10 @@ TEST(KanjiVgReader, BrokenFilesAreRefusedWithTheirName) {
   };
   char name = 'a';
   for (const auto& [text, why] : cases) {
-    StrokeList strokes;
-    std::string error;
     EXPECT_FALSE(ReadKanjiVgText(text, std::string(1, name++) + ".svg", &strokes, &error)) << why;
     EXPECT_EQ(error.rfind(why, 0), 0u) << error;
     EXPECT_TRUE(strokes.empty());
   }
-  StrokeList strokes;
-  std::string error;
   EXPECT_FALSE(ReadKanjiVgFile("/no/such/dir/x.svg", &strokes, &error));
   EXPECT_EQ(error, "/no/such/dir/x.svg: cannot open");
 }
