@@ -1,6 +1,6 @@
 // Committing the pending line: the clipboard text and the recorded key sequences, the
 // keys on an empty line, back-space, and nothing at all without a focus window.
-// Editing it: deleting a selection, choosing an alternative, the bounded commit buffer.
+// Editing it: deleting a selection, choosing an alternative.
 #include <gtest/gtest.h>
 
 #include "app/appstate.h"
@@ -193,15 +193,6 @@ TEST_F(Commit, AlternativeReplacesTheCharacterBeforeTheCursorOrBeeps) {
   BuffCleaEx();
   KohoSwaping(0);
   EXPECT_EQ(display.beeps, 3);
-}
-
-TEST_F(Commit, CommitBufferNeverOverflows) {
-  std::string filler(2040, 'a');
-  EXPECT_TRUE(OverTextAppend(filler.data(), filler.size()));
-  EXPECT_TRUE(OverTextAppend("0123456", 7));  // 2047 bytes and the NUL
-  EXPECT_FALSE(OverTextAppend("x", 1));
-  EXPECT_EQ(std::strlen(App.Over_text), 2047u);
-  EXPECT_EQ(App.Over_text[2047], '\0');
 }
 
 }  // namespace
