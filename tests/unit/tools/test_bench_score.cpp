@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(BenchScore, CountsTopRanksPerGroup) {
+TEST(BenchScore, CountsTopRanksPerGroupAndFailedLines) {
   BenchScorer s;
   EXPECT_TRUE(s.Add(R"({"char":"あ","class":"hiragana","cands":["あ","お"],"dist":[1,2],"us":100})"));
   EXPECT_TRUE(s.Add(R"({"char":"あ","class":"hiragana","cands":["お","め","ぬ","の","あ"],"us":300})"));
@@ -19,6 +19,12 @@ TEST(BenchScore, CountsTopRanksPerGroup) {
   EXPECT_TRUE(s.Add(R"({"char":"あ","class":"hiragana","cands":[],"us":400})"));
   // Without a class field the group comes from the code.
   EXPECT_TRUE(s.Add(R"({"char":"Ａ","cands":["Ａ"],"us":50})"));
+  // Lines that are no sample are counted as failed.
+  EXPECT_FALSE(s.Add(R"({"error": "line 3: bad"})"));
+  EXPECT_FALSE(s.Add("not json"));
+  EXPECT_FALSE(s.Add(R"({"char":"あ","us":1})"));
+  EXPECT_FALSE(s.Add(R"({"char":"あ","cands":"あ","us":1})"));
+  EXPECT_EQ(s.failed(), 4u);
   const GroupTally& h = s.groups().at("hiragana");
   EXPECT_EQ(h.samples, 4u);
   EXPECT_EQ(h.top1, 1u);
@@ -29,6 +35,7 @@ TEST(BenchScore, CountsTopRanksPerGroup) {
   EXPECT_NE(report.find("hiragana          4   25.0%   50.0%   75.0%"), std::string::npos) << report;
   EXPECT_NE(report.find("あ->お 1"), std::string::npos) << report;
   EXPECT_NE(report.find("あ->(none) 1"), std::string::npos) << report;
+  EXPECT_NE(report.find("failed lines: 4"), std::string::npos) << report;
 }
 
 TEST(BenchScore, CharactersOfTheLookAlikeGroupsHaveTheirOwnRow) {
@@ -59,16 +66,6 @@ TEST(BenchScore, JoinedKanaAndKanaWithSmallFormsFolded) {
   EXPECT_NE(report.find("joined            3   66.7%  100.0%  100.0%"), std::string::npos) << report;
   EXPECT_NE(report.find("kana              4   75.0%   75.0%   75.0%"), std::string::npos) << report;
   EXPECT_NE(report.find("all               5   40.0%"), std::string::npos) << report;
-}
-
-TEST(BenchScore, FailedLines) {
-  BenchScorer s;
-  EXPECT_FALSE(s.Add(R"({"error": "line 3: bad"})"));
-  EXPECT_FALSE(s.Add("not json"));
-  EXPECT_FALSE(s.Add(R"({"char":"あ","us":1})"));
-  EXPECT_FALSE(s.Add(R"({"char":"あ","cands":"あ","us":1})"));
-  EXPECT_EQ(s.failed(), 4u);
-  EXPECT_NE(s.Report().find("failed lines: 4"), std::string::npos);
 }
 
 const StrokeList kPlus = {{{15, 50}, {85, 50}}, {{50, 15}, {50, 85}}};
