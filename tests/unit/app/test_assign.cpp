@@ -101,7 +101,7 @@ TEST(Assignments, NoRegularFileLeavesTheTableEmpty) {
 
 // Three values clamped to a byte each; incomplete values refused with a message and the
 // colour untouched; no option at all is no error.
-TEST(BackColorOption, ValuesAreClampedAndIncompleteOnesRefused) {
+TEST(CommandLine, BackColorValuesAreClampedKnownOptionsPassAndOthersAreNamed) {
   const struct {
     std::vector<std::string> words;
     bool given;
@@ -122,16 +122,14 @@ TEST(BackColorOption, ValuesAreClampedAndIncompleteOnesRefused) {
     EXPECT_EQ(rgb, row.rgb) << row.words.size();
     EXPECT_EQ(!error.empty(), row.message) << row.words.size();
   }
-}
 
-// --help and --version win wherever they stand; "-s..." and "-b" with its values pass;
-// any other argument starting with '-' is named as unknown.
-TEST(ReadCommandLine, KnownOptionsPassAndOthersAreNamed) {
+  // --help and --version win wherever they stand; "-s..." and "-b" with its values pass;
+  // any other argument starting with '-' is named as unknown.
   const struct {
     std::vector<std::string> words;
     CommandLine expected;
     const char* unknown;
-  } rows[] = {
+  } lines[] = {
       {{"sorenix"}, CommandLine::kRun, ""},
       {{"sorenix", "-sx", "-b", "1", "-2", "3"}, CommandLine::kRun, ""},
       {{"sorenix", "-b", "1", "-x"}, CommandLine::kUnknown, "-x"},
@@ -139,10 +137,10 @@ TEST(ReadCommandLine, KnownOptionsPassAndOthersAreNamed) {
       {{"sorenix", "--version"}, CommandLine::kVersion, ""},
       {{"sorenix", "-s", "--versions"}, CommandLine::kUnknown, "--versions"},
   };
-  for (const auto& row : rows) {
-    Args a(row.words);
+  for (const auto& line : lines) {
+    Args a(line.words);
     std::string unknown = "x";
-    EXPECT_EQ(ReadCommandLine(a.argc(), a.argv(), &unknown), row.expected) << row.words.back();
-    EXPECT_EQ(unknown, row.unknown) << row.words.back();
+    EXPECT_EQ(ReadCommandLine(a.argc(), a.argv(), &unknown), line.expected) << line.words.back();
+    EXPECT_EQ(unknown, line.unknown) << line.words.back();
   }
 }

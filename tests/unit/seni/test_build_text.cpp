@@ -98,7 +98,7 @@ TEST(HtmlText, TagsHeadScriptsAndPreformattedTextAreDroppedAndUnclosedMarkupEnds
   EXPECT_EQ(HtmlParagraphs("a &amp b & c"), (Lines{"a &amp b & c"}));
 }
 
-TEST(Sentences, SplitAfterSentenceEndsAndJoinJapaneseLines) {
+TEST(Sentences, SplitAfterSentenceEndsJoinJapaneseLinesAndAreCountedOnce) {
   EXPECT_EQ(Sentences("今日は晴れ。明日は雨？\nそう思う！ls.1 を見よ"),
             (Lines{"今日は晴れ。", "明日は雨？", "そう思う！", "１|を見よ"}));  // "ls." has no Japanese
   // A line end between Japanese characters joins them; next to ASCII it separates.
@@ -108,9 +108,8 @@ TEST(Sentences, SplitAfterSentenceEndsAndJoinJapaneseLines) {
   // Characters the table does not hold separate like spaces; so does the ideographic space.
   EXPECT_EQ(Sentences("漢\xF0\x9F\x98\x80字　かな"), (Lines{"漢|字|かな"}));
   EXPECT_EQ(Sentences("ｶﾀｶﾅ〜"), (Lines{"カタカナ～"}));
-}
+  // Each distinct sentence is counted once.
 
-TEST(Sentences, EachDistinctSentenceIsCountedOnce) {
   SentenceSet seen;
   EXPECT_TRUE(seen.Insert(Codes("同じ文。")));
   EXPECT_FALSE(seen.Insert(Codes("同じ文。")));

@@ -111,7 +111,7 @@ TEST_F(SeniLoad, WriterOutputReadsBackAndToleratesCrLf) {
   EXPECT_EQ(LoadText(dir_, std::string(kValid) + "\n  \n"), kSeniLoaded);
 }
 
-TEST_F(SeniLoad, MissingFileGivesOneTruncationAnywhereThree) {
+TEST_F(SeniLoad, MissingFileGivesOneTruncationAnywhereThreeAndReleasesTheTableBefore) {
   EXPECT_EQ(SeniJishoFrom(dir_.File("none.dat")), kSeniNoFile);
   ExpectNothingLoaded();
   // 0 lines: no header; 3: no from-count line; 5: inside the from-entries;
@@ -151,9 +151,8 @@ TEST_F(SeniLoad, DamagedFieldsGiveThree) {
     EXPECT_FALSE(why.empty()) << text;
   }
   ExpectNothingLoaded();
-}
+  // A failed load releases the table loaded before.
 
-TEST_F(SeniLoad, FailedLoadReleasesTheTableLoadedBefore) {
   ASSERT_EQ(LoadText(dir_, kValid), kSeniLoaded);
   EXPECT_EQ(LoadText(dir_, Truncate(6)), kSeniBadFile);
   ExpectNothingLoaded();
