@@ -28,11 +28,7 @@ start_pad
 wait_for '^GRAB on status=0'
 
 # (a) The GTK 2 entry.
-TARGET_LOG=$WORK/target.log
-"$E2E_TARGET" >"$TARGET_LOG" 2>&1 &
-TARGET_PID=$!
-wait_for '^READY ' "$TARGET_LOG"
-focus_window "$(app_window e2e-target)"
+start_target focus_window
 write_two
 click_key 35
 wait_target 木山
@@ -83,10 +79,7 @@ click_key 35
 wait_for '^NOFOCUS '
 [ "$(pending_text)" = 大 ] || fail "the line was lost: $(pending_text)"
 [ "$(grep -c '^PASTE ' "$LOG")" = "$pastes" ] || fail "pasted without a focus window"
-"$E2E_TARGET" >"$TARGET_LOG" 2>&1 &
-TARGET_PID=$!
-wait_for '^READY ' "$TARGET_LOG"
-focus_window "$(app_window e2e-target)"
+start_target focus_window
 click_key 35
 wait_target 大
 [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/commit-${WM:-nowm}.png"

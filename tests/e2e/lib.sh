@@ -49,17 +49,20 @@ start_pad() {
 # field NAME LINE: the value of NAME=value in a trace line.
 field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<"$2"; }
 
-# key_centre K: root position of the centre of main-window key K, wherever the
-# window stands now.
-key_centre() {
-  local line x y
-  line=$(grep "^KEY $1 " "$LOG") || fail "no key $1"
-  read -r x y _ <<<"$(geometry "$XID")"
-  echo "$((x + $(field x "$line") + $(field width "$line") / 2))" \
-       "$((y + $(field y "$line") + $(field height "$line") / 2))"
+# centre_of XID LINE: root position of the centre of the box (x=, y=, width=, height=)
+# a trace line gives inside window XID, wherever the window stands now.
+centre_of() {
+  local x y
+  read -r x y _ <<<"$(geometry "$1")"
+  echo "$((x + $(field x "$2") + $(field width "$2") / 2))" "$((y + $(field y "$2") + $(field height "$2") / 2))"
 }
 
+# key_centre K: root position of the centre of main-window key K.
+key_centre() { centre_of "$XID" "$(grep "^KEY $1 " "$LOG" || fail "no key $1")"; }
+
 click_at() { xdotool mousemove "$1" "$2" click 1; }
+# click_pair X,Y: clicks at a position a trace line gives as one field.
+click_pair() { click_at "${1%,*}" "${1#*,}"; }
 
 # key_of LINE N: centre "x y" of the N-th (from 1) key of a trace line's keys= list.
 key_of() { field keys "$1" | cut -d';' -f"$2" | tr , ' '; }
@@ -73,10 +76,8 @@ stop_pad() {
 # answer_box LOG: answers with OK the message box that the copy tracing to LOG shows
 # (a copy that stops shows its reason there before it exits).
 answer_box() {
-  local ok
   wait_for '^MSGBOX shown' "$1"
-  ok=$(field ok "$(grep '^MSGBOX shown' "$1" | tail -n 1)")
-  click_at "${ok%,*}" "${ok#*,}"
+  click_pair "$(field ok "$(grep '^MSGBOX shown' "$1" | tail -n 1)")"
 }
 click_key() { click_at $(key_centre "$1"); }
 
@@ -141,6 +142,15 @@ key_shade() {
 wait_shade() { poll 2 shade_is "$1" "$2" || fail "key $1 is not $2"; }
 shade_is() { [ "$(key_shade "$1")" = "$2" ]; }
 
+# open_udic: 設定, then 学習辞書 in the options dialog; UDIC is the dialog's trace line.
+open_udic() {
+  click_key 37
+  wait_for '^OPTION shown'
+  click_pair "$(field udic "$(grep '^OPTION shown' "$LOG" | tail -n 1)")"
+  wait_for '^UDIC shown'
+  UDIC=$(grep '^UDIC shown' "$LOG" | tail -n 1)
+}
+
 # --- Writing with the pad ---------------------------------------------------------
 
 # settings SECTION VALUES...: writes a settings file with these sections before the
@@ -154,8 +164,8 @@ settings() {
   done
 }
 
-# start_target: the application to type into, focused; sets TARGET_XID, TARGET_PID,
-# TARGET_LOG.
+# start_target [FOCUS]: the application to type into, given the focus by the command
+# FOCUS XID (xdotool windowfocus by default); sets TARGET_XID, TARGET_PID, TARGET_LOG.
 start_target() {
   TARGET_LOG=$WORK/target.log
   : >"$TARGET_LOG"
@@ -163,7 +173,7 @@ start_target() {
   TARGET_PID=$!
   wait_for '^READY ' "$TARGET_LOG"
   TARGET_XID=$(field xid "$(grep '^READY ' "$TARGET_LOG")")
-  xdotool windowfocus --sync "$((TARGET_XID))"
+  ${1:-xdotool windowfocus --sync} "$((TARGET_XID))"
 }
 
 # write_char CHARACTER LEFT TOP SIZE: draws the character's strokes (from KanjiVG) on
@@ -195,6 +205,13 @@ pending_is() { [ "$(pending_text)" = "$1" ]; }
 wait_target() { poll 5 target_is "$1" || fail "target has \"$(target_text)\", expected \"TEXT[$1]\""; }
 target_text() { grep '^TEXT\[' "$TARGET_LOG" | tail -n 1; }
 target_is() { [ "$(target_text)" = "TEXT[$1]" ]; }
+
+# select_chars FROM TO: drags over the pending line from before character FROM to
+# before TO and waits for the selection.
+select_chars() {
+  xdotool mousemove $(pending_at "$1") mousedown 1 mousemove $(pending_at "$2") mouseup 1
+  wait_for "^PENDING count=[0-9]* start=$1 end=$2 "
+}
 
 # pending_at INDEX: root position in the pending text before character INDEX.
 pending_at() {

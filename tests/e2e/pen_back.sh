@@ -8,9 +8,7 @@
 [ "${WM:-}" = openbox ] && start_openbox
 
 # grab_back N: the pen grab is taken for the Nth time, successfully.
-grab_back() {
-  wait_count '^GRAB on status=0' "$1"
-}
+grab_back() { wait_count '^GRAB on status=0' "$1"; }
 
 settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[SENI]' 'EXEC=0'
 start_pad
@@ -50,8 +48,7 @@ write_char 大 500 100 120
 wait_pending 木山大
 
 # A message box (漢変 without an input method) answered with OK.
-xdotool mousemove $(pending_at 0) mousedown 1 mousemove $(pending_at 1) mouseup 1
-wait_for '^PENDING count=3 start=0 end=1 '
+select_chars 0 1
 click_key 2
 answer_box "$LOG"
 wait_for '^MSGBOX answer 1'

@@ -9,12 +9,6 @@ start_target
 start_pad
 wait_for '^GRAB on status=0'
 
-# select FROM TO: drags over the pending line from before character FROM to before TO.
-select_chars() {
-  xdotool mousemove $(pending_at "$1") mousedown 1 mousemove $(pending_at "$2") mouseup 1
-  wait_for "^PENDING count=[0-9]* start=$1 end=$2 "
-}
-
 # 林 written as usual is one character; 結分 splits it at the widest gap between its
 # strokes and joins the two halves into 林 again.
 write_char 林 100 200 150

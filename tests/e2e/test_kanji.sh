@@ -21,8 +21,7 @@ wait_for '^GRAB on status=0'
 write_char か 100 200 120
 write_char な 300 200 120
 wait_pending かな
-xdotool mousemove $(pending_at 0) mousedown 1 mousemove $(pending_at 2) mouseup 1
-wait_for '^PENDING count=2 start=0 end=2 '
+select_chars 0 2
 
 click_key 2
 wait_for '^KBOX open '

@@ -10,13 +10,7 @@
 . "$(dirname "$0")/lib.sh"
 
 # skey_centre K NAME: root position of the centre of key NAME of keyboard K.
-skey_centre() {
-  local line x y
-  line=$(grep "^SKEY $1 $2 " "$LOG" | tail -n 1) || fail "no key $2 on keyboard $1"
-  read -r x y _ <<<"$(geometry "$(keyboard_xid "$1")")"
-  echo "$((x + $(field x "$line") + $(field width "$line") / 2))" \
-       "$((y + $(field y "$line") + $(field height "$line") / 2))"
-}
+skey_centre() { centre_of "$(keyboard_xid "$1")" "$(grep "^SKEY $1 $2 " "$LOG" | tail -n 1)"; }
 keyboard_xid() { field xid "$(grep "^KEYBOARD mapped=$1 " "$LOG" | tail -n 1)"; }
 click_skey() { click_at $(skey_centre "$1" "$2"); }
 shot() { [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/keyboard-$1.png"; true; }

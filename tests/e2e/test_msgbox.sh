@@ -9,14 +9,12 @@ start_pad
 click_key 12
 click_key 13
 wait_pending ０１
-xdotool mousemove $(pending_at 0) mousedown 1 mousemove $(pending_at 2) mouseup 1
-wait_for '^PENDING count=2 start=0 end=2 '
+select_chars 0 2
 click_key 1
 wait_for '^MSGBOX shown'
 box=$(grep '^MSGBOX shown' "$LOG")
 [ "$(field cancel "$box")" = "0,0" ] || fail "Cancel shown on an OK box: $box"
-ok=$(field ok "$box")
-click_at "${ok%,*}" "${ok#*,}"
+click_pair "$(field ok "$box")"
 wait_for '^MSGBOX answer 1'
 wait_for '^CLICK 1'
 [ "$(pending_text)" = ０１ ] || fail "the refused join changed the line: $(pending_text)"

@@ -9,37 +9,33 @@ settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=500' '[PAST]' 'TYPE=0' '[SENI]' 'EX
 start_pad
 wait_for '^GRAB on status=0'
 
-# centre NAME: root position of a key named in the last OPTION shown line.
-centre() {
-  local c
-  c=$(field "$1" "$(grep '^OPTION shown' "$LOG" | tail -n 1)")
-  echo "${c%,*}" "${c#*,}"
-}
+# click_option NAME: clicks the key named in the last OPTION shown line.
+click_option() { click_pair "$(field "$1" "$(grep '^OPTION shown' "$LOG" | tail -n 1)")"; }
 
 click_key 37
 wait_for '^OPTION shown'
 wait_for '^GRAB off'
 [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/options.png"
 cp "$SETTINGS" "$WORK/before.dat"
-click_at $(centre pause)
+click_option pause
 wait_for '^OPTION work pause=1000 margin=30 seni=0'
-click_at $(centre margin)
+click_option margin
 wait_for '^OPTION work pause=1000 margin=60 seni=0'
-click_at $(centre seni)
+click_option seni
 wait_for '^OPTION work pause=1000 margin=60 seni=1'
-click_at $(centre color3)
+click_option color3
 wait_for '^OPTION work .* color=3'
-click_at $(centre cancel)
+click_option cancel
 wait_for '^OPTION cancel pause=500 margin=30 seni=0 color=0 bold=3'
 cmp -s "$SETTINGS" "$WORK/before.dat" || fail "Cancel changed the settings file"
 
 # Again: the keys show the saved values; one press of the pause key and OK.
 click_key 37
 wait_count '^OPTION shown' 2
-click_at $(centre pause)
+click_option pause
 wait_count '^OPTION work pause=1000 margin=30 seni=0' 2
 [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/options-1000.png"
-click_at $(centre ok)
+click_option ok
 wait_for '^OPTION ok pause=1000'
 grep -A1 '^\[RECOG\]' "$SETTINGS" | grep -qx 'TIMER=1000' || fail "pause not saved: $(cat "$SETTINGS")"
 wait_count '^GRAB on status=0' 2
@@ -52,7 +48,7 @@ wait_for '^PENDING count=1 '
 # 学習辞書 cancels the dialog and opens the registration dialog.
 click_key 37
 wait_count '^OPTION shown' 3
-click_at $(centre udic)
+click_option udic
 wait_for '^OPTION udic pause=1000 '
 stop_pad
 echo PASS

@@ -1,19 +1,14 @@
 #!/bin/bash
-# The ten-key pad as a user: 数/記 opens it beside the main window; in pen input (the
-# pointer grabbed, the pad finding the key under the pointer itself) symbols from
-# pages 19, 18 and 17 and a half-width "!" reach the focused application; it comes
-# back after a restart, works with plain mouse clicks there, moves when dragged, and
-# 数/記 closes it.
+# The ten-key pad as a user: 数/記 opens it beside the main window and keeps its
+# pressed face while on; in pen input (the pointer grabbed, the pad finding the key
+# under the pointer itself) symbols from pages 19, 18 and 17 and a half-width "!" reach
+# the focused application; it comes back after a restart, works with plain mouse
+# clicks there, moves when dragged, and 数/記 closes it. A main-window key shows its
+# pressed face while held and does nothing when let go elsewhere.
 . "$(dirname "$0")/lib.sh"
 
 # tkey_centre K: root position of the centre of ten-key key K (after TENKEY shown).
-tkey_centre() {
-  local line x y
-  line=$(grep "^TKEY $1 " "$LOG" | tail -n 1) || fail "no ten-key key $1"
-  read -r x y _ <<<"$(geometry "$TENKEY_XID")"
-  echo "$((x + $(field x "$line") + $(field width "$line") / 2))" \
-       "$((y + $(field y "$line") + $(field height "$line") / 2))"
-}
+tkey_centre() { centre_of "$TENKEY_XID" "$(grep "^TKEY $1 " "$LOG" | tail -n 1)"; }
 click_tkey() { click_at $(tkey_centre "$1"); }
 # prev_page P: the previous-page key, then waits for full-width page P.
 prev_page() {
@@ -33,6 +28,7 @@ wait_for '^GRAB on status=0'
 
 click_key 38
 wait_for '^SETTINGS saved .* imode=2'
+wait_shade 38 dark
 wait_tenkey
 # Beside the main window at (0, 675): right edges in line, above it.
 wait_geometry "$TENKEY_XID" "606 410 165 265"
@@ -72,6 +68,13 @@ xdotool windowfocus --sync "$((TARGET_XID))"
 start_pad
 wait_tenkey
 wait_geometry "$TENKEY_XID" "606 410 165 265"
+wait_shade 38 dark
+wait_shade 36 light
+xdotool mousemove $(key_centre 36) mousedown 1
+wait_shade 36 dark
+xdotool mousemove 500 300 mouseup 1
+wait_shade 36 light
+grep -q '^CLICK 36' "$LOG" && fail "key 36 ran although released outside"
 click_tkey 12                # ＋
 click_tkey 9                 # １
 wait_target '╋┼я!＋１'
@@ -82,6 +85,7 @@ wait_geometry "$TENKEY_XID" "506 360 165 265"
 
 click_key 38
 wait_for '^SETTINGS saved .* imode=1'
+wait_shade 38 light
 unmapped() { xwininfo -id "$TENKEY_XID" | grep -q 'IsUnMapped'; }
 poll 2 unmapped || fail "the ten-key pad is still shown"
 stop_pad

@@ -16,17 +16,11 @@ odd_strokes() {
 
 pad_settings() { settings '[PMODE]' "MODE=$1" '[RECOG]' 'TIMER=900' '[SENI]' 'EXEC=0' '[DSLEEP]' 'TIME=0'; }
 
-# open_dialog: the pad, then 設定 and 学習辞書 in the options dialog.
+# open_dialog: the pad, then the user-dictionary dialog.
 open_dialog() {
-  local c
   pad_settings 0
   start_pad
-  click_key 37
-  wait_for '^OPTION shown'
-  c=$(field udic "$(grep '^OPTION shown' "$LOG" | tail -n 1)")
-  click_at "${c%,*}" "${c#*,}"
-  wait_for '^UDIC shown'
-  UDIC=$(grep '^UDIC shown' "$LOG")
+  open_udic
 }
 
 write_on_pad() {

@@ -10,17 +10,6 @@
 
 DIC=$HOME/.ZkCrec/Crecs.upt
 
-# open_dialog: 設定, then 学習辞書 in the options dialog.
-open_dialog() {
-  local c
-  click_key 37
-  wait_for '^OPTION shown'
-  c=$(field udic "$(grep '^OPTION shown' "$LOG" | tail -n 1)")
-  click_at "${c%,*}" "${c#*,}"
-  wait_for '^UDIC shown'
-  UDIC=$(grep '^UDIC shown' "$LOG" | tail -n 1)
-}
-
 # teach CHARACTER N [box]: its name in the left area, its sample (the N-th of this
 # run) in the right one, then 登録 (and OK to the message box it shows with "box").
 teach() {
@@ -42,7 +31,7 @@ teach() {
 
 settings '[PMODE]' 'MODE=0' '[RECOG]' 'TIMER=900' '[SENI]' 'EXEC=0' '[DSLEEP]' 'TIME=0'
 start_pad
-open_dialog
+open_udic
 teach 木 1
 teach 山 2
 stop_pad
@@ -63,7 +52,7 @@ cmp -s "$WORK/damaged" "$DIC.damaged" || fail "the damaged file was not kept as 
 [ -e "$mine" ] || fail "a file of the user's was removed"
 # A torn record at the end of Learn.dat, met by 一覧: said in a box, the rest listed.
 printf '\244' >>"$HOME/.ZkCrec/Learn.dat"
-open_dialog
+open_udic
 boxes=$(grep -c '^MSGBOX shown' "$LOG")
 click_at $(key_of "$UDIC" 4)
 wait_count '^MSGBOX shown' $((boxes + 1))

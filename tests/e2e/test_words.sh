@@ -1,14 +1,10 @@
 #!/bin/bash
-# The word dictionary: with it the pad starts silently; without it (SORENIX_WORD_DIC
-# naming no dictionary) it says so once on standard error and still reads what is
-# written.
+# Without the word dictionary (SORENIX_WORD_DIC naming none) the pad says so once on
+# standard error and still reads what is written. (With it, e2e_startup sees a silent
+# start.)
 . "$(dirname "$0")/lib.sh"
 
 settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0'
-start_pad
-grep -q 'word dictionary' "$ERR" && fail "a word note with the dictionary installed"
-stop_pad
-
 export SORENIX_WORD_DIC=$WORK/no-dictionary
 start_pad
 wait_for '^GRAB on status=0'

@@ -8,6 +8,7 @@
 #include "dicindex.h"
 #include "fuzz_check.h"
 #include "fuzz_sample_dic.h"
+#include "penbuild.h"
 #include "recog.h"
 
 namespace {
@@ -45,17 +46,6 @@ void WalkPatterns(const DicEntry* table) {
     }
 }
 
-std::vector<uint16_t> Writing(const std::vector<std::vector<int>>& strokes) {
-  std::vector<uint16_t> pen;
-  for (const auto& s : strokes) {
-    pen.push_back(kStrokeMark);
-    pen.push_back(static_cast<uint16_t>(s.size() / 2));
-    for (int v : s) pen.push_back(static_cast<uint16_t>(v));
-  }
-  pen.push_back(kPenEnd);
-  return pen;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -71,10 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WalkPatterns(Dic.ZkRecDic);
     WalkPatterns(Dic.ZkUsrDic);
     static const std::vector<std::vector<uint16_t>> writings = {
-        Writing({{40, 100, 100, 100, 160, 100}}),
-        Writing({{40, 95, 160, 95}, {100, 35, 100, 165}}),
-        Writing({{100, 30, 50, 100, 100, 170, 150, 100, 100, 30}}),
-        Writing({{60, 60, 60, 150}, {60, 60, 140, 60, 140, 150}, {60, 150, 140, 150}}),
+        PenWords({{{40, 100}, {100, 100}, {160, 100}}}),
+        PenWords({{{40, 95}, {160, 95}}, {{100, 35}, {100, 165}}}),
+        PenWords({{{100, 30}, {50, 100}, {100, 170}, {150, 100}, {100, 30}}}),
+        PenWords({{{60, 60}, {60, 150}}, {{60, 60}, {140, 60}, {140, 150}}, {{60, 150}, {140, 150}}}),
     };
     // One writing per run, chosen by the input, keeps the runs quick.
     const auto& pen = writings[size > 0 ? data[size - 1] % writings.size() : 0];

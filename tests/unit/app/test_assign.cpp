@@ -1,12 +1,16 @@
 // The key-assignment file: lines in UTF-8 or EUC-JP into 16-byte EUC-JP entries.
+// Command-line options: the background option and what the command line asks for.
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/assign.h"
+#include "app/options.h"
 #include "tempdir.h"
 #include "textconv.h"
 
@@ -38,6 +42,18 @@ std::string Repeat(const std::string& s, int n) {
   for (int i = 0; i < n; ++i) out += s;
   return out;
 }
+
+struct Args {
+  explicit Args(std::vector<std::string> words) : words_(std::move(words)) {
+    for (std::string& w : words_) argv_.push_back(w.data());
+  }
+  int argc() const { return static_cast<int>(argv_.size()); }
+  char** argv() { return argv_.data(); }
+  std::vector<std::string> words_;
+  std::vector<char*> argv_;
+};
+
+}  // namespace
 
 TEST(Assignments, LinesInEitherEncodingFillEntriesOfFifteenBytes) {
   std::string twelve;
@@ -83,4 +99,48 @@ TEST(Assignments, NoRegularFileLeavesTheTableEmpty) {
   EXPECT_TRUE(Load("/dev/zero").empty());
 }
 
-}  // namespace
+// Three values clamped to a byte each; incomplete values refused with a message and the
+// colour untouched; no option at all is no error.
+TEST(CommandLine, BackColorValuesAreClampedKnownOptionsPassAndOthersAreNamed) {
+  const struct {
+    std::vector<std::string> words;
+    bool given;
+    uint32_t rgb;
+    bool message;
+  } rows[] = {
+      {{"sorenix", "-b", "300", "-5", "16"}, true, 0xFF0010, false},
+      {{"sorenix", "-b", "1", "2"}, false, 0x123456, true},
+      {{"sorenix", "-b", "1", "x", "3"}, false, 0x123456, true},
+      {{"sorenix", "-b"}, false, 0x123456, true},
+      {{"sorenix", "-s"}, false, 0x123456, false},
+  };
+  for (const auto& row : rows) {
+    Args a(row.words);
+    uint32_t rgb = 0x123456;
+    std::string error = "x";
+    EXPECT_EQ(BackColorOption(a.argc(), a.argv(), &rgb, &error), row.given) << row.words.size();
+    EXPECT_EQ(rgb, row.rgb) << row.words.size();
+    EXPECT_EQ(!error.empty(), row.message) << row.words.size();
+  }
+
+  // --help and --version win wherever they stand; "-s..." and "-b" with its values pass;
+  // any other argument starting with '-' is named as unknown.
+  const struct {
+    std::vector<std::string> words;
+    CommandLine expected;
+    const char* unknown;
+  } lines[] = {
+      {{"sorenix"}, CommandLine::kRun, ""},
+      {{"sorenix", "-sx", "-b", "1", "-2", "3"}, CommandLine::kRun, ""},
+      {{"sorenix", "-b", "1", "-x"}, CommandLine::kUnknown, "-x"},
+      {{"sorenix", "-s", "--bogus", "--help"}, CommandLine::kHelp, ""},
+      {{"sorenix", "--version"}, CommandLine::kVersion, ""},
+      {{"sorenix", "-s", "--versions"}, CommandLine::kUnknown, "--versions"},
+  };
+  for (const auto& line : lines) {
+    Args a(line.words);
+    std::string unknown = "x";
+    EXPECT_EQ(ReadCommandLine(a.argc(), a.argv(), &unknown), line.expected) << line.words.back();
+    EXPECT_EQ(unknown, line.unknown) << line.words.back();
+  }
+}

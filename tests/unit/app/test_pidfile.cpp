@@ -1,17 +1,22 @@
-// The single-instance guard: the lock decides, whatever the pid file holds or is.
+// The single-instance guard: the lock decides, whatever the pid file holds or is; and
+// the user directory, found from HOME or the password database.
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <string>
 
 #include "app/pidfile.h"
+#include "app/userdir.h"
+#include "paths.h"
 #include "tempdir.h"
 
 namespace {
@@ -75,7 +80,7 @@ void EndChildren(std::vector<Child> children) {
   for (const Child& c : children) waitpid(c.pid, nullptr, 0);
 }
 
-TEST_F(PidFile, OneInstanceAtATimeAndThePidFileGoesWithIt) {
+TEST_F(PidFile, OneInstanceAtATimeThePidFileGoesWithItAndNothingToLockStillRuns) {
   InstanceLock first, second, third;
   const InstanceCheck check = Check(&first);  // the directory does not exist yet
   EXPECT_EQ(check.result, 0);
@@ -87,6 +92,13 @@ TEST_F(PidFile, OneInstanceAtATimeAndThePidFileGoesWithIt) {
   first.Release();
   EXPECT_NE(access(Pid().c_str(), F_OK), 0);
   EXPECT_EQ(Check(&third).result, 0);
+  // With nothing to lock it still runs.
+  InstanceLock none;
+  const InstanceCheck nowhere =
+      CheckInstance("/nonexistent/dir/.ZkCrec", "/nonexistent/dir/.ZkCrec/Sorenix.pid", "/proc", kSelf, &none);
+  EXPECT_EQ(nowhere.result, 0);
+  EXPECT_FALSE(nowhere.recorded);
+  EXPECT_FALSE(none.Held());
 }
 
 // A pid file left behind never blocks: not a live process (pid 1, the test itself),
@@ -200,13 +212,29 @@ TEST_F(PidFile, AFullDiskWhileRecordingKeepsTheGuard) {
   EndChildren({first});
 }
 
-TEST_F(PidFile, WithNothingToLockItStillRuns) {
-  InstanceLock lock;
-  const InstanceCheck check =
-      CheckInstance("/nonexistent/dir/.ZkCrec", "/nonexistent/dir/.ZkCrec/Sorenix.pid", "/proc", kSelf, &lock);
-  EXPECT_EQ(check.result, 0);
-  EXPECT_FALSE(check.recorded);
-  EXPECT_FALSE(lock.Held());
+
+TEST(UserDir, HomeComesFromHomeOrThePasswordDatabase) {
+  const char* saved = std::getenv("HOME");
+  const std::string oldHome = saved ? saved : "";
+  const struct passwd* pw = getpwuid(getuid());
+  ASSERT_NE(pw, nullptr);
+  struct Row {
+    const char* home;  // null: unset
+    std::string expected;
+  };
+  const Row rows[] = {{"/home/someone", "/home/someone"}, {nullptr, pw->pw_dir}, {"", pw->pw_dir}};
+  for (const Row& row : rows) {
+    if (row.home)
+      setenv("HOME", row.home, 1);
+    else
+      unsetenv("HOME");
+    EXPECT_EQ(UserDirPath(), row.expected + "/.ZkCrec") << (row.home ? row.home : "(unset)");
+    EXPECT_EQ(ZkDefaultUserDicPath(), UserDirPath() + "/Crecs.upt");
+  }
+  if (saved)
+    setenv("HOME", oldHome.c_str(), 1);
+  else
+    unsetenv("HOME");
 }
 
 }  // namespace

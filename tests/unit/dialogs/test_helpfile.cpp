@@ -1,5 +1,5 @@
-// The help-file reader on sound and damaged files: long lines, a missing topic, a
-// truncated file and bytes that are not EUC-JP give what could be read.
+// The help-file reader on sound and damaged files, and the installed help file: every
+// topic found, readable, in lines that fit the viewer.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -107,6 +107,35 @@ TEST(HelpReader, HugeLinesAndTopicsAreBounded) {
   ASSERT_EQ(::truncate(big.c_str(), static_cast<off_t>(kHelpMaxFileBytes + 1)), 0);
   EXPECT_FALSE(LoadHelpTopic(big, 1, &topic1, &tooLarge));
   EXPECT_TRUE(tooLarge);
+}
+
+// Display columns of UTF-8 text: 1 for ASCII, 2 for everything else.
+int Columns(const std::string& s) {
+  int columns = 0;
+  for (unsigned char c : s) {
+    if (c < 0x80) columns += 1;
+    else if (c >= 0xC0) columns += 2;
+  }
+  return columns;
+}
+
+TEST(HelpFile, FifteenReadableTopicsInTheOrderOfTheKeys) {
+  constexpr int kViewerColumns = 64;  // 460 pixels of 14-pixel text
+  for (int n = 1; n <= kHelpTopics; ++n) {
+    HelpTopic topic;
+    ASSERT_TRUE(LoadHelpTopic(SORENIX_HELP_FILE, n, &topic));
+    EXPECT_TRUE(topic.found) << n;
+    EXPECT_EQ(topic.title, kHelpTopicNames[n - 1]) << n;
+    EXPECT_GE(topic.lines.size(), 4u) << n;
+    for (const std::string& line : topic.lines) {
+      EXPECT_EQ(line.find("〓"), std::string::npos) << n << ": " << line;
+      EXPECT_EQ(line.find('@'), std::string::npos) << n << ": " << line;
+      EXPECT_LE(Columns(line), kViewerColumns) << n << ": " << line;
+    }
+  }
+  HelpTopic after;
+  ASSERT_TRUE(LoadHelpTopic(SORENIX_HELP_FILE, kHelpTopics + 1, &after));
+  EXPECT_FALSE(after.found);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(OptionCycles, PauseAdvancesByHalfSecondsAndKeepsItsRemainder) {
+TEST(OptionCycles, PauseMarginAndPostProcessingStepAndShowTheirFaces) {
   // From 5.0 s back to 0.5 s; an odd stored value keeps its remainder and shows its
   // half-second floor.
   for (const auto& [from, to] : {std::pair{1500, 2000}, {5000, 500}, {4700, 5200}, {5200, 700}, {200, 700}})
@@ -20,9 +20,6 @@ TEST(OptionCycles, PauseAdvancesByHalfSecondsAndKeepsItsRemainder) {
   int32_t t = 1500;  // ten presses from the default come back to it
   for (int i = 0; i < 10; ++i) t = NextRecogTimer(t);
   EXPECT_EQ(t, 1500);
-}
-
-TEST(OptionCycles, MarginAndPostProcessingFaces) {
   // An odd stored margin steps on by 30 and wraps into the first class.
   for (const auto& [from, to] : {std::pair{0, 30}, {30, 60}, {60, 0}, {45, 75}, {75, 15}})
     EXPECT_EQ(NextMargin(static_cast<int16_t>(from)), to) << from;

@@ -1,5 +1,5 @@
-// The soft and kana keyboards and the selector rules without a display: recorded key
-// sequences of the latch keys, kana romaji and voicing, and what the lists choose.
+// The soft, kana and ten-key keyboards and the selector without a display: the keys
+// they send, latches, kana romaji and voicing, pages, pastes and the commit buffer.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,6 +12,8 @@
 #include "keyboards/kbdstate.h"
 #include "keyboards/selector_logic.h"
 #include "keyboards/soft.h"
+#include "keyboards/tenkey.h"
+#include "ui/facetext.h"
 #include "ui/keyboard_keys.h"
 
 namespace {
@@ -33,17 +35,35 @@ struct RecordingSoft : SoftPorts {
   std::vector<int> modes;
 };
 
+struct RecordingTenkey : TenkeyPorts {
+  void DrawFace(int, int, const std::string&) override {}
+  void RestartRedrawTimer() override { ++redrawTimers; }
+  void RecognizeNow() override { ++recognitions; }
+  void RestartPasteTimer() override { ++pasteTimers; }
+  void Close() override { ++closes; }
+  void Beep() override { ++beeps; }
+  int redrawTimers = 0, recognitions = 0, pasteTimers = 0, closes = 0, beeps = 0;
+};
+
 class Keyboards : public PadTest {
  protected:
   void SetUp() override {
     PadTest::SetUp();
     SetSoftPorts(&ports);
+    SetTenkeyPorts(&tenkey);
     Kbd = {};
     Ap_table.imode = 3;  // SoftKey1
+    Ap_table.tenk_page = 0;
   }
   void TearDown() override {
     SetSoftPorts(nullptr);
+    SetTenkeyPorts(nullptr);
     PadTest::TearDown();
+  }
+  // The ten-key pad at this width and page.
+  void Show(uint32_t wide, int page) {
+    Kbd.tenk_wide = wide;
+    Ap_table.tenk_page = static_cast<int16_t>(page);
   }
   // Latch clicks are (keysym, 1) or (keysym, 0); other keys (value, 0).
   struct Click {
@@ -59,7 +79,10 @@ class Keyboards : public PadTest {
     return out;
   }
   RecordingSoft ports;
+  RecordingTenkey tenkey;
 };
+
+}  // namespace
 
 TEST_F(Keyboards, LatchesHoldTheirModifierUntilTheKeysTheyEnd) {
   struct Case {
@@ -94,16 +117,11 @@ TEST_F(Keyboards, LatchesHoldTheirModifierUntilTheKeysTheyEnd) {
 
 // The lower and upper character of a face text "pic;x:y:lower x:y:upper" ("" when
 // the face shows no single character); a letter's upper one is its capital.
-std::string FaceLetters(const std::string& face) {
+std::string FaceLetters(const char* face) {
   std::string letters;
-  size_t item = face.find(';');
-  while (item != std::string::npos) {
-    const size_t end = face.find(' ', item + 1);
-    const std::string text = face.substr(item + 1, end - item - 1);
-    const size_t colon = text.find(':', text.find(':') + 1);
-    if (colon == std::string::npos || text.size() != colon + 2) return "";
-    letters += text[colon + 1];
-    item = end;
+  for (const FaceItem& item : ParseFaceText(face).items) {
+    if (item.text.size() != 1) return "";
+    letters += item.text;
   }
   if (letters.size() == 1 && letters[0] >= 'a' && letters[0] <= 'z') letters += char(letters[0] - 32);
   return letters.size() == 2 ? letters : "";
@@ -238,4 +256,124 @@ TEST_F(Keyboards, SelectorListsChooseWindowsAndApplyAssignments) {
   EXPECT_EQ(AssignmentCount(table), 2);
 }
 
-}  // namespace
+TEST_F(Keyboards, TenKeyPageKeysWrapAndModeSwitchReturnsToPageOne) {
+  struct Case {
+    uint32_t wide;
+    int page;  // 0-based before the click
+    int key;
+    uint32_t wideAfter;
+    int pageAfter;
+  };
+  const Case cases[] = {
+      {1, 0, kTenkPrev, 1, 18},  // previous on page 1 goes to 19
+      {1, 18, kTenkNext, 1, 0},  // next on 19 goes to 1
+      {1, 5, kTenkNext, 1, 6},
+      {0, 2, kTenkNext, 0, 0},   // half-width: next on page 3 goes to 1
+      {0, 0, kTenkPrev, 0, 2},
+      {1, 12, kTenkPage, 1, 0},  // the page key goes to page 1
+      {1, 12, kTenkDoub, 0, 0},  // either mode switch goes to page 1
+      {0, 2, kTenkDoub, 1, 0},
+  };
+  for (const Case& c : cases) {
+    Show(c.wide, c.page);
+    tenkey.redrawTimers = 0;
+    Tenk_Click(c.key);
+    EXPECT_EQ(Kbd.tenk_wide, c.wideAfter) << c.key << " from " << c.page;
+    EXPECT_EQ(Ap_table.tenk_page, c.pageAfter) << c.key << " from " << c.page;
+    EXPECT_EQ(tenkey.redrawTimers, 1) << "the grid is redrawn a little later";
+  }
+}
+
+TEST_F(Keyboards, TenKeySymbolsWithinOneSecondArePastedTogether) {
+  Tenk_Click(12);  // ＋
+  Tenk_Click(9);   // １
+  EXPECT_EQ(tenkey.pasteTimers, 2) << "each symbol restarts the paste timer";
+  EXPECT_EQ(tenkey.recognitions, 2) << "writing waiting for its pause is recognised first";
+  EXPECT_TRUE(keys.events.empty());
+  CommitOverText();  // the timer fires
+  EXPECT_EQ(clipboard.texts, std::vector<std::string>{Euc("＋１")});
+
+  Show(1, 7);
+  Tenk_Click(3);  // → after the timer: a paste of its own
+  CommitOverText();
+  EXPECT_EQ(clipboard.texts, (std::vector<std::string>{Euc("＋１"), Euc("→")}));
+  const Keys paste{Down(kKeysymControlL), Down(kKeysymV), Up(kKeysymV), Up(kKeysymControlL),
+                   Flushed()};
+  Keys twice = paste;
+  twice.insert(twice.end(), paste.begin(), paste.end());
+  EXPECT_EQ(keys.events, twice);
+
+  // Without a window to paste into the symbols keep collecting.
+  focus.facts.window = 0;
+  Show(1, 11);
+  Tenk_Click(7);  // α
+  CommitOverText();
+  Tenk_Click(8);  // β
+  focus.facts = AppFocus();
+  CommitOverText();
+  EXPECT_EQ(clipboard.texts.back(), Euc("αβ"));
+}
+
+TEST_F(Keyboards, TenKeyHalfWidthKeysTypeWithShiftWhereTheKeyboardNeedsIt) {
+  struct Case {
+    int page;
+    int key;
+    Keys keys;
+  };
+  const Keys none;
+  const Case cases[] = {
+      {0, 1, {Down('7'), Up('7'), Flushed()}},
+      {1, 1, {Down(' '), Up(' '), Flushed()}},
+      {1, 10, {Down(kKeysymShiftL), Down('!'), Up('!'), Up(kKeysymShiftL), Flushed()}},
+      {2, 7, {Down(kKeysymShiftL), Down(','), Up(','), Up(kKeysymShiftL), Flushed()}},  // <
+      {1, 2, {Down('@'), Up('@'), Flushed()}},
+      {2, 12, none},  // no character
+  };
+  for (const Case& c : cases) {
+    Show(0, c.page);
+    keys.events.clear();
+    Tenk_Click(c.key);
+    EXPECT_EQ(keys.events, c.keys) << "page " << c.page + 1 << " key " << c.key;
+  }
+  EXPECT_TRUE(clipboard.texts.empty());
+  EXPECT_EQ(App.Over_text[0], '\0');
+
+  // Where the keyboard map tells, it decides: on a US map "=" is plain, ":" shifted.
+  keys.levels = {{'=', 0}, {':', 1}};
+  keys.events.clear();
+  Show(0, 0);
+  Tenk_Click(15);
+  Show(0, 1);
+  Tenk_Click(7);
+  EXPECT_EQ(keys.events, (Keys{Down('='), Up('='), Flushed(), Down(kKeysymShiftL), Down(':'),
+                               Up(':'), Up(kKeysymShiftL), Flushed()}));
+
+  focus.facts.window = 0;  // nowhere to type
+  keys.events.clear();
+  Show(0, 0);
+  Tenk_Click(1);
+  Tenk_Click(kTenkEnter);
+  EXPECT_TRUE(keys.events.empty());
+  focus.facts = AppFocus();
+  Tenk_Click(kTenkEnter);
+  EXPECT_EQ(keys.events, (Keys{Down(kKeysymReturn), Up(kKeysymReturn), Flushed()}));
+  Tenk_Click(kTenkClose);
+  EXPECT_EQ(tenkey.closes, 1);
+}
+
+TEST_F(Keyboards, TenKeyAFullCommitBufferIsPastedFirstOrRefusesTheSymbol) {
+  const std::string filler(kOverTextSize - 2, 'x');  // one byte short of a symbol
+  std::memcpy(App.Over_text, filler.data(), filler.size());
+  focus.facts.window = 0;
+  Tenk_Click(12);
+  EXPECT_EQ(tenkey.beeps, 1);
+  EXPECT_EQ(std::string(App.Over_text), filler) << "nothing written past the buffer";
+  EXPECT_EQ(App.Over_text[kOverTextSize - 1], '\0');
+
+  focus.facts = AppFocus();
+  Tenk_Click(12);
+  EXPECT_EQ(tenkey.beeps, 1);
+  ASSERT_EQ(clipboard.texts.size(), 1u);
+  EXPECT_EQ(clipboard.texts[0], filler);
+  EXPECT_EQ(std::string(App.Over_text), Euc("＋"));
+}

@@ -98,9 +98,10 @@ class PadTest : public ::testing::Test {
     SetPasteBoard(nullptr);
   }
 
-  // A pending line of UTF-8 characters; character i has pen tag i and the
-  // alternatives "alt" characters given per character (cell 1 on).
+  // A new pending line of UTF-8 characters; character i has pen tag i and the
+  // alternative given for it (cell 1).
   void SetPending(const std::string& utf8, const std::vector<std::string>& alternatives = {}) {
+    Pad = PendingLine{};
     const std::string euc = Euc(utf8);
     std::strncpy(Pad.Tbuff, euc.c_str(), sizeof Pad.Tbuff - 1);
     int i = 0;

@@ -1,5 +1,6 @@
 // Committing the pending line: the clipboard text and the recorded key sequences, the
 // keys on an empty line, back-space, and nothing at all without a focus window.
+// Editing it: deleting a selection, choosing an alternative.
 #include <gtest/gtest.h>
 
 #include "app/appstate.h"
@@ -62,15 +63,7 @@ TEST_F(Commit, NoPasteKeyWhenTheClipboardRefusesTheText) {
   EXPECT_EQ(display.beeps, 1);
 }
 
-TEST_F(Commit, EmptyLineSendsReturnAndBackSpace) {
-  EnterClick();
-  BakspClick();
-  EXPECT_EQ(keys.events, (Keys{Down(kKeysymReturn), Up(kKeysymReturn), Flushed(),
-                               Down(kKeysymBackSpace), Up(kKeysymBackSpace), Flushed()}));
-  EXPECT_TRUE(clipboard.texts.empty());
-}
-
-TEST_F(Commit, NoKeysWithoutAFocusWindowThatTakesTextAndTheLineStays) {
+TEST_F(Commit, KeysOnlyWithAFocusWindowThatTakesTextAndOtherwiseTheLineStays) {
   struct Case {
     const char* what;
     FocusFacts facts;
@@ -120,9 +113,14 @@ TEST_F(Commit, NoKeysWithoutAFocusWindowThatTakesTextAndTheLineStays) {
   focus.facts.x = -290;  // partly on the screen is enough
   EXPECT_TRUE(FocusWindow());
   EXPECT_EQ(App.Focus_win, 0x200005u);
+  EnterClick();  // on an empty line: Return and BackSpace, nothing pasted
+  BakspClick();
+  EXPECT_EQ(keys.events, (Keys{Down(kKeysymReturn), Up(kKeysymReturn), Flushed(),
+                               Down(kKeysymBackSpace), Up(kKeysymBackSpace), Flushed()}));
+  EXPECT_TRUE(clipboard.texts.empty());
 }
 
-TEST_F(Commit, BackSpaceDeletesTheCharacterBeforeTheCursor) {
+TEST_F(Commit, BackSpaceDeletesBeforeTheCursorOrTheSelectionAndBeepsAtTheStart) {
   SetPending("あいう");
   Pad.Rang = RangRec{2, 2, 2};
   BakspClick();
@@ -131,9 +129,6 @@ TEST_F(Commit, BackSpaceDeletesTheCharacterBeforeTheCursor) {
   EXPECT_EQ(PenTag(Pad.BFpen[1]), 2);
   EXPECT_EQ(display.candidateCalls, std::vector<int>{10});
   EXPECT_TRUE(keys.events.empty());
-}
-
-TEST_F(Commit, BackSpaceDeletesTheSelectionBeepsAtTheStartAndResetsTheKeysWhenEmpty) {
   SetPending("あいう");
   Pad.Rang = RangRec{0, 2, 0};
   BakspClick();
@@ -149,6 +144,55 @@ TEST_F(Commit, BackSpaceDeletesTheSelectionBeepsAtTheStartAndResetsTheKeysWhenEm
   EXPECT_EQ(Pad.Ink_data.pending, 0);
   EXPECT_EQ(display.enterCalls, std::vector<int>{-1});
   EXPECT_EQ(display.candidateCalls, std::vector<int>{0});
+}
+
+TEST_F(Commit, DeletingASelectionMovesTheLaterCharactersDownByWholeCharacters) {
+  SetPending("あいうえ");
+  Pad.Rang = RangRec{1, 3, 1};
+  EXPECT_EQ(BuffTextDel(), 1);
+  EXPECT_EQ(PendingUtf8(), "あえ");
+  EXPECT_EQ(Pad.Ink_data.pending, 2);
+  EXPECT_EQ(Pad.Rang.end, 1);
+  EXPECT_EQ(CellText(Pad.Result[1][0]), "え");
+  EXPECT_EQ(PenTag(Pad.BFpen[1]), 3);
+  for (int i = 2; i < kPadChars; ++i) {
+    EXPECT_TRUE(Pad.BFpen[i].empty()) << i;
+    EXPECT_EQ(Pad.Result[i][0][0], 0) << i;
+  }
+
+  SetPending("aあb");  // character boundaries kept; an empty selection deletes nothing
+  Pad.Rang = RangRec{1, 2, 1};
+  BuffTextDel();
+  EXPECT_EQ(PendingUtf8(), "ab");
+  EXPECT_EQ(EucCharCount(Pad.Tbuff), 2);
+  const int redraws = display.pendingRedraws;
+  Pad.Rang = RangRec{1, 1, 1};
+  EXPECT_EQ(BuffTextDel(), 1);
+  EXPECT_EQ(PendingUtf8(), "ab");
+  EXPECT_EQ(display.pendingRedraws, redraws);
+}
+
+TEST_F(Commit, AlternativeReplacesTheCharacterBeforeTheCursorOrBeeps) {
+  SetPending("あい", {"ぁ", "り"});
+  KohoSwaping(0);
+  EXPECT_EQ(PendingUtf8(), "あり");
+  EXPECT_EQ(CellText(Pad.Result[1][0]), "り");
+  EXPECT_EQ(CellText(Pad.Result[1][1]), "い");  // the replaced character is offered back
+  EXPECT_EQ(display.candidateCalls, std::vector<int>{1});
+  KohoSwaping(0);
+  EXPECT_EQ(PendingUtf8(), "あい");
+  // At the start the first character's alternatives are used; an empty one beeps.
+  SetPending("あい", {"ぁ"});
+  KohoSwaping(0);  // い has no alternative
+  KohoSwaping(8);
+  EXPECT_EQ(display.beeps, 2);
+  EXPECT_EQ(PendingUtf8(), "あい");
+  Pad.Rang = RangRec{0, 0, 0};
+  KohoSwaping(0);
+  EXPECT_EQ(PendingUtf8(), "ぁい");
+  BuffCleaEx();
+  KohoSwaping(0);
+  EXPECT_EQ(display.beeps, 3);
 }
 
 }  // namespace

@@ -175,30 +175,29 @@ TEST_F(Editing, SplitCutsAtTheWidestGapOrRefuses) {
 }
 
 TEST_F(Editing, SplitInAFullLinePushesTheFirstCharacterOut) {
-  for (int index : {0, 5}) {
-    SCOPED_TRACE(index);
+  const struct {
+    int index;
+    const char* pasted;  // the split character's own first part when it is the first
+    const char* text;
+    int caret;
+  } cases[] = {{0, "一", "一いうえおかきくけこさし", 1}, {5, "あ", "いうえお一一きくけこさし", 6}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.index);
     Reset();
     SetPending("あいうえおかきくけこさし");
-    Pad.BFpen[index] = Strokes(2, 0);
-    Select(index, index + 1);
+    Pad.BFpen[c.index] = Strokes(2, 0);
+    Select(c.index, c.index + 1);
     UnionConvert();
     EXPECT_EQ(Pad.Ink_data.pending, 12);
-    ASSERT_EQ(clipboard.texts.size(), 1u);
-    if (index == 0) {
-      // The split character's own first part is the first to leave.
-      EXPECT_EQ(Utf8(clipboard.texts[0]), "一");
-      EXPECT_EQ(PendingUtf8(), "一いうえおかきくけこさし");
-      EXPECT_EQ(Pad.Rang.end, 1);
-    } else {
-      EXPECT_EQ(Utf8(clipboard.texts[0]), "あ");
-      EXPECT_EQ(PendingUtf8(), "いうえお一一きくけこさし");
-      EXPECT_EQ(PenTag(Pad.BFpen[0]), 1);
-      EXPECT_EQ(StrokesIn(Pad.BFpen[4]), 1);
-      EXPECT_EQ(StrokesIn(Pad.BFpen[5]), 1);
-      EXPECT_EQ(PenTag(Pad.BFpen[6]), 6);
-      EXPECT_EQ(Pad.Rang.end, 6);
-    }
+    EXPECT_EQ(clipboard.texts, std::vector<std::string>{Euc(c.pasted)});
+    EXPECT_EQ(PendingUtf8(), c.text);
+    EXPECT_EQ(Pad.Rang.end, c.caret);
   }
+  // The ink moved down with its characters.
+  EXPECT_EQ(PenTag(Pad.BFpen[0]), 1);
+  EXPECT_EQ(StrokesIn(Pad.BFpen[4]), 1);
+  EXPECT_EQ(StrokesIn(Pad.BFpen[5]), 1);
+  EXPECT_EQ(PenTag(Pad.BFpen[6]), 6);
 }
 
 // --- Variants ----------------------------------------------------------------------------

@@ -1,14 +1,16 @@
-// Segmentation of free writing. With the real engine: characters the variable frame
-// cut apart or ran together come out whole, and a row it got right stays as it is.
-// With a stand-in engine: the row never grows beyond twelve characters, no stroke is
-// lost, and the extra recognitions stay bounded.
+// Free writing with the real engine: characters the variable frame cut apart or ran
+// together come out whole, rows it got right stay, written characters reach the
+// pending line, half-width mode and post-processing behave. With a stand-in engine:
+// at most twelve characters, no stroke lost, extra recognitions bounded.
 #include <gtest/gtest.h>
 
 #include "engine_data.h"
 #include "kanjivg_reader.h"
+#include "pad/recogcycle.h"
 #include "pad/rect.h"
 #include "pad/segment.h"
 #include "pad/vframe.h"
+#include "pad_fixture.h"
 #include "pen_trace.h"
 #include "recog.h"
 #include "seni.h"
@@ -63,6 +65,15 @@ void Recognise(const SegPen& pen, const Rect16& frame, ZkResult* result) {
   ZkCRecognize(&ZkOption, pen.data(), pen.size(), result);
 }
 
+// The strokes of a KanjiVG character (a file name) as a pen writes them at (left, top)
+// in a size x size square.
+std::vector<PixelStroke> Traced(const char* file, int left, int top, int size) {
+  StrokeList strokes;
+  std::string error;
+  EXPECT_TRUE(ReadKanjiVgFile(kKanjiVg + "/" + file, &strokes, &error)) << error;
+  return TraceStrokes(strokes, TraceOptions{kKanjiVgBox, double(size), double(left), double(top), 4});
+}
+
 // A character written at (left, top) in a size x size square; its first leftPart
 // strokes (its left part) moved gap pixels further left.
 struct Written {
@@ -78,6 +89,7 @@ struct Case {
   const char* text;
 };
 
+// The real engine with the built dictionary (and the transitions where built).
 class EngineSegment : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -91,23 +103,35 @@ class EngineSegment : public ::testing::Test {
     SeniClose();
     ZkCRecEnd();
   }
+};
 
-  std::vector<PixelStroke> Write(const Written& w) {
-    StrokeList strokes;
-    std::string error;
-    EXPECT_TRUE(ReadKanjiVgFile(kKanjiVg + "/" + w.file, &strokes, &error)) << error;
-    TraceOptions options;
-    options.box = kKanjiVgBox;
-    options.left = w.left;
-    options.top = w.top;
-    options.size = w.size;
-    options.spacing = 4;
-    std::vector<PixelStroke> traced = TraceStrokes(strokes, options);
-    for (int k = 0; k < w.leftPart && k < static_cast<int>(traced.size()); ++k)
-      for (PixelPoint& p : traced[static_cast<size_t>(k)]) p.x -= w.gap;
-    return traced;
+class EngineCycle : public PadTest {
+ protected:
+  void SetUp() override {
+    PadTest::SetUp();
+    if (!Exists(kSystemDic) || !Exists(kKanjiVg)) GTEST_SKIP() << "no built dictionary or KanjiVG";
+    ASSERT_EQ(ZkCRecInitializesFrom(kSystemDic.c_str(), "/nonexistent/Crecs.upt"), 0);
+    ZkOption = ZkOptionRec{0x0FFF407F, 0, 0, 0, 0, 0};
+    Ap_table.pmode = 1;
+  }
+  void TearDown() override {
+    ZkCRecEnd();
+    PadTest::TearDown();
+  }
+
+  // Writes the character in pen input at (left, top).
+  void Write(const char* file, int left, int top, int size = 120) {
+    ASSERT_EQ(InkNewCharacter(), kInkStarted);
+    PadInk.Vfram_rct[Pad.Ink_data.chars] = Rect16{static_cast<int16_t>(left), static_cast<int16_t>(top),
+                                                  static_cast<uint16_t>(size), static_cast<uint16_t>(size)};
+    for (const PixelStroke& stroke : Traced(file, left, top, size)) {
+      InkStrokeBegin(stroke[0].x, stroke[0].y);
+      for (size_t i = 1; i < stroke.size(); ++i) InkStrokePoint(stroke[i].x, stroke[i].y);
+    }
   }
 };
+
+}  // namespace
 
 TEST_F(EngineSegment, FrameMistakesAreMendedAndRightRowsKept) {
   const Case cases[] = {
@@ -129,8 +153,12 @@ TEST_F(EngineSegment, FrameMistakesAreMendedAndRightRowsKept) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     std::vector<PixelStroke> strokes;
-    for (const Written& w : c.chars)
-      for (const PixelStroke& s : Write(w)) strokes.push_back(s);
+    for (const Written& w : c.chars) {
+      std::vector<PixelStroke> traced = Traced(w.file, w.left, w.top, w.size);
+      for (int k = 0; k < w.leftPart; ++k)
+        for (PixelPoint& p : traced[static_cast<size_t>(k)]) p.x -= w.gap;
+      strokes.insert(strokes.end(), traced.begin(), traced.end());
+    }
     const std::vector<SegPen> atoms = FrameCharacters(strokes);
     ASSERT_EQ(atoms.size(), c.frameChars);
 
@@ -177,4 +205,44 @@ TEST(Segment, NeverMoreThanTwelveCharactersAndNoStrokeLost) {
   EXPECT_EQ(stats.extraCalls, 24 + 11);
 }
 
-}  // namespace
+TEST_F(EngineCycle, WrittenCharactersReachThePendingLine) {
+  Write("06728.svg", 100, 200);  // 木
+  Write("05c71.svg", 300, 200);  // 山
+  EXPECT_EQ(RecogCycleRun(), 2);
+  EXPECT_EQ(PendingUtf8(), "木山");
+  EXPECT_EQ(Pad.Ink_data.chars, 0);
+  EXPECT_EQ(PenStrokeCount(Pad.BFpen[0]), 4);
+  EXPECT_EQ(PenStrokeCount(Pad.BFpen[1]), 3);
+  for (const PenData& pen : Pad.hPens) EXPECT_TRUE(pen.empty());
+}
+
+TEST_F(EngineCycle, HalfWidthModeHasNoHalfWidthKatakana) {
+  ZkOption.flags = kHalfWidthFlag;
+  Write("030ab.svg", 100, 100);  // カ
+  Write("030ed.svg", 300, 100);  // ロ
+  EXPECT_EQ(RecogCycleRun(), 2);
+  for (int i = 0; i < 2; ++i)
+    for (int j = 0; j < kCandCells; ++j) {
+      const unsigned char lead = static_cast<unsigned char>(Pad.Result[i][j][0]);
+      EXPECT_FALSE(lead >= 0x80 && Pad.Result[i][j][1] == 0) << i << "," << j;
+    }
+}
+
+TEST_F(EngineCycle, PostProcessingReportsTheCharacterItChanged) {
+  if (!Exists(kTransitions)) GTEST_SKIP() << "no built transition table";
+  ASSERT_EQ(SeniJishoFrom(kTransitions), 0);
+  Ap_table.seni_exec = 1;
+  // 曰 and 日 look alike; before 本 the transitions prefer 日.
+  const ZkResultEntry yue{Utf8ToSjisCode("曰"), kCodeDoubleByte, 1000};
+  const ZkResultEntry sun{Utf8ToSjisCode("日"), kCodeDoubleByte, 1010};
+  const ZkResultEntry book{Utf8ToSjisCode("本"), kCodeDoubleByte, 1000};
+  std::vector<WrittenChar> chars = {{TaggedPen(1), ZkResult{0, 2, {yue, sun}, {}, 0}},
+                                    {TaggedPen(2), ZkResult{0, 1, {book}, {}, 0}}};
+  testing::internal::CaptureStdout();
+  InsertRecognised(&chars);
+  const std::string out = testing::internal::GetCapturedStdout();
+  SeniClose();
+  EXPECT_EQ(PendingUtf8(), "日本");
+  EXPECT_EQ(out, "後処理：[曰->日]\n");
+  EXPECT_EQ(CellText(Pad.Result[0][1]), "曰");
+}

@@ -39,7 +39,7 @@ using Lines = std::vector<std::string>;
 
 }  // namespace
 
-TEST(RoffText, MarkupIsStrippedAndParagraphsFollowTheMacros) {
+TEST(RoffText, MarkupIsStrippedParagraphsFollowTheMacrosAndEscapesAreSkippedWhole) {
   const std::string page =
       ".\\\" a comment line\n"
       ".TH LS 1 \"2021\" \"GNU\" \"ユーザーコマンド\"\n"
@@ -70,9 +70,7 @@ TEST(RoffText, MarkupIsStrippedAndParagraphsFollowTheMacros) {
             (Lines{"名前", "ls - 一覧をリスト表示する", "説明",
                    "ファイル に関する情報を表示します。 \n二行目 も続く", "-a, --all", ". で始まる要素\nls(1)",
                    "一行目", "二行目", "あ 'x"}));
-}
-
-TEST(RoffText, EscapesWithArgumentsAreSkippedWhole) {
+  // Escapes with arguments are skipped whole.
   EXPECT_EQ(RoffUnescape("a\\h'2m'b\\v'-1'c\\w'abc'd"), "abcd");
   EXPECT_EQ(RoffUnescape("x\\f[BI]y\\f(CWz\\fPw"), "xyzw");
   EXPECT_EQ(RoffUnescape("\\*[str]ok\\n(xxok\\s(12ok\\s+2ok"), "okokokok");
@@ -81,7 +79,7 @@ TEST(RoffText, EscapesWithArgumentsAreSkippedWhole) {
   EXPECT_EQ(RoffUnescape("\\f"), "");
 }
 
-TEST(HtmlText, TagsHeadScriptsAndPreformattedTextAreDropped) {
+TEST(HtmlText, TagsHeadScriptsAndPreformattedTextAreDroppedAndUnclosedMarkupEndsTheText) {
   const std::string page =
       "<?xml version=\"1.0\"?><!DOCTYPE html>\n"
       "<html><head><title>題名</title><style>p{}</style></head>\n"
@@ -93,16 +91,14 @@ TEST(HtmlText, TagsHeadScriptsAndPreformattedTextAreDropped) {
   EXPECT_EQ(HtmlParagraphs(page),
             (Lines{"次へ", "これは強調された&文あい<です。", "改行を\nまたぐ文 と 記号", "一", "二",
                    "末尾"}));
-}
-
-TEST(HtmlText, UnclosedMarkupEndsTheTextWithoutReadingFurther) {
+  // Unclosed markup ends the text without reading further.
   EXPECT_EQ(HtmlParagraphs("<p>前<!-- 閉じない"), (Lines{"前"}));
   EXPECT_EQ(HtmlParagraphs("<p>前<a href=\"x"), (Lines{"前"}));
   EXPECT_EQ(HtmlParagraphs("<p>前</p><pre>閉じない"), (Lines{"前"}));
   EXPECT_EQ(HtmlParagraphs("a &amp b & c"), (Lines{"a &amp b & c"}));
 }
 
-TEST(Sentences, SplitAfterSentenceEndsAndJoinJapaneseLines) {
+TEST(Sentences, SplitAfterSentenceEndsJoinJapaneseLinesAndAreCountedOnce) {
   EXPECT_EQ(Sentences("今日は晴れ。明日は雨？\nそう思う！ls.1 を見よ"),
             (Lines{"今日は晴れ。", "明日は雨？", "そう思う！", "１|を見よ"}));  // "ls." has no Japanese
   // A line end between Japanese characters joins them; next to ASCII it separates.
@@ -112,9 +108,8 @@ TEST(Sentences, SplitAfterSentenceEndsAndJoinJapaneseLines) {
   // Characters the table does not hold separate like spaces; so does the ideographic space.
   EXPECT_EQ(Sentences("漢\xF0\x9F\x98\x80字　かな"), (Lines{"漢|字|かな"}));
   EXPECT_EQ(Sentences("ｶﾀｶﾅ〜"), (Lines{"カタカナ～"}));
-}
+  // Each distinct sentence is counted once.
 
-TEST(Sentences, EachDistinctSentenceIsCountedOnce) {
   SentenceSet seen;
   EXPECT_TRUE(seen.Insert(Codes("同じ文。")));
   EXPECT_FALSE(seen.Insert(Codes("同じ文。")));

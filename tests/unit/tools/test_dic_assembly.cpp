@@ -1,12 +1,14 @@
-// Sub-dictionaries per class, split where one block would pass the container's
-// limits, and the result read back by the engine's own loader.
+// Sub-dictionaries per class, split at the container's limits and read back by the
+// engine's loader; variant forms the dictionary already reads are left out.
 #include <gtest/gtest.h>
 
 #include "codes.h"
 #include "dic_assembly.h"
 #include "dicfile.h"
 #include "dicindex.h"
+#include "recog.h"
 #include "tempdir.h"
+#include "variant_filter.h"
 
 namespace {
 
@@ -25,6 +27,44 @@ size_t CountPatterns(const std::vector<SubDicSpec>& subs) {
     for (const auto& g : sub.groups) n += g.size();
   return n;
 }
+
+ReferenceForm Form(uint16_t code, StrokeList strokes) {
+  ReferenceForm f;
+  f.code = code;
+  f.box = 100;
+  f.strokes = std::move(strokes);
+  return f;
+}
+
+const StrokeList kOne = {{{10, 50}, {90, 50}}};
+const StrokeList kTwo = {{{25, 30}, {75, 30}}, {{10, 75}, {90, 75}}};
+const StrokeList kTen = {{{10, 45}, {90, 45}}, {{50, 10}, {50, 90}}};
+const StrokeList kMouth = {{{20, 20}, {20, 80}}, {{20, 20}, {80, 20}, {80, 80}}, {{20, 80}, {80, 80}}};
+
+class VariantFilter : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PatternMakerOptions options;
+    std::vector<BuiltPattern> patterns;
+    for (const auto& f : {Form(0x88EA, kOne), Form(0x93F1, kTwo), Form(0x8F5C, kTen), Form(0x8CFB, kMouth)}) {
+      BuiltPattern p;
+      ASSERT_TRUE(MakePattern(f, options, &p));
+      patterns.push_back(p);
+    }
+    std::vector<SubDicSpec> subs;
+    size_t dropped = 0;
+    std::string error;
+    ASSERT_TRUE(AssembleSubDics(patterns, &subs, &dropped, &error)) << error;
+    DicWriteOptions write;
+    write.keepEmptyGroups = false;
+    ASSERT_TRUE(WriteDicFile(dir_.File("base.ptn"), subs, write, &error)) << error;
+    ASSERT_EQ(ZkCRecInitializesFrom(dir_.File("base.ptn").c_str(), dir_.File("none.upt").c_str()), 0);
+  }
+  void TearDown() override { ZkCRecEnd(); }
+  TempDir dir_;
+};
+
+}  // namespace
 
 TEST(SplitIntoSubDics, SplitsWhereAGroupWouldStartBeyondTheLimit) {
   // 90-segment records are 364 bytes: 3000 of them push group 1's start past
@@ -70,7 +110,7 @@ TEST(SplitIntoSubDics, SplitsAGroupOverItsCountLimitAndRefusesAPatternNoBlockCan
   EXPECT_NE(error.find("8260"), std::string::npos) << error;
 }
 
-TEST(AssembleSubDics, ByClassInOrderWithoutDuplicates) {
+TEST(AssembleSubDics, ByClassInOrderWithoutDuplicatesAndNothingElse) {
   std::vector<BuiltPattern> patterns = {
       {1, Pattern(0x8193, 2)},   // ％ symbols
       {2, Pattern(0x82A0, 3)},   // あ hiragana
@@ -101,12 +141,7 @@ TEST(AssembleSubDics, ByClassInOrderWithoutDuplicates) {
   EXPECT_EQ(subs[0].groups[0][0].code, 0x8158);
   EXPECT_EQ(subs[0].groups[20][0].code, 0x9F98);
   EXPECT_EQ(subs[1].groups[1].size(), 2u);
-}
-
-TEST(AssembleSubDics, RefusesGestureAndUnknownCodes) {
-  std::vector<SubDicSpec> subs;
-  size_t dropped = 0;
-  std::string error;
+  // Gesture codes and codes of no class are refused.
   EXPECT_FALSE(AssembleSubDics({{1, Pattern(0x8051, 1)}}, &subs, &dropped, &error));
   EXPECT_NE(error.find("8051"), std::string::npos);
   EXPECT_FALSE(AssembleSubDics({{1, Pattern(0x41, 1)}}, &subs, &dropped, &error));
@@ -142,4 +177,16 @@ TEST(AssembleSubDics, LargeClassRoundTripsThroughTheEngineLoader) {
   ZkReleaseDicTable(Dic.ZkUsrDic);
 }
 
-}  // namespace
+TEST_F(VariantFilter, AFormTheDictionaryReadsAlreadyIsLeftOutOneReadAsAnotherIsKept) {
+  // 十 written a little differently: still read as 十.
+  const StrokeList variant = {{{12, 48}, {88, 44}}, {{52, 12}, {48, 88}}};
+  const VariantVerdict v = JudgeVariant(Form(0x8F5C, variant), PatternMakerOptions(), 0);
+  EXPECT_FALSE(v.keep);
+  EXPECT_GT(v.margin, 0);
+  // With a margin wider than the one it has, the same form is kept.
+  EXPECT_TRUE(JudgeVariant(Form(0x8F5C, variant), PatternMakerOptions(), v.margin + 1).keep);
+  // A "variant" of 一 that looks like 二 is kept.
+  const VariantVerdict misread = JudgeVariant(Form(0x88EA, kTwo), PatternMakerOptions(), 0);
+  EXPECT_TRUE(misread.keep);
+  EXPECT_EQ(misread.margin, -1);
+}

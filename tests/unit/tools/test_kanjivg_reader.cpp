@@ -1,10 +1,14 @@
-// KanjiVG files: stroke order from nested groups, the stroke-number group ignored,
-// file names and variants, code mapping, and broken files refused.
+// KanjiVG files (stroke order, file names, variants, codes, broken files), their path
+// data flattened, joined stroke forms and the strokes the look-alike checks read.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "char_map.h"
+#include "checked_strokes.h"
 #include "kanjivg_reader.h"
 #include "reference_set.h"
+#include "svg_path.h"
 #include "tempdir.h"
 
 namespace {
@@ -37,7 +41,29 @@ void WriteText(const std::string& path, const std::string& text) {
   WriteFileBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
-TEST(KanjiVgReader, StrokesInDocumentOrder) {
+std::vector<Polyline> Flatten(const std::string& d) {
+  std::vector<Polyline> out;
+  std::string error;
+  EXPECT_TRUE(FlattenSvgPath(d, &out, &error)) << d << ": " << error;
+  return out;
+}
+
+std::string FlattenError(const std::string& d) {
+  std::vector<Polyline> out;
+  std::string error;
+  EXPECT_FALSE(FlattenSvgPath(d, &out, &error)) << d;
+  EXPECT_TRUE(out.empty());
+  return error;
+}
+
+void ExpectPoint(PointF p, double x, double y) {
+  EXPECT_NEAR(p.x, x, 1e-9);
+  EXPECT_NEAR(p.y, y, 1e-9);
+}
+
+}  // namespace
+
+TEST(KanjiVgReader, StrokesInDocumentOrderAndBrokenFilesRefusedWithTheirName) {
   StrokeList strokes;
   std::string error;
   ASSERT_TRUE(ReadKanjiVgText(kTwoStrokes, "04e8c.svg", &strokes, &error)) << error;
@@ -46,9 +72,7 @@ TEST(KanjiVgReader, StrokesInDocumentOrder) {
   EXPECT_NEAR(strokes[0].back().x, 84, 1e-9);
   EXPECT_DOUBLE_EQ(strokes[1].front().x, 12);
   EXPECT_DOUBLE_EQ(strokes[1].back().x, 97);
-}
 
-TEST(KanjiVgReader, BrokenFilesAreRefusedWithTheirName) {
   const std::string paths = "<svg><g id=\"kvg:StrokePaths_1\">";
   const std::pair<std::string, std::string> cases[] = {
       {paths + "<path d=\"M0,0", "a.svg: not XML"},
@@ -60,14 +84,10 @@ TEST(KanjiVgReader, BrokenFilesAreRefusedWithTheirName) {
   };
   char name = 'a';
   for (const auto& [text, why] : cases) {
-    StrokeList strokes;
-    std::string error;
     EXPECT_FALSE(ReadKanjiVgText(text, std::string(1, name++) + ".svg", &strokes, &error)) << why;
     EXPECT_EQ(error.rfind(why, 0), 0u) << error;
     EXPECT_TRUE(strokes.empty());
   }
-  StrokeList strokes;
-  std::string error;
   EXPECT_FALSE(ReadKanjiVgFile("/no/such/dir/x.svg", &strokes, &error));
   EXPECT_EQ(error, "/no/such/dir/x.svg: cannot open");
 }
@@ -178,4 +198,105 @@ TEST(ReferenceSet, JoinedStrokeFormsOfKana) {
   EXPECT_TRUE(JoinedStrokeForms(kanji, 0.7).empty());
 }
 
-}  // namespace
+constexpr uint16_t kChi = 0x8360;   // チ
+constexpr uint16_t kU = 0x8345;     // ウ
+constexpr uint16_t kBa = 0x82CE;    // ば
+constexpr uint16_t kPi = 0x82D2;    // ぴ
+constexpr uint16_t kKa = 0x82A9;    // か, in no group
+
+TEST(CheckedStrokes, ReadFromTheTableAndKeptByTheJoinsThatLeaveThemInPlace) {
+  // チ: its own direction check and that of 千's group read stroke 2.
+  const CheckedStrokes chi = LookAlikeCheckedStrokes(kChi);
+  EXPECT_EQ(chi.fromStart, (std::set<int>{2}));
+  EXPECT_EQ(chi.fromEnd, 0);
+  // ウ: its own turn check reads strokes 1 and 2, ワ's check 51 names its stroke 0.
+  EXPECT_EQ(LookAlikeCheckedStrokes(kU).fromStart, (std::set<int>{0, 1, 2}));
+  // A voiced kana: the checks of its groups read its last two strokes, the marks.
+  const CheckedStrokes ba = LookAlikeCheckedStrokes(kBa);
+  EXPECT_TRUE(ba.fromStart.empty());
+  EXPECT_EQ(ba.fromEnd, 2);
+  // A semi-voiced kana: only its last stroke, the circle.
+  EXPECT_EQ(LookAlikeCheckedStrokes(kPi).fromEnd, 1);
+  EXPECT_TRUE(LookAlikeCheckedStrokes(kKa).empty());
+
+  // Which joins keep the checked strokes in place.
+  const CheckedStrokes marks{{}, 2};   // ば: five strokes, the last two read
+  const CheckedStrokes circle{{}, 1};  // ぴ: the last stroke read
+  const CheckedStrokes first{{0}, 0};  // stroke 0 read
+  const CheckedStrokes third{{2}, 0};  // stroke 2 read: every join before it renumbers it
+  const struct {
+    const CheckedStrokes& checked;
+    int strokes, joinAt;
+    bool keeps;
+  } cases[] = {
+      {marks, 5, 0, true},  {marks, 5, 1, true},  {marks, 5, 2, true},  // the body run on into the first dot
+      {marks, 5, 3, false},                                             // the two dots joined
+      {circle, 2, 0, true},                                             // ぴ: the body run on into the circle
+      {circle, 3, 1, true},
+      {first, 3, 0, true},  // the checked stroke runs on into the next
+      {first, 3, 1, true},  {third, 3, 0, false}, {third, 3, 1, false},
+      {third, 5, 3, true},  // strokes 3 and 4 lie after it
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(JoinKeepsCheckedStrokes(c.checked, c.strokes, c.joinAt), c.keeps) << c.strokes << " " << c.joinAt;
+  EXPECT_TRUE(JoinKeepsCheckedStrokes(CheckedStrokes{}, 2, 0));
+}
+
+TEST(SvgPath, EquivalentFormsGiveTheSamePoints) {
+  const struct {
+    const char* path;
+    const char* same;
+  } cases[] = {
+      {"m10,20 l20,0 h20 v40 l-40,0", "M10,20 L30,20 H50 V60 L10,60"},
+      {"m5,5 10,0 0,10", "M5,5 L15,5 L15,15"},  // pairs after a move are lines
+      {"M10,10 c0,10 10,10 10,0", "M10,10 C10,20 20,20 20,10"},
+      // S after C reflects (10,10) about (20,0) into (30,-10).
+      {"M0,0 C0,10 10,10 20,0 S40,-10 40,0", "M0,0 C0,10 10,10 20,0 C30,-10 40,-10 40,0"},
+      {"M0,0 c0,10 10,10 20,0 s20,-10 20,0", "M0,0 C0,10 10,10 20,0 C30,-10 40,-10 40,0"},
+      // Without a curve before, the first control point is the current point.
+      {"M0,0 S10,10 20,0", "M0,0 C0,0 10,10 20,0"},
+      {"M0,0 Q10,10 20,0 T40,0", "M0,0 Q10,10 20,0 Q30,-10 40,0"},
+      // Signs and a second decimal point start new numbers; exponents are read.
+      {"M1-2L.5.5l1e1,-2E0", "M1,-2 L0.5,0.5 L10.5,-1.5"},
+      // Z returns to the subpath's start, and the next command starts from there.
+      {"M10,10 L20,10 L20,20 Z l5,0", "M10,10 L20,10 L20,20 L10,10 L15,10"},
+  };
+  for (const auto& c : cases) {
+    const auto p = Flatten(c.path), q = Flatten(c.same);
+    ASSERT_EQ(p.size(), 1u) << c.path;
+    ASSERT_EQ(p[0].size(), q[0].size()) << c.path;
+    for (size_t i = 0; i < p[0].size(); ++i) ExpectPoint(p[0][i], q[0][i].x, q[0][i].y);
+  }
+  const auto abs = Flatten("M10,20 L30,20 H50 V60 L10,60");
+  ASSERT_EQ(abs[0].size(), 5u);
+  ExpectPoint(abs[0][2], 50, 20);
+  ExpectPoint(abs[0][3], 50, 60);
+  // Each move starts a polyline; close returns to its start.
+  const auto two = Flatten("M0,0 L1,1 M5,5 l1,0 z");
+  ASSERT_EQ(two.size(), 2u);
+  ExpectPoint(two[1][0], 5, 5);
+  ExpectPoint(two[1].back(), 5, 5);
+}
+
+TEST(SvgPath, CubicEndsOnItsEndPointAndFollowsTheCurve) {
+  const auto p = Flatten("M0,0 C0,10 10,10 10,0");
+  const Polyline& line = p[0];
+  ASSERT_GT(line.size(), 8u);
+  ExpectPoint(line.back(), 10, 0);
+  // The middle of this symmetric curve is at (5, 7.5).
+  double best = 1e9;
+  for (const PointF& q : line) best = std::min(best, std::hypot(q.x - 5, q.y - 7.5));
+  EXPECT_LT(best, 0.5);
+  // Pieces stay short.
+  for (size_t i = 1; i < line.size(); ++i)
+    EXPECT_LE(std::hypot(line[i].x - line[i - 1].x, line[i].y - line[i - 1].y), 1.0 + 1e-9);
+}
+
+TEST(SvgPath, Errors) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"M0,0 A5,5 0 0 1 10,10", "unsupported path command 'A'"}, {"M0,0 L5", "missing number"},
+      {"10,10 L5,5", "does not start with a command"},           {"L5,5", "does not start with a move"},
+      {"M0,0 Z 5", "closepath"},                                 {"M0,0 L1e999,0", "missing number"}};
+  for (const auto& [d, why] : cases) EXPECT_NE(FlattenError(d).find(why), std::string::npos) << d;
+  EXPECT_TRUE(Flatten("").empty());
+}

@@ -1,4 +1,5 @@
-// The generated key pictures: XPM well-formedness at their sizes, readable face text.
+// The generated key pictures (XPM well-formedness at their sizes, readable face
+// text) and the parsing of face texts: index, items, the small-font switch, templates.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "ui/colors.h"
+#include "ui/facetext.h"
 #include "ui/keypics.h"
 
 namespace {
@@ -43,7 +45,7 @@ int FaceBrightness(const Xpm& x) {
   return static_cast<int>(sum / n);
 }
 
-TEST(KeyPictures, EveryPictureIsWellFormedXpm) {
+TEST(KeyPictures, EveryPictureIsWellFormedXpmAndItsTextColourStandsOut) {
   for (int i = 0; i < kFaceCount; ++i) {
     const Xpm x = Decode(i);
     EXPECT_EQ(x.width, KeyPictureSize(i).width) << i;
@@ -62,9 +64,7 @@ TEST(KeyPictures, EveryPictureIsWellFormedXpm) {
   EXPECT_EQ(ButtonXpm(kFaceCount), nullptr);
   EXPECT_EQ(KeyPictureSize(kFaceCount).width, 0);
   EXPECT_EQ(KeyPictureSize(-1).width, 0);
-}
 
-TEST(KeyPictures, FaceTextColoursStandOut) {
   // Whatever state a key is drawn in, its text keeps well apart from the face under
   // it: dark text on a light face, light text on a dark one.
   for (int i = 0; i < kFaceCount; ++i) {
@@ -72,6 +72,48 @@ TEST(KeyPictures, FaceTextColoursStandOut) {
     const int text = static_cast<int>((ColorRgb(TextColorsOn(i).text) >> 8) & 0xFF);
     EXPECT_GT(std::abs(face - text), 60) << "face " << i;
   }
+}
+
+// Items written back as "x:y:text", with a leading '*' for the small font.
+std::string Items(const FaceText& f) {
+  std::string out;
+  for (const auto& item : f.items)
+    out += std::string(out.empty() ? "" : " ") + (item.small ? "*" : "") + std::to_string(item.x) + ":" +
+           std::to_string(item.y) + ":" + item.text;
+  return out;
+}
+
+TEST(FaceText, IndexItemsAndTheSmallFontSwitch) {
+  const struct {
+    const char* text;
+    int index;
+    const char* items;
+    int skipped;
+  } cases[] = {
+      {"53", 53, "", 0},
+      {"51%s", 51, "", 0},  // a template
+      {"  7;1:2:x", 7, "1:2:x", 0},
+      {"84;*4:15:F1", 84, "*4:15:F1", 0},
+      {"2;8:28:1 21:19:!", 2, "8:28:1 21:19:!", 0},
+      {"3;8:29:: 21:19:*", 3, "8:29:: 21:19:*", 0},  // "*" as text, not as the font switch
+      {"0;1:2:a:b*c", 0, "1:2:a:b*c", 0},
+      {"83;*2:12:Pri 4:20:nt", 83, "*2:12:Pri *4:20:nt", 0},  // the small font stays
+      {"4;4:17:Pri *17:30:nt 1:2:x", 4, "4:17:Pri *17:30:nt *1:2:x", 0},
+      {"48;7:15:マウス 14:30:入力", 48, "7:15:マウス 14:30:入力", 0},
+      // "21:23:" has no text; "x:1:y" and "5:6" are malformed.
+      {"2;8:28:2 21:23: x:1:y 5:6 7:8:ok", 2, "8:28:2 7:8:ok", 2},
+      {"1;-3:+4:t", 1, "-3:4:t", 0},
+      {"98", 98, "", 0},
+  };
+  for (const auto& c : cases) {
+    const FaceText f = ParseFaceText(c.text);
+    ASSERT_TRUE(f.valid) << c.text;
+    EXPECT_EQ(f.index, c.index) << c.text;
+    EXPECT_EQ(Items(f), c.items) << c.text;
+    EXPECT_EQ(f.skipped, c.skipped) << c.text;
+  }
+  for (const char* bad : {"99", "-1", ";1:2:x", "", static_cast<const char*>(nullptr)})
+    EXPECT_FALSE(ParseFaceText(bad).valid) << (bad ? bad : "null");
 }
 
 }  // namespace
