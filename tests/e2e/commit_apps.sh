@@ -23,7 +23,7 @@ write_two() {
 
 [ "${WM:-}" = openbox ] && start_openbox
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[SENI]' 'EXEC=0'
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=2000' '[SENI]' 'EXEC=0'
 start_pad
 wait_for '^GRAB on status=0'
 

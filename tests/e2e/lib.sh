@@ -198,7 +198,7 @@ draw_strokes() {
 pending_text() { grep '^PENDING ' "$LOG" | tail -n 1 | sed 's/.* text=//'; }
 
 # wait_pending TEXT [SECONDS]
-wait_pending() { poll "${2:-5}" pending_is "$1" || fail "pending text is \"$(pending_text)\", expected \"$1\""; }
+wait_pending() { poll "${2:-10}" pending_is "$1" || fail "pending text is \"$(pending_text)\", expected \"$1\""; }
 pending_is() { [ "$(pending_text)" = "$1" ]; }
 
 # wait_target TEXT: the target's entry holds exactly TEXT.

@@ -10,7 +10,7 @@
 # grab_back N: the pen grab is taken for the Nth time, successfully.
 grab_back() { wait_count '^GRAB on status=0' "$1"; }
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[SENI]' 'EXEC=0'
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=2000' '[SENI]' 'EXEC=0'
 start_pad
 grab_back 1
 

@@ -21,7 +21,7 @@ check_selections() {
   [ "$prim" = "user primary $1" ] || fail "primary selection holds \"$prim\" after the commit"
 }
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[SENI]' 'EXEC=0'
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=2000' '[SENI]' 'EXEC=0'
 start_pad
 wait_for '^GRAB on status=0'
 

@@ -4,7 +4,7 @@
 # at the caret, and 貼付 pastes the result.
 . "$(dirname "$0")/lib.sh"
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=2000' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
 start_target
 start_pad
 wait_for '^GRAB on status=0'

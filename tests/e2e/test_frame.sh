@@ -5,7 +5,7 @@
 # of the frame window leaves fixed-frame input.
 . "$(dirname "$0")/lib.sh"
 
-settings '[PMODE]' 'MODE=2' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
+settings '[PMODE]' 'MODE=2' '[RECOG]' 'TIMER=2000' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
 start_target
 start_pad
 wait_for '^FRAME '

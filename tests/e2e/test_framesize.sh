@@ -5,7 +5,7 @@
 # the window and its boxes smaller at once and is saved; 大 brings the largest back.
 . "$(dirname "$0")/lib.sh"
 
-settings '[PMODE]' 'MODE=2' '[RECOG]' 'TIMER=700' '[SENI]' 'EXEC=0' \
+settings '[PMODE]' 'MODE=2' '[RECOG]' 'TIMER=2000' '[SENI]' 'EXEC=0' \
   '[LFRAME]' "X=165,Y=$((SCREEN_H - 220)),SIZE=3"
 start_pad
 wait_for '^FRAME '

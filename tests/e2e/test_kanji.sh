@@ -8,7 +8,7 @@
 command -v uim-xim >/dev/null || { echo "SKIP: uim-xim is not installed"; exit 77; }
 locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' || { echo "SKIP: no ja_JP.UTF-8 locale"; exit 77; }
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=2000' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
 start_target
 
 export LANG=ja_JP.UTF-8 XMODIFIERS=@im=uim GTK_IM_MODULE=xim

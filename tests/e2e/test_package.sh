@@ -40,7 +40,7 @@ for page in sorenix zkrecog; do
   LANG=ja_JP.UTF-8 man -l "/usr/share/man/ja/man1/$page.1.gz" 2>/dev/null | grep -q '^名前' || fail "Japanese man page $page(1)"
 done
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[SENI]' 'EXEC=0'
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=2000' '[SENI]' 'EXEC=0'
 start_pad
 wait_for '^GRAB on status=0'
 start_target

@@ -6,14 +6,14 @@
 # enough for a busy machine not to split a character between two cycles.)
 . "$(dirname "$0")/lib.sh"
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=2000' '[PAST]' 'TYPE=0' '[SENI]' 'EXEC=0'
 start_target
 start_pad
 wait_for '^GRAB on status=0'
 
 write_char 木 100 200 120
 write_char 山 300 200 120
-wait_for '^PENDING count=2 '
+wait_for '^PENDING count=2 ' "$LOG" 10
 wait_pending 木山
 grep -q '^STROKE chars=2 strokes=1 ' "$LOG" || fail "the first stroke of 山 did not start character 2"
 grep '^CANDIDATES ' "$LOG" | tail -n 1 | grep -q 'entry=1 cells=山|' || fail "candidates: $(grep '^CANDIDATES' "$LOG" | tail -n 1)"

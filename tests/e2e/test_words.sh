@@ -4,7 +4,7 @@
 # start.)
 . "$(dirname "$0")/lib.sh"
 
-settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=700' '[PAST]' 'TYPE=0'
+settings '[PMODE]' 'MODE=1' '[RECOG]' 'TIMER=2000' '[PAST]' 'TYPE=0'
 export SORENIX_WORD_DIC=$WORK/no-dictionary
 start_pad
 wait_for '^GRAB on status=0'
