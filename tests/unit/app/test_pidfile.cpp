@@ -132,28 +132,6 @@ TEST_F(PidFile, AZombieIsReported) {
   }
 }
 
-TEST_F(PidFile, StartsAtTheSameMomentLetExactlyOneRun) {
-  for (int round = 0; round < 10; ++round) {
-    int go[2];
-    ASSERT_EQ(pipe(go), 0);
-    std::vector<Child> children;
-    for (int i = 0; i < 4; ++i)
-      children.push_back(StartChild([&] {
-        close(go[1]);
-        char ignored;
-        (void)!read(go[0], &ignored, 1);  // all start together when the pipe closes
-        InstanceLock* lock = new InstanceLock;  // held until the child ends
-        return static_cast<char>('0' + Check(lock).result);
-      }));
-    close(go[0]);
-    close(go[1]);
-    int running = 0;
-    for (const Child& c : children) running += ResultOf(c) == '0';
-    EndChildren(children);
-    EXPECT_EQ(running, 1) << "round " << round;
-  }
-}
-
 // Something planted at the pid file's path is never followed or read, and the
 // guard still holds.
 TEST_F(PidFile, PlantedFilesAreNotFollowedAndTheGuardHolds) {
@@ -211,7 +189,6 @@ TEST_F(PidFile, AFullDiskWhileRecordingKeepsTheGuard) {
   EXPECT_EQ(Check(&second).result, 1);
   EndChildren({first});
 }
-
 
 TEST(UserDir, HomeComesFromHomeOrThePasswordDatabase) {
   const char* saved = std::getenv("HOME");

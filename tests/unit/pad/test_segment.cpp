@@ -205,17 +205,6 @@ TEST(Segment, NeverMoreThanTwelveCharactersAndNoStrokeLost) {
   EXPECT_EQ(stats.extraCalls, 24 + 11);
 }
 
-TEST_F(EngineCycle, WrittenCharactersReachThePendingLine) {
-  Write("06728.svg", 100, 200);  // 木
-  Write("05c71.svg", 300, 200);  // 山
-  EXPECT_EQ(RecogCycleRun(), 2);
-  EXPECT_EQ(PendingUtf8(), "木山");
-  EXPECT_EQ(Pad.Ink_data.chars, 0);
-  EXPECT_EQ(PenStrokeCount(Pad.BFpen[0]), 4);
-  EXPECT_EQ(PenStrokeCount(Pad.BFpen[1]), 3);
-  for (const PenData& pen : Pad.hPens) EXPECT_TRUE(pen.empty());
-}
-
 TEST_F(EngineCycle, HalfWidthModeHasNoHalfWidthKatakana) {
   ZkOption.flags = kHalfWidthFlag;
   Write("030ab.svg", 100, 100);  // カ
