@@ -214,7 +214,6 @@ struct InsertCase {
 
 TEST_F(Editing, SymbolKeysInsertAtTheCaret) {
   const InsertCase cases[] = {
-      {"あい", 1, 1, 2, 0, "あ、い", 2, ""},
       {"あいう", 1, 3, 1, 5, "あ0", 2, ""},
       {"", 0, 0, 2, 4, "　", 1, ""},
       {"あいうえおかきくけこさし", 0, 0, 2, 14, "あいうえおかきくけこさし", 0, "９"},
