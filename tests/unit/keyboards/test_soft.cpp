@@ -213,8 +213,8 @@ TEST_F(Keyboards, KanaKeysTypeRomajiAndVoicingRetypesTheLastOne) {
   EXPECT_EQ(Kbd.K50button, 111);
 }
 
-// Choosing and applying from the lists as e2e_keyboards does is left to it: here what
-// it does not walk through, a choice of the window already up and a full commit buffer.
+// Choosing from the lists and pasting Japanese is left to e2e_keyboards: here what it
+// cannot see, a choice of the window already up, typed ASCII and a full commit buffer.
 TEST_F(Keyboards, SelectorListsChooseWindowsAndApplyAssignments) {
   EXPECT_EQ(CombApplyMode(1, 4), 0);
   EXPECT_EQ(CombApplyMode(2, 7), 0);
@@ -224,6 +224,10 @@ TEST_F(Keyboards, SelectorListsChooseWindowsAndApplyAssignments) {
   CombListPlace(960, 740, 40, 20, 80, 60, 1024, 768, &x, &y);
   EXPECT_EQ((std::vector<int>{x, y}), (std::vector<int>{880, 708}));
 
+  // ASCII is typed at once with Shift where needed (a paste would look the same).
+  EXPECT_EQ(ApplyAssignment("a!"), AssignAction::kTyped);
+  EXPECT_EQ(keys.events, (Keys{Down('a'), Up('a'), Flushed(), Down(kShiftL), Down('!'), Up('!'),
+                               Up(kShiftL), Flushed()}));
   // A full commit buffer: pasted first when it can be, else the text is refused.
   const std::string name = Euc("山田");
   const std::string filler(kOverTextSize - 3, 'x');

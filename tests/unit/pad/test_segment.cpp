@@ -1,7 +1,7 @@
 // Free writing with the real engine: characters the variable frame cut apart or ran
-// together come out whole, rows it got right stay, written characters reach the
-// pending line, half-width mode and post-processing behave. With a stand-in engine:
-// at most twelve characters, no stroke lost, extra recognitions bounded.
+// together come out whole, rows it got right stay, half-width mode and post-processing
+// behave. With a stand-in engine: at most twelve characters, no stroke lost, extra
+// recognitions bounded.
 #include <gtest/gtest.h>
 
 #include "engine_data.h"
