@@ -41,7 +41,6 @@ class FailingFiles : public UdicFiles {
   bool LearnOk() { return ++learnWrites < failLearnFrom || failLearnFrom == 0; }
 };
 
-
 std::vector<uint16_t> Pen(const PenStrokes& strokes) { return PenWords(strokes); }
 PenStrokes OddTen() { return {PenLine(100, 165, 100, 35), PenLine(160, 95, 40, 95)}; }
 PenStrokes Hook() { return {PenPath({{40, 40}, {160, 40}, {160, 160}})}; }
