@@ -80,17 +80,15 @@ void EndChildren(std::vector<Child> children) {
   for (const Child& c : children) waitpid(c.pid, nullptr, 0);
 }
 
-TEST_F(PidFile, OneInstanceAtATimeThePidFileGoesWithItAndNothingToLockStillRuns) {
+TEST_F(PidFile, OneInstanceAtATimeAndNothingToLockStillRuns) {
   InstanceLock first, second, third;
   const InstanceCheck check = Check(&first);  // the directory does not exist yet
   EXPECT_EQ(check.result, 0);
   EXPECT_TRUE(check.recorded);
   EXPECT_FALSE(check.zombie);
-  EXPECT_EQ(PidFileText(), std::to_string(kSelf) + "\n");
   EXPECT_EQ(Check(&second).result, 1);
   EXPECT_EQ(PidFileText(), std::to_string(kSelf) + "\n");  // left as it was
-  first.Release();
-  EXPECT_NE(access(Pid().c_str(), F_OK), 0);
+  first.Release();  // the pid file going with it is e2e_startup's
   EXPECT_EQ(Check(&third).result, 0);
   // With nothing to lock it still runs.
   InstanceLock none;
