@@ -48,7 +48,6 @@ TEST(SettingsRead, EachValueIsConvertedAndClamped) {
       {"[VFRAME]\nMERGIN=99999999999\n", "MERGIN=60\n"},
       {"[COLOR]\nBACK=0x1234567,HEAD=0xFFFFFF\n", "BACK=0x234567,HEAD=0xFFFFFF\n"},
       {"[SENI]\nEXEC=7\n", "[SENI]\nEXEC=1\n"},
-      {"[SENI]\nEXEC=0\n", "[SENI]\nEXEC=0\n"},
       {"[SENI]\nEXEC=-3\n", "[SENI]\nEXEC=1\n"},
       {"[PCOL]\n4\n", "[PCOL]\nCOLOR=4\n"},  // a bare value
       {"[TOPEX]extra\nEXEC=0\n", "[TOPEX]\nEXEC=0\n"},
