@@ -62,8 +62,7 @@ class Editing : public PadTest {
   // Back to the first state between the cases of a table.
   void Reset() {
     SetUp();
-    ports.messages.clear();
-    ports.seen.clear();
+    ports = StrokeCountPorts{};
     clipboard.texts.clear();
   }
   void Select(int start, int end) { Pad.Rang = RangRec{int16_t(start), int16_t(end), int16_t(start)}; }

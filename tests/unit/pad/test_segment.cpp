@@ -1,7 +1,7 @@
-// Free writing with the real engine: characters the variable frame cut apart or ran
-// together come out whole, rows it got right stay, half-width mode and post-processing
-// behave. With a stand-in engine: at most twelve characters, no stroke lost, extra
-// recognitions bounded.
+// Free writing with the real engine (海, 変換 and 木山 as e2e_free_writing and e2e_pen
+// write them are theirs): characters the variable frame cut apart or ran together come
+// out whole, rows it got right stay, half-width mode and post-processing behave. With a
+// stand-in engine: at most twelve characters, no stroke lost, extra recognitions bounded.
 #include <gtest/gtest.h>
 
 #include "engine_data.h"
@@ -133,7 +133,6 @@ class EngineCycle : public PadTest {
 
 }  // namespace
 
-// The plain rows (海 with 氵 apart, 変換 small, 木山 apart) are walked by e2e_free_writing and e2e_pen.
 TEST_F(EngineSegment, FrameMistakesAreMendedAndRightRowsKept) {
   const Case cases[] = {
       {"海 written larger, each stroke of 氵 on its own: merged", {{"06d77.svg", 300, 100, 300, 3, 30}}, 4, "海"},
