@@ -25,8 +25,7 @@ TEST_F(Commit, EnterPastesWithTheKeyOfThePasteType) {
                {kPasteShiftInsert, Paste(kKeysymShiftL, kKeysymInsert)}};
   for (const auto& c : cases) {
     keys.events.clear();
-    display.enterCalls.clear();
-    display.candidateCalls.clear();
+    display = RecordingDisplay{};
     Ap_table.past_type = c.pastType;
     SetPending("あいう", {"ぁ"});
     EnterClick();
@@ -138,8 +137,7 @@ TEST_F(Commit, BackSpaceDeletesBeforeTheCursorOrTheSelectionAndBeepsAtTheStart) 
   EXPECT_EQ(PendingUtf8(), "う");
   EXPECT_EQ(display.beeps, 1);
   SetPending("あ");
-  display.enterCalls.clear();
-  display.candidateCalls.clear();
+  display = RecordingDisplay{};
   BakspClick();
   EXPECT_EQ(Pad.Ink_data.pending, 0);
   EXPECT_EQ(display.enterCalls, std::vector<int>{-1});

@@ -62,8 +62,7 @@ class Editing : public PadTest {
   // Back to the first state between the cases of a table.
   void Reset() {
     SetUp();
-    ports.messages.clear();
-    ports.seen.clear();
+    ports = StrokeCountPorts{};
     clipboard.texts.clear();
   }
   void Select(int start, int end) { Pad.Rang = RangRec{int16_t(start), int16_t(end), int16_t(start)}; }
@@ -200,33 +199,6 @@ TEST_F(Editing, SplitInAFullLinePushesTheFirstCharacterOut) {
   EXPECT_EQ(PenTag(Pad.BFpen[6]), 6);
 }
 
-// --- Variants ----------------------------------------------------------------------------
-
-// The candidates of character i as "a|b|...".
-std::string CandidateRow(int i) {
-  std::string row;
-  for (int c = 0; c < kCandCells && Pad.Result[i][c][0] != '\0'; ++c)
-    row += (c ? "|" : "") + CellText(Pad.Result[i][c]);
-  return row;
-}
-
-TEST_F(Editing, LargeSmallChangesOnlyTheSelection) {
-  // The variant leads the candidates, the old character follows, and an alternative
-  // that was the variant already is not listed twice.
-  SetPending("aつカは", {"ａ", "っ", "ガ", "ば"});
-  Select(0, 3);
-  LowhiConvert();
-  EXPECT_EQ(PendingUtf8(), "Aづガは");
-  EXPECT_EQ(CandidateRow(1), "づ|つ|っ");
-  EXPECT_EQ(CandidateRow(2), "ガ|カ");
-  EXPECT_EQ(CandidateRow(3), "は|ば");
-  EXPECT_EQ(PenTag(Pad.BFpen[1]), 1);
-  EXPECT_EQ(Range(), std::make_pair(0, 3));
-  Select(2, 2);
-  LowhiConvert();
-  EXPECT_EQ(PendingUtf8(), "Aづガは");
-}
-
 // --- Symbols and converted text ------------------------------------------------------------
 
 struct InsertCase {
@@ -241,7 +213,6 @@ struct InsertCase {
 
 TEST_F(Editing, SymbolKeysInsertAtTheCaret) {
   const InsertCase cases[] = {
-      {"あい", 1, 1, 2, 0, "あ、い", 2, ""},
       {"あいう", 1, 3, 1, 5, "あ0", 2, ""},
       {"", 0, 0, 2, 4, "　", 1, ""},
       {"あいうえおかきくけこさし", 0, 0, 2, 14, "あいうえおかきくけこさし", 0, "９"},
