@@ -12,7 +12,7 @@
 //   zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]
 //                [--kanjivg DIR] [--strokes DIR] [--tune]
 //                [--merge-cost X] [--split-cost X] [--transition-weight X] [--max-parts N]
-//                [--high-mark-cost X] [--show N]
+//                [--high-mark-cost X] [--closed-gap X] [--max-extra N] [--show N]
 //                [--word-transitions X] [--word-weight X] [--word-window N] [--word-after 0|1]
 //
 // --show prints the first N rows read wrong, with what the frame's guess read.
@@ -84,7 +84,9 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--split-cost") a->settings.splitCost = std::atof(v);
     else if (opt == "--transition-weight") a->settings.transitionWeight = std::atof(v);
     else if (opt == "--max-parts") a->settings.maxParts = std::atoi(v);
+    else if (opt == "--max-extra") a->settings.maxExtraCalls = std::atoi(v);
     else if (opt == "--show") a->show = std::atoi(v);
+    else if (opt == "--closed-gap") a->settings.closedGap = std::atof(v);
     else if (opt == "--high-mark-cost") a->settings.highMarkCost = std::atof(v);
     else if (opt == "--word-transitions") a->words.transitionWeight = std::atof(v);
     else if (opt == "--word-weight") a->words.wordWeight = std::atof(v);
@@ -283,7 +285,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]\n"
                  "       [--kanjivg DIR] [--strokes DIR] [--tune] [--merge-cost X] [--split-cost X]\n"
-                 "       [--transition-weight X] [--max-parts N] [--high-mark-cost X] [--show N]\n");
+                 "       [--transition-weight X] [--max-parts N] [--high-mark-cost X] [--closed-gap X]\n"
+                 "       [--max-extra N] [--show N]\n");
     return 2;
   }
   std::vector<ReferenceForm> forms;

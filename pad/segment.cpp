@@ -27,6 +27,23 @@ bool IsLowMark(uint16_t code) {
   return (code >= 0x8141 && code <= 0x8144) || code == 0xA1 || code == 0xA4 || code == ',' || code == '.';
 }
 
+// Joins the candidates of two readings of one character: each code once, at its
+// better distance, best first.
+void MergeResults(ZkResult* into, const ZkResult& other) {
+  std::vector<ZkResultEntry> all(into->entry, into->entry + std::max<int>(into->count, 0));
+  for (int i = 0; i < other.count; ++i) {
+    const ZkResultEntry& e = other.entry[i];
+    auto same = std::find_if(all.begin(), all.end(), [&](const ZkResultEntry& a) { return a.code == e.code; });
+    if (same == all.end()) all.push_back(e);
+    else if (e.distance < same->distance) *same = e;
+  }
+  std::stable_sort(all.begin(), all.end(),
+                   [](const ZkResultEntry& a, const ZkResultEntry& b) { return a.distance < b.distance; });
+  const size_t count = std::min<size_t>(all.size(), kResultEntries);
+  std::copy(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(count), into->entry);
+  into->count = static_cast<int16_t>(count);
+}
+
 struct RowStroke {
   size_t atom;
   size_t begin, end;  // words of atoms[atom]
@@ -131,6 +148,47 @@ class RowSegmenter {
     return pen;
   }
 
+  // The pen of a span with its left-right gaps closed: wherever all strokes after a
+  // point in writing order lie right of all before it by more than closedGap row
+  // heights, the later strokes move left until the gap is that wide (a 糸 written far
+  // from its 氏). Empty when there is no such gap.
+  SegPen ClosedPenOf(Span span) const {
+    if (settings_.closedGap < 0) return SegPen();
+    const int keep = static_cast<int>(settings_.closedGap * rowHeight_);
+    const size_t n = static_cast<size_t>(span.second - span.first);
+    std::vector<int> shift(n, 0);
+    bool closed = false;
+    for (size_t k = 1; k < n; ++k) {
+      int beforeRight = -32768, afterLeft = 32767;
+      for (size_t i = 0; i < n; ++i) {
+        const RowStroke& s = strokes_[static_cast<size_t>(span.first) + i];
+        if (i < k) beforeRight = std::max(beforeRight, s.x1 - shift[i]);
+        else afterLeft = std::min(afterLeft, s.x0 - shift[i]);
+      }
+      if (afterLeft - beforeRight <= keep) continue;
+      for (size_t i = k; i < n; ++i) shift[i] += afterLeft - beforeRight - keep;
+      closed = true;
+    }
+    if (!closed) return SegPen();
+    SegPen pen = PenOf(span);
+    size_t at = 0;
+    for (size_t i = 0; i < n; ++i) {
+      const RowStroke& s = strokes_[static_cast<size_t>(span.first) + i];
+      for (size_t p = at + 2; p < at + (s.end - s.begin); p += 2)
+        pen[p] = static_cast<uint16_t>(static_cast<int16_t>(pen[p]) - shift[i]);
+      at += s.end - s.begin;
+    }
+    return pen;
+  }
+
+  void Recognise(const SegPen& pen, const Rect16& frame, bool extra, ZkResult* result) {
+    recognise_(pen, frame, result);
+    if (extra) ++extraCalls_;
+    if (!stats_) return;
+    ++stats_->calls;
+    if (extra) ++stats_->extraCalls;
+  }
+
   const Evaluated& Evaluate(Span span, bool extra) {
     auto found = cache_.find(span);
     if (found != cache_.end()) return found->second;
@@ -140,13 +198,15 @@ class RowSegmenter {
       e.cost = kUntried;  // out of budget: the first guess is always cheaper
       return cache_.emplace(span, e).first->second;
     }
-    if (extra) ++extraCalls_;
-    const int16_t side = static_cast<int16_t>(std::min(rowHeight_, 32767));
-    recognise_(PenOf(span), Rect16{e.box.x, e.box.y, static_cast<uint16_t>(side), static_cast<uint16_t>(side)},
-               &e.result);
-    if (stats_) {
-      ++stats_->calls;
-      if (extra) ++stats_->extraCalls;
+    const uint16_t side = static_cast<uint16_t>(std::min(rowHeight_, 32767));
+    const Rect16 frame{e.box.x, e.box.y, side, side};
+    Recognise(PenOf(span), frame, extra, &e.result);
+    // Read closed up as well, the better distance of each candidate counts.
+    const SegPen closed = ClosedPenOf(span);
+    if (!closed.empty()) {
+      ZkResult other{};
+      Recognise(closed, frame, extra, &other);
+      MergeResults(&e.result, other);
     }
     if (e.result.count < 1) {
       e.cost = kUnreadableCost;

@@ -34,8 +34,11 @@ struct SegmentSettings {
   double mergeMaxWidth = 1.6;     // widest merged box, in row heights
   double splitMinWidth = 0.8;     // narrowest frame character worth splitting, in row heights
   double splitMinGap = 0.06;      // least horizontal gap where it may be split, in row heights
+  // A left part written far from the rest (糸 from 氏) is read both as written and
+  // with each left-right gap wider than this (in row heights) closed to it; <0: never.
+  double closedGap = 0.05;
   double highMarkCost = 1.0;      // extra cost of 、 。 ， ． read in the upper half of the row
-  int maxExtraCalls = 64;         // recognitions a row may spend on alternatives
+  int maxExtraCalls = 96;         // recognitions a row may spend on alternatives
 };
 
 // Recognises pen written in frame (origin at the character's box, side the row's

@@ -23,10 +23,11 @@ void VFrameSquare(Rect16* frame, int margin, int screenW, int screenH);
 // Characters the frame cut too finely (a 氵 written apart from 毎 makes up to four)
 // would fill the twelve of a sequence before the writer has written twelve. When a
 // stroke would start a 13th, two neighbouring finished characters whose joint box is
-// at most kFragmentPairWidth of the tallest character wide are joined into one
+// at most kFragmentPairWidth of the tallest character wide (as wide as the
+// segmentation merges: 日 written far from its 寺) are joined into one
 // instead (the segmentation parts them again where that reads better): the index of
 // the first of the narrowest such pair, or -1 when none fits (nor in 30 strokes).
-constexpr double kFragmentPairWidth = 1.0;
+constexpr double kFragmentPairWidth = 1.6;
 constexpr int kFragmentMaxStrokes = 30;  // what one character's pen data holds
 int VFrameFragmentPair(const Rect16* boxes, const int* strokes, int count);
 

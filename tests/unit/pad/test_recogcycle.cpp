@@ -243,15 +243,17 @@ TEST_F(Ink, TwelveCharactersAtMost) {
 TEST_F(Ink, PiecesOfOneCharacterMakeRoomForAThirteenthAndWholeCharactersDoNot) {
   struct Case {
     int pieceWidth;  // characters 4 and 5 (one 100-pixel character cut in two, or two)
+    int fifthX;      // where character 5 starts (character 4 starts at 600)
     bool joined;
   };
-  for (const Case& c : {Case{45, true}, Case{80, false}}) {
+  // A pair as wide as 1.6 characters may be one written with a wide gap (日 寺).
+  for (const Case& c : {Case{45, 650, true}, Case{60, 690, true}, Case{80, 700, false}}) {
     SCOPED_TRACE(c.pieceWidth);
     InkDiscardSequence();
     for (int k = 0; k < kPadChars; ++k) {
       ASSERT_EQ(InkNewCharacter(), kInkStarted);
       Stroke(2, k);
-      const int x = k == 4 ? 3 * 200 + 50 : k * 200;
+      const int x = k == 4 ? c.fifthX : k * 200;
       const int width = k == 3 || k == 4 ? c.pieceWidth : 100;
       PadInk.Vfram_rct[k + 1] = Rect16{static_cast<int16_t>(x), 0, static_cast<uint16_t>(width), 100};
     }
@@ -268,7 +270,7 @@ TEST_F(Ink, PiecesOfOneCharacterMakeRoomForAThirteenthAndWholeCharactersDoNot) {
     EXPECT_EQ(Pad.Ink_data.chars, kPadChars - 1);
     EXPECT_EQ(Pad.hPens[3], (Words{0xEEEE, 2, 3, 3, 4, 3, 0xEEEE, 2, 4, 4, 5, 4, 0xF001}));
     EXPECT_EQ(Pad.hPens[4], before[5]);
-    EXPECT_EQ(PadInk.Vfram_rct[4].width, 95);
+    EXPECT_EQ(PadInk.Vfram_rct[4].width, c.fifthX + c.pieceWidth - 600);
     EXPECT_EQ(PadInk.Vfram_rct[kPadChars].x, 2400);  // the stroke's box moved down with it
     ASSERT_EQ(InkMoveStrokeToNewCharacter(), kInkStarted);
     EXPECT_EQ(Pad.Ink_data.chars, kPadChars);

@@ -144,6 +144,10 @@ TEST_F(EngineSegment, FrameMistakesAreMendedAndRightRowsKept) {
         {"05c0f.svg", 740, 100, 120, 0, 0}},
        5,
        "川八いけ小"},
+      {"紙話始時 with their left parts written far off: read closed up",
+       {{"07d19.svg", 100, 100, 120, 6, 40}, {"08a71.svg", 300, 100, 120, 7, 40}, {"059cb.svg", 500, 100, 120, 3, 40}, {"06642.svg", 700, 100, 120, 4, 40}},
+       5,
+       "紙話始時"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -196,8 +200,9 @@ TEST(Segment, NeverMoreThanTwelveCharactersAndNoStrokeLost) {
   for (const SegUnit& u : units) strokes += Strokes(u.pen);
   EXPECT_EQ(strokes, 24);
   EXPECT_EQ(stats.calls, calls);
-  // Each half, and each right half with the next left half (no wider than 1.6 rows).
-  EXPECT_EQ(stats.extraCalls, 24 + 11);
+  // Each half, and each right half with the next left half (no wider than 1.6 rows),
+  // which is also read with the gap between them closed.
+  EXPECT_EQ(stats.extraCalls, 24 + 2 * 11);
 }
 
 TEST_F(EngineCycle, HalfWidthModeHasNoHalfWidthKatakana) {
