@@ -85,6 +85,8 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--transition-weight") a->settings.transitionWeight = std::atof(v);
     else if (opt == "--max-parts") a->settings.maxParts = std::atoi(v);
     else if (opt == "--max-extra") a->settings.maxExtraCalls = std::atoi(v);
+    else if (opt == "--frame-side") a->settings.frameSide = std::atof(v);
+    else if (opt == "--split-min-width") a->settings.splitMinWidth = std::atof(v);
     else if (opt == "--show") a->show = std::atoi(v);
     else if (opt == "--closed-gap") a->settings.closedGap = std::atof(v);
     else if (opt == "--high-mark-cost") a->settings.highMarkCost = std::atof(v);

@@ -198,7 +198,7 @@ class RowSegmenter {
       e.cost = kUntried;  // out of budget: the first guess is always cheaper
       return cache_.emplace(span, e).first->second;
     }
-    const uint16_t side = static_cast<uint16_t>(std::min(rowHeight_, 32767));
+    const uint16_t side = static_cast<uint16_t>(std::min(rowHeight_ * settings_.frameSide, 32767.0));
     const Rect16 frame{e.box.x, e.box.y, side, side};
     Recognise(PenOf(span), frame, extra, &e.result);
     // Read closed up as well, the better distance of each candidate counts.

@@ -32,17 +32,21 @@ struct SegmentSettings {
   double splitCost = 0.0;         // what each split must win
   int maxParts = 4;               // pieces (frame characters or their parts) one character may gather
   double mergeMaxWidth = 1.6;     // widest merged box, in row heights
-  double splitMinWidth = 0.8;     // narrowest frame character worth splitting, in row heights
+  double splitMinWidth = 0.5;     // narrowest frame character worth splitting, in row heights
   double splitMinGap = 0.06;      // least horizontal gap where it may be split, in row heights
   // A left part written far from the rest (糸 from 氏) is read both as written and
   // with each left-right gap wider than this (in row heights) closed to it; <0: never.
   double closedGap = 0.05;
+  // Side of the frame each character is read in, in row heights: written in a box, a
+  // character fills some three quarters of it, and the engine sizes 、 。 and small
+  // kana against the box.
+  double frameSide = 1.3;
   double highMarkCost = 1.0;      // extra cost of 、 。 ， ． read in the upper half of the row
   int maxExtraCalls = 96;         // recognitions a row may spend on alternatives
 };
 
-// Recognises pen written in frame (origin at the character's box, side the row's
-// height) into result; a result with no candidate counts as unreadable.
+// Recognises pen written in frame (origin at the character's box, side frameSide row
+// heights) into result; a result with no candidate counts as unreadable.
 using SegRecogniser = std::function<void(const SegPen& pen, const Rect16& frame, ZkResult* result)>;
 // Cost of code `to` following code `from` (0 = a common pair); null: no transition term.
 using SegTransition = std::function<double(uint16_t from, uint16_t to)>;

@@ -47,6 +47,9 @@ int SeniCntl(int dataType, int count, SeniCharRecord* records);
 // SNrun.SNmojiretusuu are set.
 void SeniInit();
 void SeniPunc();
+// Whether code is one of 、 。 ， ． and the full-width space, after which rescoring
+// starts a new sentence (in half-width mode their single-byte forms too).
+bool SeniEndsSentence(uint16_t code);
 void SeniSelect();
 int SeniCalc(int start, int length);
 void SeniChng(int start, int length);
@@ -56,7 +59,8 @@ void SeniChng(int start, int length);
 int SeniGetPrbl(uint16_t from, uint16_t to, int32_t* occurrences, int32_t* pairCount);
 
 // -log10 of the transition table's P(to | from), floored at 1e-4: 0..4. 0 when the
-// table is not loaded.
+// table is not loaded, and after 、 。 ， ． or the space: the table counts no pairs
+// from them, for rescoring starts a new sentence there.
 double SeniTransitionCost(uint16_t from, uint16_t to);
 
 // Bisection of array[low..high] (sorted) for key; *found = its position or -1.

@@ -59,6 +59,7 @@ int SeniGetPrbl(uint16_t from, uint16_t to, int32_t* occurrences, int32_t* pairC
 }
 
 double SeniTransitionCost(uint16_t from, uint16_t to) {
+  if (SeniEndsSentence(from)) return 0;
   int32_t occurrences = 0, pairs = 0;
   if (SeniGetPrbl(from, to, &occurrences, &pairs) != kSeniDone) return 0;
   const double p = std::max<double>(pairs, 0.5) / std::max<int32_t>(occurrences, 1);

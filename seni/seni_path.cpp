@@ -2,6 +2,7 @@
 // part, scoring the paths through a sentence and applying the best one.
 #include <algorithm>
 
+#include "codes.h"
 #include "seni_state.h"
 
 namespace {
@@ -27,6 +28,11 @@ void SeniInit() {
   std::fill(std::begin(SNrun.SNpath_syutu), std::end(SNrun.SNpath_syutu), 0.0);
   std::fill(std::begin(SNrun.SNpath_dist), std::end(SNrun.SNpath_dist), 0);
   for (auto& row : SNrun.SNpath_pcode) std::fill(std::begin(row), std::end(row), 0);
+}
+
+bool SeniEndsSentence(uint16_t code) {
+  if (code <= 0xFF) code = ZkAsciiToSJis(code);
+  return std::find(std::begin(kSentenceEnds), std::end(kSentenceEnds), code) != std::end(kSentenceEnds);
 }
 
 void SeniPunc() {

@@ -153,6 +153,14 @@ TEST_F(SeniRescore, DataTypeMustBeLoaded) {
   EXPECT_EQ(FirstChoices(row), "目本");
 }
 
+TEST_F(SeniRescore, NothingAfterAMarkThatEndsASentenceIsDear) {
+  // Tables count no pairs from 、 。 ， ． (rescoring starts afresh after them), so
+  // what follows one must not pay as an unknown pair does.
+  EXPECT_GT(SeniTransitionCost(Sj("本"), Sj("晴")), 3.0);
+  for (const uint16_t mark : {Sj("、"), Sj("。"), Sj("，"), Sj("．"), uint16_t{0xA4}, uint16_t{'.'}})
+    EXPECT_EQ(SeniTransitionCost(mark, Sj("本")), 0.0) << mark;
+}
+
 TEST(SeniBSearch, FindsKeysAndRefusesBoundsOutsideTheArray) {
   const int16_t array[] = {3, 8, 15, 40, 41, 900};
   int found = 0;
