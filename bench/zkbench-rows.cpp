@@ -33,6 +33,7 @@
 #include "pad/recognise.h"
 #include "pad/rect.h"
 #include "pad/segment.h"
+#include "pad/segment_words.h"
 #include "pad/vframe.h"
 #include "recog.h"
 #include "rule_forms.h"
@@ -85,6 +86,7 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--transition-weight") a->settings.transitionWeight = std::atof(v);
     else if (opt == "--max-parts") a->settings.maxParts = std::atoi(v);
     else if (opt == "--max-extra") a->settings.maxExtraCalls = std::atoi(v);
+    else if (opt == "--readings") a->settings.readings = std::atoi(v);
     else if (opt == "--frame-side") a->settings.frameSide = std::atof(v);
     else if (opt == "--split-min-width") a->settings.splitMinWidth = std::atof(v);
     else if (opt == "--show") a->show = std::atoi(v);
@@ -247,8 +249,9 @@ Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings,
   };
   for (const WrittenRow& row : rows) {
     SegmentStats stats;
-    const std::vector<SegUnit> units =
-        SegmentRow(unjoined ? row.unjoined : row.atoms, recognise, SeniTransitionCost, settings, &stats);
+    std::vector<SegReading> readings =
+        SegmentRowReadings(unjoined ? row.unjoined : row.atoms, recognise, SeniTransitionCost, settings, &stats);
+    const std::vector<SegUnit> units = std::move(readings[ChooseReadingByWords(readings, words, wordSettings)].units);
     std::vector<ZkResult> results;
     for (const SegUnit& u : units)
       if (u.result.count >= 1) results.push_back(u.result);  // the pad drops the unreadable

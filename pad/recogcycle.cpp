@@ -14,8 +14,10 @@
 #include "pad/commit.h"
 #include "pad/platform.h"
 #include "pad/segment.h"
+#include "pad/segment_words.h"
 #include "recog.h"
 #include "row_words.h"
+#include "seni_record.h"
 #include "seni.h"
 #include "textconv.h"
 
@@ -41,15 +43,6 @@ std::string Utf8OfCode(uint16_t code) {
   return Utf8OfEuc(std::string(cell, CellBytes(cell)));
 }
 
-// The rescoring record of one recognised character.
-SeniCharRecord RecordOf(const ZkResult& result) {
-  SeniCharRecord r{};
-  r.count = static_cast<int16_t>(std::clamp<int>(result.count, 0, kSeniCandidates));
-  for (int j = 0; j < r.count; ++j)
-    r.cand[j] = SeniCandidate{result.entry[j].code, static_cast<int16_t>(result.entry[j].distance)};
-  return r;
-}
-
 void FillEntry(int index, const SeniCharRecord& r) {
   std::memset(Pad.Result[index], 0, sizeof Pad.Result[index]);
   for (int j = 0; j < r.count && j < kCandCells; ++j) CodeToCell(r.cand[j].code, Pad.Result[index][j]);
@@ -60,8 +53,14 @@ void MoveEntry(int from, int to) {
   Pad.BFpen[to] = std::move(Pad.BFpen[from]);
 }
 
+// Words join the transitions where the word model is there and the row may be a
+// sentence (not in the 英字, 数字 or 記号 modes).
+const WordCost* RowWords() {
+  return Ap_table.seni_exec && WordsSuitMask(ZkOption.mask) ? SharedWordCost() : nullptr;
+}
+
 // Pen input: the variable frame's characters are segmented again before recognition;
-// the character boxes follow the new grouping.
+// the character boxes follow the new grouping, the words choose among the best few.
 void RecogniseFreeWriting(std::vector<WrittenChar>* chars) {
   std::vector<SegPen> atoms;
   for (int i = 0; i < kPadChars && !Pad.hPens[i].empty(); ++i) {
@@ -69,7 +68,8 @@ void RecogniseFreeWriting(std::vector<WrittenChar>* chars) {
     PenData().swap(Pad.hPens[i]);
   }
   const SegTransition transition = Ap_table.seni_exec ? SegTransition(SeniTransitionCost) : SegTransition();
-  std::vector<SegUnit> units = SegmentRow(atoms, RecogniseInFrame, transition, SegmentSettings{});
+  std::vector<SegReading> readings = SegmentRowReadings(atoms, RecogniseInFrame, transition, SegmentSettings{});
+  std::vector<SegUnit> units = std::move(readings[ChooseReadingByWords(readings, RowWords())].units);
   for (int i = 1; i < kPadChars + 2; ++i) PadInk.Vfram_rct[i] = Rect16{0, 0, 0, 0};
   for (size_t i = 0; i < units.size(); ++i) {
     PadInk.Vfram_rct[i + 1] = units[i].box;
@@ -98,13 +98,10 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
   SeniCharRecord records[kPadChars];
   uint16_t firstBefore[kPadChars];
   for (int i = 0; i < k; ++i) {
-    records[i] = RecordOf((*chars)[i].result);
+    records[i] = SeniRecordOf((*chars)[i].result);
     firstBefore[i] = records[i].cand[0].code;
   }
-  // Words join the transitions where the word model is there and the row may be a
-  // sentence (not in the 英字, 数字 or 記号 modes).
-  if (Ap_table.seni_exec)
-    RescoreRowWithWords(records, k, WordsSuitMask(ZkOption.mask) ? SharedWordCost() : nullptr);
+  if (Ap_table.seni_exec) RescoreRowWithWords(records, k, RowWords());
 
   int p = BuffTextDel();
   size_t tail = 0, write = 0;

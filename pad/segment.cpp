@@ -12,6 +12,9 @@
 #include <utility>
 
 #include "seni.h"
+#include <cstdio>
+#include <cstdlib>
+#include "textconv.h"
 
 namespace {
 
@@ -59,13 +62,20 @@ struct Evaluated {
 
 using Span = std::pair<int, int>;  // strokes [first, second) of the row
 
-struct Node {
-  int cut;       // index of the cut reached
-  Span last;     // the last unit
-  int previous;  // node index, -1 at the start
+// One way to reach a node: its cost, and the way before it.
+struct Way {
   double cost;
-  uint16_t code;
+  int previous;  // node index, -1 at the start
+  int rank;      // which of the previous node's ways
   int units;
+};
+
+// One node per (cut, last unit); its best ways, cheapest first.
+struct Node {
+  int cut;    // index of the cut reached
+  Span last;  // the last unit
+  uint16_t code;
+  std::vector<Way> ways;
 };
 
 std::vector<RowStroke> StrokesOf(const std::vector<SegPen>& atoms, std::vector<int>* atomStart) {
@@ -108,7 +118,7 @@ class RowSegmenter {
     }
   }
 
-  std::vector<SegUnit> Run() {
+  std::vector<SegReading> Run() {
     // The first guess is recognised whatever happens, and first, so that its calls
     // are told apart from the alternatives'.
     for (size_t a = 0; a + 1 < start_.size(); ++a) Evaluate(Span(start_[a], start_[a + 1]), false);
@@ -116,9 +126,9 @@ class RowSegmenter {
     // The last round is the first guess itself.
     constexpr int kRounds = 5;
     std::vector<Node> nodes = Search(settings_.alternatives, settings_.splitCost);
-    for (int round = 1; round <= kRounds && nodes[static_cast<size_t>(Best(nodes))].units > kSegMaxUnits; ++round)
+    for (int round = 1; round <= kRounds && Ends(nodes).front().units > kSegMaxUnits; ++round)
       nodes = Search(settings_.alternatives && round < kRounds, settings_.splitCost + round);
-    return Units(nodes);
+    return Readings(nodes);
   }
 
  private:
@@ -247,17 +257,17 @@ class RowSegmenter {
     inner_.push_back(false);
   }
 
-  // Shortest path from no character to all of them; one node per (cut, last unit).
+  // The cheapest ways from no character to all of them, several per node.
   std::vector<Node> Search(bool alternatives, double splitCost) {
     FindCuts(alternatives);
-    std::vector<Node> nodes{Node{0, Span(-1, -1), -1, 0.0, 0, 0}};
+    const size_t keep = static_cast<size_t>(std::max(1, settings_.readings));
+    std::vector<Node> nodes{Node{0, Span(-1, -1), 0, {Way{0.0, -1, 0, 0}}}};
     std::map<std::pair<int, Span>, size_t> index;
     const int last = static_cast<int>(cuts_.size()) - 1;
     const int maxParts = alternatives ? settings_.maxParts : 1;
     for (int b = 0; b < last; ++b) {
       for (size_t n = 0; n < nodes.size(); ++n) {
         if (nodes[n].cut != b) continue;
-        const Node from = nodes[n];
         int merged = 0;  // frame characters' ends passed over
         for (int j = b + 1; j <= last && j <= b + maxParts; ++j) {
           if (j > b + 1 && !inner_[static_cast<size_t>(j - 1)]) ++merged;
@@ -267,43 +277,72 @@ class RowSegmenter {
             break;
           const bool atom = !inner_[static_cast<size_t>(b)] && !inner_[static_cast<size_t>(j)] && merged == 0;
           const Evaluated& e = Evaluate(span, !atom);
-          Node next{j, span, static_cast<int>(n),
-                    from.cost + e.cost + Transition(from.code, e.code) + settings_.mergeCost * merged +
-                        (inner_[static_cast<size_t>(j)] ? splitCost : 0.0),
-                    e.code, from.units + 1};
+          const double step = e.cost + Transition(nodes[n].code, e.code) + settings_.mergeCost * merged +
+                              (inner_[static_cast<size_t>(j)] ? splitCost : 0.0);
           const auto key = std::make_pair(j, span);
-          const auto at = index.find(key);
+          auto at = index.find(key);
           if (at == index.end()) {
-            index.emplace(key, nodes.size());
-            nodes.push_back(next);
-          } else if (next.cost < nodes[at->second].cost) {
-            nodes[at->second] = next;
+            at = index.emplace(key, nodes.size()).first;
+            nodes.push_back(Node{j, span, e.code, {}});
           }
+          const std::vector<Way> from = nodes[n].ways;  // nodes may grow below
+          std::vector<Way>& ways = nodes[at->second].ways;
+          for (size_t r = 0; r < from.size(); ++r)
+            ways.push_back(Way{from[r].cost + step, static_cast<int>(n), static_cast<int>(r), from[r].units + 1});
+          std::stable_sort(ways.begin(), ways.end(), [](const Way& x, const Way& y) { return x.cost < y.cost; });
+          if (ways.size() > keep) ways.resize(keep);
         }
       }
     }
     return nodes;
   }
 
-  int Best(const std::vector<Node>& nodes) const {
+  struct End {
+    double cost;
+    int node, rank, units;
+  };
+
+  // The ways that reach the end, cheapest first (the start alone when there is no
+  // character at all).
+  std::vector<End> Ends(const std::vector<Node>& nodes) const {
     const int last = static_cast<int>(cuts_.size()) - 1;
-    int best = 0;  // the start node when there is no character at all
-    for (size_t n = 0; n < nodes.size(); ++n)
-      if (nodes[n].cut == last && (best == 0 || nodes[n].cost < nodes[static_cast<size_t>(best)].cost))
-        best = static_cast<int>(n);
-    return best;
+    std::vector<End> ends;
+    for (size_t n = 1; n < nodes.size(); ++n)
+      if (nodes[n].cut == last)
+        for (size_t r = 0; r < nodes[n].ways.size(); ++r) {
+          const Way& w = nodes[n].ways[r];
+          ends.push_back(End{w.cost, static_cast<int>(n), static_cast<int>(r), w.units});
+        }
+    std::stable_sort(ends.begin(), ends.end(), [](const End& x, const End& y) { return x.cost < y.cost; });
+    if (ends.empty()) ends.push_back(End{0.0, 0, 0, 0});
+    return ends;
   }
 
-  std::vector<SegUnit> Units(const std::vector<Node>& nodes) {
-    std::vector<Span> spans;
-    for (int n = Best(nodes); n > 0; n = nodes[static_cast<size_t>(n)].previous)
-      spans.push_back(nodes[static_cast<size_t>(n)].last);
-    std::reverse(spans.begin(), spans.end());
+  std::vector<SegReading> Readings(const std::vector<Node>& nodes) {
+    std::vector<SegReading> readings;
+    for (const End& end : Ends(nodes)) {
+      if (readings.size() >= static_cast<size_t>(std::max(1, settings_.readings))) break;
+      if (!readings.empty() && end.units > kSegMaxUnits) continue;
+      std::vector<Span> spans;
+      for (int n = end.node, r = end.rank; n > 0;) {
+        const Way& w = nodes[static_cast<size_t>(n)].ways[static_cast<size_t>(r)];
+        spans.push_back(nodes[static_cast<size_t>(n)].last);
+        n = w.previous;
+        r = w.rank;
+      }
+      std::reverse(spans.begin(), spans.end());
+      readings.push_back(SegReading{Units(spans, readings.empty()), end.cost});
+    }
+    return readings;
+  }
+
+  // The units of spans; the first reading's merges and splits go into the stats.
+  std::vector<SegUnit> Units(const std::vector<Span>& spans, bool counted) {
     std::vector<SegUnit> units;
     for (const Span& span : spans) {
       const Evaluated& e = Evaluate(span, true);
       units.push_back(SegUnit{PenOf(span), e.box, e.result});
-      if (!stats_) continue;
+      if (!stats_ || !counted) continue;
       const auto isStart = [&](int stroke) { return std::count(start_.begin(), start_.end(), stroke) > 0; };
       if (!isStart(span.second)) ++stats_->splits;
       for (int k = span.first + 1; k < span.second; ++k) stats_->merges += isStart(k);
@@ -328,9 +367,17 @@ class RowSegmenter {
 
 }  // namespace
 
+std::vector<SegReading> SegmentRowReadings(const std::vector<SegPen>& atoms, const SegRecogniser& recognise,
+                                           const SegTransition& transition, const SegmentSettings& settings,
+                                           SegmentStats* stats) {
+  RowSegmenter segmenter(atoms, recognise, transition, settings, stats);
+  return segmenter.Run();
+}
+
 std::vector<SegUnit> SegmentRow(const std::vector<SegPen>& atoms, const SegRecogniser& recognise,
                                 const SegTransition& transition, const SegmentSettings& settings,
                                 SegmentStats* stats) {
-  RowSegmenter segmenter(atoms, recognise, transition, settings, stats);
-  return segmenter.Run();
+  SegmentSettings one = settings;
+  one.readings = 1;
+  return SegmentRowReadings(atoms, recognise, transition, one, stats).front().units;
 }

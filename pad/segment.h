@@ -43,6 +43,7 @@ struct SegmentSettings {
   double frameSide = 1.3;
   double highMarkCost = 1.0;      // extra cost of 、 。 ， ． read in the upper half of the row
   int maxExtraCalls = 96;         // recognitions a row may spend on alternatives
+  int readings = 4;               // segmentations SegmentRowReadings gives, for the words to choose from
 };
 
 // Recognises pen written in frame (origin at the character's box, side frameSide row
@@ -58,6 +59,13 @@ struct SegmentStats {
   int splits = 0;      // characters split in two
 };
 
+// One way to segment a row: its characters and the cost of the way (normalised
+// distances, transitions and tolls).
+struct SegReading {
+  std::vector<SegUnit> units;
+  double cost;
+};
+
 // Most characters one row may come out as (the pad recognises twelve per cycle).
 constexpr int kSegMaxUnits = 12;
 
@@ -67,3 +75,8 @@ constexpr int kSegMaxUnits = 12;
 std::vector<SegUnit> SegmentRow(const std::vector<SegPen>& atoms, const SegRecogniser& recognise,
                                 const SegTransition& transition, const SegmentSettings& settings,
                                 SegmentStats* stats = nullptr);
+// The same, the settings.readings cheapest segmentations, cheapest first (at least one;
+// the others come out only with at most kSegMaxUnits characters).
+std::vector<SegReading> SegmentRowReadings(const std::vector<SegPen>& atoms, const SegRecogniser& recognise,
+                                           const SegTransition& transition, const SegmentSettings& settings,
+                                           SegmentStats* stats = nullptr);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "seni_record.h"
 #include "textconv.h"
 
 namespace {
@@ -17,24 +18,13 @@ std::string TextOf(uint16_t code) {
 
 }  // namespace
 
-SeniCharRecord SeqRecordOf(const ZkResult& result) {
-  SeniCharRecord record{};
-  const int count = std::clamp<int>(result.count, 0, kSeniCandidates);
-  record.count = static_cast<int16_t>(count);
-  for (int i = 0; i < count; ++i) {
-    record.cand[i].code = result.entry[i].code;
-    record.cand[i].distance = static_cast<int16_t>(result.entry[i].distance);
-  }
-  return record;
-}
-
 SeqReading ReadRow(const std::vector<ZkResult>& results, const WordCost* words, const WordSettings& settings) {
   SeqReading reading;
   std::vector<SeniCharRecord> records;
   std::vector<int> position;  // index in `results` of each record
   for (size_t i = 0; i < results.size(); ++i) {
     if (results[i].count < 1) continue;
-    records.push_back(SeqRecordOf(results[i]));
+    records.push_back(SeniRecordOf(results[i]));
     position.push_back(static_cast<int>(i));
   }
   std::vector<SeniCharRecord> pairs = records;

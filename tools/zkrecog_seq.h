@@ -10,10 +10,6 @@
 #include "word_cost.h"
 #include "types.h"
 
-// The pad's candidate record of one recognised character: the count and the
-// (code, distance) pairs of the result.
-SeniCharRecord SeqRecordOf(const ZkResult& result);
-
 struct SeqReading {
   std::string plain;     // first candidates as recognised (UTF-8)
   std::string pairs;     // first candidates after the transition rescoring alone

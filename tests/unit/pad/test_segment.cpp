@@ -4,11 +4,15 @@
 // stand-in engine: at most twelve characters, no stroke lost, extra recognitions bounded.
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <set>
+
 #include "engine_data.h"
 #include "kanjivg_reader.h"
 #include "pad/recogcycle.h"
 #include "pad/rect.h"
 #include "pad/segment.h"
+#include "pad/segment_words.h"
 #include "pad/vframe.h"
 #include "pad_fixture.h"
 #include "pen_trace.h"
@@ -207,6 +211,44 @@ TEST(Segment, NeverMoreThanTwelveCharactersAndNoStrokeLost) {
   // Each half, and each right half with the next left half (no wider than 1.6 rows),
   // which is also read with the gap between them closed.
   EXPECT_EQ(stats.extraCalls, 24 + 2 * 11);
+
+  // The runners-up of five characters (all ten halves fit in a row): other
+  // segmentations of all the strokes, dearer, none too long.
+  atoms.resize(5);
+  const std::vector<SegReading> readings = SegmentRowReadings(atoms, fake, nullptr, SegmentSettings{});
+  ASSERT_EQ(readings.size(), 4u);
+  EXPECT_EQ(readings[0].units.size(), 10u);
+  std::set<std::vector<size_t>> seen;
+  for (size_t i = 0; i < readings.size(); ++i) {
+    SCOPED_TRACE(i);
+    std::vector<size_t> strokeCounts;
+    for (const SegUnit& u : readings[i].units) strokeCounts.push_back(static_cast<size_t>(Strokes(u.pen)));
+    EXPECT_TRUE(seen.insert(strokeCounts).second);
+    EXPECT_EQ(std::accumulate(strokeCounts.begin(), strokeCounts.end(), size_t{0}), 10u);
+    if (i > 0) {
+      EXPECT_LE(readings[i - 1].cost, readings[i].cost);
+    }
+  }
+}
+
+// Of two segmentations, the words take the one that reads as Japanese unless the ink
+// says otherwise clearly.
+TEST(Segment, WordsChooseAmongTheSegmentations) {
+  const WordCost* words = SharedWordCost();
+  if (!words) GTEST_SKIP() << "no IPA dictionary for MeCab";
+  const auto reading = [](const char* text, double cost) {
+    SegReading r{{}, cost};
+    for (const std::string& c : Utf8Characters(text)) {
+      SegUnit u{};
+      u.result.count = 1;
+      u.result.entry[0] = ZkResultEntry{Utf8ToSjisCode(c), kCodeDoubleByte, 1000};
+      r.units.push_back(u);
+    }
+    return r;
+  };
+  EXPECT_EQ(ChooseReadingByWords({reading("私た吋同じ", -8.0), reading("私たちは同じ", -7.5)}, words), 1u);
+  EXPECT_EQ(ChooseReadingByWords({reading("私た吋同じ", -8.0), reading("私たちは同じ", 0.0)}, words), 0u);
+  EXPECT_EQ(ChooseReadingByWords({reading("私た吋同じ", -8.0), reading("私たちは同じ", -7.5)}, nullptr), 0u);
 }
 
 TEST_F(EngineCycle, HalfWidthModeHasNoHalfWidthKatakana) {

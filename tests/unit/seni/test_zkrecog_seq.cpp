@@ -5,6 +5,7 @@
 
 #include "json_lines.h"
 #include "seni_fixture.h"
+#include "seni_record.h"
 #include "testdic.h"
 #include "zkrecog_seq.h"
 
@@ -114,13 +115,13 @@ TEST_F(ZkrecogSeq, BadRowsGiveErrorsAndAMissingTableStopsTheCommand) {
 
 TEST(SeqRecord, CountAndPairsComeFromTheResult) {
   ZkResult r = ResultOf({"あ", "お"}, -20);  // normalised distances may be negative
-  const SeniCharRecord record = SeqRecordOf(r);
+  const SeniCharRecord record = SeniRecordOf(r);
   EXPECT_EQ(record.count, 2);
   EXPECT_EQ(record.cand[0].code, Sj("あ"));
   EXPECT_EQ(record.cand[0].distance, -20);
   EXPECT_EQ(record.cand[1].distance, -10);
   r.count = 40;
-  EXPECT_EQ(SeqRecordOf(r).count, 10);
+  EXPECT_EQ(SeniRecordOf(r).count, 10);
 }
 
 TEST_F(SeqMode, ReadsTheRowBeforeAndAfterRescoringTwelveCharactersAtATime) {

@@ -1,0 +1,39 @@
+#include "pad/segment_words.h"
+
+#include <string>
+
+#include "seni_record.h"
+#include "textconv.h"
+
+namespace {
+
+constexpr double kDistanceDeviation = 269;  // one deviation of the engine's distances
+
+// The reading's cost with the words of its best string (RescoreRowWithWords) added
+// at the weight the row's own rescoring gives them, on the segmentation's scale.
+double CostWithWords(const SegReading& reading, const WordCost& words, const WordSettings& settings) {
+  std::vector<SeniCharRecord> records;
+  for (const SegUnit& unit : reading.units)
+    if (unit.result.count >= 1) records.push_back(SeniRecordOf(unit.result));
+  RescoreRowWithWords(records.data(), static_cast<int>(records.size()), &words, settings);
+  std::string text;
+  for (const SeniCharRecord& r : records) text += SjisCodeToUtf8(r.cand[0].code);
+  return reading.cost + settings.wordWeight * static_cast<double>(words.Of(text)) / kDistanceDeviation;
+}
+
+}  // namespace
+
+size_t ChooseReadingByWords(const std::vector<SegReading>& readings, const WordCost* words,
+                            const WordSettings& settings) {
+  if (!words || readings.size() < 2) return 0;
+  size_t best = 0;
+  double bestCost = 0;
+  for (size_t i = 0; i < readings.size(); ++i) {
+    const double cost = CostWithWords(readings[i], *words, settings);
+    if (i == 0 || cost < bestCost) {
+      best = i;
+      bestCost = cost;
+    }
+  }
+  return best;
+}
