@@ -415,6 +415,21 @@ int main(int argc, char** argv) {
     std::printf("time per row: %.1f ms for the frame's characters, %.1f ms more for the alternatives, "
                 "%.2f ms more for the words\n",
                 ms(t0, t1), ms(t1b, t2), ms(t2, t3));
+    // A row of twelve as the pad reads it, from the frame's characters to the words,
+    // nothing remembered from the runs above.
+    std::vector<double> twelve;
+    for (const WrittenRow& row : rows) {
+      if (Utf8Characters(row.text).size() != kRowLimit) continue;
+      CachedRecogniser fresh;
+      const auto start = std::chrono::steady_clock::now();
+      Read({row}, args.settings, &fresh, nullptr, false, words, args.words);
+      twelve.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    if (!twelve.empty()) {
+      std::nth_element(twelve.begin(), twelve.begin() + static_cast<long>(twelve.size() / 2), twelve.end());
+      std::printf("a row of twelve characters, everything included: median %.1f ms (%zu rows)\n",
+                  twelve[twelve.size() / 2], twelve.size());
+    }
     for (size_t r = 0, shown = 0; r < rows.size() && shown < static_cast<size_t>(args.show); ++r) {
       if (final.rowRight[r]) continue;
       std::printf("  written %s, frame's guess %s, alternatives %s, read %s\n", rows[r].text.c_str(),

@@ -15,7 +15,9 @@ double CostWithWords(const SegReading& reading, const WordCost& words, const Wor
   std::vector<SeniCharRecord> records;
   for (const SegUnit& unit : reading.units)
     if (unit.result.count >= 1) records.push_back(SeniRecordOf(unit.result));
-  RescoreRowWithWords(records.data(), static_cast<int>(records.size()), &words, settings);
+  WordSettings rowOnly = settings;
+  rowOnly.orderAlternatives = false;
+  RescoreRowWithWords(records.data(), static_cast<int>(records.size()), &words, rowOnly);
   std::string text;
   for (const SeniCharRecord& r : records) text += SjisCodeToUtf8(r.cand[0].code);
   return reading.cost + settings.wordWeight * static_cast<double>(words.Of(text)) / kDistanceDeviation;

@@ -67,7 +67,7 @@ class RowSearch {
         double key;
         if (c == chosen[i]) {
           key = -1e300;  // the row's own stays first
-        } else if (InWindow(r, c)) {
+        } else if (settings_.orderAlternatives && InWindow(r, c)) {
           std::vector<int> pick = chosen;
           pick[i] = c;
           key = Total(pick);

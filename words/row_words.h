@@ -26,6 +26,9 @@ struct WordSettings {
   // choice to the first place and leaves the distances where they were), so the
   // transitions' choice has the best distance; false: from the engine's order.
   bool afterTransitions = true;
+  // false: only the chosen row's characters move to the first places; the other
+  // candidates keep their order (when only the row is wanted, it is much quicker).
+  bool orderAlternatives = true;
 };
 
 // Cost of UTF-8 text as words (WordCost::Of).
