@@ -51,6 +51,13 @@ int VFrameFragmentPair(const Rect16* boxes, const int* strokes, int count) {
   return best;
 }
 
+bool VFrameKeepWithLast(const Rect16* boxes, int count, int lastStrokes, const Rect16& stroke) {
+  if (count < 1 || lastStrokes >= kFragmentMaxStrokes) return false;
+  int tallest = stroke.height;
+  for (int i = 0; i < count; ++i) tallest = std::max<int>(tallest, boxes[i].height);
+  return RectUnion(boxes[count - 1], stroke).width <= kFragmentPairWidth * tallest;
+}
+
 std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,
                              int maxChars, bool makeRoom) {
   std::vector<int> group;
@@ -69,6 +76,15 @@ std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int
         // The finished characters, all but the current one, may give up a pair.
         const int pair =
             makeRoom ? VFrameFragmentPair(boxes.data(), counts.data(), static_cast<int>(boxes.size()) - 1) : -1;
+        if (pair < 0 && makeRoom &&
+            VFrameKeepWithLast(boxes.data(), static_cast<int>(boxes.size()), counts.back(), stroke)) {
+          boxes.back() = charBox = RectUnion(boxes.back(), stroke);
+          frame = charBox;
+          VFrameSquare(&frame, margin, screenW, screenH);
+          ++counts.back();
+          group.push_back(static_cast<int>(boxes.size()) - 1);
+          continue;
+        }
         if (pair < 0) {
           frame = frameBefore;
           group.push_back(-1);

@@ -31,10 +31,16 @@ constexpr double kFragmentPairWidth = 1.6;
 constexpr int kFragmentMaxStrokes = 30;  // what one character's pen data holds
 int VFrameFragmentPair(const Rect16* boxes, const int* strokes, int count);
 
+// When no pair fits, a stroke that would start a 13th character stays with the last
+// one if together they are no wider than a joined pair (い's second stroke, a 。
+// written close): whether `stroke` may join the last of `count` characters, which
+// holds `lastStrokes` strokes. Otherwise the stroke is forgotten.
+bool VFrameKeepWithLast(const Rect16* boxes, int count, int lastStrokes, const Rect16& stroke);
+
 // The characters the pen-up decisions make of strokes with these boxes, written in
 // this order: the character of each stroke (0, 1, ...), or -1 for a stroke the pad
-// forgets because it would start character maxChars + 1 and no fragments could be
-// joined to make room. A character that holds 30 strokes takes no more: the next
+// forgets because it would start character maxChars + 1, no fragments could be
+// joined to make room and it may not stay with the last character. A character that holds 30 strokes takes no more: the next
 // stroke starts a new one. (makeRoom false: neither, as the pad once did, when
 // strokes past the 30th of a character were not stored.)
 std::vector<int> VFrameGroup(const std::vector<Rect16>& strokes, int margin, int screenW, int screenH,

@@ -134,7 +134,7 @@ void StrokeOn(int rootX, int rootY) {
 
 // Pen-up in pen input: the variable frame decides whether the stroke starts a new
 // character; a 13th character is refused and its stroke forgotten unless two pieces
-// of one character can be joined to make room.
+// of one character can be joined to make room or the stroke may stay with the 12th.
 void PenStrokeEnd() {
   const int c = Pad.Ink_data.chars;
   if (c < 1) return;
@@ -147,6 +147,19 @@ void PenStrokeEnd() {
   }
   if (c >= kPadChars) {
     InvertFrame(PadInk.Vfram_rct[0]);
+    const Rect16& stroke = PadInk.Vfram_rct[c + 1];
+    if (Pad.Ink_data.recording &&
+        VFrameKeepWithLast(&PadInk.Vfram_rct[1], c, Pad.Ink_data.strokes - 1, stroke)) {
+      // The stroke stays with the last character (い's second stroke written apart).
+      PadInk.Vfram_rct[c] = RectUnion(charBefore, stroke);
+      PadInk.Vfram_rct[0] = PadInk.Vfram_rct[c];
+      VFrameSquare(&PadInk.Vfram_rct[0], Ap_table.vframe_margin, App.screen_w, App.screen_h);
+      const Rect16& f = PadInk.Vfram_rct[0];
+      ClsBmpGet(f.x, f.y);
+      ClsBmpGet(f.x + f.width, f.y + f.height);
+      InvertFrame(f);
+      return;
+    }
     PadInk.Vfram_rct[c] = charBefore;
     PadInk.Vfram_rct[0] = frameBefore;
     InvertFrame(frameBefore);

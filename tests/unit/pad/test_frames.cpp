@@ -83,6 +83,13 @@ TEST(VFrame, GroupingMakesRoomRatherThanForgetStrokes) {
       std::vector<Rect16>(pieces.strokes.begin(), pieces.strokes.begin() + 12), 30, 4000, 1000, 12);
   ASSERT_EQ(apart[4], 4);  // without a 13th the frame keeps the pieces apart
   cases.push_back(pieces);
+  // A 13th stroke just beside the 12th character (い's second stroke written apart):
+  // it stays with the 12th.
+  Case beside{"a 13th stroke beside the 12th", {}, {}};
+  for (int c = 0; c < 12; ++c) beside.strokes.push_back(box(c * 300, 100));
+  beside.strokes.push_back(box(11 * 300 + 135, 25));
+  beside.groups = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 11};
+  cases.push_back(beside);
   // Thirteen whole characters: the 13th is forgotten.
   Case whole{"a 13th whole character", {}, {}};
   for (int c = 0; c < 13; ++c) whole.strokes.push_back(box(c * 300, 100));
