@@ -7,18 +7,21 @@
 // does), then through the segmentation, recognition and transition rescoring. The
 // rows are read once with the frame's guess only and once with the alternatives,
 // then with the alternatives and the word rescoring (the pad's reading where the
-// word dictionary is installed).
+// word dictionary is installed: the words also choose among the segmentation's best
+// few readings).
 //
 //   zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]
 //                [--kanjivg DIR] [--strokes DIR] [--tune]
 //                [--merge-cost X] [--split-cost X] [--transition-weight X] [--max-parts N]
-//                [--high-mark-cost X] [--closed-gap X] [--max-extra N] [--show N]
-//                [--word-transitions X] [--word-weight X] [--word-window N] [--word-after 0|1]
+//                [--high-mark-cost X] [--closed-gap X] [--max-extra N] [--split-min-width X]
+//                [--frame-side X] [--readings N] [--show N]
+//                [--word-transitions X] [--word-weight X] [--word-window N] [--word-mixed X]
+//                [--word-after 0|1]
 //
 // --show prints the first N rows read wrong, with what the frame's guess read.
 //
-// --tune tries a grid of the three settings and prints the best first (for choosing
-// them on one seed and checking them on others).
+// --tune tries a grid of the segmentation's settings and prints the best first (for
+// choosing them on one seed and checking them on others).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -95,6 +98,7 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--word-transitions") a->words.transitionWeight = std::atof(v);
     else if (opt == "--word-weight") a->words.wordWeight = std::atof(v);
     else if (opt == "--word-window") a->words.window = std::atoi(v);
+    else if (opt == "--word-mixed") a->words.mixedWeight = std::atof(v);
     else if (opt == "--word-after") a->words.afterTransitions = std::atoi(v) != 0;
     else return false;
   }
@@ -291,7 +295,8 @@ int main(int argc, char** argv) {
                  "usage: zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]\n"
                  "       [--kanjivg DIR] [--strokes DIR] [--tune] [--merge-cost X] [--split-cost X]\n"
                  "       [--transition-weight X] [--max-parts N] [--high-mark-cost X] [--closed-gap X]\n"
-                 "       [--max-extra N] [--show N]\n");
+                 "       [--max-extra N] [--split-min-width X] [--frame-side X] [--readings N] [--show N]\n"
+                 "       [--word-transitions X] [--word-weight X] [--word-window N] [--word-mixed X] [--word-after 0|1]\n");
     return 2;
   }
   std::vector<ReferenceForm> forms;
