@@ -150,6 +150,7 @@ struct WrittenRow {
   std::string text;
   std::vector<SegPen> atoms;     // the variable frame's characters
   std::vector<SegPen> unjoined;  // the same as the pad once made them (no room made)
+  int previous = -1;             // the row of the same sentence and sample written before
 };
 
 // The strokes of a row go through the variable frame as the pad's pen-up does.
@@ -252,14 +253,21 @@ Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings,
     (*recogniser)(pen, frame, result);
   };
   for (const WrittenRow& row : rows) {
+    // Like the pad's pending line, the row follows what was read of the one before.
+    uint16_t before = 0;
+    if (row.previous >= 0 && static_cast<size_t>(row.previous) < score.readings.size()) {
+      const std::vector<std::string> chars = Utf8Characters(score.readings[static_cast<size_t>(row.previous)]);
+      if (!chars.empty()) before = Utf8ToSjisCode(chars.back());
+    }
     SegmentStats stats;
     std::vector<SegReading> readings =
         SegmentRowReadings(unjoined ? row.unjoined : row.atoms, recognise, SeniTransitionCost, settings, &stats);
-    const std::vector<SegUnit> units = std::move(readings[ChooseReadingByWords(readings, words, wordSettings)].units);
+    const std::vector<SegUnit> units =
+        std::move(readings[ChooseReadingByWords(readings, words, wordSettings, before)].units);
     std::vector<ZkResult> results;
     for (const SegUnit& u : units)
       if (u.result.count >= 1) results.push_back(u.result);  // the pad drops the unreadable
-    const std::string reading = ReadRow(results, words, wordSettings).rescored;
+    const std::string reading = ReadRow(results, words, wordSettings, before).rescored;
     const std::vector<std::string> want = Utf8Characters(row.text);
     score.chars += static_cast<long>(want.size());
     score.right += AlignedRight(want, Utf8Characters(reading));
@@ -329,6 +337,7 @@ int main(int argc, char** argv) {
     if (sentence.empty()) continue;
     ++sentenceNumber;
     uint64_t rowNumber = 0;
+    std::map<int, int> lastOfSample;  // index in rows of each sample's last row of the sentence
     for (const auto& row : Rows(Utf8Characters(sentence))) {
       ++rowNumber;
       for (int sample = 0; sample < args.samples; ++sample) {
@@ -379,6 +388,9 @@ int main(int argc, char** argv) {
           continue;
         }
         int dropped = 0, droppedUnjoined = 0;
+        const auto last = lastOfSample.find(sample);
+        written.previous = last == lastOfSample.end() ? -1 : last->second;
+        lastOfSample[sample] = static_cast<int>(rows.size());
         written.atoms = FrameCharacters(strokes, true, &dropped);
         written.unjoined = FrameCharacters(strokes, false, &droppedUnjoined);
         rowsCut += dropped > 0;

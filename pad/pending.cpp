@@ -8,6 +8,7 @@
 
 #include "app/appstate.h"
 #include "app/trace.h"
+#include "codes.h"
 #include "pad/platform.h"
 #include "textconv.h"
 
@@ -71,6 +72,15 @@ void BuffFrtSet(int n, size_t* tail, size_t* write) {
   std::memcpy(App.Buff_text, Pad.Tbuff, offset);
   if (tail) *tail = offset;
   if (write) *write = offset;
+}
+
+uint16_t PendingCodeBeforeInsert() {
+  const int start = std::clamp<int>(Pad.Rang.start, 0, Pad.Ink_data.pending);
+  if (start < 1) return 0;
+  const char* c = Pad.Tbuff + EucCharOffset(Pad.Tbuff, start - 1);
+  const auto lead = static_cast<uint8_t>(c[0]), trail = static_cast<uint8_t>(c[1]);
+  if (lead != 0 && lead < 0x80) return lead;
+  return lead >= 0xA1 && EucCharBytes(c) == 2 ? EucToSjis(lead, trail) : 0;
 }
 
 int BuffTextDel() {

@@ -58,6 +58,10 @@ void BuffFrtSet(int n, size_t* tail, size_t* write);
 // selection start, where new text goes.
 int BuffTextDel();
 
+// Code of the pending character just before where new text goes (the selection
+// start): Shift-JIS, or the byte of an ASCII character; 0 at the start of the line.
+uint16_t PendingCodeBeforeInsert();
+
 // Discards the pending line, its candidates and pen data, the commit buffer and the
 // writing sequence; redraws.
 void BuffCleaEx();

@@ -69,7 +69,8 @@ void RecogniseFreeWriting(std::vector<WrittenChar>* chars) {
   }
   const SegTransition transition = Ap_table.seni_exec ? SegTransition(SeniTransitionCost) : SegTransition();
   std::vector<SegReading> readings = SegmentRowReadings(atoms, RecogniseInFrame, transition, SegmentSettings{});
-  std::vector<SegUnit> units = std::move(readings[ChooseReadingByWords(readings, RowWords())].units);
+  std::vector<SegUnit> units =
+      std::move(readings[ChooseReadingByWords(readings, RowWords(), WordSettings{}, PendingCodeBeforeInsert())].units);
   for (int i = 1; i < kPadChars + 2; ++i) PadInk.Vfram_rct[i] = Rect16{0, 0, 0, 0};
   for (size_t i = 0; i < units.size(); ++i) {
     PadInk.Vfram_rct[i + 1] = units[i].box;
@@ -101,7 +102,8 @@ int InsertRecognised(std::vector<WrittenChar>* chars) {
     records[i] = SeniRecordOf((*chars)[i].result);
     firstBefore[i] = records[i].cand[0].code;
   }
-  if (Ap_table.seni_exec) RescoreRowWithWords(records, k, RowWords());
+  // The row is read as following the pending text before it.
+  if (Ap_table.seni_exec) RescoreRowWithWords(records, k, RowWords(), WordSettings{}, PendingCodeBeforeInsert());
 
   int p = BuffTextDel();
   size_t tail = 0, write = 0;

@@ -11,14 +11,15 @@ constexpr double kDistanceDeviation = 269;  // one deviation of the engine's dis
 
 // The reading's cost with the words of its best string (RescoreRowWithWords) added
 // at the weight the row's own rescoring gives them, on the segmentation's scale.
-double CostWithWords(const SegReading& reading, const WordCost& words, const WordSettings& settings) {
+double CostWithWords(const SegReading& reading, const WordCost& words, const WordSettings& settings,
+                     uint16_t before) {
   std::vector<SeniCharRecord> records;
   for (const SegUnit& unit : reading.units)
     if (unit.result.count >= 1) records.push_back(SeniRecordOf(unit.result));
   WordSettings rowOnly = settings;
   rowOnly.orderAlternatives = false;
-  RescoreRowWithWords(records.data(), static_cast<int>(records.size()), &words, rowOnly);
-  std::string text;
+  RescoreRowWithWords(records.data(), static_cast<int>(records.size()), &words, rowOnly, before);
+  std::string text = before != 0 ? SjisCodeToUtf8(before) : std::string();
   for (const SeniCharRecord& r : records) text += SjisCodeToUtf8(r.cand[0].code);
   return reading.cost + settings.wordWeight * static_cast<double>(words.Of(text)) / kDistanceDeviation;
 }
@@ -26,12 +27,12 @@ double CostWithWords(const SegReading& reading, const WordCost& words, const Wor
 }  // namespace
 
 size_t ChooseReadingByWords(const std::vector<SegReading>& readings, const WordCost* words,
-                            const WordSettings& settings) {
+                            const WordSettings& settings, uint16_t before) {
   if (!words || readings.size() < 2) return 0;
   size_t best = 0;
   double bestCost = 0;
   for (size_t i = 0; i < readings.size(); ++i) {
-    const double cost = CostWithWords(readings[i], *words, settings);
+    const double cost = CostWithWords(readings[i], *words, settings, before);
     if (i == 0 || cost < bestCost) {
       best = i;
       bestCost = cost;

@@ -11,6 +11,6 @@
 
 // Index of the reading whose cost plus the words of its best string (as
 // RescoreRowWithWords reads it, at WordSettings::wordWeight) is least; 0 without words
-// or with one reading.
+// or with one reading. `before`: the character the row follows (0: none).
 size_t ChooseReadingByWords(const std::vector<SegReading>& readings, const WordCost* words,
-                            const WordSettings& settings = WordSettings{});
+                            const WordSettings& settings = WordSettings{}, uint16_t before = 0);

@@ -18,7 +18,8 @@ std::string TextOf(uint16_t code) {
 
 }  // namespace
 
-SeqReading ReadRow(const std::vector<ZkResult>& results, const WordCost* words, const WordSettings& settings) {
+SeqReading ReadRow(const std::vector<ZkResult>& results, const WordCost* words, const WordSettings& settings,
+                   uint16_t before) {
   SeqReading reading;
   std::vector<SeniCharRecord> records;
   std::vector<int> position;  // index in `results` of each record
@@ -33,13 +34,11 @@ SeqReading ReadRow(const std::vector<ZkResult>& results, const WordCost* words, 
     const int r = SeniCntl(0, length, pairs.data() + start);
     if (r != kSeniDone) reading.result = r;
   }
-  std::vector<SeniCharRecord> rescored = pairs;
-  if (words) {
-    rescored = records;
-    for (size_t start = 0; start < rescored.size(); start += kPadRow) {
-      const int length = static_cast<int>(std::min<size_t>(kPadRow, rescored.size() - start));
-      RescoreRowWithWords(rescored.data() + start, length, words, settings);
-    }
+  std::vector<SeniCharRecord> rescored = records;
+  for (size_t start = 0; start < rescored.size(); start += kPadRow) {
+    const int length = static_cast<int>(std::min<size_t>(kPadRow, rescored.size() - start));
+    RescoreRowWithWords(rescored.data() + start, length, words, settings,
+                        start == 0 ? before : rescored[start - 1].cand[0].code);
   }
   size_t next = 0;
   for (size_t i = 0; i < results.size(); ++i) {

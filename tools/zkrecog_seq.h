@@ -23,6 +23,8 @@ struct SeqReading {
 // candidate stay out of the rescoring (they read as "？"), and the rest go to
 // SeniCntl (data type 0) twelve at a time. The transition table must be loaded.
 // With `words`, the same twelve also go through the word rescoring (with the
-// transitions as its pair term), which gives the final reading.
+// transitions as its pair term), which gives the final reading. As in the pad, each
+// twelve are read as following the text before them: the final reading of the
+// twelve before, and for the first, `before` (0: none).
 SeqReading ReadRow(const std::vector<ZkResult>& results, const WordCost* words = nullptr,
-                   const WordSettings& settings = WordSettings{});
+                   const WordSettings& settings = WordSettings{}, uint16_t before = 0);

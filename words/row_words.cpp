@@ -160,8 +160,19 @@ int RescoreRowWords(SeniCharRecord* records, int count, const WordTextCost& word
 
 bool WordsSuitMask(uint32_t mask) { return (mask & (kClassKanji | kClassHiragana | kClassKatakana)) != 0; }
 
-int RescoreRowWithWords(SeniCharRecord* records, int count, const WordCost* words, const WordSettings& settings) {
+int RescoreRowWithWords(SeniCharRecord* records, int count, const WordCost* words, const WordSettings& settings,
+                        uint16_t before) {
   if (records == nullptr || count < 1) return kSeniDone;
+  if (before != 0) {
+    // The character before takes part as a record of its one candidate.
+    std::vector<SeniCharRecord> row(static_cast<size_t>(count) + 1);
+    row[0].count = 1;
+    row[0].cand[0] = SeniCandidate{before, 0};
+    std::copy(records, records + count, row.begin() + 1);
+    const int result = RescoreRowWithWords(row.data(), count + 1, words, settings);
+    std::copy(row.begin() + 1, row.end(), records);
+    return result;
+  }
   std::vector<SeniCharRecord> recognised(records, records + count);
   const int result = SeniCntl(0, count, records);
   if (!words) return result;

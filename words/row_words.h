@@ -41,10 +41,11 @@ using WordPairCost = std::function<double(uint16_t from, uint16_t to)>;
 bool WordsSuitMask(uint32_t mask);
 
 // The whole rescoring of `count` records (at most twelve, as the pad sends them):
-// the transitions (SeniCntl, data type 0), then, with `words`, the words. Returns
-// SeniCntl's result.
+// the transitions (SeniCntl, data type 0), then, with `words`, the words. With
+// `before` (0: none), the row is read as following that character: the end of the
+// text already written before it. Returns SeniCntl's result.
 int RescoreRowWithWords(SeniCharRecord* records, int count, const WordCost* words,
-                        const WordSettings& settings = WordSettings{});
+                        const WordSettings& settings = WordSettings{}, uint16_t before = 0);
 
 // Reorders the candidates (code and distance together) of `count` records in writing
 // order: cand[0] of each reads the chosen row. Records without a candidate are passed

@@ -281,3 +281,30 @@ TEST_F(EngineCycle, PostProcessingReportsTheCharacterItChanged) {
   EXPECT_EQ(out, "後処理：[曰->日]\n");
   EXPECT_EQ(CellText(Pad.Result[0][1]), "曰");
 }
+
+// A row written after a pause is read as following the pending text before it: a
+// lone round after す is 。, written over the selected す (after nothing) the
+// engine's ｏ.
+TEST_F(EngineCycle, ARowFollowsThePendingTextBeforeIt) {
+  if (!Exists(kTransitions)) GTEST_SKIP() << "no built transition table";
+  ASSERT_EQ(SeniJishoFrom(kTransitions), 0);
+  Ap_table.seni_exec = 1;
+  const auto round = [] {
+    ZkResult r{};
+    r.count = 2;
+    r.entry[0] = ZkResultEntry{Utf8ToSjisCode("ｏ"), kCodeDoubleByte, 1000};
+    r.entry[1] = ZkResultEntry{Utf8ToSjisCode("。"), kCodeDoubleByte, 1000};
+    return std::vector<WrittenChar>{{TaggedPen(1), r}};
+  };
+  const ZkResultEntry su{Utf8ToSjisCode("す"), kCodeDoubleByte, 1000};
+  std::vector<WrittenChar> first = {{TaggedPen(2), ZkResult{0, 1, {su}, {}, 0}}};
+  InsertRecognised(&first);
+  std::vector<WrittenChar> after = round();
+  InsertRecognised(&after);
+  EXPECT_EQ(PendingUtf8(), "す。");
+  Pad.Rang = {0, 1, 0};
+  std::vector<WrittenChar> over = round();
+  InsertRecognised(&over);
+  SeniClose();
+  EXPECT_EQ(PendingUtf8(), "ｏ。");
+}

@@ -132,11 +132,12 @@ TEST_F(SeqMode, ReadsTheRowBeforeAndAfterRescoringTwelveCharactersAtATime) {
   EXPECT_EQ(reading.rescored, "日本？語");
   EXPECT_EQ(reading.result, kSeniDone);
 
-  // Rows go to the rescoring twelve characters at a time.
+  // Rows go to the rescoring twelve characters at a time, each twelve read as
+  // following the text before it: the twelve before, or `before`.
   row.assign(11, ResultOf({"あ"}));
   row.push_back(ResultOf({"日"}));
-  row.push_back(ResultOf({"木", "本"}));  // the 13th character starts a new row
-  EXPECT_EQ(ReadRow(row).rescored, "あああああああああああ日木");
-  row.erase(row.begin());
-  EXPECT_EQ(ReadRow(row).rescored, "ああああああああああ日本");
+  row.push_back(ResultOf({"木", "本"}));  // the 13th character starts a new twelve
+  EXPECT_EQ(ReadRow(row).rescored, "あああああああああああ日本");
+  EXPECT_EQ(ReadRow({ResultOf({"木", "本"})}).rescored, "木");
+  EXPECT_EQ(ReadRow({ResultOf({"木", "本"})}, nullptr, WordSettings{}, Sj("日")).rescored, "本");
 }
