@@ -16,6 +16,7 @@ constexpr uint16_t kKuten = 0x8142;      // 。
 constexpr uint16_t kComma = 0x8143;      // ，
 constexpr uint16_t kPeriod = 0x8144;     // ．
 constexpr uint16_t kDakuten = 0x814A;    // ゛
+constexpr uint16_t kTwoDotLeader = 0x8164; // ‥
 constexpr uint16_t kHandakuten = 0x814B; // ゜
 constexpr uint16_t kBackslash = 0x815F;  // ＼
 constexpr uint16_t kCircle = 0x819B;     // ○
@@ -176,6 +177,8 @@ void ApplyVoicedMarkRules(KohoSlot* list, const RuleContext& ctx) {
       PromoteCandidate(list, kDakuten, ctx.mask);
     return;
   }
+  // い written with its strokes apart reads as the leader ‥: い follows it, as close.
+  if (list[0].code == kTwoDotLeader) InsertCandidate(list, 0, 0x82A2, Place::kAfter, ctx.mask);
   if (list[0].code != kDakuten) return;
   const uint16_t lookAlikes[] = {0x82A2, 0x82E8, 0x94AA, 0x836E};  // い り 八 ハ
   const int best = BestRank(list, lookAlikes, 4);

@@ -33,7 +33,7 @@ void ApplyLookAlikeGroups(KohoSlot* list, const RuleContext& ctx);
 // One stroke: the marks 、。，．゜ against what they resemble.
 void ApplyMarkRules(KohoSlot* list, const RuleContext& ctx);
 
-// Two strokes: the voiced mark ゛ against い, り, リ, 八, ハ.
+// Two strokes: the voiced mark ゛ against い, り, リ, 八, ハ, and い after the leader ‥.
 void ApplyVoicedMarkRules(KohoSlot* list, const RuleContext& ctx);
 
 // Up to three strokes: symbols that are better read as letters when close.

@@ -138,6 +138,10 @@ const RuleCase kRuleCases[] = {
     {ApplyVoicedMarkRules, {Dakuten, A, 0x82E8}, {}, Ctx(2), {0x82E8, A, Dakuten}},
     {ApplyVoicedMarkRules, {Dakuten, A}, {}, Ctx(2, 5), {I, Dakuten, A}},
     {ApplyVoicedMarkRules, {Dakuten, A}, {}, Ctx(3), {Dakuten, kMore}},
+    // い written apart as ‥ follows it, moved up where it was further down; not in カナ mode.
+    {ApplyVoicedMarkRules, {0x8164, A, U}, {}, Ctx(2), {0x8164, I, A, U}},
+    {ApplyVoicedMarkRules, {0x8164, A, I}, {}, Ctx(2), {0x8164, I, A}},
+    {ApplyVoicedMarkRules, {0x8164, A}, {}, Ctx(2, 0, 0, 0, kClassKatakana | kClassSymbol), {0x8164, A}},
     // A close letter wins over a symbol: ＝ against 二 at 38 / 2 = 19, not at 20; − then 一.
     {ApplySymbolToLetterRules, {0x8181, A, Kanji2}, {1000, 1010, 1038}, Ctx(2), {Kanji2, A, 0x8181}},
     {ApplySymbolToLetterRules, {0x8181, A, Kanji2}, {1000, 1010, 1040}, Ctx(2), {0x8181, kMore}},
