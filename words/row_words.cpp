@@ -4,7 +4,8 @@
 #include "row_words.h"
 
 #include <algorithm>
-#include <map>
+#include <cmath>
+#include <unordered_map>
 #include <vector>
 
 #include "textconv.h"
@@ -41,6 +42,7 @@ class RowSearch {
       for (int c = 0; c < Held(records[i]); ++c) texts.push_back(SjisCodeToUtf8(records[i].cand[c].code));
       texts_.push_back(std::move(texts));
     }
+    pairCosts_.resize(row_.size());
   }
 
   int Run() {
@@ -97,32 +99,55 @@ class RowSearch {
     return r.cand[c].distance - r.cand[0].distance <= settings_.window;
   }
 
-  double Pair(size_t i, int from, int to) const {
+  // Transition cost into position i, remembered: the beam and every string ask for
+  // the same few pairs again and again.
+  double Pair(size_t i, int from, int to) {
     if (!pairs_) return 0;
-    return settings_.transitionWeight * pairs_(row_[i - 1]->cand[from].code, row_[i]->cand[to].code);
+    std::vector<double>& known = pairCosts_[i];
+    if (known.empty()) known.assign(kSeniCandidates * kSeniCandidates, std::nan(""));
+    double& cost = known[static_cast<size_t>(from * kSeniCandidates + to)];
+    if (std::isnan(cost)) cost = settings_.transitionWeight * pairs_(row_[i - 1]->cand[from].code, row_[i]->cand[to].code);
+    return cost;
   }
 
-  // The strings with the lowest distance-and-transition scores, by beam search.
-  std::vector<Path> BestPaths() const {
-    std::vector<Path> beam{Path{}};
+  // The strings with the lowest distance-and-transition scores, by beam search. The
+  // beam holds steps that point back to the step before, so no string is copied.
+  std::vector<Path> BestPaths() {
+    struct Step {
+      double score;
+      int previous;  // step of the position before, -1 at the first
+      int pick;
+    };
+    std::vector<std::vector<Step>> layers;
+    std::vector<Step> beam{Step{0, -1, -1}};
     for (size_t i = 0; i < row_.size(); ++i) {
       const SeniCharRecord& r = *row_[i];
-      std::vector<Path> next;
-      for (const Path& p : beam)
+      std::vector<Step> next;
+      for (size_t b = 0; b < beam.size(); ++b)
         for (int c = 0; c < Held(r); ++c) {
           if (!InWindow(r, c)) continue;
-          Path q = p;
-          q.score += r.cand[c].distance + (i > 0 ? Pair(i, p.pick.back(), c) : 0);
-          q.pick.push_back(c);
-          next.push_back(std::move(q));
+          next.push_back(Step{beam[b].score + (r.cand[c].distance + (i > 0 ? Pair(i, beam[b].pick, c) : 0)),
+                              i > 0 ? static_cast<int>(b) : -1, c});
         }
       const size_t keep = std::min<size_t>(next.size(), static_cast<size_t>(std::max(1, settings_.strings)));
       std::partial_sort(next.begin(), next.begin() + static_cast<long>(keep), next.end(),
-                        [](const Path& a, const Path& b) { return a.score < b.score; });
+                        [](const Step& a, const Step& b) { return a.score < b.score; });
       next.resize(keep);
+      layers.push_back(next);
       beam = std::move(next);
     }
-    return beam;
+    std::vector<Path> paths(beam.size());
+    for (size_t k = 0; k < beam.size(); ++k) {
+      paths[k].score = beam[k].score;
+      paths[k].pick.resize(row_.size());
+      int step = static_cast<int>(k);
+      for (size_t i = row_.size(); i-- > 0;) {
+        const Step& s = layers[i][static_cast<size_t>(step)];
+        paths[k].pick[i] = s.pick;
+        step = s.previous;
+      }
+    }
+    return paths;
   }
 
   // Distances, transitions and words of a complete string.
@@ -147,7 +172,8 @@ class RowSearch {
   const WordTextCost& words_;
   const WordPairCost& pairs_;
   const WordSettings& settings_;
-  std::map<std::string, long> wordCosts_;
+  std::vector<std::vector<double>> pairCosts_;  // per position, from * kSeniCandidates + to; NaN: not yet
+  std::unordered_map<std::string, long> wordCosts_;
 };
 
 }  // namespace
