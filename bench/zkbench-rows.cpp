@@ -14,7 +14,7 @@
 //                [--kanjivg DIR] [--strokes DIR] [--tune]
 //                [--merge-cost X] [--split-cost X] [--transition-weight X] [--max-parts N]
 //                [--high-mark-cost X] [--closed-gap X] [--max-extra N] [--split-min-width X]
-//                [--frame-side X] [--readings N] [--show N]
+//                [--frame-side X] [--min-row-height X] [--readings N] [--show N]
 //                [--word-transitions X] [--word-weight X] [--word-window N] [--word-mixed X]
 //                [--word-after 0|1]
 //
@@ -91,6 +91,7 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--max-extra") a->settings.maxExtraCalls = std::atoi(v);
     else if (opt == "--readings") a->settings.readings = std::atoi(v);
     else if (opt == "--frame-side") a->settings.frameSide = std::atof(v);
+    else if (opt == "--min-row-height") a->settings.minRowHeight = std::atof(v);
     else if (opt == "--split-min-width") a->settings.splitMinWidth = std::atof(v);
     else if (opt == "--show") a->show = std::atoi(v);
     else if (opt == "--closed-gap") a->settings.closedGap = std::atof(v);
@@ -303,7 +304,8 @@ int main(int argc, char** argv) {
                  "usage: zkbench-rows SENTENCES --dic Crecs.ptn --seni Senijish.dat [--seed N] [--samples N]\n"
                  "       [--kanjivg DIR] [--strokes DIR] [--tune] [--merge-cost X] [--split-cost X]\n"
                  "       [--transition-weight X] [--max-parts N] [--high-mark-cost X] [--closed-gap X]\n"
-                 "       [--max-extra N] [--split-min-width X] [--frame-side X] [--readings N] [--show N]\n"
+                 "       [--max-extra N] [--split-min-width X] [--frame-side X] [--min-row-height X]\n"
+                 "       [--readings N] [--show N]\n"
                  "       [--word-transitions X] [--word-weight X] [--word-window N] [--word-mixed X] [--word-after 0|1]\n");
     return 2;
   }

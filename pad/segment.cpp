@@ -12,9 +12,6 @@
 #include <utility>
 
 #include "seni.h"
-#include <cstdio>
-#include <cstdlib>
-#include "textconv.h"
 
 namespace {
 
@@ -191,6 +188,24 @@ class RowSegmenter {
     return pen;
   }
 
+  // The pen scaled by `scale` about the top left of its box.
+  static SegPen Enlarged(SegPen pen, const Rect16& box, double scale) {
+    if (scale == 1.0) return pen;
+    const auto at = [&](uint16_t v, int origin) {
+      const double scaled = origin + (static_cast<int16_t>(v) - origin) * scale;
+      return static_cast<uint16_t>(static_cast<int16_t>(std::lround(std::clamp(scaled, -32768.0, 32767.0))));
+    };
+    for (size_t i = 0; i + 1 < pen.size() && pen[i] == kStrokeMark;) {
+      const size_t end = std::min(pen.size(), i + 2 + 2 * static_cast<size_t>(pen[i + 1]));
+      for (size_t p = i + 2; p + 1 < end; p += 2) {
+        pen[p] = at(pen[p], box.x);
+        pen[p + 1] = at(pen[p + 1], box.y);
+      }
+      i = end;
+    }
+    return pen;
+  }
+
   void Recognise(const SegPen& pen, const Rect16& frame, bool extra, ZkResult* result) {
     recognise_(pen, frame, result);
     if (extra) ++extraCalls_;
@@ -208,14 +223,15 @@ class RowSegmenter {
       e.cost = kUntried;  // out of budget: the first guess is always cheaper
       return cache_.emplace(span, e).first->second;
     }
-    const uint16_t side = static_cast<uint16_t>(std::min(rowHeight_ * settings_.frameSide, 32767.0));
+    const double scale = rowHeight_ < settings_.minRowHeight ? settings_.minRowHeight / rowHeight_ : 1.0;
+    const uint16_t side = static_cast<uint16_t>(std::min(rowHeight_ * scale * settings_.frameSide, 32767.0));
     const Rect16 frame{e.box.x, e.box.y, side, side};
-    Recognise(PenOf(span), frame, extra, &e.result);
+    Recognise(Enlarged(PenOf(span), e.box, scale), frame, extra, &e.result);
     // Read closed up as well, the better distance of each candidate counts.
     const SegPen closed = ClosedPenOf(span);
     if (!closed.empty()) {
       ZkResult other{};
-      Recognise(closed, frame, extra, &other);
+      Recognise(Enlarged(closed, e.box, scale), frame, extra, &other);
       MergeResults(&e.result, other);
     }
     if (e.result.count < 1) {

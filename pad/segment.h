@@ -41,6 +41,10 @@ struct SegmentSettings {
   // character fills some three quarters of it, and the engine sizes 、 。 and small
   // kana against the box.
   double frameSide = 1.3;
+  // A row written lower than this (pixels) is read as if written this high: the
+  // engine resamples strokes in steps of pixels, which flattens small writing (a 。
+  // a few pixels wide turns into a dot or a triangle). 0: as written.
+  double minRowHeight = 50;
   double highMarkCost = 1.0;      // extra cost of 、 。 ， ． read in the upper half of the row
   int maxExtraCalls = 96;         // recognitions a row may spend on alternatives
   int readings = 4;               // segmentations SegmentRowReadings gives, for the words to choose from

@@ -156,6 +156,10 @@ TEST_F(EngineSegment, FrameMistakesAreMendedAndRightRowsKept) {
        {{"07d19.svg", 100, 100, 120, 6, 40}, {"08a71.svg", 300, 100, 120, 7, 40}, {"059cb.svg", 500, 100, 120, 3, 40}, {"06642.svg", 700, 100, 120, 4, 40}},
        5,
        "紙話始時"},
+      {"します。 written 20 pixels high: read as if written larger",
+       {{"03057.svg", 100, 100, 20, 0, 0}, {"0307e.svg", 122, 100, 20, 0, 0}, {"03059.svg", 144, 100, 20, 0, 0}, {"03002.svg", 166, 100, 20, 0, 0}},
+       1,
+       "します。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
