@@ -155,6 +155,8 @@ void ApplyMarkRules(KohoSlot* list, const RuleContext& ctx) {
   InsertAfterWorst(list, kPeriod, {kTouten, kKuten, kComma, kHandakuten}, -1, ctx);
   InsertAfterWorst(list, kTouten, {kPeriod, kKuten, kComma, kHandakuten}, -1, ctx);
   InsertAfterWorst(list, kComma, {kTouten, kKuten, kPeriod, kHandakuten}, -1, ctx);
+  // A small circle written this small resamples to a dot: 。 follows the dots, as close.
+  InsertAfterWorst(list, kKuten, {kTouten, kComma, kPeriod}, -1, ctx);
 
   if (!ctx.halfWidth()) {
     if (list[0].code == kHandakuten) PromoteCandidate(list, kKuten, ctx.mask);

@@ -122,11 +122,11 @@ const RuleCase kRuleCases[] = {
     {ApplyLookAlikeGroups, {A, Zero, I}, {}, Ctx(1, 0, 0, 0, kClassDigit), {A, Zero, I}},
     {ApplyLookAlikeGroups, {A, I}, {}, Ctx(1), {A, I}},
     {ApplyLookAlikeGroups, {0x8147, A}, {}, Ctx(2), {0x8147, 0x8146, A}},
-    // A writing of some size is no mark; a tiny dot ranks a mark with all three inserted;
-    // a tiny circle or full-width ゜ becomes 。.
+    // A writing of some size is no mark; a tiny dot ranks a mark with the other dots
+    // and 。 (a small circle resampled) inserted; a tiny circle or full-width ゜ becomes 。.
     {ApplyMarkRules, {Kuten, Touten, A, I}, {}, Ctx(1), {A, Touten, Kuten, I}},
     {ApplyMarkRules, {Kuten, Touten}, {}, Ctx(1), {Kuten, Touten}},
-    {ApplyMarkRules, {A, I, U, Touten}, {}, Ctx(1, kTiny), {Touten, Period, Comma, I, U, A}},
+    {ApplyMarkRules, {A, I, U, Touten}, {}, Ctx(1, kTiny), {Touten, Period, Comma, Kuten, I, U, A}},
     {ApplyMarkRules, {Circle, A}, {}, Ctx(1, kTiny), {Kuten, Period, Touten, Comma, Circle, A}},
     {ApplyMarkRules, {Handakuten, A}, {}, Ctx(1, kTiny), {Kuten, kMore}},
     // Half width: the position decides ゜ or 。, and the period is preferred.
