@@ -1,7 +1,6 @@
 // Looking up a character pair in the loaded table: bisection over the sorted
 // indexes of a data type's from-entries, then over the entry's transitions.
 #include <algorithm>
-#include <cmath>
 
 #include "seni_state.h"
 
@@ -56,12 +55,4 @@ int SeniGetPrbl(uint16_t from, uint16_t to, int32_t* occurrences, int32_t* pairC
   else
     *occurrences = SNtable.SNmax_kaisuu[SNrun.SNdatatype];
   return kSeniDone;
-}
-
-double SeniTransitionCost(uint16_t from, uint16_t to) {
-  if (SeniEndsSentence(from)) return 0;
-  int32_t occurrences = 0, pairs = 0;
-  if (SeniGetPrbl(from, to, &occurrences, &pairs) != kSeniDone) return 0;
-  const double p = std::max<double>(pairs, 0.5) / std::max<int32_t>(occurrences, 1);
-  return std::clamp(-std::log10(p), 0.0, 4.0);
 }

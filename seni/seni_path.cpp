@@ -1,6 +1,8 @@
 // The steps of rescoring: resetting the state, choosing which candidates take
-// part, scoring the paths through a sentence and applying the best one.
+// part, scoring the paths through a sentence and applying the best one, and the
+// cost of one transition as the segmentation and the word rescoring weigh it.
 #include <algorithm>
+#include <cmath>
 
 #include "codes.h"
 #include "seni_state.h"
@@ -33,6 +35,14 @@ void SeniInit() {
 bool SeniEndsSentence(uint16_t code) {
   if (code <= 0xFF) code = ZkAsciiToSJis(code);
   return std::find(std::begin(kSentenceEnds), std::end(kSentenceEnds), code) != std::end(kSentenceEnds);
+}
+
+double SeniTransitionCost(uint16_t from, uint16_t to) {
+  if (SeniEndsSentence(from)) return 0;
+  int32_t occurrences = 0, pairs = 0;
+  if (SeniGetPrbl(from, to, &occurrences, &pairs) != kSeniDone) return 0;
+  const double p = std::max<double>(pairs, 0.5) / std::max<int32_t>(occurrences, 1);
+  return std::clamp(-std::log10(p), 0.0, 4.0);
 }
 
 void SeniPunc() {
