@@ -96,16 +96,18 @@ void Get_Order_len_i(const int16_t* lengths, uint16_t* order, int count) {
 }
 
 void ZkBubbleSort(int count, KohoSlot* list) {
-  int limit = count - 1;
-  while (limit > 0) {
-    int lastSwap = 0;
-    for (int j = 1; j <= limit; ++j)
-      if (list[j - 1].distance > list[j].distance) {
-        std::swap(list[j - 1], list[j]);
-        lastSwap = j - 1;
-      }
-    limit = lastSwap;
-  }
+  // Slots are large (they carry the correspondence): the order is found on indices
+  // and each slot moved once.
+  count = std::clamp(count, 0, kMatchSlots);
+  int order[kMatchSlots];
+  for (int i = 0; i < count; ++i) order[i] = i;
+  std::stable_sort(order, order + count, [list](int x, int y) { return list[x].distance < list[y].distance; });
+  int i = 0;
+  while (i < count && order[i] == i) ++i;
+  if (i == count) return;
+  KohoSlot sorted[kMatchSlots];
+  for (int j = i; j < count; ++j) sorted[j] = list[order[j]];
+  for (int j = i; j < count; ++j) list[j] = sorted[j];
 }
 
 void RemoveDuplicateCandidates(KohoSlot* list) {
@@ -154,13 +156,26 @@ void ResetCorrespondence(SegmentCorrespondence* corr) {
   std::memset(corr, 0xFF, offsetof(SegmentCorrespondence, inputOmission));
 }
 
+// The same for the segments in use: the passes read no entry past the input's
+// nIn and the pattern's nPat segments.
+void ResetCorrespondence(SegmentCorrespondence* corr, int nIn, int nPat) {
+  const size_t in = static_cast<size_t>(std::clamp(nIn, 0, kMaxSegments));
+  const size_t pat = static_cast<size_t>(std::clamp(nPat, 0, kMaxSegments));
+  std::memset(corr->inFirst, 0xFF, in);
+  std::memset(corr->inLast, 0xFF, in);
+  std::memset(corr->patFirst, 0xFF, pat);
+  std::memset(corr->patLast, 0xFF, pat);
+  std::memset(corr->groupPos, 0xFF, pat * sizeof(corr->groupPos[0]));
+  std::memset(corr->groupShape, 0xFF, pat * sizeof(corr->groupShape[0]));
+}
+
 // One comparison with a stored pattern: the greedy pass runs on the pattern's block
 // copy, and the record is unpacked into *pattern only when that pass stays below the
 // threshold (most patterns end there). *code receives the record's code then.
 int16_t MatchStoredPattern(const KusabiPattern* input, const PatternScan& scan, const uint8_t* record, int k,
                            int16_t threshold, const int16_t* inLen, int16_t inTotal, const uint8_t* inStrokeMap,
                            KusabiPattern* pattern, SegmentCorrespondence* corr, uint16_t* code) {
-  ResetCorrespondence(corr);
+  ResetCorrespondence(corr, input->segments, scan.segments);
   MatchScore score{};
   if (!GreedyScanMatchBelow(input, scan, k, &score, inLen, corr, inTotal, threshold) || score.total >= threshold)
     return kAbsentDistance;
@@ -214,11 +229,9 @@ void KeepNearest(std::vector<Admitted>* admitted, size_t keep) {
 }  // namespace
 
 void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* list, int16_t inTotal,
-                     const int16_t* inLen, const uint8_t* inStrokeMap) {
+                     const int16_t* inLen, const uint8_t* inStrokeMap, const uint8_t* inCoarse) {
   const int n = input->strokes;
   const int nInSegments = SegmentsOf(input);
-  uint8_t inCoarse[kCoarseBins];
-  CoarseDescriptor(input->segment, nInSegments, inCoarse);
 
   static std::vector<Admitted> admitted;
   admitted.clear();
@@ -280,6 +293,8 @@ void ZkMatch(KusabiPattern* input, DicEntry* const* dics, KohoSlot* list) {
   Get_Order_len_i(inLen, input->order, SegmentsOf(input));
   uint8_t inStrokeMap[kMaxSegments] = {};
   BuildStrokeMap(*input, inStrokeMap);
+  uint8_t inCoarse[kCoarseBins];
+  CoarseDescriptor(input->segment, SegmentsOf(input), inCoarse);
   for (int d = 0; d < 2 * kDicDirEntries && dics[d] != nullptr; ++d)
-    CandidateSearch(input, dics[d], list, inTotal, inLen, inStrokeMap);
+    CandidateSearch(input, dics[d], list, inTotal, inLen, inStrokeMap, inCoarse);
 }

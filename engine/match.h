@@ -18,9 +18,10 @@ constexpr int kMatchSlots = 11;
 // list, sorted by distance, one slot per code. Rewrites input->order.
 void ZkMatch(KusabiPattern* input, DicEntry* const* dics, KohoSlot* list);
 
-// Merges the patterns of one sub-dictionary into the list.
+// Merges the patterns of one sub-dictionary into the list; inCoarse is the input's
+// coarse descriptor (coarse.h).
 void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* list, int16_t inTotal,
-                     const int16_t* inLen, const uint8_t* inStrokeMap);
+                     const int16_t* inLen, const uint8_t* inStrokeMap, const uint8_t* inCoarse);
 
 // One comparison; 32767 when the pattern is rejected.
 int16_t KusabiMatch(const KusabiPattern* input, const KusabiPattern* pattern, int16_t threshold,

@@ -9,10 +9,6 @@
 
 namespace {
 
-// Layout at an offset: a head block (segments, blocks, total, narrow), then the
-// blocks of x0, y0, x1, y1 and the lengths, each blocks * kScanLanes slots, then the
-// coarse descriptor.
-enum Head { kHeadSegments, kHeadBlocks, kHeadTotal, kHeadNarrow };
 constexpr int kArrays = 5;
 constexpr int kCoarseWords = (kCoarseBins + 1) / 2;  // the descriptor's bytes in 16-bit words
 
@@ -53,21 +49,4 @@ size_t AppendRecordScan(const uint8_t* record, std::vector<int16_t>* store) {
   const int8_t* s = reinterpret_cast<const int8_t*>(record + 4);
   for (int i = 0; i < n; ++i, s += 4) segments[i] = KusabiSegment{s[0], s[1], s[2], s[3]};
   return AppendPatternScan(segments, n, nullptr, store);
-}
-
-PatternScan ScanAt(const std::vector<int16_t>& store, size_t offset) {
-  const int16_t* head = store.data() + offset;
-  const int blocks = head[kHeadBlocks];
-  const int slots = blocks * kScanLanes;
-  const int16_t* x0 = head + kScanLanes;
-  return PatternScan{x0,
-                     x0 + slots,
-                     x0 + 2 * slots,
-                     x0 + 3 * slots,
-                     x0 + 4 * slots,
-                     reinterpret_cast<const uint8_t*>(x0 + 5 * slots),
-                     head[kHeadSegments],
-                     blocks,
-                     head[kHeadTotal],
-                     head[kHeadNarrow] != 0};
 }

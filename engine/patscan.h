@@ -39,8 +39,29 @@ size_t AppendPatternScan(const KusabiSegment* segments, int count, const int16_t
 // Appends the copy of a dictionary record (code, segment count, signed-byte points).
 size_t AppendRecordScan(const uint8_t* record, std::vector<int16_t>* store);
 
-// The view of the copy at `offset` in `store`.
-PatternScan ScanAt(const std::vector<int16_t>& store, size_t offset);
+// Layout at an offset: a head block (segments, blocks, total, narrow), then the
+// blocks of x0, y0, x1, y1 and the lengths, each blocks * kScanLanes slots, then the
+// coarse descriptor.
+enum ScanHead { kHeadSegments, kHeadBlocks, kHeadTotal, kHeadNarrow };
+
+// The view of the copy at `offset` in `store` (inline: the search takes one view per
+// pattern inside the windows).
+inline PatternScan ScanAt(const std::vector<int16_t>& store, size_t offset) {
+  const int16_t* head = store.data() + offset;
+  const int blocks = head[kHeadBlocks];
+  const int slots = blocks * kScanLanes;
+  const int16_t* x0 = head + kScanLanes;
+  return PatternScan{x0,
+                     x0 + slots,
+                     x0 + 2 * slots,
+                     x0 + 3 * slots,
+                     x0 + 4 * slots,
+                     reinterpret_cast<const uint8_t*>(x0 + 5 * slots),
+                     head[kHeadSegments],
+                     blocks,
+                     head[kHeadTotal],
+                     head[kHeadNarrow] != 0};
+}
 
 // Segment j of a copy, as a segment.
 inline KusabiSegment ScanSegment(const PatternScan& scan, int j) {
