@@ -64,7 +64,8 @@ struct DicEntry {
 struct LoadedDics {
   DicEntry ZkRecDic[kDicDirEntries];  // the system sub-dictionaries, ended by kDicEnd
   DicEntry ZkUsrDic[kDicDirEntries];  // the user sub-dictionaries, ended by kDicEnd
-  // The sub-dictionaries the current character-type mask selects, null-terminated.
+  // A selection of sub-dictionaries for a character-type mask, null-terminated (a
+  // recognition makes its own).
   DicEntry* ZkRecDicTbl[2 * kDicDirEntries];
 };
 extern LoadedDics Dic;

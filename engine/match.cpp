@@ -233,7 +233,7 @@ void CandidateSearch(const KusabiPattern* input, const DicEntry* dic, KohoSlot* 
   const int n = input->strokes;
   const int nInSegments = SegmentsOf(input);
 
-  static std::vector<Admitted> admitted;
+  thread_local std::vector<Admitted> admitted;  // kept to spare an allocation per search
   admitted.clear();
   for (int group = FirstSearchGroup(n); group <= LastSearchGroup(n); ++group) {
     const DicIndexItem* item = dic->groupList[group];

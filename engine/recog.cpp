@@ -12,7 +12,7 @@
 #include "ruiji.h"
 #include "usrdicfile.h"
 
-RecogRunRec ZkRun;
+thread_local RecogRunRec ZkRun;
 ZkOptionRec ZkOption = {kClassAll, 0, 0, 0, 0, 0};
 
 int ZkCRecInitializesFrom(const char* systemDicPath, const char* userDicPath) {
@@ -46,8 +46,11 @@ void ZkChar(const uint16_t* pen, DicEntry* const* selection, KohoSlot* list, Nor
 }
 
 int ZkCharcterRecognize(const ZkOptionRec* option, const uint16_t* pen, int strokes, KohoSlot* list) {
-  if (!ZkSetRequiredRecDic(option->mask, Dic.ZkRecDic, Dic.ZkUsrDic, Dic.ZkRecDicTbl)) return 1;
-  ZkChar(pen, Dic.ZkRecDicTbl, list, &ZkRun.ZkNormResult, strokes);
+  // The selection is the call's own, so that recognitions on other threads cannot
+  // change it under this one.
+  DicEntry* selection[2 * kDicDirEntries];
+  if (!ZkSetRequiredRecDic(option->mask, Dic.ZkRecDic, Dic.ZkUsrDic, selection)) return 1;
+  ZkChar(pen, selection, list, &ZkRun.ZkNormResult, strokes);
   ZkSizeClasses(*option, static_cast<int16_t>(pen[3]), &ZkRun.ZkNormResult);
 
   const NormState& norm = ZkRun.ZkNormResult;

@@ -14,7 +14,7 @@ extern const int16_t ZkDstMean[31];
 extern const int16_t ZkDstStDv[31];
 
 // The working state of one recognition, owned in one record; its members keep their
-// names.
+// names. One per thread: a row's characters may be read on several threads at once.
 struct RecogRunRec {
   uint16_t ZkIHPen[kPenCopyWords];  // the engine's copy of the pen data
   KusabiPattern ZkIMDType;          // the feature pattern of the writing being recognised
@@ -22,7 +22,7 @@ struct RecogRunRec {
   NormState ZkNormResult;
   KohoSlot ZkKoho[kKohoSlots];      // the ranked candidate list
 };
-extern RecogRunRec ZkRun;
+extern thread_local RecogRunRec ZkRun;
 
 // Copies pen data (penWords words) into out (outWords words) keeping at most 30
 // strokes and 1536 points, ended by 0xF001. Reading stops at the first word that is

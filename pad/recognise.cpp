@@ -11,12 +11,10 @@ namespace {
 constexpr uint16_t kFirstGesture = 0x8051;
 constexpr uint16_t kLastGesture = 0x805D;
 
-}  // namespace
-
-int ZkRecogEx(const uint16_t* pen, size_t words, ZkResult* result) {
+int RecogniseWith(const ZkOptionRec& option, const uint16_t* pen, size_t words, ZkResult* result) {
   result->count = 0;
-  const int rc = ZkCRecognize(&ZkOption, pen, words, result);
-  if (ZkOption.flags == kHalfWidthFlag) {
+  const int rc = ZkCRecognize(&option, pen, words, result);
+  if (option.flags == kHalfWidthFlag) {
     int kept = 0;
     for (int i = 0; i < std::clamp<int>(result->count, 0, kResultEntries); ++i) {
       const ZkResultEntry& e = result->entry[i];
@@ -27,6 +25,10 @@ int ZkRecogEx(const uint16_t* pen, size_t words, ZkResult* result) {
   }
   return rc;
 }
+
+}  // namespace
+
+int ZkRecogEx(const uint16_t* pen, size_t words, ZkResult* result) { return RecogniseWith(ZkOption, pen, words, result); }
 
 void DropGestureCandidates(ZkResult* result) {
   int kept = 0;
@@ -39,10 +41,13 @@ void DropGestureCandidates(ZkResult* result) {
 }
 
 void RecogniseInFrame(const std::vector<uint16_t>& pen, const Rect16& frame, ZkResult* result) {
-  ZkOption.frameX = frame.x;
-  ZkOption.frameY = frame.y;
-  ZkOption.frameWidth = static_cast<int16_t>(frame.width);
-  ZkOption.frameHeight = static_cast<int16_t>(frame.height);
-  ZkRecogEx(pen.data(), pen.size(), result);
+  // The frame goes into a copy of the options: rows read their characters on several
+  // threads at once.
+  ZkOptionRec option = ZkOption;
+  option.frameX = frame.x;
+  option.frameY = frame.y;
+  option.frameWidth = static_cast<int16_t>(frame.width);
+  option.frameHeight = static_cast<int16_t>(frame.height);
+  RecogniseWith(option, pen.data(), pen.size(), result);
   DropGestureCandidates(result);
 }

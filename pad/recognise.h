@@ -19,5 +19,7 @@ int ZkRecogEx(const uint16_t* pen, size_t words, ZkResult* result);
 void DropGestureCandidates(ZkResult* result);
 
 // Pen data (ending with 0xF001) recognised in `frame` as ZkRecogEx does, gestures
-// dropped: how pen input reads each character of the row.
+// dropped: how pen input reads each character of the row. ZkOption is read, not
+// changed, so that several threads may call this at once (as long as nothing
+// changes ZkOption or the dictionaries meanwhile).
 void RecogniseInFrame(const std::vector<uint16_t>& pen, const Rect16& frame, ZkResult* result);
