@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <mutex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -195,21 +196,27 @@ std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes, boo
 }
 
 // Recognition as the pad's cycle does it, remembered by pen data so
-// that trying many settings recognises each piece once.
+// that trying many settings recognises each piece once. The segmentation calls it
+// from several threads at once.
 class CachedRecogniser {
  public:
   void operator()(const SegPen& pen, const Rect16& frame, ZkResult* result) {
     const auto key = std::make_pair(pen, std::vector<int>{frame.x, frame.y, frame.width, frame.height});
-    const auto found = cache_.find(key);
-    if (found != cache_.end()) {
-      *result = found->second;
-      return;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      const auto found = cache_.find(key);
+      if (found != cache_.end()) {
+        *result = found->second;
+        return;
+      }
     }
     RecogniseInFrame(pen, frame, result);
+    std::lock_guard<std::mutex> lock(mutex_);
     cache_.emplace(key, *result);
   }
 
  private:
+  std::mutex mutex_;
   std::map<std::pair<SegPen, std::vector<int>>, ZkResult> cache_;
 };
 
@@ -435,19 +442,24 @@ int main(int argc, char** argv) {
                 "%.2f ms more for the words\n",
                 ms(t0, t1), ms(t1b, t2), ms(t2, t3));
     // A row of twelve as the pad reads it, from the frame's characters to the words,
-    // nothing remembered from the runs above.
-    std::vector<double> twelve;
-    for (const WrittenRow& row : rows) {
-      if (Utf8Characters(row.text).size() != kRowLimit) continue;
-      CachedRecogniser fresh;
-      const auto start = std::chrono::steady_clock::now();
-      Read({row}, args.settings, &fresh, nullptr, false, words, args.words);
-      twelve.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    if (!twelve.empty()) {
+    // nothing remembered from the runs above: with the recognitions on the pad's
+    // threads, and on one.
+    for (const int threads : {args.settings.threads, 1}) {
+      SegmentSettings timed = args.settings;
+      timed.threads = threads;
+      std::vector<double> twelve;
+      for (const WrittenRow& row : rows) {
+        if (Utf8Characters(row.text).size() != kRowLimit) continue;
+        CachedRecogniser fresh;
+        const auto start = std::chrono::steady_clock::now();
+        Read({row}, timed, &fresh, nullptr, false, words, args.words);
+        twelve.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+      }
+      if (twelve.empty()) break;
       std::nth_element(twelve.begin(), twelve.begin() + static_cast<long>(twelve.size() / 2), twelve.end());
-      std::printf("a row of twelve characters, everything included: median %.1f ms (%zu rows)\n",
-                  twelve[twelve.size() / 2], twelve.size());
+      std::printf("a row of twelve characters, everything included, %d thread%s: median %.1f ms (%zu rows)\n",
+                  threads, threads == 1 ? "" : "s", twelve[twelve.size() / 2], twelve.size());
+      if (threads == 1) break;
     }
     for (size_t r = 0, shown = 0; r < rows.size() && shown < static_cast<size_t>(args.show); ++r) {
       if (final.rowRight[r]) continue;

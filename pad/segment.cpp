@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <utility>
 
+#include "pad/parallel_for.h"
 #include "seni.h"
 
 namespace {
@@ -58,6 +60,30 @@ struct Evaluated {
 };
 
 using Span = std::pair<int, int>;  // strokes [first, second) of the row
+
+// One recognition to make: pen data in its frame.
+struct ReadJob {
+  SegPen pen;
+  Rect16 frame;
+};
+
+// The reading of a span prepared: its box and its recognitions (jobs first ..
+// first + count - 1: as written, then closed up); count 0 when out of budget.
+struct PlannedSpan {
+  Span span;
+  Rect16 box;
+  size_t first;
+  int count;
+};
+
+// A step of the search from one cut to a later one: the span it reads, whether that
+// is a frame character as it was, and how many frame characters' ends it passes over.
+struct Step {
+  int to;
+  Span span;
+  bool atom;
+  int merged;
+};
 
 // One way to reach a node: its cost, and the way before it.
 struct Way {
@@ -116,9 +142,7 @@ class RowSegmenter {
   }
 
   std::vector<SegReading> Run() {
-    // The first guess is recognised whatever happens, and first, so that its calls
-    // are told apart from the alternatives'.
-    for (size_t a = 0; a + 1 < start_.size(); ++a) Evaluate(Span(start_[a], start_[a + 1]), false);
+    ReadAhead(settings_.alternatives);
     // Splits that would give more than twelve characters get dearer until they fit.
     // The last round is the first guess itself.
     constexpr int kRounds = 5;
@@ -206,34 +230,42 @@ class RowSegmenter {
     return pen;
   }
 
-  void Recognise(const SegPen& pen, const Rect16& frame, bool extra, ZkResult* result) {
-    recognise_(pen, frame, result);
+  // Counts one recognition (the budget, and the stats when kept).
+  void Count(bool extra) {
     if (extra) ++extraCalls_;
     if (!stats_) return;
     ++stats_->calls;
     if (extra) ++stats_->extraCalls;
   }
 
-  const Evaluated& Evaluate(Span span, bool extra) {
-    auto found = cache_.find(span);
-    if (found != cache_.end()) return found->second;
-    Evaluated e{};
-    e.box = BoxOf(span);
-    if (extra && extraCalls_ >= settings_.maxExtraCalls) {
-      e.cost = kUntried;  // out of budget: the first guess is always cheaper
-      return cache_.emplace(span, e).first->second;
-    }
+  // Prepares the reading of a span: its pen as written and, when it has a wide gap,
+  // closed up, each in a frame of frameSide row heights at the span's box; nothing
+  // when the alternatives' budget is spent.
+  PlannedSpan Plan(Span span, bool extra, std::vector<ReadJob>* jobs) {
+    PlannedSpan planned{span, BoxOf(span), jobs->size(), 0};
+    if (extra && extraCalls_ >= settings_.maxExtraCalls) return planned;
     const double scale = rowHeight_ < settings_.minRowHeight ? settings_.minRowHeight / rowHeight_ : 1.0;
     const uint16_t side = static_cast<uint16_t>(std::min(rowHeight_ * scale * settings_.frameSide, 32767.0));
-    const Rect16 frame{e.box.x, e.box.y, side, side};
-    Recognise(Enlarged(PenOf(span), e.box, scale), frame, extra, &e.result);
-    // Read closed up as well, the better distance of each candidate counts.
+    const Rect16 frame{planned.box.x, planned.box.y, side, side};
+    jobs->push_back(ReadJob{Enlarged(PenOf(span), planned.box, scale), frame});
     const SegPen closed = ClosedPenOf(span);
-    if (!closed.empty()) {
-      ZkResult other{};
-      Recognise(Enlarged(closed, e.box, scale), frame, extra, &other);
-      MergeResults(&e.result, other);
+    if (!closed.empty()) jobs->push_back(ReadJob{Enlarged(closed, planned.box, scale), frame});
+    planned.count = static_cast<int>(jobs->size() - planned.first);
+    for (int i = 0; i < planned.count; ++i) Count(extra);
+    return planned;
+  }
+
+  // The span's reading from its recognitions: the better distance of each candidate
+  // counts when it was read closed up as well.
+  const Evaluated& Finish(const PlannedSpan& planned, const std::vector<ZkResult>& results) {
+    Evaluated e{};
+    e.box = planned.box;
+    if (planned.count == 0) {
+      e.cost = kUntried;  // out of budget: the first guess is always cheaper
+      return cache_.emplace(planned.span, e).first->second;
     }
+    e.result = results[planned.first];
+    for (int i = 1; i < planned.count; ++i) MergeResults(&e.result, results[planned.first + static_cast<size_t>(i)]);
     if (e.result.count < 1) {
       e.cost = kUnreadableCost;
     } else {
@@ -243,7 +275,38 @@ class RowSegmenter {
       // A dot in the upper half of the row is part of a character (氵, 冫), no 、 or 。.
       if (IsLowMark(e.code) && 2 * (e.box.y + e.box.height / 2) < rowTop_ + rowBottom_) e.cost += settings_.highMarkCost;
     }
-    return cache_.emplace(span, e).first->second;
+    return cache_.emplace(planned.span, e).first->second;
+  }
+
+  const Evaluated& Evaluate(Span span, bool extra) {
+    auto found = cache_.find(span);
+    if (found != cache_.end()) return found->second;
+    std::vector<ReadJob> jobs;
+    const PlannedSpan planned = Plan(span, extra, &jobs);
+    std::vector<ZkResult> results(jobs.size());
+    for (size_t i = 0; i < jobs.size(); ++i) recognise_(jobs[i].pen, jobs[i].frame, &results[i]);
+    return Finish(planned, results);
+  }
+
+  // Reads every span the search will look at, in the order it looks (which decides
+  // what the budget leaves out), with the recognitions spread over settings.threads
+  // threads. The first guess comes first, so that its calls are told apart from the
+  // alternatives'.
+  void ReadAhead(bool alternatives) {
+    std::vector<std::pair<Span, bool>> order;  // span, and whether it is an alternative
+    for (size_t a = 0; a + 1 < start_.size(); ++a) order.emplace_back(Span(start_[a], start_[a + 1]), false);
+    FindCuts(alternatives);
+    for (int b = 0; b + 1 < static_cast<int>(cuts_.size()); ++b)
+      for (const Step& step : StepsFrom(b, alternatives)) order.emplace_back(step.span, !step.atom);
+    std::vector<ReadJob> jobs;
+    std::vector<PlannedSpan> planned;
+    std::set<Span> seen;
+    for (const auto& [span, extra] : order)
+      if (!cache_.count(span) && seen.insert(span).second) planned.push_back(Plan(span, extra, &jobs));
+    std::vector<ZkResult> results(jobs.size());
+    ParallelFor(jobs.size(), settings_.threads,
+                [&](size_t i) { recognise_(jobs[i].pen, jobs[i].frame, &results[i]); });
+    for (const PlannedSpan& p : planned) Finish(p, results);
   }
 
   double Transition(uint16_t from, uint16_t to) const {
@@ -273,6 +336,25 @@ class RowSegmenter {
     inner_.push_back(false);
   }
 
+  // The steps from cut b (FindCuts first): up to maxParts pieces, while the span
+  // stays within one character's strokes and mergeMaxWidth row heights.
+  std::vector<Step> StepsFrom(int b, bool alternatives) const {
+    std::vector<Step> steps;
+    const int last = static_cast<int>(cuts_.size()) - 1;
+    const int maxParts = alternatives ? settings_.maxParts : 1;
+    int merged = 0;  // frame characters' ends passed over
+    for (int j = b + 1; j <= last && j <= b + maxParts; ++j) {
+      if (j > b + 1 && !inner_[static_cast<size_t>(j - 1)]) ++merged;
+      const Span span(cuts_[static_cast<size_t>(b)], cuts_[static_cast<size_t>(j)]);
+      if (j > b + 1 &&
+          (span.second - span.first > kMaxStrokes || BoxOf(span).width > settings_.mergeMaxWidth * rowHeight_))
+        break;
+      const bool atom = !inner_[static_cast<size_t>(b)] && !inner_[static_cast<size_t>(j)] && merged == 0;
+      steps.push_back(Step{j, span, atom, merged});
+    }
+    return steps;
+  }
+
   // The cheapest ways from no character to all of them, several per node.
   std::vector<Node> Search(bool alternatives, double splitCost) {
     FindCuts(alternatives);
@@ -280,20 +362,15 @@ class RowSegmenter {
     std::vector<Node> nodes{Node{0, Span(-1, -1), 0, {Way{0.0, -1, 0, 0}}}};
     std::map<std::pair<int, Span>, size_t> index;
     const int last = static_cast<int>(cuts_.size()) - 1;
-    const int maxParts = alternatives ? settings_.maxParts : 1;
     for (int b = 0; b < last; ++b) {
+      const std::vector<Step> steps = StepsFrom(b, alternatives);
       for (size_t n = 0; n < nodes.size(); ++n) {
         if (nodes[n].cut != b) continue;
-        int merged = 0;  // frame characters' ends passed over
-        for (int j = b + 1; j <= last && j <= b + maxParts; ++j) {
-          if (j > b + 1 && !inner_[static_cast<size_t>(j - 1)]) ++merged;
-          const Span span(cuts_[static_cast<size_t>(b)], cuts_[static_cast<size_t>(j)]);
-          if (j > b + 1 && (span.second - span.first > kMaxStrokes ||
-                            BoxOf(span).width > settings_.mergeMaxWidth * rowHeight_))
-            break;
-          const bool atom = !inner_[static_cast<size_t>(b)] && !inner_[static_cast<size_t>(j)] && merged == 0;
-          const Evaluated& e = Evaluate(span, !atom);
-          const double step = e.cost + Transition(nodes[n].code, e.code) + settings_.mergeCost * merged +
+        for (const Step& s : steps) {
+          const int j = s.to;
+          const Span span = s.span;
+          const Evaluated& e = Evaluate(span, !s.atom);
+          const double step = e.cost + Transition(nodes[n].code, e.code) + settings_.mergeCost * s.merged +
                               (inner_[static_cast<size_t>(j)] ? splitCost : 0.0);
           const auto key = std::make_pair(j, span);
           auto at = index.find(key);

@@ -48,10 +48,12 @@ struct SegmentSettings {
   double highMarkCost = 1.0;      // extra cost of 、 。 ， ． read in the upper half of the row
   int maxExtraCalls = 96;         // recognitions a row may spend on alternatives
   int readings = 4;               // segmentations SegmentRowReadings gives, for the words to choose from
+  int threads = 2;                // threads the recognitions of a row are spread over
 };
 
 // Recognises pen written in frame (origin at the character's box, side frameSide row
-// heights) into result; a result with no candidate counts as unreadable.
+// heights) into result; a result with no candidate counts as unreadable. Called from
+// up to settings.threads threads at once.
 using SegRecogniser = std::function<void(const SegPen& pen, const Rect16& frame, ZkResult* result)>;
 // Cost of code `to` following code `from` (0 = a common pair); null: no transition term.
 using SegTransition = std::function<double(uint16_t from, uint16_t to)>;

@@ -4,6 +4,7 @@
 // stand-in engine: at most twelve characters, no stroke lost, extra recognitions bounded.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <numeric>
 #include <set>
 
@@ -63,10 +64,10 @@ std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes) {
 }
 
 void Recognise(const SegPen& pen, const Rect16& frame, ZkResult* result) {
-  ZkOption = ZkOptionRec{0x0FFF407F, 0, frame.x, frame.y, static_cast<int16_t>(frame.width),
-                         static_cast<int16_t>(frame.height)};
+  const ZkOptionRec option{0x0FFF407F, 0, frame.x, frame.y, static_cast<int16_t>(frame.width),
+                           static_cast<int16_t>(frame.height)};
   result->count = 0;
-  ZkCRecognize(&ZkOption, pen.data(), pen.size(), result);
+  ZkCRecognize(&option, pen.data(), pen.size(), result);
 }
 
 // The strokes of a KanjiVG character (a file name) as a pen writes them at (left, top)
@@ -187,6 +188,22 @@ TEST_F(EngineSegment, FrameMistakesAreMendedAndRightRowsKept) {
     if (c.frameChars == std::string(c.text).size() / 3) {
       EXPECT_EQ(stats.merges + stats.splits, 0);
     }
+
+    // The recognitions spread over two threads (the default) give what one thread gives.
+    SegmentSettings oneThread;
+    oneThread.threads = 1;
+    SegmentStats oneStats;
+    const std::vector<SegUnit> alone = SegmentRow(atoms, Recognise, SeniTransitionCost, oneThread, &oneStats);
+    ASSERT_EQ(alone.size(), units.size());
+    for (size_t i = 0; i < units.size(); ++i) {
+      EXPECT_EQ(alone[i].pen, units[i].pen);
+      EXPECT_EQ(alone[i].result.count, units[i].result.count);
+      for (int k = 0; k < units[i].result.count; ++k) {
+        EXPECT_EQ(alone[i].result.entry[k].code, units[i].result.entry[k].code);
+        EXPECT_EQ(alone[i].result.entry[k].distance, units[i].result.entry[k].distance);
+      }
+    }
+    EXPECT_EQ(oneStats.extraCalls, stats.extraCalls);
   }
 }
 
@@ -198,7 +215,7 @@ TEST(Segment, NeverMoreThanTwelveCharactersAndNoStrokeLost) {
     const int x = c * 300;
     atoms.push_back(PenOf({{{x, 0}, {x, 100}}, {{x + 150, 0}, {x + 150, 100}}}));
   }
-  int calls = 0;
+  std::atomic<int> calls{0};
   const SegRecogniser fake = [&](const SegPen& pen, const Rect16&, ZkResult* r) {
     ++calls;
     *r = ZkResult{};
