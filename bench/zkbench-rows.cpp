@@ -14,7 +14,7 @@
 //                [--kanjivg DIR] [--strokes DIR] [--tune]
 //                [--merge-cost X] [--split-cost X] [--transition-weight X] [--max-parts N]
 //                [--high-mark-cost X] [--closed-gap X] [--max-extra N] [--split-min-width X]
-//                [--frame-side X] [--min-row-height X] [--readings N] [--show N]
+//                [--frame-side X] [--min-row-height X] [--readings N] [--threads N] [--show N]
 //                [--word-transitions X] [--word-weight X] [--word-window N] [--word-mixed X]
 //                [--word-after 0|1]
 //
@@ -91,6 +91,7 @@ bool ParseArgs(int argc, char** argv, Args* a) {
     else if (opt == "--max-parts") a->settings.maxParts = std::atoi(v);
     else if (opt == "--max-extra") a->settings.maxExtraCalls = std::atoi(v);
     else if (opt == "--readings") a->settings.readings = std::atoi(v);
+    else if (opt == "--threads") a->settings.threads = std::atoi(v);
     else if (opt == "--frame-side") a->settings.frameSide = std::atof(v);
     else if (opt == "--min-row-height") a->settings.minRowHeight = std::atof(v);
     else if (opt == "--split-min-width") a->settings.splitMinWidth = std::atof(v);
@@ -196,11 +197,17 @@ std::vector<SegPen> FrameCharacters(const std::vector<PixelStroke>& strokes, boo
 }
 
 // Recognition as the pad's cycle does it, remembered by pen data so
-// that trying many settings recognises each piece once. The segmentation calls it
-// from several threads at once.
+// that trying many settings recognises each piece once (unless told to forget, as
+// the pad does). The segmentation calls it from several threads at once.
 class CachedRecogniser {
  public:
+  explicit CachedRecogniser(bool remember = true) : remember_(remember) {}
+
   void operator()(const SegPen& pen, const Rect16& frame, ZkResult* result) {
+    if (!remember_) {
+      RecogniseInFrame(pen, frame, result);
+      return;
+    }
     const auto key = std::make_pair(pen, std::vector<int>{frame.x, frame.y, frame.width, frame.height});
     {
       std::lock_guard<std::mutex> lock(mutex_);
@@ -216,6 +223,7 @@ class CachedRecogniser {
   }
 
  private:
+  const bool remember_;
   std::mutex mutex_;
   std::map<std::pair<SegPen, std::vector<int>>, ZkResult> cache_;
 };
@@ -312,7 +320,7 @@ int main(int argc, char** argv) {
                  "       [--kanjivg DIR] [--strokes DIR] [--tune] [--merge-cost X] [--split-cost X]\n"
                  "       [--transition-weight X] [--max-parts N] [--high-mark-cost X] [--closed-gap X]\n"
                  "       [--max-extra N] [--split-min-width X] [--frame-side X] [--min-row-height X]\n"
-                 "       [--readings N] [--show N]\n"
+                 "       [--readings N] [--threads N] [--show N]\n"
                  "       [--word-transitions X] [--word-weight X] [--word-window N] [--word-mixed X] [--word-after 0|1]\n");
     return 2;
   }
@@ -450,9 +458,9 @@ int main(int argc, char** argv) {
       std::vector<double> twelve;
       for (const WrittenRow& row : rows) {
         if (Utf8Characters(row.text).size() != kRowLimit) continue;
-        CachedRecogniser fresh;
+        CachedRecogniser asThePad(false);
         const auto start = std::chrono::steady_clock::now();
-        Read({row}, timed, &fresh, nullptr, false, words, args.words);
+        Read({row}, timed, &asThePad, nullptr, false, words, args.words);
         twelve.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
       }
       if (twelve.empty()) break;
