@@ -279,7 +279,7 @@ Score Read(const std::vector<WrittenRow>& rows, const SegmentSettings& settings,
     std::vector<SegReading> readings =
         SegmentRowReadings(unjoined ? row.unjoined : row.atoms, recognise, SeniTransitionCost, settings, &stats);
     const std::vector<SegUnit> units =
-        std::move(readings[ChooseReadingByWords(readings, words, wordSettings, before)].units);
+        std::move(readings[ChooseReadingByWords(readings, words, wordSettings, before, settings.threads)].units);
     std::vector<ZkResult> results;
     for (const SegUnit& u : units)
       if (u.result.count >= 1) results.push_back(u.result);  // the pad drops the unreadable

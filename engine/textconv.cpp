@@ -12,6 +12,8 @@ namespace {
 constexpr const char* kSjisCharset = "CP932";
 constexpr const char* kEucCharset = "EUC-JP-MS";
 
+// An iconv descriptor; each thread keeps its own (a descriptor holds conversion
+// state and may not be shared).
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -50,7 +52,7 @@ std::string SjisCodeToUtf8(uint16_t code) {
     in.push_back(static_cast<char>(code >> 8));
     in.push_back(static_cast<char>(code & 0xFF));
   }
-  static Converter conv("UTF-8", kSjisCharset);
+  thread_local Converter conv("UTF-8", kSjisCharset);
   std::string out;
   if (!conv.Run(in, &out)) return "";
   return out;
@@ -59,7 +61,7 @@ std::string SjisCodeToUtf8(uint16_t code) {
 uint16_t Utf8ToSjisCode(const std::string& text) {
   const size_t len = Utf8CharLength(text, 0);
   if (len == 0) return 0;
-  static Converter conv(kSjisCharset, "UTF-8");
+  thread_local Converter conv(kSjisCharset, "UTF-8");
   std::string out;
   if (!conv.Run(text.substr(0, len), &out)) return 0;
   if (out.size() == 1) return static_cast<uint8_t>(out[0]);
@@ -69,12 +71,12 @@ uint16_t Utf8ToSjisCode(const std::string& text) {
 }
 
 bool EucToUtf8(const std::string& euc, std::string* utf8) {
-  static Converter conv("UTF-8", kEucCharset);
+  thread_local Converter conv("UTF-8", kEucCharset);
   return conv.Run(euc, utf8);
 }
 
 bool Utf8ToEuc(const std::string& utf8, std::string* euc) {
-  static Converter conv(kEucCharset, "UTF-8");
+  thread_local Converter conv(kEucCharset, "UTF-8");
   return conv.Run(utf8, euc);
 }
 

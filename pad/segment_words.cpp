@@ -1,7 +1,9 @@
 #include "pad/segment_words.h"
 
+#include <algorithm>
 #include <string>
 
+#include "pad/parallel_for.h"
 #include "seni_record.h"
 #include "textconv.h"
 
@@ -27,16 +29,10 @@ double CostWithWords(const SegReading& reading, const WordCost& words, const Wor
 }  // namespace
 
 size_t ChooseReadingByWords(const std::vector<SegReading>& readings, const WordCost* words,
-                            const WordSettings& settings, uint16_t before) {
+                            const WordSettings& settings, uint16_t before, int threads) {
   if (!words || readings.size() < 2) return 0;
-  size_t best = 0;
-  double bestCost = 0;
-  for (size_t i = 0; i < readings.size(); ++i) {
-    const double cost = CostWithWords(readings[i], *words, settings, before);
-    if (i == 0 || cost < bestCost) {
-      best = i;
-      bestCost = cost;
-    }
-  }
-  return best;
+  std::vector<double> costs(readings.size());
+  ParallelFor(readings.size(), threads,
+              [&](size_t i) { costs[i] = CostWithWords(readings[i], *words, settings, before); });
+  return static_cast<size_t>(std::min_element(costs.begin(), costs.end()) - costs.begin());
 }

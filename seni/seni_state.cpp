@@ -2,5 +2,5 @@
 #include "seni_state.h"
 
 SeniTableRec SNtable;
-SeniRunRec SNrun;
+thread_local SeniRunRec SNrun;
 

@@ -60,4 +60,4 @@ struct SeniRunRec {
   int16_t SNpath_pcode[kSeniPathChars][SNmapath];
   int SNnopath;
 };
-extern SeniRunRec SNrun;
+extern thread_local SeniRunRec SNrun;  // one per thread: readings of a row are rescored side by side

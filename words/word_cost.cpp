@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <mutex>
+#include <vector>
 #include <cstdlib>
 #include <strings.h>
 
@@ -23,11 +25,36 @@ bool IsDirectory(const char* path) {
 
 }  // namespace
 
-struct WordCost::Impl {
-  std::unique_ptr<MeCab::Model> model;
+// A tagger and its lattice: one call's working state.
+struct Parser {
   std::unique_ptr<MeCab::Tagger> tagger;
   std::unique_ptr<MeCab::Lattice> lattice;
+};
+
+struct WordCost::Impl {
+  std::unique_ptr<MeCab::Model> model;
   bool euc = false;
+  // Parsers not in use: calls on several threads at once each take one (made when
+  // none is free), sharing the model.
+  std::mutex mutex;
+  std::vector<Parser> idle;
+
+  Parser Take() {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      if (!idle.empty()) {
+        Parser p = std::move(idle.back());
+        idle.pop_back();
+        return p;
+      }
+    }
+    return Parser{std::unique_ptr<MeCab::Tagger>(model->createTagger()),
+                  std::unique_ptr<MeCab::Lattice>(model->createLattice())};
+  }
+  void Give(Parser p) {
+    std::lock_guard<std::mutex> lock(mutex);
+    idle.push_back(std::move(p));
+  }
 };
 
 WordCost::WordCost(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -47,12 +74,12 @@ std::unique_ptr<WordCost> WordCost::Open(std::string* why) {
     if (why) *why = MeCab::getLastError() ? MeCab::getLastError() : "MeCab cannot load its dictionary";
     return nullptr;
   }
-  impl->tagger.reset(impl->model->createTagger());
-  impl->lattice.reset(impl->model->createLattice());
-  if (!impl->tagger || !impl->lattice) {
+  Parser first = impl->Take();
+  if (!first.tagger || !first.lattice) {
     if (why) *why = "MeCab cannot start a tagger";
     return nullptr;
   }
+  impl->Give(std::move(first));
   const MeCab::DictionaryInfo* info = impl->model->dictionary_info();
   impl->euc = info && info->charset &&
               (strcasecmp(info->charset, "euc-jp") == 0 || strcasecmp(info->charset, "eucjp") == 0);
@@ -63,11 +90,17 @@ long WordCost::Of(const std::string& utf8) const {
   std::string text = utf8;
   if (impl_->euc && !Utf8ToEuc(utf8, &text)) return kUnreadable;
   if (text.empty()) return 0;
-  MeCab::Lattice* lattice = impl_->lattice.get();
+  Parser parser = impl_->Take();
+  if (!parser.tagger || !parser.lattice) return kUnreadable;
+  MeCab::Lattice* lattice = parser.lattice.get();
   lattice->set_sentence(text.c_str());
-  if (!impl_->tagger->parse(lattice)) return kUnreadable;
-  const MeCab::Node* eos = lattice->eos_node();
-  return eos ? eos->cost : kUnreadable;
+  long cost = kUnreadable;
+  if (parser.tagger->parse(lattice)) {
+    const MeCab::Node* eos = lattice->eos_node();
+    if (eos) cost = eos->cost;
+  }
+  impl_->Give(std::move(parser));
+  return cost;
 }
 
 const WordCost* SharedWordCost() {

@@ -17,7 +17,8 @@ class WordCost {
   WordCost& operator=(const WordCost&) = delete;
 
   // Cost of the best analysis of UTF-8 text; text that does not convert to the
-  // dictionary's character set costs kUnreadable.
+  // dictionary's character set costs kUnreadable. May be called from several threads
+  // at once.
   long Of(const std::string& utf8) const;
   static constexpr long kUnreadable = 1000000;
 
