@@ -278,6 +278,8 @@ class RowSegmenter {
     return cache_.emplace(planned.span, e).first->second;
   }
 
+  // The reading of a span; ReadAhead has read every span the search asks for, so a
+  // span missing here is read on the spot (in the order asked, as the budget wants).
   const Evaluated& Evaluate(Span span, bool extra) {
     auto found = cache_.find(span);
     if (found != cache_.end()) return found->second;

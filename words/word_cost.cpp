@@ -6,10 +6,10 @@
 #include <sys/stat.h>
 
 #include <cstdio>
-#include <mutex>
-#include <vector>
 #include <cstdlib>
+#include <mutex>
 #include <strings.h>
+#include <vector>
 
 #include "textconv.h"
 
@@ -23,13 +23,13 @@ bool IsDirectory(const char* path) {
   return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-}  // namespace
-
 // A tagger and its lattice: one call's working state.
 struct Parser {
   std::unique_ptr<MeCab::Tagger> tagger;
   std::unique_ptr<MeCab::Lattice> lattice;
 };
+
+}  // namespace
 
 struct WordCost::Impl {
   std::unique_ptr<MeCab::Model> model;
